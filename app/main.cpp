@@ -1,0 +1,62 @@
+// korvex: until the input window exists, the program prints the wind and snow
+// derivation of its built-in sample design.
+
+#include <cstdio>
+#include <string>
+
+#include <QCoreApplication>
+
+#include "app/sample_design.h"
+#include "calc/load_step.h"
+#include "common/number_text.h"
+
+using namespace korvex;
+
+namespace {
+
+std::string fixed(double value, int width, int decimals) {
+    return common::trim(common::format_fixed(value, width, decimals));
+}
+
+void print_derivation(const calc::DesignInputs& in, const calc::WindResult& w,
+                      const calc::SnowIncrease& inc, const calc::LoadSet& loads) {
+    static const char* kRegions[4] = {"一般部", "周辺部", "軒隅角部", "軒頂部"};
+    std::printf("建設用地： %s %s  V0 = %d m/s  地表面粗度区分 %d\n", in.prefectureName.c_str(),
+                in.areaName.c_str(), in.baseWindSpeed, in.roughnessCategory);
+    std::printf("Ｈ = %s m  θ = %s 度  Ｅr = %s  ｑ = %s N/m2  Ｇpe = %s\n",
+                fixed(w.meanHeight, 6, 2).c_str(), fixed(w.roofAngle, 3, 0).c_str(),
+                fixed(w.exposureFactor, 7, 5).c_str(), fixed(w.velocityPressure, 8, 1).c_str(),
+                fixed(w.gustFactor, 5, 3).c_str());
+    std::printf("Ｃf正 = %s  Ｗ正 = %d N/m2\n", fixed(w.peakPositive[0], 5, 2).c_str(),
+                w.pressurePositive[0]);
+    for (int i = 0; i < w.negativeCount; ++i)
+        std::printf("Ｃf負 = %s  Ｗ負 = %d N/m2 （%s）\n", fixed(w.peakNegative[i], 5, 2).c_str(),
+                    w.pressureNegative[i], kRegions[i]);
+    std::printf("本計算用風圧力 → 正圧 %d N/m2、負圧 %d N/m2、はね出し部 %s N/m2\n",
+                loads.windPositive, loads.windNegative, fixed(w.cantileverWind, 8, 0).c_str());
+    std::printf("積雪：d = %d cm、ρ = %d N/m2/cm", in.snowDepth, in.snowUnitWeight);
+    if (inc.status != 0)
+        std::printf("、dr = %s m、μb = %s、α = %s", common::shortest_decimal(inc.drValue).c_str(),
+                    common::shortest_decimal(inc.shapeFactor).c_str(),
+                    common::shortest_decimal(inc.factor).c_str());
+    std::printf("、Ｓ = %d N/m2\n", loads.snowLoad);
+    std::printf("Ｇ＋Ｐ = %d N/m2\n", loads.deadAndLiveLoad);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Korvex for wood");
+    QCoreApplication::setApplicationVersion(KORVEX_VERSION);
+
+    calc::DesignInputs inputs = app::sample_design();
+    calc::CaLC_DATA data;
+    calc::SnowIncrease increase;
+    calc::WindResult wind;
+    calc::LoadSet loads;
+    calc::run_load_step({inputs, data, increase, wind, loads});
+    std::printf("Korvex for wood ver.%s — 見本設計の風荷重・積雪荷重\n", KORVEX_VERSION);
+    print_derivation(inputs, wind, increase, loads);
+    return 0;
+}

@@ -1,0 +1,75 @@
+#include "calc/snow.h"
+
+#include <cmath>
+
+#include "common/rounding.h"
+
+namespace korvex::calc {
+
+using common::round_to;
+
+int formula_snow_depth_cm(double alpha, double beta, double gamma, int altitude, int seaRatio) {
+    const double metres = alpha * altitude + beta * seaRatio * 0.01 + gamma;
+    return common::to_int(std::floor(metres * 10 + 0.5) * 10);
+}
+
+HeavySnowRule heavy_snow_rule(int snowDepthCm) {
+    if (snowDepthCm < 100) return {20, false};
+    return {30, true};
+}
+
+namespace {
+
+// dr (m) by the span-direction length l (m) and theta: linear in l between 10 m
+// and 50 m and in theta between 2 and 15 degrees.
+double dr_value(double l, double theta) {
+    if (l == 10.0) {
+        if (theta <= 2) return 0.05;
+        if (theta == 15) return 0.01;
+        return 0.05 - (theta - 2) * 0.04 / 13;
+    }
+    if (l >= 50.0) {
+        if (theta <= 2) return 0.14;
+        if (theta == 15) return 0.03;
+        return 0.14 - (theta - 2) * 0.11 / 13;
+    }
+    const double g = 0.05 + (l - 10) * 0.09 / 40;
+    const double h = 0.01 + (l - 10) * 0.02 / 40;
+    if (theta <= 2) return g;
+    if (theta == 15) return h;
+    return h + (15 - theta) * (g - h) / 13;
+}
+
+} // namespace
+
+SnowIncrease check_snow_increase(bool heavySnowArea, int snowDepthCm, double spanDirectionLengthCm,
+                                 double theta) {
+    SnowIncrease result;
+    result.factor = 1.0;
+    const bool applies =
+        !heavySnowArea && snowDepthCm >= 15 && spanDirectionLengthCm >= 1000 && theta <= 15;
+    if (!applies) return result;
+
+    const double cosine = std::cos(1.5 * theta * common::kPi / 180);
+    const double shape = cosine > 0 ? round_to(std::sqrt(cosine), 3) : 0.0;
+    if (shape <= 0) return result; // no real shape factor: outside the check
+
+    const double l = spanDirectionLengthCm * 0.01;
+    result.shapeFactor = shape;
+    result.drValue = round_to(dr_value(l, theta), 2);
+    result.factor = round_to(0.7 + std::sqrt(result.drValue / (shape * snowDepthCm * 0.01)), 2);
+    result.status = 1;
+    if (result.factor < 1) {
+        result.rawFactor = result.factor;
+        result.factor = 1.0;
+        result.status = 2;
+    }
+    return result;
+}
+
+int increased_snow_load(int snowLoad, const SnowIncrease& increase) {
+    if (increase.status == 0) return snowLoad;
+    return common::to_int(std::floor(snowLoad * increase.factor + 0.5));
+}
+
+} // namespace korvex::calc
