@@ -1,0 +1,96 @@
+#include "persist/coefficient_dialog.h"
+
+#include "common/number_parse.h"
+#include "common/number_text.h"
+
+namespace korvex::persist {
+
+namespace {
+
+// Within one area kind: the row and letter of each ratio, for messages.
+constexpr const char* kRowNames[11] = {"長　期",        "長　期",        "長　期",
+                                       "短期 (積雪時)", "短期 (積雪時)", "短期 (積雪時)",
+                                       "短期 (積雪時)", "短期 (暴風時)", "短期 (暴風時)",
+                                       "短期 (暴風時)", "短期 (暴風時)"};
+constexpr const char* kLetters[11] = {"Ｇ", "Ｐ", "Ｓ", "Ｇ", "Ｐ", "Ｓ",
+                                      "Ｗ", "Ｇ", "Ｐ", "Ｓ", "Ｗ"};
+// Index within a row kind of every G edit; its P edit follows it.
+constexpr int kGIndices[3] = {0, 3, 7};
+
+void set_ratio_texts(CoefficientDialog& dialog, const std::array<calc::RatioRow, 2>& ratios) {
+    for (int area = 0; area < 2; ++area)
+        for (int i = 0; i < 11; ++i)
+            dialog.ratioEdits[area * 11 + i] = common::shortest_decimal(ratios[area][i]);
+}
+
+void select_strength(CoefficientDialog& dialog, int designStrength) {
+    dialog.RadioButton1 = designStrength == 205;
+    dialog.RadioButton2 = !dialog.RadioButton1;
+}
+
+} // namespace
+
+std::string ratio_edit_name(int index) {
+    return "Edit" + std::to_string(index + 1);
+}
+
+bool is_p_edit(int index) {
+    const int i = index % 11;
+    return i == 1 || i == 4 || i == 8;
+}
+
+bool accepts_ratio_key(char32_t key) {
+    return (key >= U'0' && key <= U'9') || key == U'.' || key == 8;
+}
+
+void mirror_g_to_p(CoefficientDialog& dialog, int changedIndex) {
+    for (int g : kGIndices) {
+        if (changedIndex % 11 == g && changedIndex >= 0 && changedIndex < kRatioEditCount)
+            dialog.ratioEdits[changedIndex + 1] = dialog.ratioEdits[changedIndex];
+    }
+}
+
+void show_settings(CoefficientDialog& dialog, const calc::CoefficientSettings& settings) {
+    select_strength(dialog, settings.designStrength);
+    dialog.CSpinEdit1 = settings.maxDeckLength;
+    set_ratio_texts(dialog, settings.comboRatio);
+}
+
+void select_method(CoefficientDialog& dialog, int layoutMode) {
+    dialog.RadioButton4 = layoutMode == 1;
+    dialog.RadioButton3 = !dialog.RadioButton4;
+}
+
+void reset_to_standard(CoefficientDialog& dialog) {
+    const calc::CoefficientSettings standard;
+    show_settings(dialog, standard);
+    select_method(dialog, 0);
+}
+
+std::optional<SetFailure> apply_set(const CoefficientDialog& dialog,
+                                    calc::CoefficientSettings& settings) {
+    std::array<calc::RatioRow, 2> ratios{};
+    for (int index = 0; index < kRatioEditCount; ++index) {
+        const auto value = common::parse_decimal(dialog.ratioEdits[index]);
+        if (!value) {
+            const int i = index % 11;
+            const std::string area = index < 11 ? "一般の場合" : "多雪区域";
+            return SetFailure{area + "「" + kRowNames[i] + "」の" + kLetters[i] + "の比率「" +
+                                  dialog.ratioEdits[index] + "」は数値ではありません。" +
+                                  "数値を入力して下さい。",
+                              index};
+        }
+        ratios[index / 11][index % 11] = *value;
+    }
+    settings.maxDeckLength = dialog.CSpinEdit1;
+    settings.designStrength = dialog.RadioButton1 ? 205 : 235;
+    settings.comboRatio = ratios;
+    settings.layoutMode = dialog.RadioButton3 ? 0 : 1;
+    return std::nullopt;
+}
+
+void apply_cancel(CoefficientDialog& dialog, const calc::CoefficientSettings& settings) {
+    show_settings(dialog, settings);
+}
+
+} // namespace korvex::persist

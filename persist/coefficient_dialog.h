@@ -1,0 +1,70 @@
+#pragma once
+
+// The coefficient dialog as plain state: the 22 ratio edits, the design-strength
+// and calculation-method radio pairs and the deck-length spin edit, with the
+// behaviours of its keys and buttons. The stored values are CoefficientSettings;
+// the controls only become settings with Set.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "calc/coefficient_settings.h"
+
+namespace korvex::persist {
+
+inline constexpr int kRatioEditCount = 22;
+
+struct CoefficientDialog {
+    // Edit1..Edit22 at index 0..21: Edit1-Edit11 the ordinary area, Edit12-Edit22
+    // the heavy-snow area, each in the ratio order of CoefficientSettings.
+    std::array<std::string, kRatioEditCount> ratioEdits;
+    bool RadioButton1 = true;  // "205 N/m㎡"
+    bool RadioButton2 = false; // "235 N/m㎡"
+    bool RadioButton3 = true;  // "告示第1458号及び積雪量より計算する"
+    bool RadioButton4 = false; // "風・雪荷重値を直接入力する"
+    int CSpinEdit1 = 12000;    // maximum deck length, mm
+    bool visible = false;
+};
+
+inline constexpr int kMaxDeckLengthMin = 0;
+inline constexpr int kMaxDeckLengthMax = 90000;
+inline constexpr int kMaxDeckLengthStep = 50;
+
+// "Edit7" for index 6.
+std::string ratio_edit_name(int index);
+
+// True for the read-only P edits (Edit2, Edit5, Edit9, Edit13, Edit16, Edit20).
+bool is_p_edit(int index);
+
+// A typed character passes only when it is a digit, "." or backspace.
+bool accepts_ratio_key(char32_t key);
+
+// A change of a G edit copies its text into the P edit of the same row.
+void mirror_g_to_p(CoefficientDialog& dialog, int changedIndex);
+
+// Puts the stored values into the controls: F radio, deck length and ratio texts in
+// their shortest decimal form. The calculation-method radios are left alone.
+void show_settings(CoefficientDialog& dialog, const calc::CoefficientSettings& settings);
+
+// Selects the calculation-method radio of a layout mode (0 derived, 1 direct).
+void select_method(CoefficientDialog& dialog, int layoutMode);
+
+// "初期値へ戻す": the standard values into the controls, not into the settings.
+void reset_to_standard(CoefficientDialog& dialog);
+
+struct SetFailure {
+    std::string message;
+    int editIndex; // the edit that does not hold a number
+};
+
+// "設定": takes every control into the settings, or none of them when an edit is
+// not a number (then the dialog stays open with the message). On success the
+// settings' layoutMode follows the method radios; the caller applies the layout.
+std::optional<SetFailure> apply_set(const CoefficientDialog& dialog,
+                                    calc::CoefficientSettings& settings);
+
+// "キャンセル": the stored values back into the controls.
+void apply_cancel(CoefficientDialog& dialog, const calc::CoefficientSettings& settings);
+
+} // namespace korvex::persist

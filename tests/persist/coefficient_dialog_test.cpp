@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "persist/coefficient_dialog.h"
+
+namespace korvex::persist {
+namespace {
+
+CoefficientDialog dialog_showing(const calc::CoefficientSettings& settings) {
+    CoefficientDialog dialog;
+    show_settings(dialog, settings);
+    select_method(dialog, settings.layoutMode);
+    return dialog;
+}
+
+TEST(CoefficientDialog, KeyFilterTakesDigitsPointAndBackspace) {
+    for (char32_t ok : {U'0', U'9', U'.', char32_t{8}}) EXPECT_TRUE(accepts_ratio_key(ok));
+    for (char32_t bad : {U',', U'-', U'a', U'１', U' '}) EXPECT_FALSE(accepts_ratio_key(bad));
+}
+
+TEST(CoefficientDialog, GEditsMirrorIntoTheirPEdits) {
+    CoefficientDialog dialog = dialog_showing({});
+    dialog.ratioEdits[7] = "0.9"; // Edit8
+    mirror_g_to_p(dialog, 7);
+    EXPECT_EQ(dialog.ratioEdits[8], "0.9"); // Edit9
+    dialog.ratioEdits[2] = "0.5";           // Edit3 is an S edit: nothing to mirror
+    mirror_g_to_p(dialog, 2);
+    EXPECT_EQ(dialog.ratioEdits[3], "1");
+    EXPECT_TRUE(is_p_edit(19)); // Edit20
+    EXPECT_EQ(ratio_edit_name(19), "Edit20");
+}
+
+TEST(CoefficientDialog, StandardValuesReadAsShortestDecimals) {
+    const CoefficientDialog dialog = dialog_showing({});
+    EXPECT_EQ(dialog.ratioEdits[13], "0.7");  // Edit14
+    EXPECT_EQ(dialog.ratioEdits[20], "0.35"); // Edit21
+    EXPECT_EQ(dialog.CSpinEdit1, 12000);
+    EXPECT_TRUE(dialog.RadioButton1);
+}
+
+TEST(CoefficientDialog, SetTakesEverythingOrNothing) {
+    calc::CoefficientSettings settings;
+    CoefficientDialog dialog = dialog_showing(settings);
+    dialog.ratioEdits[0] = "0.9";
+    dialog.ratioEdits[5] = "1.2.3";
+    dialog.CSpinEdit1 = 9000;
+    const auto failure = apply_set(dialog, settings);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->editIndex, 5);
+    EXPECT_NE(failure->message.find("1.2.3"), std::string::npos);
+    EXPECT_EQ(settings.comboRatio[0][0], 1.0);
+    EXPECT_EQ(settings.maxDeckLength, 12000);
+
+    dialog.ratioEdits[5] = "1";
+    dialog.RadioButton2 = true;
+    dialog.RadioButton1 = false;
+    select_method(dialog, 1);
+    EXPECT_FALSE(apply_set(dialog, settings));
+    EXPECT_EQ(settings.comboRatio[0][0], 0.9);
+    EXPECT_EQ(settings.maxDeckLength, 9000);
+    EXPECT_EQ(settings.designStrength, 235);
+    EXPECT_EQ(settings.layoutMode, 1);
+}
+
+TEST(CoefficientDialog, ResetThenCancelRestoresTheStoredValues) {
+    calc::CoefficientSettings settings;
+    settings.designStrength = 235;
+    settings.maxDeckLength = 15000;
+    settings.comboRatio[1][9] = 0.5;
+    CoefficientDialog dialog = dialog_showing(settings);
+    reset_to_standard(dialog);
+    EXPECT_EQ(dialog.ratioEdits[20], "0.35");
+    EXPECT_TRUE(dialog.RadioButton1);
+    apply_cancel(dialog, settings);
+    EXPECT_EQ(settings.maxDeckLength, 15000);
+    EXPECT_EQ(dialog.CSpinEdit1, 15000);
+    EXPECT_EQ(dialog.ratioEdits[20], "0.5");
+    EXPECT_TRUE(dialog.RadioButton2);
+}
+
+TEST(CoefficientDialog, CancelLeavesTheChosenMethodForTheNextSet) {
+    calc::CoefficientSettings settings;
+    CoefficientDialog dialog = dialog_showing(settings);
+    select_method(dialog, 1); // the user picks direct input, then cancels
+    apply_cancel(dialog, settings);
+    EXPECT_EQ(settings.layoutMode, 0);
+    EXPECT_TRUE(dialog.RadioButton4);
+    EXPECT_FALSE(apply_set(dialog, settings)); // the next Set applies it
+    EXPECT_EQ(settings.layoutMode, 1);
+}
+
+} // namespace
+} // namespace korvex::persist
