@@ -1,0 +1,83 @@
+#pragma once
+
+// The drawing context of the calculation report. One body of page code draws the
+// report on the result window's bitmap and on paper; this record holds what
+// differs between the two (resolution, margins, font sizes) and the running
+// positions and page-number state the pages share.
+
+#include <string>
+
+#include "report/print_settings.h"
+#include "report/surface.h"
+
+namespace korvex::report {
+
+// The result window's proportional font and the fixed-pitch one some lines use.
+inline constexpr const char* kProportionalFont = "ＭＳ Ｐゴシック";
+inline constexpr const char* kFixedPitchFont = "ＭＳ ゴシック";
+
+// The window background the screen image starts from.
+inline constexpr Color kButtonFace = rgb(240, 240, 240);
+
+enum OutputModeCode : int { kScreenOutput = 1, kPrinterOutput = 2 };
+
+// The last-page flag value that keeps `end_page` from starting another sheet.
+inline constexpr int kLastPage = 9;
+
+struct ReportCanvas {
+    int OutputMode = kScreenOutput;
+    Surface* surface = nullptr; // not owned
+    int dpi = 72;
+    double scale = 72 / 25.4; // S: pixels per millimetre
+    int left_margin = 0;      // L, px
+    int top_offset = 0;       // T, px; pages move it down as they proceed
+    int right_column_x = 0;   // px
+    int base_font_size = 9;   // pt
+    Color text_color = 0;
+
+    int row = 0;         // mm, with text_at_row_col
+    int col = 0;         // mm
+    int line_pitch = 5;  // P, mm
+    int column_step = 5; // mm
+    std::string text;    // the text text_at_row_col draws
+
+    int pen_x = 0; // px, copies of the surface's pen position
+    int pen_y = 0;
+    int page_width = 0; // px, printable area on paper
+    int page_height = 0;
+    int page_number_x = 0; // px
+    int page_number_y = 0;
+    int sheet_index = 0; // 1 for the first printed sheet, 0 on screen
+    int last_page_flag = 0;
+    int footer_pending = 0;
+    int file_name_x = 0; // px
+
+    double page_line_height = 5.0; // mm
+    int page_first_row = 7;        // mm
+    int section_row = 0;           // mm from the surface top
+    int section_row_mark = 0;
+    int line_count = 0;
+    int page_bottom = 0; // mm
+
+    PrintSettings print_settings;
+    std::string project_file_path; // shown in the footer when not empty
+    std::string today;             // short date of the footer
+};
+
+// What a rendering needs besides the surface.
+struct ReportDocument {
+    PrintSettings print_settings;
+    std::string project_file_path;
+    std::string today;
+};
+
+// Resets the canvas and prepares `surface` for a rendering in `mode` (screen image
+// unless it is kPrinterOutput). A paper surface must already be open: the caller
+// owns the print document. Nothing is drawn but the screen image's background, so
+// the first page follows directly.
+void begin_report(ReportCanvas& canvas, int mode, Surface& surface, ReportDocument document);
+
+// Copies the surface's pen position into pen_x and pen_y.
+void read_pen(ReportCanvas& canvas);
+
+} // namespace korvex::report

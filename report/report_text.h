@@ -1,0 +1,26 @@
+#pragma once
+
+// Texts the report pages share.
+
+#include <string>
+#include <string_view>
+
+namespace korvex::report {
+
+// Unit labels as the pages print them. The two middle dots are different
+// characters: "kN･m" has the half-width one, "N・㎜" the full-width one.
+struct UnitLabels {
+    static constexpr std::string_view mm = "mm";
+    static constexpr std::string_view mm_wide = "㎜";
+    static constexpr std::string_view n_per_m = "N/m";
+    static constexpr std::string_view kn = "kN";
+    static constexpr std::string_view kn_m = "kN･m";
+    static constexpr std::string_view n_mm = "N・㎜";
+    static constexpr std::string_view n_per_mm = "N/㎜";
+};
+
+// `count` copies of one character (which may take several bytes); none for a
+// count of zero or less.
+std::string repeat_character(std::string_view character, int count);
+
+} // namespace korvex::report
