@@ -1,0 +1,37 @@
+#pragma once
+
+// Hint texts that behaviours put on controls, and the split of a hint into the
+// short part (tooltip) and the long part (status bar) at "|".
+
+#include <string>
+#include <string_view>
+
+namespace korvex::form {
+
+struct InputForm;
+
+inline constexpr const char* kHintUnitWeightDesign = "選択デッキの重量です";
+inline constexpr const char* kHintUnitWeightFromTable = "選択されたデッキの単位重量です。";
+inline constexpr const char* kHintUnitWeightTyped = "デッキの単位重量を設定して下さい。";
+
+inline constexpr const char* kHintDirectDepthDesign =
+    "都道府県の条例等を必ず確認して下さい。|北陸等は、個別の詳細な規則・基準があります。";
+inline constexpr const char* kHintFormulaMethod =
+    "施行令86条・平成12年告示1455号による計算|標高・海率・半径Rより計算します。";
+inline constexpr const char* kHintFormulaUnavailable =
+    "この地域は積雪区域の係数が未登録です|この地域の積雪区域の係数（α・β・γ・R）が登録されていない"
+    "ため、垂直積雪量を計算できません。垂直積雪量を上欄へ入力して下さい。";
+
+// Before "|", or the whole hint.
+std::string hint_short(std::string_view hint);
+
+// After "|", or the whole hint.
+std::string hint_long(std::string_view hint);
+
+// The hint event: the long part of the hint under the mouse goes to the status bar.
+void show_hint(InputForm& form, std::string_view hint);
+
+// The status bar's line at start, ending in "ver." and the version.
+std::string startup_status_text(const std::string& version);
+
+} // namespace korvex::form

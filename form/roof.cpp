@@ -1,0 +1,52 @@
+#include "form/roof.h"
+
+#include <array>
+
+namespace korvex::form {
+
+namespace {
+
+template <std::size_t N>
+void tick_only(const std::array<RadioButton*, N>& group, std::size_t index) {
+    for (std::size_t i = 0; i < N; ++i) {
+        group[i]->checked = i == index;
+        highlight_radio(*group[i]);
+    }
+}
+
+} // namespace
+
+void select_roof_type(InputForm& form, int code) {
+    static constexpr const char* kPictures[4] = {"Shed_roof.bmp", "Gable_roof.bmp",
+                                                 "Circular_arc_roof.bmp", "Independent_roof.bmp"};
+    if (code < 3 || code > 6) return;
+    form.state.roofType = code;
+    tick_only(
+        std::array{&form.RadioButton3, &form.RadioButton4, &form.RadioButton5, &form.RadioButton6},
+        static_cast<std::size_t>(code - 3));
+    form.Image2.picture_file = kPictures[code - 3];
+    // The canopy roof shape applies to the free-standing canopy only, the
+    // building form to the other roof types; both groups share one place.
+    form.GroupBox4.visible = code == 6;
+    form.GroupBox5.visible = code != 6;
+}
+
+void select_building_form(InputForm& form, int code) {
+    static constexpr const char* kPictures[3] = {"Shape_close.bmp", "Shape_windward.bmp",
+                                                 "Shape_leeward.bmp"};
+    if (code < 0 || code > 2) return;
+    form.state.buildingForm = code;
+    tick_only(std::array{&form.RadioButton7, &form.RadioButton8, &form.RadioButton9},
+              static_cast<std::size_t>(code));
+    form.Image5.picture_file = kPictures[code];
+}
+
+void select_canopy_shape(InputForm& form, int code) {
+    static constexpr const char* kPictures[2] = {"Shape_gable.bmp", "Shape_wing_roof.bmp"};
+    if (code < 0 || code > 1) return;
+    form.state.canopyShape = code;
+    tick_only(std::array{&form.RadioButton10, &form.RadioButton11}, static_cast<std::size_t>(code));
+    form.Image4.picture_file = kPictures[code];
+}
+
+} // namespace korvex::form

@@ -1,0 +1,73 @@
+#include "form/site_selection.h"
+
+#include "form/input_form.h"
+#include "form/snow.h"
+#include "form/spin_edits.h"
+
+namespace korvex::form {
+
+namespace {
+
+std::string radius_text(const site::SiteValues& site) {
+    if (!site.zone_registered) return "---";
+    const std::string r = std::to_string(site.seaRatioRadius);
+    return site.seaRatioRadius < 10 ? " " + r : r;
+}
+
+void update_formula_availability(InputForm& form) {
+    form.RadioButton2.enabled = form.site.zone_registered;
+    form.RadioButton2.hint =
+        form.site.zone_registered ? kHintFormulaMethod : kHintFormulaUnavailable;
+    if (!form.site.zone_registered && snow_method(form) == kFormulaDepth) {
+        set_snow_method_radios(form, kDirectDepth);
+        form.CSpinEdit2.enabled = true;
+    }
+}
+
+} // namespace
+
+void show_site_values(InputForm& form) {
+    const site::SiteValues& site = form.site;
+    update_formula_availability(form);
+    const bool direct = snow_method(form) == kDirectDepth;
+    // The altitude edit's change evaluates the formula; it needs the edits enabled.
+    if (direct) {
+        form.CSpinEdit4.enabled = true;
+        form.CSpinEdit5.enabled = true;
+    }
+    if (site.tableAltitude < 0) {
+        form.Label37.caption = " --- ";
+        set_spin_value(form, form.CSpinEdit4, 0);
+    } else {
+        form.Label37.caption = std::to_string(site.tableAltitude);
+        set_spin_value(form, form.CSpinEdit4, site.tableAltitude);
+    }
+    form.Label12.caption = site.tableSnowDepth < 0 ? "---" : std::to_string(site.tableSnowDepth);
+    form.Label16.caption = radius_text(site);
+    if (direct) {
+        set_spin_value(form, form.CSpinEdit2, site.tableSnowDepth);
+        form.CSpinEdit4.enabled = false;
+        form.CSpinEdit5.enabled = false;
+    } else {
+        recompute_formula_snow_depth(form);
+    }
+}
+
+std::string prefecture_rule_hint(const site::SiteValues& site) {
+    if (site.ruleFlag == 9)
+        return "細則有り! " + site.prefectureName + "の例規を確認して下さい。|" +
+               site.prefectureName + "/" + site.areaName +
+               "は、地区・標高・計算式等による規定があります。";
+    return "都道府県の条例等を必ず確認して下さい。|積雪等に関する基準を定めている地域があります。"
+           "都道府県の施行細則等を必ず確認して下さい。";
+}
+
+std::string area_rule_hint(const site::SiteValues& site) {
+    if (site.ruleFlag == 9)
+        return site.prefectureName + "の条例等を必ず確認して下さい。|" + site.prefectureName + "/" +
+               site.areaName + "は、個別の規則・基準があります。";
+    return "都道府県の条例等を必ず確認して下さい。|積雪等に関する基準を定めている地域があります。"
+           "都道府県の条例等を必ず確認して下さい。";
+}
+
+} // namespace korvex::form

@@ -1,0 +1,34 @@
+#pragma once
+
+// The span row: span count, cantilever, which span picture and which span edits
+// are shown, and the check of the cantilever length when its edit is left.
+
+#include <optional>
+#include <string>
+
+#include "form/input_form.h"
+
+namespace korvex::form {
+
+// "Image6_S2_CL" for two spans with a left cantilever (mode 1); mode 2 right,
+// 3 both, anything else none.
+std::string span_picture_name(int spanCount, int cantileverMode);
+
+// The span edit of span 1..4 (Edit4..Edit7).
+Edit& span_edit(InputForm& form, int span);
+const Edit& span_edit(const InputForm& form, int span);
+
+// The change behaviour of CSpinEdit6 and of ComboBox6.
+void update_spans(InputForm& form);
+
+inline constexpr const char* kCantileverNotANumber =
+    "『はね出し』部の値を入力して下さい。 \n計算可能な範囲(Min-Max) 200～1000";
+inline constexpr const char* kCantileverAboveMaximum =
+    "計算可能な『はね出し』部の最大値は、1000 mmです";
+
+// Leaving Edit77: a text that is not an integer becomes "200", a value above
+// 1000 becomes "1000", each with its message and the focus back on Edit77. The
+// lower bound is the Calculate command's check.
+std::optional<FormMessage> check_cantilever_exit(InputForm& form);
+
+} // namespace korvex::form

@@ -1,0 +1,30 @@
+#include "form/spin_edits.h"
+
+#include <algorithm>
+
+#include "common/number_parse.h"
+#include "form/snow.h"
+#include "form/spans.h"
+
+namespace korvex::form {
+
+int clamp_to_range(const SpinEdit& spin, int value) {
+    return std::clamp(value, spin.min_value, std::max(spin.min_value, spin.max_value));
+}
+
+void set_spin_value(InputForm& form, SpinEdit& spin, int value) {
+    spin.value = clamp_to_range(spin, value);
+    if (&spin == &form.CSpinEdit2) {
+        apply_snow_depth_rule(form);
+    } else if (&spin == &form.CSpinEdit4 || &spin == &form.CSpinEdit5) {
+        recompute_formula_snow_depth(form);
+    } else if (&spin == &form.CSpinEdit6) {
+        update_spans(form);
+    }
+}
+
+void set_spin_text(InputForm& form, SpinEdit& spin, std::string_view text) {
+    set_spin_value(form, spin, common::parse_int(text).value_or(spin.min_value));
+}
+
+} // namespace korvex::form

@@ -1,0 +1,129 @@
+#include "form/validation.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <string>
+
+#include "common/number_parse.h"
+#include "common/number_text.h"
+#include "form/spans.h"
+
+namespace korvex::form {
+
+namespace {
+
+std::optional<FormMessage> fail(InputForm& form, std::string text, const Edit& edit) {
+    focus(form, edit.name);
+    return FormMessage{std::move(text), edit.name};
+}
+
+// A text that is no integer is named with its field; the focus goes there.
+std::optional<FormMessage> not_an_integer(InputForm& form, const std::string& field,
+                                          const std::string& unit, const Edit& edit) {
+    if (common::trim(edit.text).empty()) return fail(form, field + "を入力して下さい。", edit);
+    return fail(form, field + "が整数ではありません。" + unit + "単位の整数で入力して下さい。",
+                edit);
+}
+
+std::string cantilever_field(const InputForm& form, const Edit& edit) {
+    return &edit == &form.Edit88 ? "右側のはね出し部分の長さ" : "はね出し部分の長さ";
+}
+
+std::optional<int> read_cantilever(InputForm& form, const Edit& edit,
+                                   std::optional<FormMessage>& message) {
+    const auto value = common::parse_int(edit.text);
+    if (value) return value;
+    message = common::trim(edit.text).empty()
+                  ? fail(form, kCantileverMissing, edit)
+                  : not_an_integer(form, cantilever_field(form, edit), "mm", edit);
+    return std::nullopt;
+}
+
+// Both cantilever edits take the same bounds: a length outside them is no
+// overhang this calculation covers, whichever end it is at.
+std::optional<FormMessage> check_cantilever(InputForm& form, const Edit& edit) {
+    std::optional<FormMessage> message;
+    const auto value = read_cantilever(form, edit, message);
+    if (!value) return message;
+    if (*value == 0) return fail(form, kCantileverMissing, edit);
+    if (*value < 200) return fail(form, kCantileverTooShort, edit);
+    if (*value > 1000) return fail(form, kCantileverTooLong, edit);
+    return std::nullopt;
+}
+
+// The heights are read as integers by the gathering; an empty one would fail
+// there, after the checks, so it is caught here with the others.
+std::optional<FormMessage> check_heights(InputForm& form) {
+    const std::array<std::pair<const Edit*, const char*>, 3> fields = {
+        std::pair{&form.Edit1, "軒の高さＨ１"}, std::pair{&form.Edit2, "建物の高さＨ２"},
+        std::pair{&form.Edit3, "張り間方向の長さＤ"}};
+    for (const auto& [edit, field] : fields)
+        if (!common::parse_int(edit->text)) return not_an_integer(form, field, "mm", *edit);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& inputs,
+                                           const calc::CoefficientSettings& settings) {
+    // Spans and cantilevers are summed first; a text that is no integer ends here.
+    const int n = std::clamp(form.CSpinEdit6.value, 1, 4);
+    std::array<int, 4> spans = inputs.spanLength;
+    long long total = 0; // four huge lengths must not overflow before the length check
+    for (int span = 1; span <= n; ++span) {
+        const Edit& edit = span_edit(form, span);
+        const auto value = common::parse_int(edit.text);
+        if (!value)
+            return not_an_integer(form, "スパン" + std::to_string(span) + "の長さ", "mm", edit);
+        spans[static_cast<std::size_t>(span - 1)] = *value;
+        total += *value;
+    }
+    const int mode = form.ComboBox6.item_index;
+    int left = inputs.leftCantileverLength;
+    int right = inputs.rightCantileverLength;
+    std::optional<FormMessage> message;
+    if (mode == 1 || mode == 3) {
+        const auto value = read_cantilever(form, form.Edit77, message);
+        if (!value) return message;
+        left = *value;
+        total += left;
+    }
+    if (mode == 2 || mode == 3) {
+        const auto value = read_cantilever(form, form.Edit88, message);
+        if (!value) return message;
+        right = *value;
+        total += right;
+    }
+    inputs.spanCount = n;
+    inputs.spanLength = spans;
+    inputs.cantileverMode = mode;
+    inputs.leftCantileverLength = left;
+    inputs.rightCantileverLength = right;
+    inputs.totalDeckLength = static_cast<int>(std::clamp<long long>(
+        total, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    inputs.beamTypeName = n == 1 ? "単純梁" : "連続梁";
+
+    if (form.ComboBox7.item_index == 2) {
+        // A typed unit weight may carry decimals (the calculation reads it as a
+        // real); a deck cannot weigh nothing, nor less.
+        const auto weight = common::parse_decimal(form.Edit99.text);
+        if (!common::trim(form.Edit99.text).empty() && !weight)
+            return fail(form,
+                        "デッキの単位重量が数値ではありません。N/㎡単位の数値で入力して下さい。",
+                        form.Edit99);
+        if (!weight || *weight <= 0) return fail(form, kUnitWeightMessage, form.Edit99);
+    }
+    if (form.Edit77.visible)
+        if (auto failed = check_cantilever(form, form.Edit77)) return failed;
+    if (form.Edit88.visible)
+        if (auto failed = check_cantilever(form, form.Edit88)) return failed;
+    // A span of no length would give the beam model an element of zero length.
+    for (int span = 1; span <= n; ++span)
+        if (spans[static_cast<std::size_t>(span - 1)] <= 0)
+            return fail(form, kSpanLengthMessage, span_edit(form, span));
+    if (total > settings.maxDeckLength) return fail(form, kDeckTooLong, form.Edit4);
+    return check_heights(form);
+}
+
+} // namespace korvex::form

@@ -1,0 +1,99 @@
+#pragma once
+
+// The two site tables read from the data folder: the areas of every prefecture
+// ("Data_Address.csv") and the coefficients of the snow zones
+// ("Data_SnowfallV.csv"). A broken file is reported as a SiteError whose message
+// names the file and the line, so start-up can show it and end in order.
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "site/site_values.h"
+
+namespace korvex::site {
+
+inline constexpr const char* kAddressFileName = "Data_Address.csv";
+inline constexpr const char* kSnowZoneFileName = "Data_SnowfallV.csv";
+inline constexpr std::size_t kAddressFieldCount = 9;
+inline constexpr std::size_t kSnowZoneFieldCount = 5;
+
+// The prefecture list in its fixed order: project files store the index.
+inline constexpr std::array<const char*, 47> kPrefectureNames = {
+    "北海道", "青森県", "岩手県", "宮城県", "秋田県", "山形県",   "福島県", "茨城県",
+    "栃木県", "群馬県", "埼玉県", "千葉県", "東京都", "神奈川県", "山梨県", "長野県",
+    "新潟県", "富山県", "石川県", "福井県", "岐阜県", "静岡県",   "愛知県", "三重県",
+    "滋賀県", "京都府", "大阪府", "兵庫県", "奈良県", "和歌山県", "鳥取県", "島根県",
+    "岡山県", "広島県", "山口県", "徳島県", "香川県", "愛媛県",   "高知県", "福岡県",
+    "佐賀県", "長崎県", "熊本県", "大分県", "宮崎県", "鹿児島県", "沖縄県"};
+
+struct SiteError {
+    std::string file;    // file name, e.g. "Data_Address.csv"
+    int line = 0;        // 1-based; 0 when the fault is not in one line
+    std::string message; // complete Japanese text for the user
+};
+
+// One line of the address file. The numbers are read only for lines that name a
+// prefecture; a header line names none and keeps has_numbers false.
+struct AddressRow {
+    int line = 0; // 1-based line in the file
+    std::vector<std::string> fields;
+    bool has_numbers = false;
+    int snowZone = 0;
+    int baseWindSpeed = 0;
+    int tableAltitude = -1;
+    int tableSnowDepth = -1;
+    int ruleFlag = 0;
+
+    const std::string& area_name() const { return fields[3]; }
+};
+
+// One line of the snow-zone file after its header.
+struct SnowZoneRow {
+    int line = 0;
+    int snowZone = 0;
+    double snowCoefA = 0.0;
+    double snowCoefB = 0.0;
+    double snowCoefC = 0.0;
+    int seaRatioRadius = 0;
+};
+
+struct SiteTables {
+    std::filesystem::path data_folder; // where the snow-zone file is read again
+    std::vector<AddressRow> address_rows;
+    std::vector<SnowZoneRow> snow_zone_rows;
+};
+
+// Reads the address file of `data_folder` into the tables and fills the area list
+// and the site values from the rows of the first prefecture. On an error the
+// tables, the list and the values are left as they were.
+std::optional<SiteError> load_address_table(const std::filesystem::path& data_folder,
+                                            SiteTables& tables, SiteValues& values,
+                                            std::vector<std::string>& area_list);
+
+// A row belongs to a prefecture when the name occurs anywhere in it.
+bool row_belongs_to(const AddressRow& row, std::string_view prefectureName);
+
+void apply_address_row(const AddressRow& row, SiteValues& values);
+
+// Area names of the prefecture in file order into `area_list`; the first row's
+// numbers into `values`. A prefecture without rows leaves `values` alone.
+void fill_prefecture_areas(const SiteTables& tables, std::string_view prefectureName,
+                           SiteValues& values, std::vector<std::string>& area_list);
+
+// The last row of the prefecture whose area name is exactly `areaName`.
+const AddressRow* find_area_row(const SiteTables& tables, std::string_view prefectureName,
+                                std::string_view areaName);
+
+// Reads the snow-zone file again (it may have been edited since) and looks up
+// `zone`. On an error the table in memory and the values stay as they were.
+std::optional<SiteError> load_snow_zone_table(SiteTables& tables, int zone, SiteValues& values);
+
+// Looks up `zone` in the table in memory; the last matching line wins. Without
+// a match the coefficients are cleared and zone_registered becomes false.
+void find_snow_zone(const SiteTables& tables, int zone, SiteValues& values);
+
+} // namespace korvex::site

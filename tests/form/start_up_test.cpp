@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "form/hints.h"
+#include "tests/form/form_fixture.h"
+
+namespace korvex::form {
+namespace {
+
+TEST_F(FormTest, StartsOnTheFirstAreaOfTheFirstPrefecture) {
+    EXPECT_EQ(form.ComboBox3.items.size(), 47u);
+    EXPECT_EQ(item_text(form.ComboBox3), "北海道");
+    EXPECT_EQ(form.ComboBox4.items, (std::vector<std::string>{"札幌市", "小樽市"}));
+    EXPECT_EQ(item_text(form.ComboBox4), "札幌市");
+    EXPECT_EQ(form.site.prefectureName, "北海道");
+    EXPECT_EQ(form.site.areaName, "札幌市");
+
+    EXPECT_EQ(form.Label39.caption, "32");
+    EXPECT_EQ(form.Label37.caption, "20");
+    EXPECT_EQ(form.Label12.caption, "140");
+    EXPECT_EQ(form.Label16.caption, "40");
+    EXPECT_EQ(form.CSpinEdit4.value, 20);
+    EXPECT_EQ(form.CSpinEdit2.value, 140);
+    EXPECT_TRUE(form.CSpinEdit2.enabled);
+    EXPECT_FALSE(form.CSpinEdit4.enabled);
+    EXPECT_FALSE(form.CSpinEdit5.enabled);
+    EXPECT_EQ(form.CSpinEdit3.value, 30);
+    EXPECT_TRUE(form.CheckBox1.checked);
+    EXPECT_FALSE(form.CheckBox1.enabled);
+
+    EXPECT_TRUE(form.RadioButton1.checked);
+    EXPECT_TRUE(form.RadioButton2.enabled);
+    EXPECT_EQ(form.RadioButton1.hint, kHintDirectDepthDesign);
+    EXPECT_TRUE(form.GroupBox5.visible);
+    EXPECT_FALSE(form.GroupBox4.visible);
+    EXPECT_FALSE(form.Panel9.visible);
+    EXPECT_EQ(form.height, 575);
+    EXPECT_EQ(form.state.spanPicture, "Image1_S1_C0");
+    EXPECT_EQ(form.active_control, "ComboBox1");
+    EXPECT_EQ(form.StaticText2.caption, "ver.2.2");
+    EXPECT_TRUE(form.StatusBar1.caption.ends_with("ver.2.2"));
+    EXPECT_EQ(form.caption, "Korvex屋根計算プログラム-木造梁-");
+}
+
+TEST(FormStartUp, BrokenSiteFilesEndStartUpWithTheirMessage) {
+    korvex::testing::DataFolder folder;
+    site::SiteTables tables;
+    InputForm form;
+    auto error = initialise_form(form, tables, folder.path(), "2.2");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->file, "Data_Address.csv");
+
+    folder.write_lines("Data_Address.csv", korvex::testing::kFixtureAddressLines);
+    error = initialise_form(form, tables, folder.path(), "2.2");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->file, "Data_SnowfallV.csv");
+    EXPECT_NE(error->message.find("見つかりません"), std::string::npos);
+}
+
+TEST(Hints, ShortAndLongPartsSplitAtTheBar) {
+    struct Case {
+        const char* hint;
+        const char* short_part;
+        const char* long_part;
+    };
+    for (const auto& c :
+         {Case{"結果表示|入力条件の基に計算を行い、結果を表示します", "結果表示",
+               "入力条件の基に計算を行い、結果を表示します"},
+          Case{"デッキを選択して下さい。", "デッキを選択して下さい。", "デッキを選択して下さい。"},
+          Case{"|後半", "", "後半"}}) {
+        EXPECT_EQ(hint_short(c.hint), c.short_part);
+        EXPECT_EQ(hint_long(c.hint), c.long_part);
+    }
+}
+
+} // namespace
+} // namespace korvex::form

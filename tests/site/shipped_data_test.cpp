@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "site/site_tables.h"
+
+namespace korvex::site {
+namespace {
+
+// The data files the program ships, read whole as the program reads them.
+TEST(ShippedSiteData, EveryPrefectureHasAreasAndEveryZoneExists) {
+    SiteTables tables;
+    SiteValues values;
+    std::vector<std::string> areas;
+    const auto error = load_address_table(KORVEX_DATA_DIR, tables, values, areas);
+    ASSERT_FALSE(error) << error->message;
+    ASSERT_FALSE(load_snow_zone_table(tables, values.snowZone, values));
+    EXPECT_FALSE(areas.empty());
+
+    for (const char* prefecture : kPrefectureNames) {
+        fill_prefecture_areas(tables, prefecture, values, areas);
+        EXPECT_FALSE(areas.empty()) << prefecture;
+    }
+
+    std::set<int> zones;
+    for (const SnowZoneRow& row : tables.snow_zone_rows) zones.insert(row.snowZone);
+    for (const AddressRow& row : tables.address_rows) {
+        if (!row.has_numbers) continue;
+        // Membership is by the name anywhere in the line, so a row naming two
+        // prefectures would turn up in both lists.
+        const auto named =
+            std::count_if(kPrefectureNames.begin(), kPrefectureNames.end(),
+                          [&](const char* prefecture) { return row_belongs_to(row, prefecture); });
+        EXPECT_EQ(named, 1) << "line " << row.line;
+        if (row.snowZone != 0) {
+            EXPECT_TRUE(zones.count(row.snowZone)) << "line " << row.line;
+        }
+    }
+}
+
+} // namespace
+} // namespace korvex::site
