@@ -1,7 +1,8 @@
 #pragma once
 
-// The settings of the coefficient dialog: design strength, deck length limit,
-// load-combination ratios and the calculation method (layout).
+// The settings of the coefficient dialog: design strength, deck length limit and
+// load-combination ratios. The calculation method the dialog also sets is the
+// input window's layout mode and lives there.
 
 #include "calc/design_inputs.h"
 
@@ -14,7 +15,6 @@ struct CoefficientSettings {
     int designStrength = 205;  // N/mm2, 205 or 235
     int maxDeckLength = 12000; // mm
     std::array<RatioRow, 2> comboRatio = {kStandardOrdinaryRatios, kStandardHeavySnowRatios};
-    int layoutMode = 0; // 0 loads derived, 1 wind and snow loads entered directly
 };
 
 } // namespace korvex::calc

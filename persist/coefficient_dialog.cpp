@@ -85,8 +85,11 @@ std::optional<SetFailure> apply_set(const CoefficientDialog& dialog,
     settings.maxDeckLength = dialog.CSpinEdit1;
     settings.designStrength = dialog.RadioButton1 ? 205 : 235;
     settings.comboRatio = ratios;
-    settings.layoutMode = dialog.RadioButton3 ? 0 : 1;
     return std::nullopt;
+}
+
+int chosen_layout_mode(const CoefficientDialog& dialog) {
+    return dialog.RadioButton3 ? 0 : 1;
 }
 
 void apply_cancel(CoefficientDialog& dialog, const calc::CoefficientSettings& settings) {

@@ -59,10 +59,13 @@ struct SetFailure {
 };
 
 // "設定": takes every control into the settings, or none of them when an edit is
-// not a number (then the dialog stays open with the message). On success the
-// settings' layoutMode follows the method radios; the caller applies the layout.
+// not a number (then the dialog stays open with the message). The caller then
+// applies the layout of chosen_layout_mode, changed or not.
 std::optional<SetFailure> apply_set(const CoefficientDialog& dialog,
                                     calc::CoefficientSettings& settings);
+
+// 0 for "告示第1458号及び積雪量より計算する", 1 for "風・雪荷重値を直接入力する".
+int chosen_layout_mode(const CoefficientDialog& dialog);
 
 // "キャンセル": the stored values back into the controls.
 void apply_cancel(CoefficientDialog& dialog, const calc::CoefficientSettings& settings);

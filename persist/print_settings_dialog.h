@@ -1,0 +1,54 @@
+#pragma once
+
+// The print settings dialog as plain state, with the behaviours of its controls
+// and buttons. The stored settings are report::PrintSettings; the number format
+// has no store of its own and is read from the dialog's list when printing.
+
+#include <string>
+
+#include "report/print_settings.h"
+
+namespace korvex::persist {
+
+inline constexpr int kSubjectMaxLength = 65;
+inline constexpr int kStartNumberMin = 1;
+inline constexpr int kStartNumberMax = 9999;
+
+struct PrintSettingsDialog {
+    std::string Edit1 = report::kSubjectPlaceholder; // subject box
+    // The ticked position button: 0 "無し", else its code 10..12, 20..22.
+    int checkedPosition = report::kPageNumberNone;
+    bool GroupBox1Enabled = false;         // "表示内容": disabled while "無し" is ticked
+    int ComboBox1 = report::kPlainNumbers; // number format
+    int CSpinEdit1 = 1;                    // start number
+    bool visible = false;
+};
+
+// The seven position codes in the order of RadioButton1..RadioButton7.
+inline constexpr int kPositionCodes[7] = {0, 10, 11, 12, 20, 21, 22};
+
+// Opening the dialog shows the stored subject; everything else stays as the
+// dialog was last left.
+void show_print_dialog(PrintSettingsDialog& dialog, const report::PrintSettings& settings);
+
+// A click into the subject box clears the prompt.
+void click_subject(PrintSettingsDialog& dialog);
+
+// The start-number box takes digits and backspace only.
+bool accepts_start_number_key(char32_t key);
+
+// A click on a position button. "無し" only disables the group; any other
+// button stores its position at once (so キャンセル does not undo it).
+void click_position(PrintSettingsDialog& dialog, report::PrintSettings& settings, int code);
+
+// "設定": an empty subject or the prompt means no subject.
+void confirm_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& settings);
+
+// "キャンセル": the stored subject, start number and position back into the dialog.
+void cancel_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& settings);
+
+// The settings a print job uses: the stored ones with the dialog's number format.
+report::PrintSettings settings_for_printing(const PrintSettingsDialog& dialog,
+                                            const report::PrintSettings& settings);
+
+} // namespace korvex::persist
