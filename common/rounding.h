@@ -2,8 +2,9 @@
 
 // The truncation and rounding rules every figure of the calculation follows.
 // Both helpers use floor, toward minus infinity, also for negative values:
-// trunc_to(-1.234, 2) is -1.24. The result is the nearest double to the decimal
-// k / 10^n, so it prints back as that decimal.
+// trunc_to(-1.234, 2) is -1.24. The whole number of steps is scaled back by the
+// double 10^-n (not divided by 10^n), exactly as the figures are defined, so the
+// last binary digit of every stored value is the defined one.
 
 #include <cmath>
 
@@ -17,16 +18,21 @@ inline double power_of_ten(int places) {
     return (places >= 0 && places < 10) ? kPowers[places] : std::pow(10.0, places);
 }
 
-// floor(x * 10^n) / 10^n
-inline double trunc_to(double x, int places) {
-    const double p = power_of_ten(places);
-    return std::floor(x * p) / p;
+// 10^-n as the double nearest to it (0.1, 0.01, ...).
+inline double power_of_ten_inverse(int places) {
+    static constexpr double kInverse[] = {1.0,  1e-1, 1e-2, 1e-3, 1e-4,
+                                          1e-5, 1e-6, 1e-7, 1e-8, 1e-9};
+    return (places >= 0 && places < 10) ? kInverse[places] : std::pow(10.0, -places);
 }
 
-// floor(x * 10^n + 0.5) / 10^n: half up, halves of negative values toward zero.
+// floor(x * 10^n) * 10^-n
+inline double trunc_to(double x, int places) {
+    return std::floor(x * power_of_ten(places)) * power_of_ten_inverse(places);
+}
+
+// floor(x * 10^n + 0.5) * 10^-n: half up, halves of negative values toward zero.
 inline double round_to(double x, int places) {
-    const double p = power_of_ten(places);
-    return std::floor(x * p + 0.5) / p;
+    return std::floor(x * power_of_ten(places) + 0.5) * power_of_ten_inverse(places);
 }
 
 // A real becomes an integer by truncation toward zero.

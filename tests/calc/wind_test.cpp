@@ -52,11 +52,11 @@ TEST(RoofAngle, WholeDegreesRoundedDown) {
 TEST(WindDerivation, WorkedExampleCategoryThreeClosedMonoPitch) {
     const auto r = derive(site(2, 34, 1000, 1000, 2000));
     const WindResult& w = r.wind;
-    EXPECT_EQ(w.meanHeight, 10.0);
+    EXPECT_DOUBLE_EQ(w.meanHeight, 10.0);
     EXPECT_EQ(w.roofAngle, 0);
-    EXPECT_EQ(w.exposureFactor, 0.79397);
-    EXPECT_EQ(w.velocityPressure, 437.2);
-    EXPECT_EQ(w.gustFactor, 2.985);
+    EXPECT_DOUBLE_EQ(w.exposureFactor, 0.79397);
+    EXPECT_DOUBLE_EQ(w.velocityPressure, 437.2);
+    EXPECT_DOUBLE_EQ(w.gustFactor, 2.985);
     EXPECT_EQ(w.externalCoefficient, 0);
     EXPECT_EQ(w.peakPositive[0], 0.5);
     EXPECT_EQ(w.positiveCount, 1);
@@ -67,8 +67,8 @@ TEST(WindDerivation, WorkedExampleCategoryThreeClosedMonoPitch) {
     EXPECT_EQ(r.loads.windNegative, -1880);
     // The wall below a cantilever: 1.0 x 2.985 + 0.5 = 3.485; 437.2 x 3.485 = 1523.6
     EXPECT_EQ(w.wallHeightFactor, 1.0);
-    EXPECT_EQ(w.wallPeakExternal, 2.985);
-    EXPECT_EQ(w.wallPeak, 3.485);
+    EXPECT_DOUBLE_EQ(w.wallPeakExternal, 2.985);
+    EXPECT_DOUBLE_EQ(w.wallPeak, 3.485);
     EXPECT_EQ(w.wallPressure, 1523);
     EXPECT_EQ(w.cantileverWind, -1880 - 1523);
     // Arc-only values stay marked as not computed.
@@ -78,9 +78,9 @@ TEST(WindDerivation, WorkedExampleCategoryThreeClosedMonoPitch) {
 
 TEST(WindDerivation, HeightsBetweenTableColumns) {
     const auto r = derive(site(2, 34, 1250, 1250, 2000));
-    EXPECT_EQ(r.wind.exposureFactor, 0.83021);
-    EXPECT_EQ(r.wind.velocityPressure, 478.0);
-    EXPECT_EQ(r.wind.gustFactor, 2.928);
+    EXPECT_DOUBLE_EQ(r.wind.exposureFactor, 0.83021);
+    EXPECT_DOUBLE_EQ(r.wind.velocityPressure, 478.0);
+    EXPECT_DOUBLE_EQ(r.wind.gustFactor, 2.928);
 }
 
 TEST(WindDerivation, LowAndHighBuildingsClampToTheTables) {
@@ -94,8 +94,8 @@ TEST(WindDerivation, LowAndHighBuildingsClampToTheTables) {
     };
     for (const auto& c : {GustCase{0, 300, 2.2}, GustCase{0, 5000, 1.9}, GustCase{1, 500, 2.6},
                           GustCase{1, 4000, 2.1}, GustCase{3, 100, 3.1}, GustCase{3, 9000, 2.3}}) {
-        EXPECT_EQ(derive(site(c.category, 30, c.heightCm, c.heightCm, 1000)).wind.gustFactor,
-                  c.gust)
+        EXPECT_DOUBLE_EQ(derive(site(c.category, 30, c.heightCm, c.heightCm, 1000)).wind.gustFactor,
+                         c.gust)
             << c.category << " " << c.heightCm;
     }
 }

@@ -1,0 +1,59 @@
+#include "analysis/beam_model.h"
+
+#include <algorithm>
+
+#include "calc/product_tables.h"
+
+namespace korvex::analysis {
+
+void setup_model(const calc::CaLC_DATA& data, BeamModel& model) {
+    model.E = calc::kElasticModulus;
+    // The Calculate command limits the span count; the clamp only keeps a bad
+    // record from reaching past the four span slots.
+    model.n = std::clamp(data.spanCount, 0, kMaxSpans);
+    model.support.fill(kSupportPin);
+    const double area = calc::deck_area(data.deckIndex) * 100.0;
+    const double inertia = calc::deck_moment_of_inertia(data.deckIndex) * 10000.0;
+    for (int i = 0; i < model.n; ++i) {
+        model.L[i] = data.spanLength[i];
+        model.A[i] = area;
+        model.I[i] = inertia;
+    }
+    model.cantilever_left = data.leftCantileverLength;
+    model.cantilever_right = data.rightCantileverLength;
+    model.deck_height = calc::deck_height(data.deckIndex);
+}
+
+void apply_case_loads(const CaseLoadInputs& in, BeamModel& model) {
+    const CaseFactors& f = in.factors;
+    const double uniform = -0.001 * (in.G * f.cG + in.W * f.cW);
+    for (int i = 0; i < model.n; ++i) {
+        model.w[i] = uniform;
+        model.q[i][0] = -0.001 * in.S[i][0] * f.cS;
+        // The design inputs give every span a uniform snow load: the end value
+        // repeats the start value.
+        model.load_shape[i] = 1;
+        model.q[i][1] = model.q[i][0];
+    }
+
+    // Under suction the positive pressure on the wall below a cantilever lifts it
+    // further; only the cantilever checks read this load.
+    model.edge_load.fill(0.0);
+    if (!in.negative_pass) return;
+    const double edge = -0.001 * (in.G * f.cG + (in.W - in.Pw) * f.cW);
+    for (int i = 0; i < model.n; ++i) {
+        bool left_written = false;
+        if (i == 0 && model.cantilever_left != 0.0) {
+            model.edge_load[0] = edge;
+            left_written = true;
+        }
+        if (!left_written && i == model.n - 1 && model.cantilever_right != 0.0)
+            model.edge_load[i] = edge;
+    }
+}
+
+double deflection_factor(const BeamModel& model) {
+    return model.deck_height == 75.0 ? 1.2 : 1.0;
+}
+
+} // namespace korvex::analysis

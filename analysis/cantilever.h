@@ -1,0 +1,23 @@
+#pragma once
+
+// Root moments and tip deflections of the cantilevers, which the beam model
+// carries only as loads on the end supports.
+
+#include "analysis/beam_model.h"
+#include "analysis/case_results.h"
+
+namespace korvex::analysis {
+
+struct CantileverCase {
+    bool negative_pass = false; // the wind pass is "Ms": the edge loads exist
+    bool derived_loads = false; // wind and snow derived, not entered directly
+};
+
+// span_moment[4] and [5], cantilever_check_moment and the moment ordinates.
+void cantilever_moments(const BeamModel& model, const CantileverCase& c, CaseResults& results);
+
+// span_deflection[4] and [5], cantilever_check_deflection and the deflection
+// ordinates.
+void cantilever_deflections(const BeamModel& model, const CantileverCase& c, CaseResults& results);
+
+} // namespace korvex::analysis

@@ -1,0 +1,54 @@
+#pragma once
+
+// What the analysis of one load case leaves for the checks, the report and the
+// diagrams.
+
+#include <array>
+#include <vector>
+
+#include "analysis/beam_model.h"
+
+namespace korvex::analysis {
+
+// Ends every ordinate list, so the drawing code can follow a list to its end.
+inline constexpr double kSampleEnd = -99999.0;
+
+// Slots 0..3 of span_moment and span_deflection are the spans; these two are the
+// cantilevers.
+inline constexpr int kLeftCantileverSlot = 4;
+inline constexpr int kRightCantileverSlot = 5;
+
+struct CaseResults {
+    std::array<std::array<double, 3>, kMaxNodes> reactions{}; // Fx, Fy, M per node
+    std::array<SpanVector, kMaxSpans> end_forces{};           // Fx1 Fy1 M1 Fx2 Fy2 M2
+    std::array<SpanVector, kMaxSpans> displacements{};
+
+    std::array<double, 6> span_moment{};
+    std::array<double, kMaxSpans> span_moment_x{};
+    std::array<double, 6> span_deflection{};
+    std::array<double, 2> cantilever_check_moment{};     // left, right
+    std::array<double, 2> cantilever_check_deflection{}; // left, right
+
+    // Ordinates every 100 mm, each list ended by kSampleEnd. They grow with the
+    // span: the deck-length limit admits spans far longer than 4800 mm.
+    std::array<std::vector<double>, kMaxSpans> moment_samples;
+    std::array<std::vector<double>, kMaxSpans> deflection_samples;
+    std::array<std::vector<double>, 2> cantilever_moment_samples;
+    std::array<std::vector<double>, 2> cantilever_deflection_samples;
+
+    double max_moment = 0.0;
+    double max_deflection = 0.0;
+    double deflection_ratio = 0.0;
+    double governing_span_length = 0.0;
+    double reaction_v1 = 0.0;
+    double reaction_v2 = 0.0;
+
+    // Total line load at both ends of every span, for the diagram labels.
+    std::array<std::array<double, 2>, kMaxSpans> total_load{};
+};
+
+// Clears the model's inputs and every result before a case, so no value of an
+// earlier case or calculation can reach this one's records.
+void reset_case_results(BeamModel& model, CaseResults& results);
+
+} // namespace korvex::analysis

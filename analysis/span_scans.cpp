@@ -1,0 +1,117 @@
+#include "analysis/span_scans.h"
+
+#include <cmath>
+
+#include "common/rounding.h"
+
+namespace korvex::analysis {
+
+namespace {
+
+inline constexpr double kScanStep = 5.0;
+inline constexpr int kStepsPerSample = 20; // one ordinate every 100 mm
+
+struct SpanLoad {
+    double L;
+    double p;
+    double M1; // whole N·mm, floored
+    double M2;
+};
+
+SpanLoad span_load(int i, const BeamModel& model, const CaseResults& results) {
+    return {model.L[i], model.w[i] + model.q[i][0], std::floor(results.end_forces[i][2]),
+            std::floor(results.end_forces[i][5])};
+}
+
+} // namespace
+
+double span_deflection_scan(int i, const BeamModel& model, CaseResults& results,
+                            bool record_samples) {
+    const SpanLoad s = span_load(i, model, results);
+    std::vector<double>& samples = results.deflection_samples[i];
+    if (record_samples) samples.clear();
+    if (s.L <= 0.0) {
+        results.span_deflection[i] = 0.0;
+        if (record_samples) samples.push_back(kSampleEnd);
+        return 0.0;
+    }
+    const double c = model.I[i] == 0.0 ? 0.0 : 1.0 / (model.E * model.I[i]);
+    const double k = deflection_factor(model);
+    const double L = s.L;
+    const double m1 = s.M1, m2 = s.M2, p = s.p;
+
+    double smallest = 0.0;
+    double largest = 0.0;
+    for (int step = 0;; ++step) {
+        const double x = step * kScanStep;
+        if (!(x < L)) break;
+        // Evaluated term by term as the deflection line is defined, so every
+        // truncated ordinate is the defined one to the last binary digit.
+        const double x3 = x * x * x;
+        double bracket = 0.0;
+        if (m1 != 0.0) bracket += m1 * (x3 / (6 * L) - x * x / 2 + x * L / 3);
+        if (m2 != 0.0) bracket += m2 * (x3 / (6 * L) - x * L / 6);
+        if (p != 0.0) bracket += p * (x3 * x / 24 - L * x3 / 12 + L * L * L * x / 24);
+        const double delta = -common::trunc_to(c * bracket * k, 4);
+        if (delta < smallest) smallest = delta;
+        if (delta > largest) largest = delta;
+        if (record_samples && step % kStepsPerSample == kStepsPerSample - 1)
+            samples.push_back(delta);
+    }
+    if (record_samples) samples.push_back(kSampleEnd);
+
+    const double governing = std::fabs(smallest) > std::fabs(largest) ? smallest : largest;
+    results.span_deflection[i] = governing;
+    return governing;
+}
+
+MomentExtremes span_moment_scan(int i, const BeamModel& model, CaseResults& results,
+                                bool record_samples) {
+    const SpanLoad s = span_load(i, model, results);
+    std::vector<double>& samples = results.moment_samples[i];
+    if (record_samples) samples.clear();
+    MomentExtremes e;
+    if (s.L <= 0.0) {
+        e.maximum = 0.0;
+        if (record_samples) samples.push_back(kSampleEnd);
+        return e;
+    }
+    const double L = s.L;
+    for (int step = 0;; ++step) {
+        const double x = step * kScanStep;
+        if (!(x <= L)) break;
+        const double M = s.M1 * (1 - x / L) - s.M2 * x / L + s.p * (L * x - x * x) / 2;
+        // The extremes hold whole numbers, so floor(M) < minimum exactly when
+        // M < minimum, and floor(M) > maximum exactly when M >= maximum + 1: the
+        // floor is taken only for a new extreme.
+        if (M < e.minimum) {
+            e.minimum = std::floor(M);
+            e.minimum_x = x;
+        }
+        if (M >= e.maximum + 1.0) {
+            e.maximum = std::floor(M);
+            e.maximum_x = x;
+        }
+        if (record_samples && step % kStepsPerSample == 0) samples.push_back(M);
+    }
+    if (record_samples) samples.push_back(kSampleEnd);
+    return e;
+}
+
+void governing_span_moment(int i, const BeamModel& model, const MomentExtremes& e,
+                           CaseResults& results) {
+    const double L = model.L[i];
+    double moment = 0.0;
+    double x = 0.0;
+    if (e.minimum_x == 0.0 || e.minimum_x == L) {
+        moment = e.maximum;
+        x = e.maximum_x;
+    } else if (e.maximum_x == 0.0 || e.maximum_x == L) {
+        moment = e.minimum;
+        x = e.minimum_x;
+    }
+    results.span_moment[i] = moment;
+    results.span_moment_x[i] = x;
+}
+
+} // namespace korvex::analysis

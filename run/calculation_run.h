@@ -1,0 +1,25 @@
+#pragma once
+
+// The calculation run: every load case analysed and checked, the verdict, then
+// every case analysed again for the stress and deflection diagrams.
+
+#include "calc/design_inputs.h"
+#include "calc/load_set.h"
+#include "run/case_setup.h"
+#include "run/run_records.h"
+
+namespace korvex::run {
+
+// The loads are changed as the report expects after a run: windPass and the case
+// totals and texts are those of the last pass; the snow factor of the storm case
+// is the one the run started with.
+CalculationRun run_calculation(RunRecords records);
+
+// The same with the per-case records of its own.
+CalculationRun run_calculation(const calc::DesignInputs& inputs, const calc::CaLC_DATA& data,
+                               calc::LoadSet& loads);
+
+// Real millimetres per paper millimetre along the beam of the diagrams.
+int diagram_scale(const analysis::BeamModel& model, int totalDeckLength);
+
+} // namespace korvex::run

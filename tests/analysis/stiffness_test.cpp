@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "analysis/stiffness.h"
+
+namespace korvex::analysis {
+namespace {
+
+SpanVector times(const ElementMatrix& k, const SpanVector& d) {
+    SpanVector f{};
+    for (int r = 0; r < 6; ++r)
+        for (int s = 0; s < 6; ++s) f[r] += k[r][s] * d[s];
+    return f;
+}
+
+TEST(ElementStiffness, RigidBodyMotionsCostNoForceForEveryEndKind) {
+    const double E = 205000, A = 978.4, I = 663000, L = 2500;
+    for (int kind = kEndsRigid; kind <= kHingesAtBothEnds; ++kind) {
+        const ElementMatrix k = element_stiffness(kind, E, A, I, L);
+        for (int r = 0; r < 6; ++r)
+            for (int s = 0; s < 6; ++s) EXPECT_EQ(k[r][s], k[s][r]) << kind;
+        // Lift and slide the whole span, then turn it about its start.
+        for (const SpanVector& motion : {SpanVector{0, 1, 0, 0, 1, 0}, SpanVector{1, 0, 0, 1, 0, 0},
+                                         SpanVector{0, 0, 1, 0, L, 1}}) {
+            for (double f : times(k, motion)) EXPECT_NEAR(f, 0.0, 1e-6) << kind;
+        }
+    }
+}
+
+TEST(ElementStiffness, ReleasedRotationsAndDegenerateSpansCarryNothing) {
+    const ElementMatrix start = element_stiffness(kHingeAtStart, 205000, 1000, 1e5, 2000);
+    const ElementMatrix end = element_stiffness(kHingeAtEnd, 205000, 1000, 1e5, 2000);
+    for (int j = 0; j < 6; ++j) {
+        EXPECT_EQ(start[2][j], 0.0);
+        EXPECT_EQ(end[5][j], 0.0);
+    }
+    EXPECT_DOUBLE_EQ(start[5][5], 3 * 205000 * 1e5 / 2000);
+    EXPECT_DOUBLE_EQ(element_stiffness(kEndsRigid, 205000, 1000, 1e5, 2000)[2][5],
+                     2 * 205000 * 1e5 / 2000);
+    const ElementMatrix zero = element_stiffness(kEndsRigid, 205000, 1000, 1e5, 0);
+    const ElementMatrix both = element_stiffness(kHingesAtBothEnds, 205000, 1000, 1e5, 2000);
+    for (int r = 0; r < 6; ++r)
+        for (int s = 0; s < 6; ++s) {
+            EXPECT_EQ(zero[r][s], 0.0);
+            EXPECT_EQ(both[r][s], 0.0);
+        }
+}
+
+TEST(EquivalentLoads, CondensedForEachEndRelease) {
+    const double p = -2.0, L = 3000.0, pL = p * L, pL2 = p * L * L;
+    struct Case {
+        int kind;
+        SpanVector expected;
+    };
+    const Case cases[] = {
+        {kEndsRigid, {0, pL / 2, pL2 / 12, 0, pL / 2, -pL2 / 12}},
+        {kHingeAtStart, {0, 3 * pL / 8, 0, 0, 5 * pL / 8, -pL2 / 8}},
+        {kHingeAtEnd, {0, 5 * pL / 8, pL2 / 8, 0, 3 * pL / 8, 0}},
+        {kHingesAtBothEnds, {0, pL / 2, 0, 0, pL / 2, 0}},
+    };
+    for (const Case& c : cases) {
+        const SpanVector q = equivalent_loads(c.kind, p, L);
+        for (int j = 0; j < 6; ++j) EXPECT_NEAR(q[j], c.expected[j], 1e-6) << c.kind << j;
+    }
+    for (double v : equivalent_loads(kEndsRigid, p, 0.0)) EXPECT_EQ(v, 0.0);
+}
+
+TEST(DofNumbering, FreeDegreesFirstThenRestrainedInNodeOrder) {
+    const DofNumbering pinned = number_dofs({2, 2, 2, 2, 2}, 2);
+    EXPECT_EQ(pinned.free_count, 3);
+    EXPECT_EQ(pinned.number[2], 0);
+    EXPECT_EQ(pinned.number[5], 1);
+    EXPECT_EQ(pinned.number[8], 2);
+    EXPECT_EQ(pinned.number[0], 3);
+    EXPECT_EQ(pinned.number[7], 8);
+
+    // Free, roller, fixed; an unknown kind counts as free.
+    const DofNumbering mixed = number_dofs({0, 1, 3, 7, 2}, 3);
+    const int expected[12] = {0, 1, 2, 3, 8, 4, 9, 10, 11, 5, 6, 7};
+    EXPECT_EQ(mixed.free_count, 8);
+    for (int dof = 0; dof < 12; ++dof) EXPECT_EQ(mixed.number[dof], expected[dof]) << dof;
+}
+
+TEST(EndKinds, OuterEndsOfTheEndSpansAreHinged) {
+    EXPECT_EQ(element_end_kind(0, 1), kHingesAtBothEnds);
+    EXPECT_EQ(element_end_kind(0, 3), kHingeAtStart);
+    EXPECT_EQ(element_end_kind(1, 3), kEndsRigid);
+    EXPECT_EQ(element_end_kind(2, 3), kHingeAtEnd);
+}
+
+} // namespace
+} // namespace korvex::analysis

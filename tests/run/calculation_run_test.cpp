@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calc/coefficient_settings.h"
+#include "calc/load_step.h"
+#include "calc/product_tables.h"
+#include "run/calculation_run.h"
+
+namespace korvex::run {
+namespace {
+
+struct Design {
+    calc::DesignInputs inputs;
+    calc::CaLC_DATA data;
+    calc::LoadSet loads;
+};
+
+struct DesignOptions {
+    bool heavy_snow = false;
+    bool direct = false;
+    int spans = 2;
+    int span_length = 2500;
+    int left_cantilever = 0;
+    double storm_snow_factor = -1.0; // the standard ratio unless set
+};
+
+Design make_design(const DesignOptions& o) {
+    Design d;
+    calc::DesignInputs& in = d.inputs;
+    in.comboRatio = calc::CoefficientSettings{}.comboRatio;
+    if (o.storm_snow_factor >= 0.0) in.comboRatio[o.heavy_snow ? 1 : 0][9] = o.storm_snow_factor;
+    in.heavySnowArea = o.heavy_snow;
+    in.directLoadInput = o.direct;
+    in.directWindPositive = 900;
+    in.directWindNegative = 1500;
+    in.sectionModulus = calc::deck_section_modulus(0) * 1000;
+    in.momentOfInertia = calc::deck_moment_of_inertia(0) * 10000;
+    in.deckUnitWeight = 127;
+    in.otherDeadLoad = 273;
+    in.roughnessCategory = 3;
+    in.baseWindSpeed = 34;
+    in.eaveHeightCm = 1000;
+    in.buildingHeightCm = 1500;
+    in.spanDirectionLengthCm = 2000;
+    in.snowDepth = 30;
+    in.snowUnitWeight = 20;
+    in.snowLoad = 600;
+    in.spanCount = o.spans;
+    for (int i = 0; i < o.spans; ++i) in.spanLength[i] = o.span_length;
+    in.cantileverMode = o.left_cantilever != 0 ? 1 : 0;
+    in.leftCantileverLength = o.left_cantilever;
+    in.totalDeckLength = o.spans * o.span_length + o.left_cantilever;
+    in.beamTypeName = o.spans == 1 ? "単純梁" : "連続梁";
+    calc::SnowIncrease increase;
+    calc::WindResult wind;
+    calc::run_load_step({in, d.data, increase, wind, d.loads});
+    return d;
+}
+
+std::vector<std::string> check_labels(const CalculationRun& run) {
+    std::vector<std::string> labels;
+    for (const CheckPage& page : run.check_pages) labels.push_back(page.label);
+    return labels;
+}
+
+std::vector<std::string> block_labels(const CalculationRun& run) {
+    std::vector<std::string> labels;
+    for (const DiagramBlock& block : run.diagram_blocks) labels.push_back(block.label);
+    return labels;
+}
+
+std::vector<RunItemKind> kinds(const CalculationRun& run) {
+    std::vector<RunItemKind> k;
+    for (const RunItem& item : run.order) k.push_back(item.kind);
+    return k;
+}
+
+using K = RunItemKind;
+
+TEST(CalculationRun, OrdinaryAreaOrderAndRestoredSnowFactor) {
+    // A snow share in the storm case, which suction drops in ordinary areas.
+    Design d = make_design({.direct = true, .storm_snow_factor = 0.2});
+    const double snow_factor = d.loads.ratioS[2];
+    const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
+
+    EXPECT_EQ(check_labels(run), (std::vector<std::string>{"長期Ｇ＋Ｐ", "短期 (積雪時)Ｇ＋Ｐ＋Ｓ",
+                                                           "短期（暴風時正圧）Ｇ＋Ｐ＋0.20Ｓ＋Ｗ",
+                                                           "短期（暴風時負圧）Ｇ＋Ｐ＋Ｗ"}));
+    EXPECT_EQ(block_labels(run),
+              (std::vector<std::string>{"長期Ｇ＋Ｐ", "短期 (積雪時)Ｇ＋Ｐ＋Ｓ",
+                                        "短期（暴風時）Ｇ＋Ｐ＋0.20Ｓ＋Ｗ（正圧）",
+                                        "短期（暴風時）Ｇ＋Ｐ＋Ｗ（負圧）"}));
+    // Direct input: no wind and snow detail pages.
+    EXPECT_EQ(kinds(run), (std::vector<K>{K::checkPage, K::checkPage, K::checkPage, K::checkPage,
+                                          K::verdict, K::loadFigure, K::diagramBlock,
+                                          K::diagramBlock, K::diagramBlock, K::diagramBlock}));
+    EXPECT_FALSE(run.detail_pages);
+    EXPECT_TRUE(run.diagram_blocks.back().negative_pressure_block);
+    EXPECT_EQ(run.check_pages[3].windPass, "Ms");
+    EXPECT_EQ(run.check_pages[3].case_text, "G+P+1W(負)");
+    EXPECT_EQ(run.check_pages[3].W_total, 400 - 1500);
+
+    // The loads are left as the last pass built them, the snow factor as it was.
+    EXPECT_EQ(snow_factor, 0.2);
+    EXPECT_EQ(d.loads.ratioS[2], snow_factor);
+    EXPECT_EQ(d.loads.windPass, "Ms");
+    EXPECT_EQ(d.loads.caseText[2], "G+P+1W(負)");
+}
+
+TEST(CalculationRun, HeavySnowAreaAddsTheNoSnowSuctionCase) {
+    Design d = make_design({.heavy_snow = true, .left_cantilever = 600});
+    const calc::LoadSet before = d.loads;
+    const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
+
+    ASSERT_EQ(run.check_pages.size(), 5u);
+    EXPECT_EQ(run.check_pages[3].label, "短期（暴風時負圧）Ｇ＋Ｐ＋Ｐ＋0.35Ｓ＋Ｗ");
+    const CheckPage& no_snow = run.check_pages[4];
+    EXPECT_EQ(no_snow.label, "短期（暴風時-積雪無し）Ｇ＋Ｐ＋Ｐ＋Ｗ");
+    EXPECT_EQ(no_snow.W_total, before.deadAndLiveLoad + before.windNegative);
+    EXPECT_EQ(no_snow.case_run.factors.cS, 0.0);
+    EXPECT_TRUE(no_snow.cantilever.wall_pressure);
+    EXPECT_NE(no_snow.model.edge_load[0], 0.0);
+
+    EXPECT_EQ(kinds(run),
+              (std::vector<K>{K::checkPage, K::checkPage, K::checkPage, K::checkPage, K::checkPage,
+                              K::verdict, K::detailPages, K::loadFigure, K::diagramBlock,
+                              K::diagramBlock, K::diagramBlock, K::diagramBlock}));
+    // The extra block: dead, live and suction unfactored, no snow, no wall pressure.
+    const DiagramBlock& last = run.diagram_blocks.back();
+    EXPECT_EQ(last.label, no_snow.label + "（負圧）");
+    EXPECT_EQ(last.cantilever_load, no_snow.W_total);
+    EXPECT_EQ(last.case_run.W, before.windNegative);
+    EXPECT_EQ(last.model.edge_load[0], 0.0);
+    EXPECT_DOUBLE_EQ(last.model.w[0], -0.001 * (before.deadAndLiveLoad + before.windNegative));
+    EXPECT_EQ(last.model.q[0][0], 0.0);
+
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(d.loads.ratioGP[k], before.ratioGP[k]);
+        EXPECT_EQ(d.loads.ratioS[k], before.ratioS[k]);
+        EXPECT_EQ(d.loads.ratioW[k], before.ratioW[k]);
+    }
+    EXPECT_EQ(d.loads.ratioS[2], 0.35);
+    // Each diagram block keeps the surface load of its check-pass case for the
+    // cantilever's root-shear label.
+    EXPECT_EQ(run.diagram_blocks[1].cantilever_load, run.check_pages[1].W_total);
+}
+
+TEST(CalculationRun, TwoEqualSpansCheckedFromTheClosedForm) {
+    Design d = make_design({.direct = true});
+    const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
+
+    // Long-term: p = 0.4 N/mm downward, interior moment pL²/8.
+    const CheckPage& long_term = run.check_pages[0];
+    EXPECT_NEAR(long_term.max_moment, 0.4 * 2500 * 2500 / 8, 1.0);
+    EXPECT_EQ(long_term.sigma, 11.8); // 312500 / 26300, truncated to 0.1
+    EXPECT_EQ(long_term.allowable.f_a, 136.0);
+    EXPECT_EQ(long_term.governing_span_length, 2500.0);
+    EXPECT_EQ(long_term.reaction_v2, 99999.0);
+    EXPECT_EQ(long_term.lines.size(), 2u);
+
+    // Suction: p = 1.1 N/mm upward lifts every support.
+    const CheckPage& suction = run.check_pages[3];
+    EXPECT_NEAR(suction.reaction_v1, -3.0 / 8 * 1.1 * 2500, 0.0011);
+    EXPECT_NEAR(suction.reaction_v2, -10.0 / 8 * 1.1 * 2500, 0.0011);
+    ASSERT_EQ(suction.lines.size(), 4u);
+    EXPECT_EQ(suction.lines[2].kind, CheckKind::jointEnd);
+    EXPECT_EQ(suction.lines[2].limit, 12000.0);
+    EXPECT_TRUE(suction.lines[2].ok);
+    EXPECT_EQ(suction.lines[3].kind, CheckKind::jointMid);
+
+    // The verdict counts exactly the failed lines.
+    CheckCounters failed;
+    for (const CheckPage& page : run.check_pages)
+        for (const CheckLine& line : page.lines)
+            if (!line.ok) {
+                failed.stress += line.kind == CheckKind::stress;
+                failed.deflection += line.kind == CheckKind::deflection;
+                failed.joint +=
+                    line.kind == CheckKind::jointEnd || line.kind == CheckKind::jointMid;
+            }
+    EXPECT_EQ(run.verdict.counters.stress, failed.stress);
+    EXPECT_EQ(run.verdict.counters.deflection, failed.deflection);
+    EXPECT_EQ(run.verdict.counters.joint, failed.joint);
+    EXPECT_EQ(run.verdict.text, verdict_text(failed));
+
+    // The load figure carries the unfactored loads.
+    EXPECT_DOUBLE_EQ(run.load_figure.model.w[0], -0.001 * (400 + 900));
+    EXPECT_DOUBLE_EQ(run.load_figure.model.q[0][0], -0.6);
+    EXPECT_EQ(run.load_figure.windNegative, -1500);
+}
+
+TEST(CalculationRun, DiagramBlocksCarryOrdinatesEvenForLongSpans) {
+    Design d =
+        make_design({.direct = true, .spans = 1, .span_length = 6000, .left_cantilever = 450});
+    const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
+    for (const DiagramBlock& block : run.diagram_blocks) {
+        ASSERT_EQ(block.results.moment_samples[0].size(), 62u); // 0 .. 6000, marker
+        EXPECT_EQ(block.results.moment_samples[0].back(), analysis::kSampleEnd);
+        EXPECT_EQ(block.results.deflection_samples[0].size(), 61u);
+        EXPECT_EQ(block.results.cantilever_moment_samples[0].size(), 6u);
+    }
+}
+
+TEST(CalculationRun, DiagramBlocksEqualAFreshDiagramAnalysis) {
+    Design d = make_design({.spans = 3, .span_length = 1820, .left_cantilever = 600});
+    const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
+
+    analysis::BeamModel model;
+    analysis::CaseResults results;
+    LoadCaseRun case_run;
+    CheckCounters counters;
+    RunRecords rec{d.inputs, d.data, d.loads, model, results, case_run, counters};
+    d.loads.windPass = "Ps";
+    for (int k = 0; k < 3; ++k) {
+        analyse_case({k,
+                      k == 2   ? "短期（暴風時）"
+                      : k == 1 ? "短期 (積雪時)"
+                               : "長期",
+                      Pass::diagram},
+                     rec);
+        const DiagramBlock& block = run.diagram_blocks[k];
+        EXPECT_EQ(block.label, case_run.label);
+        EXPECT_EQ(block.results.moment_samples, results.moment_samples) << k;
+        EXPECT_EQ(block.results.deflection_samples, results.deflection_samples) << k;
+        EXPECT_EQ(block.results.cantilever_moment_samples, results.cantilever_moment_samples);
+        EXPECT_EQ(block.results.end_forces, results.end_forces) << k;
+        EXPECT_EQ(block.results.span_moment, results.span_moment) << k;
+        EXPECT_EQ(block.results.max_moment, results.max_moment) << k;
+        EXPECT_EQ(block.results.max_deflection, results.max_deflection) << k;
+        EXPECT_EQ(block.results.total_load, results.total_load) << k;
+    }
+}
+
+TEST(CalculationRun, RepeatedRunsGiveTheSameRecords) {
+    Design d = make_design({.heavy_snow = true, .spans = 3, .left_cantilever = 500});
+    const CalculationRun first = run_calculation(d.inputs, d.data, d.loads);
+    const CalculationRun second = run_calculation(d.inputs, d.data, d.loads);
+    ASSERT_EQ(first.check_pages.size(), second.check_pages.size());
+    for (std::size_t i = 0; i < first.check_pages.size(); ++i) {
+        EXPECT_EQ(first.check_pages[i].label, second.check_pages[i].label);
+        EXPECT_EQ(first.check_pages[i].max_moment, second.check_pages[i].max_moment);
+        EXPECT_EQ(first.check_pages[i].W_total, second.check_pages[i].W_total);
+        EXPECT_EQ(first.check_pages[i].results.reactions, second.check_pages[i].results.reactions);
+    }
+    EXPECT_EQ(first.verdict.text, second.verdict.text);
+}
+
+TEST(DiagramScale, GrowsWithTheBeamLength) {
+    struct Case {
+        double span;
+        int total_deck_length;
+        int scale;
+    };
+    for (const Case c : {Case{5000, 10000, 80}, Case{5000.5, 10001, 100}, Case{8000, 16000, 130}}) {
+        analysis::BeamModel m;
+        m.n = 2;
+        m.L = {c.span, c.span, 0, 0};
+        EXPECT_EQ(diagram_scale(m, c.total_deck_length), c.scale) << c.total_deck_length;
+    }
+}
+
+} // namespace
+} // namespace korvex::run
