@@ -1,0 +1,22 @@
+#pragma once
+
+// The Calculate command without its window: validation, gathering, the load step
+// and the calculation run, on the session's records. The window adds the focus
+// change before it and the busy popup and result window around it; the command
+// line calls it as it is.
+
+#include <optional>
+
+#include "form/session.h"
+
+namespace korvex::form {
+
+// Runs the command. A validation failure leaves every record of the last
+// calculation as it was and returns the message with the control to focus
+// (the form's active control is moved there too).
+std::optional<FormMessage> calculate(Session& session);
+
+// The input window as the report shows it, taken when Calculate is pressed.
+report::WindowSnapshot window_snapshot(const InputForm& form);
+
+} // namespace korvex::form

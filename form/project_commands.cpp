@@ -1,0 +1,43 @@
+#include "form/project_commands.h"
+
+#include <variant>
+
+#include "form/project_lines.h"
+#include "persist/project_file.h"
+
+namespace korvex::form {
+
+LoadOutcome load_project(Session& s, const std::filesystem::path& file) {
+    LoadOutcome outcome;
+    s.paths.lastOpenedPath = file;
+    auto read = persist::read_project_file(file);
+    if (const auto* failure = std::get_if<persist::ReadFailure>(&read)) {
+        outcome.failed = true;
+        outcome.messages.push_back(failure->message);
+        return outcome;
+    }
+    const persist::ProjectLines& lines = std::get<persist::ProjectLines>(read);
+    if (!persist::is_project(lines)) {
+        outcome.failed = true;
+        outcome.messages.push_back(persist::kNotAProjectMessage);
+        return outcome;
+    }
+    s.paths.currentFilePath = file;
+    s.form.caption = persist::project_caption(file);
+    const ProjectApplyReport report = apply_project_lines(s, lines);
+    outcome.applied = true;
+    outcome.failed = report.stopped;
+    outcome.messages = report.messages;
+    return outcome;
+}
+
+std::string save_project(Session& s, const std::filesystem::path& file) {
+    std::string error = persist::write_project_file(file, collect_project_lines(s));
+    if (!error.empty()) return error;
+    s.paths.lastSavedPath = file;
+    s.paths.currentFilePath = file;
+    s.form.caption = persist::project_caption(file);
+    return {};
+}
+
+} // namespace korvex::form

@@ -1,0 +1,267 @@
+#include "form/project_lines.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "common/number_parse.h"
+#include "common/number_text.h"
+#include "form/layout.h"
+#include "form/roof.h"
+#include "form/site_selection.h"
+#include "form/snow.h"
+#include "form/spans.h"
+#include "form/spin_edits.h"
+
+namespace korvex::form {
+
+namespace {
+
+using common::shortest_decimal;
+
+int checked_index(std::initializer_list<const RadioButton*> radios, int none) {
+    int index = 0;
+    for (const RadioButton* radio : radios) {
+        if (radio->checked) return index;
+        ++index;
+    }
+    return none;
+}
+
+// Reads the lines by number; a line past the end reads as empty.
+class LineReader {
+public:
+    explicit LineReader(const persist::ProjectLines& lines) : lines_(lines) {}
+
+    const std::string& text(int line) const {
+        static const std::string empty;
+        return line < static_cast<int>(lines_.size()) ? lines_[static_cast<std::size_t>(line)]
+                                                      : empty;
+    }
+
+    // "int or D"
+    int int_or(int line, int fallback) const {
+        return common::parse_int(text(line)).value_or(fallback);
+    }
+
+    // An index into a list of `count` items; anything else takes the default, so a
+    // damaged file cannot leave a list with nothing selected.
+    int index_or(int line, int count, int fallback) const {
+        const int value = int_or(line, fallback);
+        return value >= 0 && value < count ? value : fallback;
+    }
+
+    // "int": a line that is no integer stops the loading with a message.
+    std::optional<int> strict_int(int line, ProjectApplyReport& report) const {
+        const auto value = common::parse_int(text(line));
+        if (!value) {
+            report.messages.push_back(std::to_string(line + 1) + " 行目「" + text(line) +
+                                      "」は整数ではないため、読み込みをここで中止しました。");
+            report.stopped = true;
+        }
+        return value;
+    }
+
+private:
+    const persist::ProjectLines& lines_;
+};
+
+void set_radio_group(InputForm& form, int roofType) {
+    form.GroupBox5.visible = roofType < 6;
+    form.GroupBox4.visible = roofType == 6;
+}
+
+void apply_ratio_lines(const LineReader& in, int first, calc::RatioRow& row,
+                       const calc::RatioRow& defaults, ProjectApplyReport& report) {
+    for (int i = 0; i < 11; ++i) {
+        const int line = first + i;
+        const auto value = common::parse_decimal(in.text(line));
+        if (value) {
+            row[static_cast<std::size_t>(i)] = *value;
+        } else {
+            row[static_cast<std::size_t>(i)] = defaults[static_cast<std::size_t>(i)];
+            report.messages.push_back(std::to_string(line + 1) + " 行目の荷重比率「" +
+                                      in.text(line) + "」は数値ではありません。\n標準値 " +
+                                      shortest_decimal(defaults[i]) + " を使用します。");
+        }
+    }
+}
+
+// Unit weight: a number is written back in its plain form; any other text (the
+// field is free with surface "他") is kept as it was saved, so nothing is lost
+// and the Calculate command names the fault.
+std::string unit_weight_text(const std::string& line) {
+    const auto value = common::parse_decimal(line);
+    return value ? shortest_decimal(*value) : line;
+}
+
+} // namespace
+
+persist::ProjectLines collect_project_lines(const Session& s) {
+    const InputForm& f = s.form;
+    persist::ProjectLines lines;
+    const auto add = [&lines](std::string text) { lines.push_back(std::move(text)); };
+    const auto num = [&add](long long value) { add(std::to_string(value)); };
+
+    add(persist::kProjectIdentification);
+    num(f.ComboBox1.item_index);
+    num(f.ComboBox2.item_index);
+    num(f.ComboBox3.item_index);
+    num(f.ComboBox4.item_index);
+    add(f.Label39.caption);
+    num(f.ComboBox5.item_index);
+    add(f.Edit1.text);
+    add(f.Edit2.text);
+    add(f.Edit3.text);
+    num(3 + checked_index({&f.RadioButton3, &f.RadioButton4, &f.RadioButton5, &f.RadioButton6}, 0));
+    num(7 + checked_index({&f.RadioButton7, &f.RadioButton8, &f.RadioButton9}, 0));
+    num(f.RadioButton10.checked ? 10 : 11);
+    num(f.RadioButton2.checked ? 2 : 1);
+    add(f.Label12.caption);
+    add(f.Label37.caption);
+    num(f.CSpinEdit4.value);
+    num(f.CSpinEdit5.value);
+    add(f.Label16.caption);
+    num(f.CSpinEdit2.value);
+    num(f.CSpinEdit3.value);
+    num(f.CSpinEdit1.value);
+    num(f.CSpinEdit7.value);
+    const int spans = f.CSpinEdit6.value;
+    num(spans);
+    add(f.Edit4.text);
+    add(spans >= 2 ? f.Edit5.text : "0");
+    add(spans >= 3 ? f.Edit6.text : "0");
+    add(spans >= 4 ? f.Edit7.text : "0");
+    add(s.printSettings.subject);
+    num(s.printSettings.PageNumberPosition);
+    num(s.printDialog.ComboBox1);
+    num(s.printDialog.CSpinEdit1);
+    add("1");
+    num(s.coefficients.maxDeckLength);
+    num(s.coefficients.designStrength);
+    for (const calc::RatioRow& row : s.coefficients.comboRatio)
+        for (double ratio : row) add(shortest_decimal(ratio));
+    num(f.state.layoutMode);
+    num(f.CSpinEdit8.value);
+    num(f.CSpinEdit9.value);
+    num(f.CSpinEdit10.value);
+    num(f.ComboBox7.item_index);
+    add(f.Edit99.text);
+    num(f.ComboBox6.item_index);
+    add(f.ComboBox6.item_index == 1 ? f.Edit77.text : "0");
+    return lines;
+}
+
+ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& lines) {
+    ProjectApplyReport report;
+    const LineReader in(lines);
+    InputForm& f = s.form;
+
+    f.ComboBox1.item_index = in.index_or(1, static_cast<int>(f.ComboBox1.items.size()), 0);
+    f.ComboBox2.item_index = in.index_or(2, static_cast<int>(f.ComboBox2.items.size()), 0);
+    f.ComboBox3.item_index = in.index_or(3, static_cast<int>(f.ComboBox3.items.size()), 0);
+    if (auto message = select_prefecture(f, s.siteTables)) report.messages.push_back(message->text);
+    f.ComboBox4.item_index = in.index_or(4, static_cast<int>(f.ComboBox4.items.size()), 0);
+    select_area(f, s.siteTables);
+    f.Label39.caption = in.text(5);
+    f.ComboBox5.item_index = in.index_or(6, static_cast<int>(f.ComboBox5.items.size()), 0);
+    f.Edit1.text = in.text(7);
+    f.Edit2.text = in.text(8);
+    f.Edit3.text = in.text(9);
+
+    int roof = in.int_or(10, 3);
+    if (roof < 3 || roof > 6) roof = 3;
+    select_roof_type(f, roof);
+    int building = in.int_or(11, 7) - 7;
+    if (building < 0 || building > 2) building = 0;
+    set_radio_group(f, 3);
+    select_building_form(f, building);
+    int canopy = in.int_or(12, 10) - 10;
+    if (canopy < 0 || canopy > 1) canopy = 0;
+    set_radio_group(f, 6);
+    select_canopy_shape(f, canopy);
+    set_radio_group(f, f.state.roofType);
+
+    const int method = in.int_or(13, 1) - 1 == kFormulaDepth ? kFormulaDepth : kDirectDepth;
+    f.CSpinEdit2.enabled = f.CSpinEdit4.enabled = f.CSpinEdit5.enabled = true;
+    f.Label12.caption = in.text(14);
+    f.Label37.caption = in.text(15);
+    const int spinLines[4] = {16, 17, 19, 20};
+    SpinEdit* const spins[4] = {&f.CSpinEdit4, &f.CSpinEdit5, &f.CSpinEdit2, &f.CSpinEdit3};
+    for (int i = 0; i < 4; ++i) {
+        if (spinLines[i] == 19) f.Label16.caption = in.text(18);
+        const auto value = in.strict_int(spinLines[i], report);
+        if (!value) return report;
+        set_spin_value(f, *spins[i], *value);
+    }
+    // The saved depth and unit weight stay: only the radios and enabled states
+    // follow the method. Without the area's coefficients the formula method is not
+    // available and the saved depth counts as typed in.
+    const int shown =
+        method == kFormulaDepth && f.site.zone_registered ? kFormulaDepth : kDirectDepth;
+    set_snow_method_radios(f, shown);
+    f.CSpinEdit2.enabled = shown == kDirectDepth;
+    f.CSpinEdit4.enabled = f.CSpinEdit5.enabled = shown == kFormulaDepth;
+
+    for (auto [line, spin] : {std::pair{21, &f.CSpinEdit1}, std::pair{22, &f.CSpinEdit7}}) {
+        const auto value = in.strict_int(line, report);
+        if (!value) return report;
+        set_spin_value(f, *spin, *value);
+    }
+    const auto spanCount = in.strict_int(23, report);
+    if (!spanCount) return report;
+    const int target = std::clamp(*spanCount, f.CSpinEdit6.min_value, f.CSpinEdit6.max_value);
+    while (f.CSpinEdit6.value != target)
+        set_spin_value(f, f.CSpinEdit6,
+                       f.CSpinEdit6.value + (target > f.CSpinEdit6.value ? 1 : -1));
+    for (int span = 1; span <= target; ++span) span_edit(f, span).text = in.text(23 + span);
+
+    report::PrintSettings& print = s.printSettings;
+    persist::PrintSettingsDialog& dialog = s.printDialog;
+    print.subject = in.text(28);
+    dialog.Edit1 = print.subject;
+    int position = in.int_or(29, 0);
+    if (std::find(std::begin(persist::kPositionCodes), std::end(persist::kPositionCodes),
+                  position) == std::end(persist::kPositionCodes))
+        position = 0;
+    print.PageNumberPosition = position;
+    persist::click_position(dialog, print, position);
+    dialog.GroupBox1Enabled = true;
+    dialog.ComboBox1 = in.index_or(30, 2, 0);
+    const auto start = in.strict_int(31, report);
+    if (!start) return report;
+    dialog.CSpinEdit1 = std::clamp(*start, persist::kStartNumberMin, persist::kStartNumberMax);
+    // Printing uses the file's start number, not one confirmed in an earlier session.
+    print.start_number = std::to_string(dialog.CSpinEdit1);
+    if (position == 0) dialog.GroupBox1Enabled = false;
+
+    calc::CoefficientSettings& settings = s.coefficients;
+    persist::CoefficientDialog& coefficients = s.coefficientDialog;
+    coefficients.CSpinEdit1 =
+        std::clamp(in.int_or(33, 12000), persist::kMaxDeckLengthMin, persist::kMaxDeckLengthMax);
+    settings.maxDeckLength = coefficients.CSpinEdit1;
+    settings.designStrength = in.int_or(34, 205);
+    coefficients.RadioButton2 = settings.designStrength == 235;
+    coefficients.RadioButton1 = !coefficients.RadioButton2;
+    apply_ratio_lines(in, 35, settings.comboRatio[0], calc::kStandardOrdinaryRatios, report);
+    apply_ratio_lines(in, 46, settings.comboRatio[1], calc::kStandardHeavySnowRatios, report);
+    const calc::CoefficientSettings shownSettings = settings;
+    for (int i = 0; i < persist::kRatioEditCount; ++i)
+        coefficients.ratioEdits[static_cast<std::size_t>(i)] =
+            shortest_decimal(shownSettings.comboRatio[i / 11][i % 11]);
+
+    const int layout = in.int_or(57, 0) == 1 ? 1 : 0;
+    persist::select_method(coefficients, layout);
+    set_spin_value(f, f.CSpinEdit8, in.int_or(58, 0));
+    set_spin_value(f, f.CSpinEdit9, in.int_or(59, 0));
+    set_spin_value(f, f.CSpinEdit10, in.int_or(60, 0));
+    if (layout != f.state.layoutMode) apply_layout(f, layout);
+
+    f.ComboBox7.item_index = in.index_or(61, static_cast<int>(f.ComboBox7.items.size()), 0);
+    f.Edit99.text = unit_weight_text(in.text(62));
+    f.ComboBox6.item_index = in.index_or(63, static_cast<int>(f.ComboBox6.items.size()), 0);
+    update_spans(f);
+    if (f.ComboBox6.item_index == 1) f.Edit77.text = std::to_string(in.int_or(64, 500));
+    return report;
+}
+
+} // namespace korvex::form

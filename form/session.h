@@ -1,0 +1,48 @@
+#pragma once
+
+// The one owner of every record that lives as long as the program: the input
+// form with its window state and site values, the site tables, the settings and
+// dialogs, the project paths, and the records of the last calculation. The
+// window, the command line and the tests each create one and pass it down.
+
+#include "calc/coefficient_settings.h"
+#include "calc/design_inputs.h"
+#include "calc/load_set.h"
+#include "calc/snow.h"
+#include "calc/wind.h"
+#include "form/input_form.h"
+#include "persist/coefficient_dialog.h"
+#include "persist/print_settings_dialog.h"
+#include "persist/project_file.h"
+#include "report/print_settings.h"
+#include "report/report_data.h"
+#include "run/run_records.h"
+#include "site/site_tables.h"
+
+namespace korvex::form {
+
+struct Session {
+    InputForm form;
+    site::SiteTables siteTables;
+
+    calc::CoefficientSettings coefficients;
+    persist::CoefficientDialog coefficientDialog;
+    report::PrintSettings printSettings;
+    persist::PrintSettingsDialog printDialog;
+    persist::ProjectPaths paths;
+
+    // The last calculation; printing draws from these without gathering again.
+    calc::DesignInputs inputs;
+    calc::CaLC_DATA data;
+    calc::WindResult wind;
+    calc::SnowIncrease increase;
+    calc::LoadSet loads;
+    run::CalculationRun run;
+    report::WindowSnapshot snapshot;
+
+    report::ReportData report_data() const {
+        return {inputs, data, wind, increase, loads, run, snapshot};
+    }
+};
+
+} // namespace korvex::form

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "form/initialise.h"
+#include "form/layout.h"
+#include "form/project_commands.h"
+#include "form/project_lines.h"
+#include "form/roof.h"
+#include "form/site_selection.h"
+#include "form/snow.h"
+#include "form/spans.h"
+#include "form/spin_edits.h"
+#include "tests/site/site_fixture.h"
+
+namespace korvex::form {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProjectLinesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.write_fixture();
+        start(session);
+    }
+
+    void start(Session& s) {
+        const auto error = initialise_form(s.form, s.siteTables, folder.path(), "1.0");
+        ASSERT_FALSE(error) << error->message;
+        persist::show_settings(s.coefficientDialog, s.coefficients);
+    }
+
+    fs::path file(const std::string& name) const { return folder.path() / name; }
+
+    void write_lines(const std::string& name, const persist::ProjectLines& lines) const {
+        ASSERT_EQ(persist::write_project_file(file(name), lines), "");
+    }
+
+    // A design that touches every group of lines.
+    void dress(Session& s, int spans) {
+        InputForm& f = s.form;
+        f.ComboBox1.item_index = 3;
+        f.ComboBox2.item_index = 1;
+        f.ComboBox3.item_index = 1; // 青森県
+        select_prefecture(f, s.siteTables);
+        f.ComboBox4.item_index = 1;
+        select_area(f, s.siteTables);
+        f.ComboBox5.item_index = 2;
+        f.Edit1.text = "8000";
+        f.Edit3.text = "18000";
+        select_roof_type(f, 5);
+        select_building_form(f, 2);
+        set_spin_value(f, f.CSpinEdit7, 250);
+        set_spin_value(f, f.CSpinEdit1, 500);
+        for (int n = 2; n <= spans; ++n) {
+            set_spin_value(f, f.CSpinEdit6, n);
+            span_edit(f, n).text = std::to_string(2000 + 100 * n);
+        }
+        f.ComboBox6.item_index = 1;
+        update_spans(f);
+        f.Edit77.text = "650";
+        f.ComboBox7.item_index = 2;
+        f.Edit99.text = "133.5";
+        s.printSettings.subject = "倉庫 新築工事 \"A棟\"";
+        persist::click_position(s.printDialog, s.printSettings, 21);
+        s.printDialog.ComboBox1 = 1;
+        s.printDialog.CSpinEdit1 = 5;
+        s.coefficients.comboRatio[0][9] = 0.35;
+        s.coefficients.designStrength = 235;
+        set_spin_value(f, f.CSpinEdit9, 1800);
+    }
+
+    korvex::testing::DataFolder folder;
+    Session session;
+};
+
+TEST_F(ProjectLinesTest, SaveLoadSaveGivesTheSameBytes) {
+    for (int spans = 1; spans <= 4; ++spans) {
+        for (int layout : {0, 1}) {
+            Session original;
+            start(original);
+            dress(original, spans);
+            if (layout == 1) apply_layout(original.form, 1);
+            const std::string name = "p" + std::to_string(spans) + std::to_string(layout);
+            ASSERT_EQ(save_project(original, file(name + "a.kvxw")), "");
+
+            Session loaded;
+            start(loaded);
+            const LoadOutcome outcome = load_project(loaded, file(name + "a.kvxw"));
+            EXPECT_TRUE(outcome.applied);
+            EXPECT_FALSE(outcome.failed);
+            EXPECT_TRUE(outcome.messages.empty()) << outcome.messages.front();
+            ASSERT_EQ(save_project(loaded, file(name + "b.kvxw")), "");
+
+            std::ifstream a(file(name + "a.kvxw"), std::ios::binary);
+            std::ifstream b(file(name + "b.kvxw"), std::ios::binary);
+            const std::string bytes_a{std::istreambuf_iterator<char>(a), {}};
+            const std::string bytes_b{std::istreambuf_iterator<char>(b), {}};
+            EXPECT_EQ(bytes_a, bytes_b) << spans << " spans, layout " << layout;
+            EXPECT_EQ(loaded.form.CSpinEdit6.value, spans);
+            EXPECT_EQ(loaded.form.Edit7.visible, spans == 4);
+            EXPECT_EQ(loaded.form.height, layout == 1 ? 375 : 575);
+        }
+    }
+}
+
+TEST_F(ProjectLinesTest, OneSpanWritesZerosAndTheCantileverLineFollowsTheList) {
+    const persist::ProjectLines lines = collect_project_lines(session);
+    ASSERT_EQ(lines.size(), 65u);
+    EXPECT_EQ(lines[0], "korvex for wood");
+    EXPECT_EQ(lines[25], "0");
+    EXPECT_EQ(lines[27], "0");
+    EXPECT_EQ(lines[64], "0");
+    EXPECT_EQ(lines[45], "1");
+    EXPECT_EQ(lines[55], "0.35");
+}
+
+TEST_F(ProjectLinesTest, ACapitalKIsNoProject) {
+    persist::ProjectLines lines = collect_project_lines(session);
+    lines[0] = "Korvex for wood";
+    write_lines("capital.kvxw", lines);
+    const std::string caption = session.form.caption;
+    const LoadOutcome outcome = load_project(session, file("capital.kvxw"));
+    EXPECT_FALSE(outcome.applied);
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_EQ(outcome.messages[0], persist::kNotAProjectMessage);
+    EXPECT_EQ(session.form.caption, caption);
+    EXPECT_TRUE(session.paths.currentFilePath.empty());
+    EXPECT_EQ(session.paths.lastOpenedPath, file("capital.kvxw"));
+}
+
+TEST_F(ProjectLinesTest, ARatioThatIsNoNumberTakesItsDefaultAndLoadingGoesOn) {
+    persist::ProjectLines lines = collect_project_lines(session);
+    lines[40] = "abc";
+    lines[41] = "0.8"; // the ordinary short-term snow W ratio
+    lines[57] = "1";
+    write_lines("ratio.kvxw", lines);
+    const LoadOutcome outcome = load_project(session, file("ratio.kvxw"));
+    EXPECT_TRUE(outcome.applied);
+    EXPECT_FALSE(outcome.failed);
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_NE(outcome.messages[0].find("abc"), std::string::npos);
+    EXPECT_EQ(session.coefficients.comboRatio[0][5], 1.0);
+    EXPECT_EQ(session.coefficients.comboRatio[0][6], 0.8);
+    EXPECT_EQ(session.coefficientDialog.ratioEdits[6], "0.8");
+    EXPECT_EQ(session.form.state.layoutMode, 1);
+    EXPECT_EQ(session.form.caption, "Korvex for wood [" + file("ratio.kvxw").string() + "]");
+}
+
+TEST_F(ProjectLinesTest, AShortFileStopsAtTheFirstMissingInteger) {
+    write_lines("short.kvxw", {"korvex for wood", "2", "1", "0", "1", "34", "3"});
+    const LoadOutcome outcome = load_project(session, file("short.kvxw"));
+    EXPECT_TRUE(outcome.applied);
+    EXPECT_TRUE(outcome.failed);
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_NE(outcome.messages[0].find("17 行目"), std::string::npos);
+    EXPECT_EQ(session.form.ComboBox1.item_index, 2); // applied before the stop
+    EXPECT_EQ(session.form.ComboBox5.item_index, 3);
+    EXPECT_EQ(session.form.Edit1.text, "");    // a text past the end is empty
+    EXPECT_EQ(session.form.state.roofType, 3); // an int-or-D past the end
+}
+
+TEST_F(ProjectLinesTest, ASavedTypedDepthSurvivesLoadingIntoTheFormulaMethod) {
+    set_spin_value(session.form, session.form.CSpinEdit2, 200);
+    set_spin_value(session.form, session.form.CSpinEdit3, 40);
+    ASSERT_EQ(save_project(session, file("typed.kvxw")), "");
+
+    Session other;
+    start(other);
+    apply_snow_method(other.form, kFormulaDepth); // 札幌市 has its coefficients
+    ASSERT_TRUE(other.form.RadioButton2.checked);
+    EXPECT_FALSE(load_project(other, file("typed.kvxw")).failed);
+    EXPECT_EQ(other.form.CSpinEdit2.value, 200);
+    EXPECT_EQ(other.form.CSpinEdit3.value, 40);
+    EXPECT_TRUE(other.form.RadioButton1.checked);
+    EXPECT_TRUE(other.form.CSpinEdit2.enabled);
+    EXPECT_FALSE(other.form.CSpinEdit4.enabled);
+}
+
+TEST_F(ProjectLinesTest, PrintingUsesTheLoadedStartNumber) {
+    persist::ProjectLines lines = collect_project_lines(session);
+    lines[29] = "22";
+    lines[30] = "1";
+    lines[31] = "7";
+    write_lines("pages.kvxw", lines);
+    load_project(session, file("pages.kvxw"));
+    EXPECT_EQ(session.printSettings.start_number, "7");
+    EXPECT_EQ(session.printSettings.PageNumberPosition, 22);
+    EXPECT_EQ(session.printDialog.checkedPosition, 22);
+    EXPECT_TRUE(session.printDialog.GroupBox1Enabled);
+    EXPECT_EQ(
+        persist::settings_for_printing(session.printDialog, session.printSettings).number_format,
+        1);
+}
+
+TEST_F(ProjectLinesTest, UnitWeightLineKeepsDecimalsAndOddTexts) {
+    persist::ProjectLines lines = collect_project_lines(session);
+    lines[61] = "2";
+    for (const auto& [stored, shown] :
+         {std::pair{"127.60", "127.6"}, std::pair{"abc", "abc"}, std::pair{"", ""}}) {
+        lines[62] = stored;
+        write_lines("weight.kvxw", lines);
+        const LoadOutcome outcome = load_project(session, file("weight.kvxw"));
+        EXPECT_FALSE(outcome.failed) << stored;
+        EXPECT_EQ(session.form.Edit99.text, shown);
+    }
+}
+
+TEST_F(ProjectLinesTest, OutOfRangeIndexesTakeTheirDefaults) {
+    persist::ProjectLines lines = collect_project_lines(session);
+    lines[1] = "7";
+    lines[3] = "99";
+    lines[10] = "9";
+    lines[29] = "25";
+    write_lines("range.kvxw", lines);
+    EXPECT_FALSE(load_project(session, file("range.kvxw")).failed);
+    EXPECT_EQ(session.form.ComboBox1.item_index, 0);
+    EXPECT_EQ(session.form.ComboBox3.item_index, 0);
+    EXPECT_EQ(session.form.state.roofType, 3);
+    EXPECT_EQ(session.printSettings.PageNumberPosition, 0);
+}
+
+} // namespace
+} // namespace korvex::form
