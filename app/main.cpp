@@ -1,11 +1,15 @@
-// korvex: until the input window exists, the program prints the wind and snow
-// derivation of its built-in sample design.
+// korvex: the program. With --json, --pdf or --png it works without any window;
+// until the input window exists it otherwise prints the wind and snow derivation
+// of its built-in sample design.
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "app/command_line.h"
 #include "app/sample_design.h"
 #include "calc/load_step.h"
 #include "common/number_text.h"
@@ -18,9 +22,16 @@ std::string fixed(double value, int width, int decimals) {
     return common::trim(common::format_fixed(value, width, decimals));
 }
 
-void print_derivation(const calc::DesignInputs& in, const calc::WindResult& w,
-                      const calc::SnowIncrease& inc, const calc::LoadSet& loads) {
+void print_sample_derivation() {
+    calc::DesignInputs in = app::sample_design();
+    calc::CaLC_DATA data;
+    calc::SnowIncrease inc;
+    calc::WindResult w;
+    calc::LoadSet loads;
+    calc::run_load_step({in, data, inc, w, loads});
+
     static const char* kRegions[4] = {"一般部", "周辺部", "軒隅角部", "軒頂部"};
+    std::printf("Korvex for wood ver.%s — 見本設計の風荷重・積雪荷重\n", KORVEX_VERSION);
     std::printf("建設用地： %s %s  V0 = %d m/s  地表面粗度区分 %d\n", in.prefectureName.c_str(),
                 in.areaName.c_str(), in.baseWindSpeed, in.roughnessCategory);
     std::printf("Ｈ = %s m  θ = %s 度  Ｅr = %s  ｑ = %s N/m2  Ｇpe = %s\n",
@@ -50,13 +61,26 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("Korvex for wood");
     QCoreApplication::setApplicationVersion(KORVEX_VERSION);
 
-    calc::DesignInputs inputs = app::sample_design();
-    calc::CaLC_DATA data;
-    calc::SnowIncrease increase;
-    calc::WindResult wind;
-    calc::LoadSet loads;
-    calc::run_load_step({inputs, data, increase, wind, loads});
-    std::printf("Korvex for wood ver.%s — 見本設計の風荷重・積雪荷重\n", KORVEX_VERSION);
-    print_derivation(inputs, wind, increase, loads);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "デッキプレート屋根（木造梁）の風荷重・積雪荷重・強度計算プログラム");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption json("json", "計算結果を JSON で標準出力に書き出します。");
+    parser.addOption(json);
+    parser.addPositionalArgument("FILE.kvxw", "読み込むデータファイル");
+    parser.process(app);
+
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(json)) {
+        if (files.size() != 1) {
+            std::fprintf(stderr, "korvex: --json にはデータファイルを一つ指定して下さい。\n");
+            return app::kExitBadFile;
+        }
+        return app::print_results_json({files.front().toStdString(),
+                                        QCoreApplication::applicationDirPath().toStdString(),
+                                        KORVEX_VERSION});
+    }
+    print_sample_derivation();
     return 0;
 }

@@ -5,6 +5,10 @@
 // dialogs, the project paths, and the records of the last calculation. The
 // window, the command line and the tests each create one and pass it down.
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
 #include "calc/coefficient_settings.h"
 #include "calc/design_inputs.h"
 #include "calc/load_set.h"
@@ -44,5 +48,12 @@ struct Session {
         return {inputs, data, wind, increase, loads, run, snapshot};
     }
 };
+
+// Start-up of the session: standard coefficients and print settings, no project
+// file, and the input form on the site tables of `dataFolder`. A missing or broken
+// site file ends start-up with its message.
+std::optional<site::SiteError> start_session(Session& session,
+                                             const std::filesystem::path& dataFolder,
+                                             const std::string& version);
 
 } // namespace korvex::form

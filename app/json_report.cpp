@@ -1,0 +1,240 @@
+#include "app/json_report.h"
+
+#include <QJsonArray>
+#include <QString>
+
+namespace korvex::app {
+
+namespace {
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+template <typename Container> QJsonArray numbers(const Container& values) {
+    QJsonArray array;
+    for (const auto& v : values) array.append(static_cast<double>(v));
+    return array;
+}
+
+template <typename Rows> QJsonArray matrix(const Rows& rows) {
+    QJsonArray array;
+    for (const auto& row : rows) array.append(numbers(row));
+    return array;
+}
+
+QJsonArray strings(const std::vector<std::string>& values) {
+    QJsonArray array;
+    for (const auto& v : values) array.append(text(v));
+    return array;
+}
+
+QJsonObject inputs_json(const calc::DesignInputs& in) {
+    return QJsonObject{
+        {"deckIndex", in.deckIndex},
+        {"deckName", text(in.deckName)},
+        {"deckUnitWeight", in.deckUnitWeight},
+        {"sectionModulus", in.sectionModulus},
+        {"momentOfInertia", in.momentOfInertia},
+        {"fastenerIndex", in.fastenerIndex},
+        {"fastenerName", text(in.fastenerName)},
+        {"jointCapacityEnd", in.jointCapacityEnd},
+        {"jointCapacityMid", in.jointCapacityMid},
+        {"heavySnowArea", in.heavySnowArea},
+        {"prefectureName", text(in.prefectureName)},
+        {"areaName", text(in.areaName)},
+        {"baseWindSpeed", in.baseWindSpeed},
+        {"altitude", in.altitude},
+        {"seaRatio", in.seaRatio},
+        {"seaRatioRadius", in.seaRatioRadius},
+        {"snowCoefA", in.snowCoefA},
+        {"snowCoefB", in.snowCoefB},
+        {"snowCoefC", in.snowCoefC},
+        {"roughnessCategory", in.roughnessCategory},
+        {"eaveHeightCm", in.eaveHeightCm},
+        {"buildingHeightCm", in.buildingHeightCm},
+        {"spanDirectionLengthCm", in.spanDirectionLengthCm},
+        {"roofType", in.roofType},
+        {"roofKind", in.roofKind},
+        {"roofTypeName", text(in.roofTypeName)},
+        {"buildingForm", in.buildingForm},
+        {"buildingFormName", text(in.buildingFormName)},
+        {"canopyShape", in.canopyShape},
+        {"canopyShapeName", text(in.canopyShapeName)},
+        {"snowDepthComputed", in.snowDepthComputed},
+        {"snowDepth", in.snowDepth},
+        {"snowUnitWeight", in.snowUnitWeight},
+        {"snowLoad", in.snowLoad},
+        {"liveLoad", in.liveLoad},
+        {"otherDeadLoad", in.otherDeadLoad},
+        {"spanCount", in.spanCount},
+        {"spanLength", numbers(in.spanLength)},
+        {"cantileverMode", in.cantileverMode},
+        {"leftCantileverLength", in.leftCantileverLength},
+        {"rightCantileverLength", in.rightCantileverLength},
+        {"totalDeckLength", in.totalDeckLength},
+        {"beamTypeName", text(in.beamTypeName)},
+        {"directLoadInput", in.directLoadInput},
+        {"directWindPositive", in.directWindPositive},
+        {"directWindNegative", in.directWindNegative},
+        {"maxDeckLength", in.maxDeckLength},
+        {"designStrength", in.designStrength},
+        {"comboRatio", matrix(in.comboRatio)},
+    };
+}
+
+QJsonObject site_json(const site::SiteValues& s) {
+    return QJsonObject{
+        {"prefectureName", text(s.prefectureName)},
+        {"areaName", text(s.areaName)},
+        {"snowZone", s.snowZone},
+        {"baseWindSpeed", s.baseWindSpeed},
+        {"tableAltitude", s.tableAltitude},
+        {"tableSnowDepth", s.tableSnowDepth},
+        {"ruleFlag", s.ruleFlag},
+        {"snowCoefA", s.snowCoefA},
+        {"snowCoefB", s.snowCoefB},
+        {"snowCoefC", s.snowCoefC},
+        {"seaRatioRadius", s.seaRatioRadius},
+        {"altitude", s.altitude},
+        {"seaRatio", s.seaRatio},
+        {"formulaSnowDepth", s.formulaSnowDepth},
+    };
+}
+
+QJsonObject wind_json(const calc::WindResult& w) {
+    return QJsonObject{
+        {"roofAngle", w.roofAngle},
+        {"meanHeight", w.meanHeight},
+        {"heightDifference", w.heightDifference},
+        {"riseRatio", w.riseRatio},
+        {"heightRatio", w.heightRatio},
+        {"zb", w.zb},
+        {"zg", w.zg},
+        {"alpha", w.alpha},
+        {"exposureFactor", w.exposureFactor},
+        {"velocityPressure", w.velocityPressure},
+        {"gustFactor", w.gustFactor},
+        {"externalCoefficient", w.externalCoefficient},
+        {"peakExternalPositive", w.peakExternalPositive},
+        {"peakExternalNegative", numbers(w.peakExternalNegative)},
+        {"internalPositive", w.internalPositive},
+        {"internalNegative", w.internalNegative},
+        {"peakPositive", numbers(w.peakPositive)},
+        {"peakNegative", numbers(w.peakNegative)},
+        {"pressurePositive", numbers(w.pressurePositive)},
+        {"pressureNegative", numbers(w.pressureNegative)},
+        {"positiveCount", w.positiveCount},
+        {"negativeCount", w.negativeCount},
+        {"wallHeight", w.wallHeight},
+        {"wallHeightFactor", w.wallHeightFactor},
+        {"wallGustFactor", w.wallGustFactor},
+        {"wallPeakExternal", w.wallPeakExternal},
+        {"wallInternal", w.wallInternal},
+        {"wallPeak", w.wallPeak},
+        {"wallVelocityPressure", w.wallVelocityPressure},
+        {"wallPressure", w.wallPressure},
+        {"cantileverWind", w.cantileverWind},
+    };
+}
+
+QJsonObject increase_json(const calc::SnowIncrease& i) {
+    return QJsonObject{{"status", i.status},
+                       {"factor", i.factor},
+                       {"rawFactor", i.rawFactor},
+                       {"drValue", i.drValue},
+                       {"shapeFactor", i.shapeFactor}};
+}
+
+QJsonObject loads_json(const calc::LoadSet& l) {
+    QJsonArray texts;
+    for (const auto& t : l.caseText) texts.append(text(t));
+    return QJsonObject{
+        {"deadAndLiveLoad", l.deadAndLiveLoad}, {"snowLoad", l.snowLoad},
+        {"windPositive", l.windPositive},       {"windNegative", l.windNegative},
+        {"wallPressure", l.wallPressure},       {"heavySnowRatios", l.heavySnowRatios},
+        {"ratioGP", numbers(l.ratioGP)},        {"ratioP", numbers(l.ratioP)},
+        {"ratioS", numbers(l.ratioS)},          {"ratioW", numbers(l.ratioW)},
+        {"caseLoad", numbers(l.caseLoad)},      {"caseText", texts},
+        {"windPass", text(l.windPass)},
+    };
+}
+
+void add_case_results(QJsonObject& o, const analysis::CaseResults& r) {
+    o["reactions"] = matrix(r.reactions);
+    o["end_forces"] = matrix(r.end_forces);
+    o["span_moment"] = numbers(r.span_moment);
+    o["span_moment_x"] = numbers(r.span_moment_x);
+    o["span_deflection"] = numbers(r.span_deflection);
+    o["cantilever_check_moment"] = numbers(r.cantilever_check_moment);
+    o["cantilever_check_deflection"] = numbers(r.cantilever_check_deflection);
+    o["max_moment"] = r.max_moment;
+    o["max_deflection"] = r.max_deflection;
+    o["deflection_ratio"] = r.deflection_ratio;
+    o["governing_span_length"] = r.governing_span_length;
+    o["reaction_v1"] = r.reaction_v1;
+    o["reaction_v2"] = r.reaction_v2;
+}
+
+QJsonObject check_page_json(const run::CheckPage& page) {
+    QJsonObject o{{"label", text(page.label)},
+                  {"windPass", text(page.windPass)},
+                  {"W_total", page.W_total},
+                  {"caseText", text(page.case_text)}};
+    add_case_results(o, page.results);
+    QJsonArray checks;
+    for (const run::CheckLine& line : page.lines)
+        checks.append(QJsonObject{{"kind", run::check_kind_name(line.kind)},
+                                  {"value", line.value},
+                                  {"limit", line.limit},
+                                  {"ok", line.ok}});
+    o["checks"] = checks;
+    return o;
+}
+
+QJsonObject diagram_block_json(const run::DiagramBlock& block) {
+    const analysis::CaseResults& r = block.results;
+    return QJsonObject{
+        {"label", text(block.label)},
+        {"max_moment", r.max_moment},
+        {"max_deflection", r.max_deflection},
+        {"span_moment", numbers(r.span_moment)},
+        {"span_moment_x", numbers(r.span_moment_x)},
+        {"span_deflection", numbers(r.span_deflection)},
+        {"moment_samples", matrix(r.moment_samples)},
+        {"deflection_samples", matrix(r.deflection_samples)},
+        {"cantilever_moment_samples", matrix(r.cantilever_moment_samples)},
+        {"cantilever_deflection_samples", matrix(r.cantilever_deflection_samples)},
+    };
+}
+
+} // namespace
+
+QJsonObject results_json(const form::Session& s, const std::vector<std::string>& messages) {
+    QJsonArray pages;
+    for (const auto& page : s.run.check_pages) pages.append(check_page_json(page));
+    QJsonArray blocks;
+    for (const auto& block : s.run.diagram_blocks) blocks.append(diagram_block_json(block));
+    const run::CheckCounters& c = s.run.verdict.counters;
+    return QJsonObject{
+        {"inputs", inputs_json(s.inputs)},
+        {"site", site_json(s.form.site)},
+        {"wind", s.inputs.directLoadInput ? QJsonValue() : QJsonValue(wind_json(s.wind))},
+        {"snowIncrease", increase_json(s.increase)},
+        {"loads", loads_json(s.loads)},
+        {"checkPages", pages},
+        {"counters",
+         QJsonObject{{"stress", c.stress}, {"deflection", c.deflection}, {"joint", c.joint}}},
+        {"verdict", text(s.run.verdict.text)},
+        {"diagramBlocks", blocks},
+        {"messages", strings(messages)},
+    };
+}
+
+QJsonObject error_json(const std::string& message, const std::string& control) {
+    return QJsonObject{
+        {"error", QJsonObject{{"message", text(message)},
+                              {"control", control.empty() ? QJsonValue() : text(control)}}}};
+}
+
+} // namespace korvex::app

@@ -1,0 +1,19 @@
+#include "form/session.h"
+
+#include "form/initialise.h"
+
+namespace korvex::form {
+
+std::optional<site::SiteError> start_session(Session& session,
+                                             const std::filesystem::path& dataFolder,
+                                             const std::string& version) {
+    session.coefficients = calc::CoefficientSettings{};
+    persist::show_settings(session.coefficientDialog, session.coefficients);
+    persist::select_method(session.coefficientDialog, 0);
+    session.printSettings = report::PrintSettings{};
+    session.printDialog = persist::PrintSettingsDialog{};
+    session.paths = persist::ProjectPaths{};
+    return initialise_form(session.form, session.siteTables, dataFolder, version);
+}
+
+} // namespace korvex::form

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    QJsonObject json;
+};
+
+// Runs the built program as a user would, without any display.
+ProgramRun korvex_json(const char* fixture) {
+    QProcess process;
+    process.start(KORVEX_BINARY, {"--json", QString(KORVEX_FIXTURES) + "/" + fixture});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    ProgramRun run;
+    run.exitCode = process.exitCode();
+    QJsonParseError error;
+    run.json = QJsonDocument::fromJson(process.readAllStandardOutput(), &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << fixture;
+    return run;
+}
+
+QJsonObject page(const ProgramRun& run, int index) {
+    return run.json["checkPages"].toArray().at(index).toObject();
+}
+
+// Tokyo, Chiyoda (V0 = 34 m/s), category III, H = 10 m, closed mono-pitch roof,
+// D = 20 m, snow 30 cm, one 2500 mm span of KX-50-12 with 100 N/m2 finishes.
+TEST(CommandLine, JsonOfAOneSpanDesignMatchesTheHandCalculation) {
+    const ProgramRun run = korvex_json("tokyo_one_span.kvxw");
+    ASSERT_EQ(run.exitCode, 0);
+    const QJsonObject loads = run.json["loads"].toObject();
+    EXPECT_EQ(loads["windPositive"].toInt(), 218);   // 437.2 x (0 + 0.5)
+    EXPECT_EQ(loads["windNegative"].toInt(), -1880); // 437.2 x -4.3, floored
+    EXPECT_DOUBLE_EQ(run.json["wind"].toObject()["velocityPressure"].toDouble(), 437.2);
+    // Notification 594: l = 20 m, theta 0: dr 0.0725 -> 0.07; alpha 0.7 + sqrt(0.07 / 0.3)
+    const QJsonObject increase = run.json["snowIncrease"].toObject();
+    EXPECT_EQ(increase["status"].toInt(), 1);
+    EXPECT_DOUBLE_EQ(increase["factor"].toDouble(), 1.18);
+    EXPECT_EQ(loads["snowLoad"].toInt(), 708); // 600 x 1.18
+    EXPECT_EQ(loads["deadAndLiveLoad"].toInt(), 227);
+
+    // Long-term: p = 0.227 N/mm, M = pL^2/8 = 177 343.75, delta = 5pL^4/384EI = 0.84948
+    const QJsonObject longTerm = page(run, 0);
+    EXPECT_EQ(longTerm["label"].toString(), "長期Ｇ＋Ｐ");
+    EXPECT_EQ(longTerm["max_moment"].toDouble(), 177344);
+    EXPECT_NEAR(longTerm["max_deflection"].toDouble(), 0.8495, 1e-12);
+    const QJsonObject stress = longTerm["checks"].toArray().at(0).toObject();
+    EXPECT_EQ(stress["kind"].toString(), "stress");
+    EXPECT_DOUBLE_EQ(stress["value"].toDouble(), 6.7); // 177344 / 26300
+    EXPECT_EQ(stress["limit"].toDouble(), 136);        // 205 / 1.5
+    EXPECT_TRUE(stress["ok"].toBool());
+    EXPECT_EQ(run.json["checkPages"].toArray().size(), 4);
+    EXPECT_EQ(run.json["verdict"].toString(), "                     全てＯＫです ");
+    EXPECT_EQ(run.json["diagramBlocks"].toArray().size(), 4);
+}
+
+// Loads entered directly: W+ 800, W- 1500, S 600 on two spans of 2500 mm.
+TEST(CommandLine, JsonOfDirectLoadsShowsTheUpliftReactions) {
+    const ProgramRun run = korvex_json("direct_two_spans.kvxw");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.json["wind"].isNull());
+    // Suction: 227 - 1500 = -1273 N/m2; ends 3/8 pL, middle 10/8 pL in uplift.
+    const QJsonObject suction = page(run, 3);
+    EXPECT_EQ(suction["W_total"].toDouble(), -1273);
+    EXPECT_NEAR(suction["reaction_v1"].toDouble(), -0.375 * 1.273 * 2500, 0.002);
+    EXPECT_NEAR(suction["reaction_v2"].toDouble(), -1.25 * 1.273 * 2500, 0.002);
+    const QJsonArray checks = suction["checks"].toArray();
+    ASSERT_EQ(checks.size(), 4);
+    EXPECT_EQ(checks.at(2).toObject()["kind"].toString(), "jointEnd");
+    EXPECT_EQ(checks.at(2).toObject()["limit"].toDouble(), 12000); // 1600 x 1.5 x 3 / 0.6
+}
+
+TEST(CommandLine, BadInputsAndBadFilesGiveTheirMessageAndExitCode) {
+    const ProgramRun tooLong = korvex_json("span_too_long.kvxw");
+    EXPECT_EQ(tooLong.exitCode, 3);
+    const QJsonObject error = tooLong.json["error"].toObject();
+    EXPECT_EQ(error["message"].toString(), "デッキの最大長さを超えています。");
+    EXPECT_EQ(error["control"].toString(), "Edit4");
+
+    const ProgramRun notProject = korvex_json("not_a_project.kvxw");
+    EXPECT_EQ(notProject.exitCode, 2);
+    EXPECT_EQ(notProject.json["error"].toObject()["message"].toString(),
+              "「Korvex木造梁」用のデータではありません。");
+    EXPECT_TRUE(notProject.json["error"].toObject()["control"].isNull());
+
+    const ProgramRun missing = korvex_json("no_such_file.kvxw");
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(
+        missing.json["error"].toObject()["message"].toString().contains("no_such_file.kvxw"));
+}
+
+} // namespace
