@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "form/coefficient_commands.h"
+#include "tests/site/site_fixture.h"
+
+namespace korvex::form {
+namespace {
+
+class CoefficientCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.write_fixture();
+        ASSERT_FALSE(start_session(s, folder.path(), "1.0"));
+    }
+    korvex::testing::DataFolder folder;
+    Session s;
+};
+
+TEST_F(CoefficientCommands, SetAppliesTheLayoutEveryTime) {
+    persist::select_method(s.coefficientDialog, 1);
+    coefficient_cancel(s); // the method stays chosen in the dialog
+    EXPECT_EQ(s.form.state.layoutMode, 0);
+    EXPECT_FALSE(coefficient_set(s));
+    EXPECT_EQ(s.form.state.layoutMode, 1);
+    EXPECT_EQ(s.form.height, 375);
+    EXPECT_TRUE(s.form.Panel9.visible);
+
+    persist::select_method(s.coefficientDialog, 0);
+    EXPECT_FALSE(coefficient_set(s));
+    EXPECT_EQ(s.form.height, 575);
+}
+
+TEST_F(CoefficientCommands, ANonNumericRatioKeepsTheDialogOpen) {
+    s.coefficientDialog.visible = true;
+    s.coefficientDialog.ratioEdits[3] = "";
+    persist::select_method(s.coefficientDialog, 1);
+    const auto failure = coefficient_set(s);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->editIndex, 3);
+    EXPECT_TRUE(s.coefficientDialog.visible);
+    EXPECT_EQ(s.form.state.layoutMode, 0);
+}
+
+} // namespace
+} // namespace korvex::form
