@@ -4,9 +4,11 @@
 #include <memory>
 
 #include <QJsonDocument>
+#include <QString>
 
 #include "app/data_folder.h"
 #include "app/json_report.h"
+#include "app/report_rendering.h"
 #include "form/calculate.h"
 #include "form/project_commands.h"
 
@@ -14,37 +16,77 @@ namespace korvex::app {
 
 namespace {
 
-int print(const QJsonObject& object, int code) {
-    const QByteArray json = QJsonDocument(object).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
-    std::fflush(stdout);
-    return code;
-}
-
 std::string join(const std::vector<std::string>& messages) {
     std::string all;
     for (const auto& m : messages) all += (all.empty() ? "" : "\n") + m;
     return all;
 }
 
-} // namespace
+struct Failure {
+    std::string message;
+    std::string control;
+    int code = kExitOk;
+};
 
-int print_results_json(const HeadlessRequest& request) {
+int report_failure(const HeadlessRequest& request, const Failure& failure) {
+    if (request.output == HeadlessOutput::Json) {
+        const QByteArray json =
+            QJsonDocument(error_json(failure.message, failure.control)).toJson();
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    } else {
+        std::fprintf(stderr, "korvex: %s\n", failure.message.c_str());
+    }
+    return failure.code;
+}
+
+// Start-up, loading and Calculate, as the window would do them.
+Failure prepare(const HeadlessRequest& request, form::Session& session,
+                std::vector<std::string>& messages) {
     const auto folder = find_data_folder(request.programFolder);
     if (!folder)
-        return print(error_json("データフォルダ Load_data が見つかりません（" +
-                                request.programFolder.string() + "）。"),
-                     kExitProgramData);
-    auto session = std::make_unique<form::Session>();
-    if (const auto error = form::start_session(*session, *folder, request.version))
-        return print(error_json(error->message), kExitProgramData);
+        return {"データフォルダ Load_data が見つかりません（" + request.programFolder.string() +
+                    "）。",
+                "", kExitProgramData};
+    if (const auto error = form::start_session(session, *folder, request.version))
+        return {error->message, "", kExitProgramData};
+    const form::LoadOutcome loaded = form::load_project(session, request.project);
+    if (!loaded.applied || loaded.failed) return {join(loaded.messages), "", kExitBadFile};
+    messages = loaded.messages;
+    if (const auto failure = form::calculate(session))
+        return {failure->text, failure->focus, kExitInvalidInput};
+    return {};
+}
 
-    const form::LoadOutcome loaded = form::load_project(*session, request.project);
-    if (!loaded.applied || loaded.failed)
-        return print(error_json(join(loaded.messages)), kExitBadFile);
-    if (const auto failure = form::calculate(*session))
-        return print(error_json(failure->text, failure->focus), kExitInvalidInput);
-    return print(results_json(*session, loaded.messages), kExitOk);
+} // namespace
+
+int run_headless(const HeadlessRequest& request) {
+    auto session = std::make_unique<form::Session>();
+    std::vector<std::string> messages;
+    const Failure failure = prepare(request, *session, messages);
+    if (failure.code != kExitOk) return report_failure(request, failure);
+    for (const auto& m : messages)
+        if (request.output != HeadlessOutput::Json) std::fprintf(stderr, "korvex: %s\n", m.c_str());
+
+    const QString out = QString::fromStdString(request.outputFile.string());
+    switch (request.output) {
+    case HeadlessOutput::Json: {
+        const QByteArray json = QJsonDocument(results_json(*session, messages)).toJson();
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+        std::fflush(stdout);
+        return kExitOk;
+    }
+    case HeadlessOutput::Pdf: {
+        const QString error = save_pdf_report(*session, out);
+        if (error.isEmpty()) return kExitOk;
+        return report_failure(request, {error.toStdString(), "", kExitProgramData});
+    }
+    case HeadlessOutput::Png:
+        if (render_screen_report(*session).save(out, "PNG")) return kExitOk;
+        return report_failure(
+            request, {"PNG ファイル " + request.outputFile.string() + " に書き込めませんでした。",
+                      "", kExitProgramData});
+    }
+    return kExitOk;
 }
 
 } // namespace korvex::app

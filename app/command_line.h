@@ -1,7 +1,9 @@
 #pragma once
 
-// The program without windows: `korvex --json FILE.kvxw` loads a project as
-// "データ読込" does, presses Calculate and prints the results as JSON.
+// The program without windows: load a project as "データ読込" does, press
+// Calculate, and write the results as JSON on stdout (`--json`), the printed
+// report as a PDF file (`--pdf OUT.pdf`) or the screen report as a PNG image
+// (`--png OUT.png`).
 
 #include <filesystem>
 #include <string>
@@ -10,18 +12,23 @@ namespace korvex::app {
 
 enum ExitCode : int {
     kExitOk = 0,
-    kExitProgramData = 1, // the data folder is missing or broken
-    kExitBadFile = 2,     // unreadable, no project, or loading stopped
-    kExitInvalidInput = 3 // the design does not pass the Calculate command's checks
+    kExitProgramData = 1,  // the data folder is missing or broken, or the output failed
+    kExitBadFile = 2,      // unreadable, no project, or loading stopped
+    kExitInvalidInput = 3, // the design does not pass the Calculate command's checks
 };
 
+enum class HeadlessOutput { Json, Pdf, Png };
+
 struct HeadlessRequest {
+    HeadlessOutput output = HeadlessOutput::Json;
+    std::filesystem::path outputFile; // PDF or PNG
     std::filesystem::path project;
     std::filesystem::path programFolder;
     std::string version;
 };
 
-// Prints the JSON document on stdout and returns the exit code.
-int print_results_json(const HeadlessRequest& request);
+// Returns the exit code. With JSON every failure is a JSON document on stdout;
+// otherwise failures are reported on stderr.
+int run_headless(const HeadlessRequest& request);
 
 } // namespace korvex::app

@@ -1,13 +1,13 @@
-// korvex: the program. With --json, --pdf or --png it works without any window;
-// until the input window exists it otherwise prints the wind and snow derivation
-// of its built-in sample design.
+// korvex: the program. With --json, --pdf or --png it works without any window
+// and without a display; until the input window exists it otherwise prints the
+// wind and snow derivation of its built-in sample design.
 
 #include <cstdio>
-#include <memory>
+#include <cstring>
 #include <string>
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "app/command_line.h"
 #include "app/sample_design.h"
@@ -54,12 +54,23 @@ void print_sample_derivation() {
     std::printf("Ｇ＋Ｐ = %d N/m2\n", loads.deadAndLiveLoad);
 }
 
+// The modes that never open a window also run where there is no display.
+bool headless(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"--json", "--pdf", "--png", "--help", "-h", "--version", "-v"})
+            if (std::strcmp(argv[i], option) == 0) return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("Korvex for wood");
-    QCoreApplication::setApplicationVersion(KORVEX_VERSION);
+    if (headless(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName("Korvex for wood");
+    QGuiApplication::setApplicationVersion(KORVEX_VERSION);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -67,19 +78,31 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption json("json", "計算結果を JSON で標準出力に書き出します。");
-    parser.addOption(json);
+    const QCommandLineOption pdf("pdf", "印刷用の計算書を PDF ファイルに書き出します。", "OUT.pdf");
+    const QCommandLineOption png("png", "画面表示の計算書を PNG 画像に書き出します。", "OUT.png");
+    parser.addOptions({json, pdf, png});
     parser.addPositionalArgument("FILE.kvxw", "読み込むデータファイル");
     parser.process(app);
 
     const QStringList files = parser.positionalArguments();
-    if (parser.isSet(json)) {
-        if (files.size() != 1) {
-            std::fprintf(stderr, "korvex: --json にはデータファイルを一つ指定して下さい。\n");
+    const bool wantsOutput = parser.isSet(json) || parser.isSet(pdf) || parser.isSet(png);
+    if (wantsOutput) {
+        if (files.size() != 1 ||
+            int(parser.isSet(json)) + parser.isSet(pdf) + parser.isSet(png) != 1) {
+            std::fprintf(stderr, "korvex: --json、--pdf、--png のいずれか一つとデータファイルを"
+                                 "一つ指定して下さい。\n");
             return app::kExitBadFile;
         }
-        return app::print_results_json({files.front().toStdString(),
-                                        QCoreApplication::applicationDirPath().toStdString(),
-                                        KORVEX_VERSION});
+        app::HeadlessRequest request;
+        request.output = parser.isSet(json)  ? app::HeadlessOutput::Json
+                         : parser.isSet(pdf) ? app::HeadlessOutput::Pdf
+                                             : app::HeadlessOutput::Png;
+        request.outputFile =
+            (parser.isSet(pdf) ? parser.value(pdf) : parser.value(png)).toStdString();
+        request.project = files.front().toStdString();
+        request.programFolder = QCoreApplication::applicationDirPath().toStdString();
+        request.version = KORVEX_VERSION;
+        return app::run_headless(request);
     }
     print_sample_derivation();
     return 0;

@@ -134,6 +134,45 @@ std::string format_count(long long value, int width) {
     return text;
 }
 
+std::string format_grouped(double value, int max_decimals, bool integer_zero) {
+    if (!std::isfinite(value)) return shortest_decimal(value);
+    max_decimals = std::clamp(max_decimals, 0, 9);
+    const double magnitude = std::fabs(value);
+    // Rounded from the decimal text of the value, so 12.345 (a binary hair below)
+    // still reads 12.35 as the figure it stands for.
+    const std::string plain = magnitude >= 1e-5 && magnitude < 1e15
+                                  ? shortest_decimal(magnitude)
+                                  : printf_double("%.*f", max_decimals, magnitude);
+    const auto dot = plain.find('.');
+    std::string integer_part = plain.substr(0, dot);
+    std::string fraction = dot == std::string::npos ? "" : plain.substr(dot + 1);
+    const auto kept = static_cast<std::size_t>(max_decimals);
+    if (fraction.size() > kept) {
+        const bool up = fraction[kept] >= '5';
+        fraction.resize(kept);
+        if (up) {
+            std::string all = integer_part + fraction;
+            auto i = all.size();
+            while (i > 0 && all[i - 1] == '9') all[--i] = '0';
+            if (i == 0)
+                all.insert(0, 1, '1');
+            else
+                ++all[i - 1];
+            integer_part = all.substr(0, all.size() - kept);
+            fraction = all.substr(all.size() - kept);
+        }
+    }
+    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    if (integer_part == "0" && fraction.empty()) return "0";
+
+    std::string text = group_thousands(integer_part);
+    if (!fraction.empty()) {
+        if (integer_part == "0" && !integer_zero) text.clear();
+        text += "." + fraction;
+    }
+    return value < 0 ? "-" + text : text;
+}
+
 std::string trim(const std::string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();

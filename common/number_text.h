@@ -21,6 +21,12 @@ std::string format_fixed(double value, int width, int decimals);
 // or two-character number gets two or one extra leading spaces.
 std::string format_count(long long value, int width);
 
+// The grouped pictures ",0", ",#.##" and ",0.##": thousands separators and at
+// most `max_decimals` fraction digits, rounded half away from zero, without
+// trailing fraction zeros. A value below 1 keeps its integer zero only with
+// `integer_zero` (",0.##" gives "0.5", ",#.##" gives ".5"); zero reads "0".
+std::string format_grouped(double value, int max_decimals, bool integer_zero);
+
 // Groups the digits of a plain integer text ("-1234567" -> "-1,234,567").
 std::string group_thousands(const std::string& integer_text);
 

@@ -59,6 +59,11 @@ struct ReportCanvas {
     int line_count = 0;
     int page_bottom = 0; // mm
 
+    // Page 1's frame: its right and bottom edges in pixels. The screen report's
+    // closing line runs to the frame's right edge.
+    int frame_right = 0;
+    int frame_bottom = 0;
+
     PrintSettings print_settings;
     std::string project_file_path; // shown in the footer when not empty
     std::string today;             // short date of the footer

@@ -48,6 +48,34 @@ TEST(FormatCount, PadsShortNumbersExtra) {
     EXPECT_EQ(format_count(-1234567, 4), "-1,234,567");
 }
 
+TEST(FormatGrouped, RoundsHalfAwayFromZeroAndDropsFractionZeros) {
+    struct Case {
+        double value;
+        int max_decimals;
+        bool integer_zero;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {1234567.4, 0, true, "1,234,567"},
+        {-1234567.5, 0, true, "-1,234,568"},
+        {-86400, 0, true, "-86,400"},
+        {0.5, 2, false, ".5"},
+        {0.5, 2, true, "0.5"},
+        {-0.25, 2, false, "-.25"},
+        // 12.345 is a binary hair below itself; its decimal text rounds up.
+        {12.345, 2, false, "12.35"},
+        {3.1, 2, false, "3.1"},
+        {1999.996, 2, true, "2,000"},
+        {0.004, 2, true, "0"},
+        {-0.004, 2, false, "0"},
+        {0, 2, false, "0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(format_grouped(c.value, c.max_decimals, c.integer_zero), c.expected)
+            << c.value << ", " << c.max_decimals << ", " << c.integer_zero;
+    }
+}
+
 TEST(ShortestDecimal, GeneralFormWithoutTrailingZeros) {
     EXPECT_EQ(shortest_decimal(1), "1");
     EXPECT_EQ(shortest_decimal(0), "0");

@@ -1,0 +1,55 @@
+#include "report/beam_figure.h"
+
+#include <string>
+
+#include "common/number_text.h"
+#include "report/diagram_frame.h"
+#include "report/diagram_marks.h"
+#include "report/primitives.h"
+
+namespace korvex::report {
+
+namespace {
+
+constexpr double kSupportHeight = 2.0;
+
+} // namespace
+
+void draw_dimension(ReportCanvas& canvas, double scale, double x, double y, double length, double e,
+                    double f, double g) {
+    const double end = x + length / scale;
+    move_to_mm(canvas, x, y + e);
+    line_to_mm(canvas, x, y + f);
+    line_to_mm(canvas, end, y + f);
+    line_to_mm(canvas, end, y + e);
+    const std::string text = common::format_fixed(length, 5, 0);
+    text_at_mm(canvas, x + length / (2.0 * scale) - label_width(text) / 2.0,
+               y + g - kCharacterWidthUnit, text);
+}
+
+void draw_beam_figure(ReportCanvas& canvas, const analysis::BeamModel& model, double scale,
+                      double x0, double y, double centre_line_top) {
+    const NodePositions nodes = beam_node_positions(model, scale);
+    move_to_mm(canvas, x0, y);
+    line_to_mm(canvas, x0 + nodes.total, y);
+
+    Surface& surface = *canvas.surface;
+    for (const double node : nodes.node) {
+        const double x = x0 + node;
+        surface.set_pen_style(PenStyle::DashDot);
+        move_to_mm(canvas, x, y + 8.0);
+        line_to_mm(canvas, x, centre_line_top);
+        surface.set_pen_style(PenStyle::Solid);
+        draw_support(canvas, x, y, kSupportHeight);
+    }
+
+    constexpr double e = 5.0, f = 8.0, g = 7.0;
+    if (model.cantilever_left > 0.0)
+        draw_dimension(canvas, scale, x0, y, model.cantilever_left, e, f, g);
+    for (int k = 0; k + 1 < static_cast<int>(nodes.node.size()); ++k)
+        draw_dimension(canvas, scale, x0 + nodes.node[k], y, model.L[k], e, f, g);
+    if (model.cantilever_right > 0.0)
+        draw_dimension(canvas, scale, x0 + nodes.node.back(), y, model.cantilever_right, e, f, g);
+}
+
+} // namespace korvex::report

@@ -1,0 +1,415 @@
+#include "report/check_page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "analysis/beam_model.h"
+#include "common/number_text.h"
+#include "common/rounding.h"
+#include "common/text_encoding.h"
+#include "report/design_page.h"
+#include "report/diagram_marks.h"
+#include "report/page_numbers.h"
+#include "report/primitives.h"
+#include "report/report_text.h"
+
+namespace korvex::report {
+
+namespace {
+
+using run::AllowableValues;
+using run::CheckKind;
+using run::CheckLine;
+using run::CheckPage;
+
+// Base column of the section; titles sit 5 mm left of it, checks 10 mm right.
+constexpr int kC0 = 4;
+constexpr Color kNgColor = rgb(255, 0, 0);
+constexpr Color kSchematicGrey = rgb(102, 102, 102);
+constexpr int kExponentSize = 6;
+constexpr int kSubscriptSize = 7;
+
+// The schematic is not to scale: every span is 25 mm and a cantilever 10 mm,
+// starting 45 mm from the surface's left edge.
+constexpr double kSchematicX = 45.0;
+constexpr double kSchematicSpan = 25.0;
+constexpr double kSchematicCantilever = 10.0;
+constexpr int kTableLabelCol = 20;
+
+bool on_paper(const ReportCanvas& c) {
+    return c.OutputMode == kPrinterOutput;
+}
+
+std::string fmt(double value, int width, int decimals) {
+    return common::format_fixed(value, width, decimals);
+}
+
+std::string fmt_trimmed(double value, int width, int decimals) {
+    return common::trim(fmt(value, width, decimals));
+}
+
+std::string str(double value) {
+    return common::shortest_decimal(value);
+}
+
+std::string comparison(bool ok) {
+    return ok ? " < " : " > ";
+}
+
+void advance(ReportCanvas& c, double mm, int lines = 1) {
+    c.section_row = common::to_int(c.section_row + mm);
+    c.line_count += lines;
+}
+
+void next_line(ReportCanvas& c) {
+    advance(c, c.page_line_height);
+}
+
+// Draws at `col` on the section row and returns where the line continues.
+Point at_col(ReportCanvas& c, int col, std::string_view text) {
+    text_at_row_col(c, col, c.section_row, text);
+    return c.surface->pen_position();
+}
+
+Point put(ReportCanvas& c, Point at, std::string_view text) {
+    c.surface->text_out(at.x, at.y, text);
+    return c.surface->pen_position();
+}
+
+Point script(ReportCanvas& c, ScriptKind kind, std::string_view text) {
+    const int size = kind == ScriptKind::Superscript ? kExponentSize : kSubscriptSize;
+    return draw_script_run(c, kind, text, size, c.base_font_size);
+}
+
+void draw_mark(ReportCanvas& c, bool ok) {
+    Surface& s = *c.surface;
+    const Point p = at_col(c, kC0 + (on_paper(c) ? 145 : 155), "---------- ");
+    const bool highlight = !ok && !on_paper(c);
+    if (highlight) {
+        Font font = s.font();
+        font.color = kNgColor;
+        font.bold = true;
+        s.set_font(font);
+    }
+    put(c, p, ok ? "OK" : "NG");
+    if (highlight) {
+        Font font = s.font();
+        font.color = c.text_color;
+        font.bold = false;
+        s.set_font(font);
+    }
+}
+
+const CheckLine* find_line(const CheckPage& page, CheckKind kind) {
+    for (const CheckLine& line : page.lines)
+        if (line.kind == kind) return &line;
+    return nullptr;
+}
+
+// "F/1.5 = 136N/㎜²" on the long-term page, "F = 205N/㎜²" on the others.
+void put_allowable_stress(ReportCanvas& c, Point at, const CheckPage& page) {
+    const std::string f = page.long_term_allowable ? "F/1.5 = " : "F = ";
+    put(c, at, f + str(page.allowable.f_a) + std::string(UnitLabels::n_per_mm));
+    script(c, ScriptKind::Superscript, "2");
+}
+
+std::string joint_capacity_text(int per_screw, double stress_factor, double capacity) {
+    return "1000/ﾃﾞｯｷ幅600×3ヶ所×" + str(per_screw) + "×" + fmt(stress_factor, 3, 1) + " = " +
+           fmt(capacity, 3, 1) + "N/m";
+}
+
+// --- stress-distribution table -------------------------------------------
+
+struct Schematic {
+    int spans = 0;
+    bool left = false;
+    bool right = false;
+
+    double node_x(int j) const {
+        return kSchematicX + (left ? kSchematicCantilever : 0.0) + kSchematicSpan * j;
+    }
+    double mid_x(int span) const { return node_x(span) + kSchematicSpan / 2; }
+    double right_end() const { return node_x(spans) + (right ? kSchematicCantilever : 0.0); }
+};
+
+// Where the beam line of the schematic runs, in absolute millimetres. The table
+// rows are counted from the top offset that page 1 left, which is lower when page
+// 1 has a cantilever line and, on paper, a subject box; the beam follows them so
+// that it stays between the moment rows.
+double beam_y(const ReportCanvas& c, const ReportData& d, int R) {
+    const bool cantilever = d.window.cantileverShown;
+    if (!on_paper(c)) {
+        double y = R + (cantilever ? 58.0 : 53.0);
+        if (d.inputs.directLoadInput) y -= 3.0;
+        return y;
+    }
+    if (c.sheet_index >= 2) return R + 16.0;
+    double y = R + (cantilever ? 53.0 : 50.0);
+    if (subject_entered(c.print_settings))
+        y += is_top_page_number(c.print_settings.PageNumberPosition) ? 5.5 : 5.0;
+    return y;
+}
+
+void draw_schematic(ReportCanvas& c, const Schematic& g, double y) {
+    Surface& s = *c.surface;
+    s.set_pen_color(kSchematicGrey);
+    s.set_pen_width(common::to_int(c.dpi / 600.0 * (on_paper(c) ? 12 : 30)));
+    move_to_mm(c, kSchematicX, y);
+    line_to_mm(c, g.right_end(), y);
+    s.set_pen_color(c.text_color);
+    s.set_pen_width(common::to_int(c.dpi / 600.0 * (on_paper(c) ? 4 : 6)));
+    for (int j = 0; j <= g.spans; ++j) draw_support(c, g.node_x(j), y, 2.0);
+}
+
+// Half an em per byte, the em as the device sizes the font: paper at its own
+// resolution, the screen image with the desktop's 96 dpi over its 72-dpi grid.
+double byte_width_mm(const ReportCanvas& c) {
+    const double em = c.surface->font().size / 72.0 * 25.4 * (on_paper(c) ? 1.0 : 96.0 / 72.0);
+    return em / 2;
+}
+
+// A value centred on an absolute x, on a row counted from the top offset.
+void centred(ReportCanvas& c, double x_mm, int row, const std::string& text) {
+    const double half = static_cast<double>(common::cp932_byte_length(text)) * byte_width_mm(c) / 2;
+    c.surface->text_out(mm_to_px(c, x_mm - half), mm_to_px(c, row) + c.top_offset, text);
+}
+
+// The screen's desktop-sized font would make two joined support moments wider
+// than the 25 mm between supports; a point less keeps neighbours apart.
+int value_size(const ReportCanvas& c) {
+    return on_paper(c) ? c.base_font_size : c.base_font_size - 1;
+}
+
+// Draws a row's label and leaves the font at the size of the row's values.
+void row_label(ReportCanvas& c, int row, std::string_view label, std::string_view subscript) {
+    c.surface->set_font_size(c.base_font_size);
+    text_at_row_col(c, kTableLabelCol, row, label);
+    if (!subscript.empty()) script(c, ScriptKind::Subscript, subscript);
+    c.surface->set_font_size(value_size(c));
+}
+
+std::string kn_m(double moment) {
+    return fmt_trimmed(std::fabs(moment) * 1e-6, 6, 3);
+}
+
+std::string kn(double force) {
+    return fmt_trimmed(force * 0.001, 6, 2);
+}
+
+// Moments of both sides of every support: the span ends and the cantilever roots.
+void draw_support_moments(ReportCanvas& c, const CheckPage& page, const Schematic& g, int row) {
+    const auto& f = page.results.end_forces;
+    for (int j = 0; j <= g.spans; ++j) {
+        std::string text;
+        if (j == 0) {
+            text = kn_m(f[0][2]);
+            if (g.left) text = kn_m(page.table.left_root_moment) + "/" + text;
+        } else if (j == g.spans) {
+            text = kn_m(f[static_cast<std::size_t>(j - 1)][5]);
+            if (g.right) text += "/" + kn_m(page.table.right_root_moment);
+        } else {
+            text = kn_m(f[static_cast<std::size_t>(j - 1)][5]) + "/" +
+                   kn_m(f[static_cast<std::size_t>(j)][2]);
+        }
+        centred(c, g.node_x(j), row, text);
+    }
+}
+
+void draw_shears(ReportCanvas& c, const CheckPage& page, const Schematic& g, int row) {
+    const auto& f = page.results.end_forces;
+    for (int j = 0; j <= g.spans; ++j) {
+        std::string text;
+        if (j == 0) {
+            text = kn(f[0][1]);
+            if (g.left) text = kn(page.table.left_cantilever_force) + "/" + text;
+        } else if (j == g.spans) {
+            text = kn(f[static_cast<std::size_t>(j - 1)][4]);
+        } else {
+            text = kn(f[static_cast<std::size_t>(j - 1)][4]) + "/" +
+                   kn(f[static_cast<std::size_t>(j)][1]);
+        }
+        centred(c, g.node_x(j), row, text);
+    }
+}
+
+void draw_stress_table(ReportCanvas& c, const ReportData& d, const CheckPage& page) {
+    const double s = on_paper(c) ? 3.5 : 4.0;
+    next_line(c);
+    const int R = c.section_row;
+
+    const analysis::BeamModel& m = page.model;
+    Schematic g;
+    g.spans = std::clamp(m.n, 0, analysis::kMaxSpans);
+    g.left = m.cantilever_left != 0.0;
+    g.right = m.cantilever_right != 0.0;
+    if (g.spans > 0) draw_schematic(c, g, beam_y(c, d, R));
+
+    const analysis::CaseResults& r = page.results;
+    row_label(c, R, "Ｍ", "1");
+    for (int i = 0; i < g.spans; ++i)
+        centred(c, g.mid_x(i), R, kn_m(r.span_moment[static_cast<std::size_t>(i)]));
+
+    const int support_row = common::to_int(R + 2 * s);
+    row_label(c, support_row, "Ｍ", "0");
+    if (g.spans > 0) draw_support_moments(c, page, g, support_row);
+
+    c.section_row = support_row;
+    const int deflection_row = common::to_int(c.section_row + (on_paper(c) ? 1.5 * s : s));
+    row_label(c, deflection_row, "δ", "");
+    if (g.left)
+        centred(c, kSchematicX, deflection_row, fmt_trimmed(page.table.left_tip_deflection, 4, 2));
+    for (int i = 0; i < g.spans; ++i)
+        centred(c, g.mid_x(i), deflection_row,
+                fmt_trimmed(std::fabs(r.span_deflection[static_cast<std::size_t>(i)]), 4, 2));
+    if (g.right)
+        centred(c, g.right_end(), deflection_row,
+                fmt_trimmed(page.table.right_tip_deflection, 4, 2));
+
+    if (page.windPass == "Ms") {
+        c.section_row = common::to_int(c.section_row + (on_paper(c) ? 3 * s : 2 * s));
+        row_label(c, c.section_row, "Ｑ", "");
+        if (g.spans > 0) draw_shears(c, page, g, c.section_row);
+    }
+    c.surface->set_font_size(c.base_font_size);
+    advance(c, 2 * s, 4);
+}
+
+// --- check lines -----------------------------------------------------------
+
+void draw_span_checks(ReportCanvas& c, const CheckPage& page) {
+    const AllowableValues& a = page.allowable;
+    at_col(c, kC0 + 10,
+           "最大曲げモーメントMmax = " +
+               fmt_trimmed(page.max_moment, static_cast<int>(str(page.max_moment).size()), 0) +
+               std::string(UnitLabels::n_mm));
+    next_line(c);
+
+    if (const CheckLine* line = find_line(page, CheckKind::stress)) {
+        const Point p = at_col(c, kC0 + 10,
+                               "σ= Mmax/Z = " + fmt_trimmed(page.max_moment, 12, 0) + "/" +
+                                   fmt_trimmed(a.Z, static_cast<int>(str(a.Z).size()), 0) + " = " +
+                                   fmt_trimmed(page.sigma, 5, 1) + comparison(line->ok));
+        put_allowable_stress(c, p, page);
+        draw_mark(c, line->ok);
+        next_line(c);
+    }
+
+    if (const CheckLine* line = find_line(page, CheckKind::deflection)) {
+        at_col(c, kC0 + 10,
+               "最大たわみδmax = " + fmt(page.max_deflection, 4, 2) + comparison(line->ok) + "L/" +
+                   fmt(a.deflection_limit, 4, 0) + " = " +
+                   fmt(page.governing_span_length / a.deflection_limit, 4, 1) +
+                   std::string(UnitLabels::mm_wide));
+        draw_mark(c, line->ok);
+        next_line(c);
+    }
+}
+
+void draw_joint_checks(ReportCanvas& c, const CheckPage& page) {
+    const CheckLine* end = find_line(page, CheckKind::jointEnd);
+    const CheckLine* mid = find_line(page, CheckKind::jointMid);
+    if (end == nullptr && mid == nullptr) return;
+    const AllowableValues& a = page.allowable;
+    at_col(c, kC0 + 5, "接合部（引張反力のみチェック）");
+    next_line(c);
+
+    const auto joint = [&](const CheckLine& line, std::string_view place, std::string_view name,
+                           double reaction, int per_screw, double capacity) {
+        at_col(c, kC0 + 10, place);
+        at_col(c, kC0 + 25,
+               std::string(name) + fmt_trimmed(std::fabs(reaction), 10, 0) + comparison(line.ok) +
+                   joint_capacity_text(per_screw, a.stress_factor, capacity));
+        draw_mark(c, line.ok);
+        next_line(c);
+    };
+    if (end != nullptr)
+        joint(*end, "端　部：", "V1 = ", page.reaction_v1, a.jointCapacityEnd, a.C_end);
+    if (mid != nullptr)
+        joint(*mid, "中間部：", "V2 = ", page.reaction_v2, a.jointCapacityMid, a.C_mid);
+}
+
+void draw_cantilever_checks(ReportCanvas& c, const CheckPage& page) {
+    const run::CantileverCheck& k = page.cantilever;
+    if (!k.present) return;
+    const AllowableValues& a = page.allowable;
+
+    advance(c, 0.5 * c.page_line_height, 0);
+    at_col(c, kC0,
+           std::string("はね出し部-耐力検討") + (k.wall_pressure ? " [壁面正圧を考慮]" : ""));
+    next_line(c);
+    if (!k.side_message.empty()) {
+        at_col(c, kC0, k.side_message);
+        next_line(c);
+    }
+
+    at_col(c, kC0 + 10,
+           "曲げモーメントM = " + common::format_grouped(k.M, 0, true) +
+               std::string(UnitLabels::n_mm));
+    next_line(c);
+
+    if (const CheckLine* line = find_line(page, CheckKind::cantileverStress)) {
+        const Point p =
+            at_col(c, kC0 + 10,
+                   "σ= M/Z = " + common::format_grouped(std::fabs(k.M), 0, true) + "/" +
+                       common::format_grouped(a.Z, 0, true) + " = " +
+                       common::format_grouped(k.sigma, 2, false) + comparison(line->ok));
+        put_allowable_stress(c, p, page);
+        draw_mark(c, line->ok);
+        next_line(c);
+    }
+
+    if (const CheckLine* line = find_line(page, CheckKind::cantileverDeflection)) {
+        at_col(c, kC0 + 10,
+               "たわみδ = " + common::format_grouped(k.delta, 2, true) + comparison(line->ok) +
+                   " L/" + fmt(a.deflection_limit, 4, 0) + " = " +
+                   fmt(k.a / a.deflection_limit, 4, 1) + std::string(UnitLabels::mm_wide));
+        draw_mark(c, line->ok);
+        next_line(c);
+    }
+
+    if (const CheckLine* line = find_line(page, CheckKind::cantileverJoint)) {
+        at_col(c, kC0 + 10,
+               "接合部V = " + fmt_trimmed(std::fabs(k.V), 10, 0) + comparison(line->ok) +
+                   joint_capacity_text(a.jointCapacityEnd, a.stress_factor, a.C_end));
+        draw_mark(c, line->ok);
+        next_line(c);
+    }
+}
+
+} // namespace
+
+void draw_check_page(ReportCanvas& canvas, const ReportData& data, const CheckPage& page) {
+    ReportCanvas& c = canvas;
+    Surface& s = *c.surface;
+    s.set_font_size(c.base_font_size);
+
+    at_col(c, kC0 - 5, "■" + page.label + "の検討");
+    next_line(c);
+
+    at_col(c, kC0 + 10, "等分布荷重合計Ｗ");
+    const Point p = script(c, ScriptKind::Subscript, page.case_text);
+    put(c, p, " = " + str(page.W_total) + " N/㎡");
+    next_line(c);
+
+    const bool suction = page.windPass == "Ms";
+    at_col(c, kC0,
+           "応力分布[M：" + std::string(UnitLabels::kn_m) +
+               (suction ? "/δ：mm/Q：kN]" : "/δ：mm]"));
+
+    if (on_paper(c)) c.page_line_height = 4.0;
+    draw_stress_table(c, data, page);
+    if (on_paper(c)) c.page_line_height = 4.0;
+
+    advance(c, 0.5 * c.page_line_height);
+    at_col(c, kC0, page.cantilever.present ? page.beam_type_name + "-耐力検討" : "耐力検討");
+    next_line(c);
+
+    draw_span_checks(c, page);
+    draw_joint_checks(c, page);
+    draw_cantilever_checks(c, page);
+    advance(c, 0.5 * c.page_line_height);
+}
+
+} // namespace korvex::report

@@ -1,0 +1,93 @@
+#include "report/deflection_diagram.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/number_text.h"
+#include "report/diagram_marks.h"
+#include "report/primitives.h"
+
+namespace korvex::report {
+
+namespace {
+
+constexpr double kSupportHeight = 2.0;
+constexpr double kSampleStep = 100.0; // real mm between ordinates
+constexpr Color kCurveColor = rgb(255, 0, 255);
+
+// Cantilever ordinates run from x_start every 100 real mm; they are downward
+// negative, so t - δ·k puts a sagging tip below the axis.
+void draw_cantilever(ReportCanvas& canvas, const std::vector<double>& samples, double x_start,
+                     double scale, double t, double k) {
+    const std::size_t count = ordinate_count(samples);
+    for (std::size_t i = 0; i < count; ++i) {
+        const double x = x_start + static_cast<double>(i) * kSampleStep / scale;
+        const double y = t - samples[i] * k;
+        if (i == 0)
+            move_to_mm(canvas, x, y);
+        else
+            line_to_mm(canvas, x, y);
+    }
+}
+
+std::string deflection_text(double delta) {
+    return common::format_fixed(std::fabs(delta), 4, 2);
+}
+
+} // namespace
+
+void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
+                             const run::DiagramBlock& block, double t) {
+    const analysis::BeamModel& model = block.model;
+    const analysis::CaseResults& r = block.results;
+    const double s = frame.scale;
+    const double x0 = frame.x0;
+    const NodePositions nodes = beam_node_positions(model, s);
+    const int spans = static_cast<int>(nodes.node.size()) - 1;
+    const auto X = [&](int k) { return x0 + nodes.node[k]; };
+    const double k = 3.0 / (r.max_deflection == 0.0 ? 100.0 : r.max_deflection);
+    Surface& surface = *canvas.surface;
+
+    move_to_mm(canvas, x0, t);
+    line_to_mm(canvas, x0 + nodes.total, t);
+    for (int i = 0; i <= spans; ++i) draw_support(canvas, X(i), t, kSupportHeight);
+
+    surface.set_pen_color(kCurveColor);
+    surface.set_pen_style(PenStyle::Solid);
+    for (int i = 0; i < spans; ++i) {
+        // The ordinates lie at 95, 195, ... mm and are drawn on the 100 mm grid;
+        // the last one, 5 mm short of the next step, gives way to the axis there.
+        const std::vector<double>& samples = r.deflection_samples[i];
+        const std::size_t count = ordinate_count(samples);
+        if (count == 0) continue;
+        move_to_mm(canvas, X(i), t);
+        std::size_t j = 0;
+        for (; j + 1 < count; ++j)
+            line_to_mm(canvas, X(i) + static_cast<double>(j + 1) * kSampleStep / s,
+                       t + samples[j] * k);
+        line_to_mm(canvas, X(i) + static_cast<double>(j + 1) * kSampleStep / s, t);
+    }
+    const bool left = model.cantilever_left > 0.0 && spans > 0;
+    const bool right = model.cantilever_right > 0.0 && spans > 0;
+    const auto& left_samples = r.cantilever_deflection_samples[0];
+    const auto& right_samples = r.cantilever_deflection_samples[1];
+    if (left) draw_cantilever(canvas, left_samples, x0, s, t, k);
+    if (right) draw_cantilever(canvas, right_samples, X(spans), s, t, k);
+    surface.set_pen_color(canvas.text_color);
+
+    text_at_mm(canvas, frame.label_x, t + 10.0, "δ[mm]");
+
+    for (int i = 0; i < spans; ++i) {
+        const std::string text = deflection_text(r.span_deflection[i]);
+        text_at_mm(canvas, (X(i) + X(i + 1)) / 2.0 - 0.5 * label_width(text), t + 8.0, text);
+    }
+    if (left && ordinate_count(left_samples) > 0)
+        text_at_mm(canvas, x0, t + 8.0, deflection_text(left_samples[0]));
+    if (const std::size_t count = ordinate_count(right_samples); right && count > 0) {
+        const std::string text = deflection_text(right_samples[count - 1]);
+        text_at_mm(canvas, x0 + nodes.total - label_width(text), t + 8.0, text);
+    }
+}
+
+} // namespace korvex::report

@@ -1,0 +1,42 @@
+#include "report/diagram_frame.h"
+
+#include "analysis/case_results.h"
+#include "common/text_encoding.h"
+
+namespace korvex::report {
+
+double label_width(std::string_view text) {
+    return static_cast<double>(common::cp932_byte_length(text)) * 0.5 * kCharacterWidthUnit;
+}
+
+DiagramLayout diagram_layout(double origin_y) {
+    DiagramLayout layout;
+    double y = origin_y;
+    for (std::size_t i = 0; i < layout.y.size(); ++i) {
+        y += DiagramLayout::kRowSteps[i];
+        layout.y[i] = y;
+    }
+    return layout;
+}
+
+NodePositions beam_node_positions(const analysis::BeamModel& model, double scale) {
+    NodePositions positions;
+    // Real lengths are summed first and divided once, so a support lands where
+    // its distance from the tip says, whatever the spans before it.
+    double real = model.cantilever_left;
+    positions.node.push_back(real / scale);
+    for (int k = 0; k < model.n && k < analysis::kMaxSpans; ++k) {
+        real += model.L[k];
+        positions.node.push_back(real / scale);
+    }
+    positions.total = (real + model.cantilever_right) / scale;
+    return positions;
+}
+
+std::size_t ordinate_count(const std::vector<double>& samples) {
+    std::size_t count = 0;
+    while (count < samples.size() && samples[count] != analysis::kSampleEnd) ++count;
+    return count;
+}
+
+} // namespace korvex::report

@@ -1,0 +1,57 @@
+#pragma once
+
+// Where the beam figures of the report sit: the rows of the load figure and of
+// the stress blocks below it, the beam's left end, its drawing scale and the
+// paper positions of its supports. All lengths on the page are absolute
+// millimetres from the surface's top-left corner.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "analysis/beam_model.h"
+
+namespace korvex::report {
+
+// The beam's left end (the left cantilever's tip, or the first support).
+inline constexpr double kBeamOriginX = 40.0;
+// Labels are never measured: each byte is taken as half of this unit wide.
+inline constexpr double kCharacterWidthUnit = 3.175;
+// The label column of the figures on the two surfaces.
+inline constexpr double kScreenLabelX = 8.8;
+inline constexpr double kPaperLabelX = 15.0;
+
+// Estimated width in mm of a diagram label.
+double label_width(std::string_view text);
+
+// The rows of the load figure: running sums of fixed steps from the figure's
+// origin. Rows 6, 7 and 8 are the axes of the first three stress blocks.
+struct DiagramLayout {
+    static constexpr std::array<double, 9> kRowSteps{0, 0, 25, 15, 15, 0, 45, 50, 50};
+    std::array<double, 9> y{};
+};
+
+DiagramLayout diagram_layout(double origin_y);
+
+// What the stress blocks take over from the load figure.
+struct DiagramFrame {
+    DiagramLayout layout;
+    double x0 = kBeamOriginX;
+    double scale = 80.0; // real mm per paper mm along the beam
+    double label_x = kScreenLabelX;
+};
+
+// Supports 0..n in paper mm from the beam's left end, and the beam's whole
+// paper length with both cantilevers.
+struct NodePositions {
+    std::vector<double> node;
+    double total = 0.0;
+};
+
+NodePositions beam_node_positions(const analysis::BeamModel& model, double scale);
+
+// How many ordinates of a diagram list come before its end marker.
+std::size_t ordinate_count(const std::vector<double>& samples);
+
+} // namespace korvex::report

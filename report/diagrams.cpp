@@ -1,0 +1,79 @@
+#include "report/diagrams.h"
+
+#include <cmath>
+#include <string>
+
+#include "common/text_encoding.h"
+#include "report/deflection_diagram.h"
+#include "report/load_diagram.h"
+#include "report/moment_diagram.h"
+#include "report/primitives.h"
+#include "report/report_text.h"
+
+namespace korvex::report {
+
+namespace {
+
+// The screen heading is a dashed line of this many bytes in the fixed-pitch
+// font, with the case label in its middle.
+constexpr int kHeadingBytes = 80;
+
+std::string screen_heading(const std::string& label) {
+    const std::string inner = " ■" + label + " ";
+    const int room = kHeadingBytes - static_cast<int>(common::cp932_byte_length(inner));
+    const int dashes = room / 2;
+    std::string line = repeat_character("-", dashes) + inner + repeat_character("-", dashes);
+    if (room > 0 && room % 2 == 1) line += "-";
+    return line;
+}
+
+void draw_heading(ReportCanvas& canvas, const run::DiagramBlock& block, double t) {
+    Surface& surface = *canvas.surface;
+    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const double lower = block.negative_pressure_block ? 0.5 : 0.0;
+    surface.set_font_name(kFixedPitchFont);
+    surface.set_font_size(canvas.base_font_size);
+    if (paper)
+        text_at_mm(canvas, 14.0, t - 25.0 + lower, "■" + block.label);
+    else
+        text_at_mm(canvas, 6.0, t - 26.0 + lower, screen_heading(block.label));
+    surface.set_font_name(kProportionalFont);
+}
+
+void draw_captions(ReportCanvas& canvas, const DiagramFrame& frame, bool negative_block, double t) {
+    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const double x = frame.label_x;
+    const double title_row = !paper ? t - 15.0 : negative_block ? t - 15.0 : t - 11.0;
+    text_at_mm(canvas, x, title_row, "応力図");
+    text_at_mm(canvas, x, paper ? t + 4.5 : t + 5.0, "Ｍ[" + std::string(UnitLabels::kn_m) + "]");
+    text_at_mm(canvas, x, t + 15.0, "(Ｑ[" + std::string(UnitLabels::kn) + "])");
+}
+
+} // namespace
+
+double draw_diagram_block(ReportCanvas& canvas, const ReportData& data, const DiagramFrame& frame,
+                          const run::DiagramBlock& block, double axis_row) {
+    const bool paper = canvas.OutputMode == kPrinterOutput;
+    double t = axis_row;
+    draw_load_diagram(canvas, block.model, frame.scale, block.results.total_load, frame.x0,
+                      t - 12.0, 0.5, data.run.load_figure.windNegative, LoadDiagramMode::NonScale);
+
+    if (paper && !block.negative_pressure_block) {
+        Surface& surface = *canvas.surface;
+        const int y = mm_to_px(canvas, t + 20.0);
+        const int x = canvas.left_margin + mm_to_px(canvas, 2.0);
+        surface.set_pen_style(PenStyle::Dot);
+        surface.move_to(x, y);
+        surface.line_to(x + mm_to_px(canvas, 176.0), y);
+        surface.set_pen_style(PenStyle::Solid);
+        t = std::trunc(t - 4.0);
+    }
+
+    draw_heading(canvas, block, t);
+    draw_captions(canvas, frame, block.negative_pressure_block, t);
+    draw_moment_diagram(canvas, frame, block, t);
+    draw_deflection_diagram(canvas, frame, block, t);
+    return t;
+}
+
+} // namespace korvex::report

@@ -1,0 +1,116 @@
+#include "report/load_figure.h"
+
+#include <cmath>
+#include <string>
+
+#include "common/rounding.h"
+#include "report/beam_figure.h"
+#include "report/load_diagram.h"
+#include "report/primitives.h"
+
+namespace korvex::report {
+
+namespace {
+
+// The heading box on paper: the rule's length, and the box in its right end.
+constexpr double kPaperRuleLength = 180.0;
+constexpr double kHeadingBoxWidth = 40.0;
+constexpr double kHeadingBoxHeight = 6.0;
+
+int scaled_size(int base, double factor) {
+    return static_cast<int>(std::floor(factor * base));
+}
+
+void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int G, int W_plus,
+                 int W_minus) {
+    Surface& surface = *canvas.surface;
+    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const int base = canvas.base_font_size;
+    const auto& y = rows.y;
+
+    if (paper) {
+        text_at_mm(canvas, x + 142.0, y[2] - 14.0, "荷   　  重");
+    } else {
+        surface.set_font_size(scaled_size(base, 1.25));
+        text_at_mm(canvas, x - 5.0, y[2] - 14.0, "荷   　  重");
+    }
+    surface.set_font_size(scaled_size(base, 0.9));
+    text_at_mm(canvas, x + 145.0, y[2] - (paper ? 8.0 : 11.0), "（下向き荷重を正とする）");
+    surface.set_font_size(base);
+
+    text_at_mm(canvas, x, y[2] - (paper ? 8.0 : 7.0),
+               "固定荷重Ｇ[自重＋その他荷重]＋積載荷重Ｐ   Ｗ＝" + std::to_string(G) + "N/㎡");
+    text_at_mm(canvas, x, y[3] - 9.0,
+               "風荷重 Ｗ(負圧)＝" + std::to_string(W_minus) + "N/㎡(下記)、  Ｗ(正圧)＝" +
+                   std::to_string(W_plus) + "N/㎡");
+    text_at_mm(canvas, x, y[4] - 11.0, "積雪荷重Ｓ");
+    text_at_mm(canvas, x, y[4] - (paper ? 7.5 : 6.5), "   [N/㎡]");
+    text_at_mm(canvas, x, y[5] + 3.0, "スパン[mm]");
+
+    if (paper) {
+        text_at_mm(canvas, x + 142.0, y[6] - 29.0, "計算結果（M-図,δ-図）");
+    } else {
+        surface.set_font_size(scaled_size(base, 1.25));
+        text_at_mm(canvas, x - 5.0, y[6] - 32.0, "計算結果（M-図,δ-図）");
+        surface.set_font_size(base);
+    }
+}
+
+void draw_rules(ReportCanvas& canvas, const DiagramLayout& rows) {
+    Surface& surface = *canvas.surface;
+    const int L = canvas.left_margin;
+    surface.set_pen_style(PenStyle::Solid);
+    if (canvas.OutputMode == kPrinterOutput) {
+        // A rule over the stress diagrams with a small box in its right end that
+        // frames their heading.
+        const int y = mm_to_px(canvas, rows.y[6] - 30.0);
+        const int right = L + mm_to_px(canvas, kPaperRuleLength);
+        const int box_left = right - mm_to_px(canvas, kHeadingBoxWidth);
+        const int box_bottom = mm_to_px(canvas, rows.y[6] - 30.0 + kHeadingBoxHeight);
+        surface.move_to(L, y);
+        surface.line_to(right, y);
+        surface.move_to(box_left, y);
+        surface.line_to(box_left, box_bottom);
+        surface.line_to(right, box_bottom);
+    } else {
+        // As wide as page 1's frame, like the other rules of the screen report.
+        const int y = mm_to_px(canvas, rows.y[1] + 8.0);
+        surface.move_to(L, y);
+        surface.line_to(canvas.frame_right, y);
+    }
+}
+
+} // namespace
+
+DiagramFrame draw_load_figure(ReportCanvas& canvas, const ReportData& data) {
+    const run::LoadFigure& figure = data.run.load_figure;
+    const calc::DesignInputs& in = data.inputs;
+    const bool paper = canvas.OutputMode == kPrinterOutput;
+    Surface& surface = *canvas.surface;
+
+    DiagramFrame frame;
+    frame.layout = diagram_layout(canvas.page_bottom);
+    frame.x0 = kBeamOriginX;
+    frame.scale = data.run.diagram_scale;
+    frame.label_x = paper ? kPaperLabelX : kScreenLabelX;
+    const auto& y = frame.layout.y;
+
+    const int G = common::to_int(in.liveLoad + in.otherDeadLoad + in.deckUnitWeight);
+    surface.set_pen(Pen{canvas.text_color, paper ? 3 : 1, PenStyle::Solid});
+    surface.set_font(
+        Font{.name = kProportionalFont, .size = canvas.base_font_size, .color = canvas.text_color});
+
+    const analysis::BeamModel& model = figure.model;
+    draw_beam_figure(canvas, model, frame.scale, frame.x0, y[5], y[2]);
+    draw_load_diagram(canvas, model, frame.scale, model.q, frame.x0, y[4], 1.0, figure.windNegative,
+                      LoadDiagramMode::ScaleAdj);
+    if (G != 0) draw_load_band(canvas, model, frame.scale, -G, frame.x0, y[2], 2.5);
+    if (figure.windNegative != 0)
+        draw_load_band(canvas, model, frame.scale, -figure.windNegative, frame.x0, y[3], 3.5);
+
+    draw_labels(canvas, frame.layout, frame.label_x, G, figure.windPositive, figure.windNegative);
+    draw_rules(canvas, frame.layout);
+    return frame;
+}
+
+} // namespace korvex::report

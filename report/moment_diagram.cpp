@@ -1,0 +1,136 @@
+#include "report/moment_diagram.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/number_text.h"
+#include "report/diagram_marks.h"
+#include "report/primitives.h"
+
+namespace korvex::report {
+
+namespace {
+
+constexpr double kSupportHeight = 2.0;
+constexpr double kSampleStep = 100.0; // real mm between ordinates
+// Below this length a span's right-hand values would run into the next span's.
+constexpr double kShortSpan = 2500.0;
+
+// Ordinates from `x_start` every 100 real mm. Returns the x of the last one.
+double draw_ordinates(ReportCanvas& canvas, const std::vector<double>& samples, double x_start,
+                      double scale, double t, double k) {
+    const std::size_t count = ordinate_count(samples);
+    double x = x_start;
+    for (std::size_t i = 0; i < count; ++i) {
+        x = x_start + static_cast<double>(i) * kSampleStep / scale;
+        const double y = t - samples[i] * k;
+        if (i == 0)
+            move_to_mm(canvas, x, y);
+        else
+            line_to_mm(canvas, x, y);
+    }
+    return x;
+}
+
+std::string end_moment_text(double M) {
+    return M == 0.0 ? std::string("0.0") : common::format_fixed(std::fabs(M) * 1e-6, 6, 3);
+}
+
+// The span's extreme, raised to the next 0.001 kN·m so the report never shows
+// less than the moment the check used.
+std::string span_extreme_text(double M) {
+    const double v = std::fabs(M) * 1e-6;
+    return common::format_fixed(std::floor(v * 1000.0 + 0.9999) * 0.001, 6, 3);
+}
+
+std::string shear_text(double V, int decimals) {
+    return "(" + common::format_fixed(V * 0.001, 6, decimals) + ")";
+}
+
+} // namespace
+
+void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
+                         const run::DiagramBlock& block, double t) {
+    const analysis::BeamModel& model = block.model;
+    const analysis::CaseResults& r = block.results;
+    const double s = frame.scale;
+    const double x0 = frame.x0;
+    const NodePositions nodes = beam_node_positions(model, s);
+    const int spans = static_cast<int>(nodes.node.size()) - 1;
+    const auto X = [&](int k) { return x0 + nodes.node[k]; };
+    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const double k = 5.0 / (r.max_moment == 0.0 ? 100.0 : r.max_moment);
+
+    move_to_mm(canvas, x0, t);
+    line_to_mm(canvas, x0 + nodes.total, t);
+    for (int i = 0; i <= spans; ++i) draw_support(canvas, X(i), t, kSupportHeight);
+
+    for (int i = 0; i < spans; ++i) {
+        if (ordinate_count(r.moment_samples[i]) > 0) {
+            const double last = draw_ordinates(canvas, r.moment_samples[i], X(i), s, t, k);
+            line_to_mm(canvas, last, t);
+        }
+        const double xe = X(i) + r.span_moment_x[i] / s;
+        move_to_mm(canvas, xe, t);
+        line_to_mm(canvas, xe, t - r.span_moment[i] * k);
+    }
+
+    const bool left = model.cantilever_left > 0.0 && spans > 0;
+    const bool right = model.cantilever_right > 0.0 && spans > 0;
+    const auto& left_samples = r.cantilever_moment_samples[0];
+    const auto& right_samples = r.cantilever_moment_samples[1];
+    if (left && ordinate_count(left_samples) > 0) {
+        const double last = draw_ordinates(canvas, left_samples, x0, s, t, k);
+        line_to_mm(canvas, last, t);
+    }
+    if (right) draw_ordinates(canvas, right_samples, std::trunc(X(spans)), s, t, k);
+
+    for (int i = 0; i < spans; ++i) {
+        const std::string at_start = end_moment_text(r.end_forces[i][2]);
+        text_at_mm(canvas, X(i) + 0.1 * label_width(at_start), t + 5.0, at_start);
+        const std::string at_end = end_moment_text(r.end_forces[i][5]);
+        const bool lifted = model.L[i] < kShortSpan && i > 0;
+        text_at_mm(canvas, X(i + 1) - 1.1 * label_width(at_end), lifted ? t + 1.0 : t + 5.0,
+                   at_end);
+
+        const double M = r.span_moment[i];
+        const std::string extreme = span_extreme_text(M);
+        const double xe = X(i) + r.span_moment_x[i] / s;
+        text_at_mm(canvas, xe - 0.5 * label_width(extreme), M < 0.0 ? t - 5.0 : t - 9.0, extreme);
+    }
+
+    // The cantilever's root moment is written once more over the cantilever
+    // itself, left of the support, as the right cantilever's is right of its own.
+    if (left) {
+        const std::string text = common::format_fixed(std::fabs(r.end_forces[0][2]) * 1e-6, 6, 3);
+        const double w = label_width(text);
+        text_at_mm(canvas, X(0) + r.span_moment_x[0] / s - (paper ? 2.2 : 2.4) * w, t + 5.0, text);
+    }
+    if (right && ordinate_count(right_samples) > 0) {
+        const std::string text = common::format_fixed(std::fabs(right_samples[0]) * 1e-6, 6, 3);
+        const double w = label_width(text);
+        text_at_mm(canvas, X(spans - 1) + r.span_moment_x[spans - 1] / s + 1.9 * w, t + 5.0, text);
+    }
+
+    Surface& surface = *canvas.surface;
+    surface.set_font_size(canvas.base_font_size - 1);
+    if (left) {
+        const std::string text = "(" +
+                                 common::trim(common::format_fixed(
+                                     model.cantilever_left * block.cantilever_load * 1e-6, 6, 2)) +
+                                 ")";
+        text_at_mm(canvas, X(0) - label_width(text), t + 15.0, text);
+    }
+    const int decimals = paper ? 3 : 2;
+    for (int i = 0; i < spans; ++i) {
+        text_at_mm(canvas, X(i), t + 15.0, shear_text(r.end_forces[i][1], decimals));
+        const std::string at_end = shear_text(r.end_forces[i][4], decimals);
+        const bool short_span = model.L[i] < kShortSpan;
+        text_at_mm(canvas, X(i + 1) - (short_span ? 1.1 : 0.8) * label_width(at_end),
+                   short_span ? t + 19.5 : t + 15.0, at_end);
+    }
+    surface.set_font_size(canvas.base_font_size);
+}
+
+} // namespace korvex::report

@@ -1,0 +1,135 @@
+#include "report/report_run.h"
+
+#include "common/rounding.h"
+#include "report/check_page.h"
+#include "report/design_page.h"
+#include "report/detail_pages.h"
+#include "report/diagrams.h"
+#include "report/end_page.h"
+#include "report/load_figure.h"
+#include "report/primitives.h"
+#include "report/verdict_box.h"
+
+namespace korvex::report {
+
+namespace {
+
+using common::to_int;
+
+bool on_paper(const ReportCanvas& c) {
+    return c.OutputMode == kPrinterOutput;
+}
+
+void advance_lines(ReportCanvas& c, int lines) {
+    c.section_row = to_int(c.section_row + lines * c.page_line_height);
+    c.line_count += lines;
+}
+
+// The check pages start below page 1's results heading.
+void start_check_pages(ReportCanvas& c) {
+    read_pen(c);
+    c.page_first_row = to_int(c.pen_y / c.scale) - 45;
+    c.section_row = c.page_first_row;
+    c.section_row_mark = c.page_first_row;
+    c.line_count = 1;
+}
+
+// The suction case starts a printed sheet of its own, near its top.
+void start_suction_page(ReportCanvas& c) {
+    if (!on_paper(c)) return;
+    c.section_row = 2;
+    c.top_offset = mm_to_px(c, 12);
+}
+
+void after_verdict(ReportCanvas& c) {
+    advance_lines(c, 3);
+    if (on_paper(c)) {
+        end_page(c);
+        c.page_line_height = 4.0;
+    } else {
+        advance_lines(c, 5);
+    }
+}
+
+// Without detail pages the screen report places the load figure below the verdict.
+void skip_detail_pages(ReportCanvas& c) {
+    if (on_paper(c)) return;
+    read_pen(c);
+    c.page_bottom = to_int(c.pen_y / c.scale) + 30;
+    c.section_row = c.page_bottom - c.top_offset;
+    c.section_row_mark = c.section_row + 20;
+    advance_lines(c, 3);
+}
+
+void end_report(ReportCanvas& c) {
+    Surface& s = *c.surface;
+    if (!on_paper(c)) {
+        read_pen(c);
+        const int y = c.pen_y + mm_to_px(c, 25);
+        s.move_to(c.left_margin, y);
+        s.line_to(c.frame_right, y);
+        s.text_out(mm_to_px(c, 178), y + mm_to_px(c, 5), "－END－");
+        return;
+    }
+    const int left = c.left_margin;
+    const int top = mm_to_px(c, 15) - mm_to_px(c, 5);
+    const int right = left + mm_to_px(c, 180);
+    s.set_brush_clear();
+    s.rectangle({left, top, right, top + mm_to_px(c, 265)});
+    s.rectangle({right - mm_to_px(c, 40), top, right, top + mm_to_px(c, 6)});
+    c.last_page_flag = kLastPage;
+    end_page(c);
+}
+
+} // namespace
+
+void draw_report(ReportCanvas& c, const ReportData& data) {
+    draw_design_spec_page(c, data);
+    start_check_pages(c);
+
+    const run::CalculationRun& run = data.run;
+    DiagramFrame frame;
+    double last_axis_row = 0.0;
+    int blocks = 0;
+    for (const run::RunItem& item : run.order) {
+        switch (item.kind) {
+        case run::RunItemKind::checkPage: {
+            const run::CheckPage& page = run.check_pages[static_cast<std::size_t>(item.index)];
+            if (item.index == 3) start_suction_page(c);
+            draw_check_page(c, data, page);
+            if (item.index == 2 && on_paper(c)) end_page(c);
+            break;
+        }
+        case run::RunItemKind::verdict:
+            draw_verdict(c, run.verdict);
+            after_verdict(c);
+            if (!run.detail_pages) skip_detail_pages(c);
+            break;
+        case run::RunItemKind::detailPages:
+            draw_detail_pages(c, data);
+            break;
+        case run::RunItemKind::loadFigure:
+            frame = draw_load_figure(c, data);
+            break;
+        case run::RunItemKind::diagramBlock: {
+            const run::DiagramBlock& block =
+                run.diagram_blocks[static_cast<std::size_t>(item.index)];
+            const double axis_row = block.negative_pressure_block
+                                        ? last_axis_row + 50
+                                        : frame.layout.y[static_cast<std::size_t>(6 + blocks)];
+            last_axis_row = draw_diagram_block(c, data, frame, block, axis_row);
+            ++blocks;
+            break;
+        }
+        }
+    }
+    end_report(c);
+}
+
+int screen_image_height(const ReportData& data) {
+    const bool longest =
+        !data.inputs.directLoadInput && data.window.cantileverShown && data.window.heavySnowBox;
+    return longest ? 3550 : 3350;
+}
+
+} // namespace korvex::report

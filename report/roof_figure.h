@@ -1,0 +1,15 @@
+#pragma once
+
+// The schematic roof of the printed snow page, with the span-direction length D
+// and the roof angle θ marked. The result window does not show it.
+
+#include "calc/design_inputs.h"
+#include "report/report_canvas.h"
+
+namespace korvex::report {
+
+// Draws at fixed places near the top right of the printable area, by the roof
+// type (and the canopy shape); nothing for a roof type it has no drawing for.
+void draw_roof_figure(ReportCanvas& canvas, const calc::DesignInputs& inputs);
+
+} // namespace korvex::report

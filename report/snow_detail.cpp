@@ -1,0 +1,112 @@
+#include "report/snow_detail.h"
+
+#include <string>
+
+#include "common/number_text.h"
+#include "common/rounding.h"
+#include "report/detail_pages.h"
+#include "report/end_page.h"
+#include "report/roof_figure.h"
+
+namespace korvex::report {
+
+namespace {
+
+using common::shortest_decimal;
+
+std::string depth_line(const calc::DesignInputs& in) {
+    if (!in.snowDepthComputed) return "垂直積雪量d＝ " + std::to_string(in.snowDepth) + " ㎝";
+    return "垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ ( " + fixed_trimmed(in.snowCoefA, 6, 4) + "×" +
+           std::to_string(in.altitude) + "＋" + fixed_trimmed(in.snowCoefB, 6, 2) + "×" +
+           fixed_trimmed(in.seaRatio * 0.01, 5, 2) + "＋" + fixed_trimmed(in.snowCoefC, 4, 2) +
+           " ）×100 ＝ " + std::to_string(in.snowDepth) + " cm";
+}
+
+std::string plain_load_line(const calc::DesignInputs& in) {
+    return "積雪荷重Ｗs＝ " + std::to_string(in.snowUnitWeight) + "×" +
+           std::to_string(in.snowDepth) + "＝ " + std::to_string(in.snowUnitWeight * in.snowDepth) +
+           " N/㎡";
+}
+
+void draw_increase_check(ReportCanvas& canvas, const ReportData& data, double roof_angle) {
+    const calc::DesignInputs& in = data.inputs;
+    const calc::SnowIncrease& inc = data.increase;
+    const int col = detail_columns(canvas).c0 + 10;
+    const auto at = [&](const std::string& text) { draw_line_at(canvas, col, TextLine(text)); };
+
+    at("平成19年国土交通省告示第594号規定(割り増し係数)の検討");
+    advance(canvas);
+    at("　　張り間方向の長さＤ＝ " + shortest_decimal(in.spanDirectionLengthCm * 0.01) +
+       "m、屋根勾配θ＝ " + fixed_trimmed(roof_angle, 3, 0) + "度より dr＝ " +
+       fixed_trimmed(inc.drValue, 6, 2) + "m");
+    advance(canvas);
+    at("　　屋根形状係数μb ＝ √(cos(1.5×θ)) ＝ " + shortest_decimal(inc.shapeFactor));
+    advance(canvas);
+    // A computed factor below 1 is shown as computed and then replaced by 1.
+    const std::string factor = inc.status == 2 ? shortest_decimal(inc.rawFactor) + " ⇒ α＝ 1.0"
+                                               : shortest_decimal(inc.factor);
+    at("　　割り増し係数α＝ 0.7 + √(" + shortest_decimal(inc.drValue) + "/(" +
+       shortest_decimal(inc.shapeFactor) + "×" + fixed_trimmed(in.snowDepth * 0.01, 3, 2) +
+       ")) ＝ " + factor);
+    advance(canvas, 2);
+    at("積雪荷重Ｗs＝ " + std::to_string(in.snowUnitWeight) + "×" + std::to_string(in.snowDepth) +
+       "×" + shortest_decimal(inc.factor) + "＝ " + std::to_string(in.snowLoad) + " N/㎡");
+    if (canvas.OutputMode == kPrinterOutput) draw_roof_figure(canvas, in);
+}
+
+} // namespace
+
+void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_angle) {
+    const calc::DesignInputs& in = data.inputs;
+    const DetailColumns c = detail_columns(canvas);
+
+    if (canvas.OutputMode == kPrinterOutput) {
+        // The wind part fills most of its sheet: with a cantilever the snow lines
+        // would run past the frame, and the roof figure's corner is taken by the
+        // wind conditions. The snow part gets a sheet of its own.
+        end_page(canvas);
+        open_detail_sheet(canvas);
+    }
+    const int top = draw_title_at(canvas, c.c0 + 1, canvas.section_row, "積 雪 荷 重 計 算");
+    advance(canvas);
+    frame_heading(canvas, top, in.snowDepthComputed ? "平成12年建設省告示第1455号による" : "");
+    advance(canvas);
+
+    draw_line_at(canvas, c.c0, TextLine("■条　件"));
+    advance(canvas);
+    draw_line_at(canvas, c.c0 + 10,
+                 TextLine("建設用地：" + data.data.prefectureName + " " + data.data.areaName));
+    advance(canvas);
+    advance(canvas, 0.5);
+    draw_line_at(canvas, c.c0, TextLine("■荷重の計算"));
+    advance(canvas);
+    draw_line_at(canvas, c.c0 + 10, TextLine(depth_line(in)));
+    advance(canvas, 2);
+
+    if (data.increase.status == 1 || data.increase.status == 2) {
+        draw_increase_check(canvas, data, roof_angle);
+    } else if (data.window.heavySnowBox) {
+        // Heavy-snow sites are never examined, so no notice: the load line goes
+        // directly under the depth line.
+        canvas.section_row = common::to_int(canvas.section_row - canvas.page_line_height);
+        canvas.line_count -= 1;
+        draw_line_at(canvas, c.c0 + 10, TextLine(plain_load_line(in)));
+    } else {
+        draw_line_at(canvas, c.c0 + 10,
+                     TextLine("平成19年国土交通省告示第594号に規定された「割り増し係数の検討」は"
+                              "、対象外のため不要。"));
+        advance(canvas);
+        draw_line_at(canvas, c.c0 + 10, TextLine(plain_load_line(in)));
+    }
+
+    if (canvas.OutputMode != kPrinterOutput) {
+        // On screen the page ends a little below the last line, where the blank
+        // leaves the pen.
+        canvas.section_row = common::to_int(canvas.section_row + 3 * canvas.page_line_height);
+        canvas.line_count += 3;
+        draw_line_at(canvas, c.c0 + 10, TextLine(" "));
+    }
+    end_page(canvas);
+}
+
+} // namespace korvex::report

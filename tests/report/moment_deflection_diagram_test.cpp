@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "analysis/case_results.h"
+#include "canvas_fixtures.h"
+#include "common/number_text.h"
+#include "report/deflection_diagram.h"
+#include "report/moment_diagram.h"
+#include "report/primitives.h"
+#include "report_fixture.h"
+
+namespace korvex::report {
+namespace {
+
+using analysis::kSampleEnd;
+using testing::CanvasFixture;
+using testing::DesignOptions;
+using testing::make_sample_report;
+
+constexpr double kAxis = 100.0;
+constexpr Color kMagenta = rgb(255, 0, 255);
+
+Point at_mm(const ReportCanvas& c, double x, double y) {
+    return {mm_to_px(c, x), mm_to_px(c, y)};
+}
+
+bool has_line_to(const RecordingSurface& s, Point to, Color color = 0) {
+    return std::any_of(s.lines().begin(), s.lines().end(),
+                       [&](const RecordedLine& l) { return l.to == to && l.pen.color == color; });
+}
+
+bool has_text(const RecordingSurface& s, const std::string& text, Point at) {
+    return std::any_of(s.texts().begin(), s.texts().end(),
+                       [&](const RecordedText& t) { return t.text == text && t.at == at; });
+}
+
+const RecordedText* text_named(const RecordingSurface& s, const std::string& text) {
+    for (const RecordedText& t : s.texts())
+        if (t.text == text) return &t;
+    return nullptr;
+}
+
+// One 1000 mm span at 1:80 from x0 = 40: its ordinates every 1.25 mm.
+run::DiagramBlock one_span() {
+    run::DiagramBlock block;
+    block.model.n = 1;
+    block.model.L[0] = 1000;
+    block.results.moment_samples[0].assign(11, 0.0);
+    block.results.moment_samples[0].push_back(kSampleEnd);
+    block.results.deflection_samples[0].assign(10, 0.0);
+    block.results.deflection_samples[0].push_back(kSampleEnd);
+    return block;
+}
+
+TEST(MomentAndDeflectionDiagrams, ScaleTheCaseMaximumAndTakeOneHundredForZero) {
+    struct Case {
+        double maximum;
+        double ordinate;
+        double height; // mm from the axis
+    };
+    // Moments: 5 mm for the maximum; deflections: 3 mm.
+    const Case moments[] = {{0, 100, 5.0}, {400, 100, 1.25}, {400, -400, -5.0}};
+    const Case deflections[] = {{0, 100, 3.0}, {4, 2, 1.5}, {4, -4, -3.0}};
+    for (const Case& c : moments) {
+        CanvasFixture f(kPrinterOutput);
+        run::DiagramBlock block = one_span();
+        block.results.max_moment = c.maximum;
+        block.results.moment_samples[0][5] = c.ordinate;
+        block.results.moment_samples[0][10] = c.ordinate;
+        draw_moment_diagram(f.canvas, DiagramFrame{}, block, kAxis);
+        EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 46.25, kAxis - c.height))) << c.maximum;
+        // The curve closes on the axis at its last ordinate.
+        const Point last = at_mm(f.canvas, 52.5, kAxis - c.height);
+        EXPECT_TRUE(std::any_of(f.surface.lines().begin(), f.surface.lines().end(),
+                                [&](const RecordedLine& l) {
+                                    return l.from == last && l.to == at_mm(f.canvas, 52.5, kAxis);
+                                }));
+    }
+    for (const Case& c : deflections) {
+        CanvasFixture f(kPrinterOutput);
+        run::DiagramBlock block = one_span();
+        block.results.max_deflection = c.maximum;
+        block.results.deflection_samples[0][4] = c.ordinate; // at 495 mm, drawn at 500
+        draw_deflection_diagram(f.canvas, DiagramFrame{}, block, kAxis);
+        EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 46.25, kAxis + c.height), kMagenta))
+            << c.maximum;
+        EXPECT_EQ(f.surface.pen().color, 0u);
+    }
+}
+
+TEST(DeflectionDiagram, GivesTheLastOrdinateToTheAxis) {
+    CanvasFixture f(kPrinterOutput);
+    run::DiagramBlock block = one_span();
+    block.results.max_deflection = 1.0;
+    for (int i = 0; i < 10; ++i) block.results.deflection_samples[0][i] = 1.0;
+    draw_deflection_diagram(f.canvas, DiagramFrame{}, block, kAxis);
+    std::vector<Point> curve;
+    for (const RecordedLine& l : f.surface.lines())
+        if (l.pen.color == kMagenta) curve.push_back(l.to);
+    // Ordinates 0..8 at 100..900 mm, then the axis at 1000 mm: the support.
+    ASSERT_EQ(curve.size(), 10u);
+    EXPECT_EQ(curve.front(), at_mm(f.canvas, 41.25, 103));
+    EXPECT_EQ(curve[8], at_mm(f.canvas, 51.25, 103));
+    EXPECT_EQ(curve.back(), at_mm(f.canvas, 52.5, kAxis));
+}
+
+TEST(MomentDiagram, SpanExtremesAreRaisedToTheNextThousandth) {
+    struct Case {
+        double moment; // N·mm
+        std::string text;
+        double row;
+    };
+    // Hogging is drawn above the axis and labelled over it; sagging under the
+    // axis is labelled just above the axis.
+    const Case cases[] = {
+        {1234100, " 1.235", kAxis - 9},  {1234000, " 1.234", kAxis - 9},
+        {200, " 0.001", kAxis - 9},      {-2500000, " 2.500", kAxis - 5},
+        {-1234100, " 1.235", kAxis - 5},
+    };
+    for (const Case& c : cases) {
+        CanvasFixture f(kScreenOutput);
+        run::DiagramBlock block = one_span();
+        block.results.span_moment[0] = c.moment;
+        block.results.span_moment_x[0] = 400; // 5 mm from the support
+        block.results.max_moment = std::fabs(c.moment);
+        draw_moment_diagram(f.canvas, DiagramFrame{}, block, kAxis);
+        const double x = 45.0 - 0.5 * label_width(c.text);
+        EXPECT_TRUE(has_text(f.surface, c.text, at_mm(f.canvas, x, c.row))) << c.moment;
+        // The extreme's own line from the axis.
+        EXPECT_TRUE(has_line_to(f.surface,
+                                at_mm(f.canvas, 45, kAxis - 5 * c.moment / std::fabs(c.moment))));
+    }
+}
+
+struct EndLabels {
+    int mode;
+    int spanLength;
+};
+
+TEST(MomentDiagram, ShortSpansMoveTheirRightEndValuesClearOfTheNextSpan) {
+    const EndLabels cases[] = {{kScreenOutput, 2000},
+                               {kPrinterOutput, 2000},
+                               {kScreenOutput, 2500},
+                               {kPrinterOutput, 2500}};
+    for (const EndLabels& c : cases) {
+        const auto sample = make_sample_report({.spanCount = 3, .spanLength = c.spanLength});
+        const run::DiagramBlock& block = sample->run.diagram_blocks[0];
+        CanvasFixture f(c.mode);
+        DiagramFrame frame;
+        frame.scale = sample->run.diagram_scale;
+        draw_moment_diagram(f.canvas, frame, block, kAxis);
+        const auto& r = block.results;
+        const bool paper = c.mode == kPrinterOutput;
+        const bool short_span = c.spanLength < 2500;
+        SCOPED_TRACE(std::to_string(c.mode) + " " + std::to_string(c.spanLength));
+        for (int i = 0; i < 3; ++i) {
+            const double left = 40.0 + i * c.spanLength / frame.scale;
+            const double right = left + c.spanLength / frame.scale;
+            const double M2 = r.end_forces[i][5];
+            const std::string moment =
+                M2 == 0 ? "0.0" : common::format_fixed(std::fabs(M2) * 1e-6, 6, 3);
+            const double moment_row = short_span && i > 0 ? kAxis + 1 : kAxis + 5;
+            EXPECT_TRUE(has_text(f.surface, moment,
+                                 at_mm(f.canvas, right - 1.1 * label_width(moment), moment_row)))
+                << i;
+
+            const int d = paper ? 3 : 2;
+            const std::string V1 =
+                "(" + common::format_fixed(r.end_forces[i][1] * 0.001, 6, d) + ")";
+            const std::string V2 =
+                "(" + common::format_fixed(r.end_forces[i][4] * 0.001, 6, d) + ")";
+            EXPECT_TRUE(has_text(f.surface, V1, at_mm(f.canvas, left, kAxis + 15))) << i;
+            const double factor = short_span ? 1.1 : 0.8;
+            EXPECT_TRUE(has_text(
+                f.surface, V2,
+                at_mm(f.canvas, right - factor * label_width(V2), short_span ? 119.5 : 115)))
+                << i;
+        }
+        const RecordedText* shear = text_named(
+            f.surface,
+            "(" + common::format_fixed(r.end_forces[0][1] * 0.001, 6, paper ? 3 : 2) + ")");
+        ASSERT_NE(shear, nullptr);
+        EXPECT_EQ(shear->font.size, f.canvas.base_font_size - 1);
+        EXPECT_EQ(f.surface.font().size, f.canvas.base_font_size);
+    }
+}
+
+TEST(MomentAndDeflectionDiagrams, DrawEveryOrdinateOfALongSpan) {
+    // 12000 mm at 1:100: 121 moment ordinates and 120 deflection ordinates.
+    const auto sample = make_sample_report({.spanCount = 1, .spanLength = 12000});
+    const run::DiagramBlock& block = sample->run.diagram_blocks[1];
+    const auto& r = block.results;
+    ASSERT_EQ(sample->run.diagram_scale, 100);
+    ASSERT_EQ(r.moment_samples[0].size(), 122u);
+    ASSERT_EQ(r.deflection_samples[0].size(), 121u);
+
+    CanvasFixture f(kPrinterOutput);
+    DiagramFrame frame;
+    frame.scale = 100;
+    draw_moment_diagram(f.canvas, frame, block, kAxis);
+    draw_deflection_diagram(f.canvas, frame, block, kAxis);
+    const double km = 5.0 / r.max_moment;
+    for (int i = 1; i <= 120; ++i)
+        ASSERT_TRUE(
+            has_line_to(f.surface, at_mm(f.canvas, 40 + i, kAxis - r.moment_samples[0][i] * km)))
+            << i;
+    const double kd = 3.0 / r.max_deflection;
+    for (int i = 0; i < 119; ++i)
+        ASSERT_TRUE(has_line_to(
+            f.surface, at_mm(f.canvas, 41 + i, kAxis + r.deflection_samples[0][i] * kd), kMagenta))
+            << i;
+    EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 160, kAxis), kMagenta));
+    // The span's deflection, centred on the span.
+    const std::string text = common::format_fixed(r.span_deflection[0], 4, 2);
+    EXPECT_TRUE(has_text(f.surface, text, at_mm(f.canvas, 100 - 0.5 * label_width(text), 108)));
+}
+
+TEST(MomentAndDeflectionDiagrams, LabelTheLeftCantilever) {
+    for (int mode : {kScreenOutput, kPrinterOutput}) {
+        const auto sample =
+            make_sample_report({.spanCount = 2, .spanLength = 2500, .leftCantilever = 600});
+        const run::DiagramBlock& block = sample->run.diagram_blocks[0];
+        const auto& r = block.results;
+        CanvasFixture f(mode);
+        DiagramFrame frame;
+        draw_moment_diagram(f.canvas, frame, block, kAxis);
+        draw_deflection_diagram(f.canvas, frame, block, kAxis);
+        const bool paper = mode == kPrinterOutput;
+        const double support = 47.5; // 600 mm at 1:80
+        SCOPED_TRACE(mode);
+
+        // The curve runs from the tip and closes at the root, on the support.
+        const auto& samples = r.cantilever_moment_samples[0];
+        ASSERT_EQ(samples.size(), 8u);
+        const double k = 5.0 / r.max_moment;
+        EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 41.25, kAxis - samples[1] * k)));
+        EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, support, kAxis)));
+
+        // The root moment once more over the cantilever.
+        const std::string root = common::format_fixed(std::fabs(r.end_forces[0][2]) * 1e-6, 6, 3);
+        const double x =
+            support + r.span_moment_x[0] / 80 - (paper ? 2.2 : 2.4) * label_width(root);
+        EXPECT_TRUE(has_text(f.surface, root, at_mm(f.canvas, x, kAxis + 5)));
+
+        // The root shear per metre of deck, right-aligned at the support.
+        const std::string shear =
+            "(" + common::trim(common::format_fixed(600 * block.cantilever_load * 1e-6, 6, 2)) +
+            ")";
+        EXPECT_TRUE(
+            has_text(f.surface, shear, at_mm(f.canvas, support - label_width(shear), kAxis + 15)));
+        EXPECT_GT(block.cantilever_load, 0.0);
+
+        // The tip deflection under the tip, as a magnitude.
+        const double tip = r.cantilever_deflection_samples[0][0];
+        ASSERT_LT(tip, 0.0);
+        EXPECT_TRUE(
+            has_text(f.surface, common::format_fixed(-tip, 4, 2), at_mm(f.canvas, 40, 108)));
+    }
+}
+
+TEST(MomentAndDeflectionDiagrams, LabelARightCantileverWhenTheModelHasOne) {
+    const auto sample =
+        make_sample_report({.spanCount = 2, .spanLength = 2500, .rightCantilever = 600});
+    const run::DiagramBlock& block = sample->run.diagram_blocks[0];
+    const auto& r = block.results;
+    CanvasFixture f(kScreenOutput);
+    DiagramFrame frame;
+    draw_moment_diagram(f.canvas, frame, block, kAxis);
+    draw_deflection_diagram(f.canvas, frame, block, kAxis);
+
+    // Its curve starts at the last support taken to whole millimetres.
+    const auto& moments = r.cantilever_moment_samples[1];
+    const double k = 5.0 / r.max_moment;
+    EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 102 + 1.25, kAxis - moments[1] * k)));
+    const std::string root = common::format_fixed(std::fabs(moments[0]) * 1e-6, 6, 3);
+    const double x = 40 + 31.25 + r.span_moment_x[1] / 80 + 1.9 * label_width(root);
+    EXPECT_TRUE(has_text(f.surface, root, at_mm(f.canvas, x, kAxis + 5)));
+
+    const auto& deflections = r.cantilever_deflection_samples[1];
+    const double tip = deflections[deflections.size() - 2];
+    ASSERT_LT(tip, 0.0);
+    const std::string text = common::format_fixed(-tip, 4, 2);
+    EXPECT_TRUE(has_text(f.surface, text, at_mm(f.canvas, 110 - label_width(text), 108)));
+}
+
+TEST(DeflectionDiagram, WritesUpliftAsAMagnitude) {
+    CanvasFixture f(kScreenOutput);
+    run::DiagramBlock block = one_span();
+    block.results.span_deflection[0] = -1.234;
+    block.results.max_deflection = 1.234;
+    draw_deflection_diagram(f.canvas, DiagramFrame{}, block, kAxis);
+    const double x = 46.25 - 0.5 * label_width("1.23");
+    EXPECT_TRUE(has_text(f.surface, "1.23", at_mm(f.canvas, x, 108)));
+    EXPECT_EQ(block.results.span_deflection[0], -1.234);
+}
+
+} // namespace
+} // namespace korvex::report
