@@ -9,11 +9,7 @@
 
 namespace korvex::report {
 
-namespace {
-
-constexpr double kSupportHeight = 2.0;
-
-} // namespace
+namespace {} // namespace
 
 void draw_dimension(ReportCanvas& canvas, double scale, double x, double y, double length, double e,
                     double f, double g) {
@@ -40,7 +36,7 @@ void draw_beam_figure(ReportCanvas& canvas, const analysis::BeamModel& model, do
         move_to_mm(canvas, x, y + 8.0);
         line_to_mm(canvas, x, centre_line_top);
         surface.set_pen_style(PenStyle::Solid);
-        draw_support(canvas, x, y, kSupportHeight);
+        draw_support(canvas, x, y, kDiagramSupportHeight);
     }
 
     constexpr double e = 5.0, f = 8.0, g = 7.0;

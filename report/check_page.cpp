@@ -25,7 +25,7 @@ using run::CheckLine;
 using run::CheckPage;
 
 // Base column of the section; titles sit 5 mm left of it, checks 10 mm right.
-constexpr int kC0 = 4;
+constexpr int kC0 = kPageBaseColumn;
 constexpr Color kNgColor = rgb(255, 0, 0);
 constexpr Color kSchematicGrey = rgb(102, 102, 102);
 constexpr int kExponentSize = 6;
@@ -38,16 +38,8 @@ constexpr double kSchematicSpan = 25.0;
 constexpr double kSchematicCantilever = 10.0;
 constexpr int kTableLabelCol = 20;
 
-bool on_paper(const ReportCanvas& c) {
-    return c.OutputMode == kPrinterOutput;
-}
-
 std::string fmt(double value, int width, int decimals) {
     return common::format_fixed(value, width, decimals);
-}
-
-std::string fmt_trimmed(double value, int width, int decimals) {
-    return common::trim(fmt(value, width, decimals));
 }
 
 std::string str(double value) {
@@ -58,13 +50,8 @@ std::string comparison(bool ok) {
     return ok ? " < " : " > ";
 }
 
-void advance(ReportCanvas& c, double mm, int lines = 1) {
-    c.section_row = common::to_int(c.section_row + mm);
-    c.line_count += lines;
-}
-
 void next_line(ReportCanvas& c) {
-    advance(c, c.page_line_height);
+    advance_section(c, c.page_line_height);
 }
 
 // Draws at `col` on the section row and returns where the line continues.
@@ -191,11 +178,11 @@ void row_label(ReportCanvas& c, int row, std::string_view label, std::string_vie
 }
 
 std::string kn_m(double moment) {
-    return fmt_trimmed(std::fabs(moment) * 1e-6, 6, 3);
+    return fixed_trimmed(std::fabs(moment) * 1e-6, 6, 3);
 }
 
 std::string kn(double force) {
-    return fmt_trimmed(force * 0.001, 6, 2);
+    return fixed_trimmed(force * 0.001, 6, 2);
 }
 
 // Moments of both sides of every support: the span ends and the cantilever roots.
@@ -259,13 +246,14 @@ void draw_stress_table(ReportCanvas& c, const ReportData& d, const CheckPage& pa
     const int deflection_row = common::to_int(c.section_row + (on_paper(c) ? 1.5 * s : s));
     row_label(c, deflection_row, "δ", "");
     if (g.left)
-        centred(c, kSchematicX, deflection_row, fmt_trimmed(page.table.left_tip_deflection, 4, 2));
+        centred(c, kSchematicX, deflection_row,
+                fixed_trimmed(page.table.left_tip_deflection, 4, 2));
     for (int i = 0; i < g.spans; ++i)
         centred(c, g.mid_x(i), deflection_row,
-                fmt_trimmed(std::fabs(r.span_deflection[static_cast<std::size_t>(i)]), 4, 2));
+                fixed_trimmed(std::fabs(r.span_deflection[static_cast<std::size_t>(i)]), 4, 2));
     if (g.right)
         centred(c, g.right_end(), deflection_row,
-                fmt_trimmed(page.table.right_tip_deflection, 4, 2));
+                fixed_trimmed(page.table.right_tip_deflection, 4, 2));
 
     if (page.windPass == "Ms") {
         c.section_row = common::to_int(c.section_row + (on_paper(c) ? 3 * s : 2 * s));
@@ -273,7 +261,7 @@ void draw_stress_table(ReportCanvas& c, const ReportData& d, const CheckPage& pa
         if (g.spans > 0) draw_shears(c, page, g, c.section_row);
     }
     c.surface->set_font_size(c.base_font_size);
-    advance(c, 2 * s, 4);
+    advance_section(c, 2 * s, 4);
 }
 
 // --- check lines -----------------------------------------------------------
@@ -282,15 +270,15 @@ void draw_span_checks(ReportCanvas& c, const CheckPage& page) {
     const AllowableValues& a = page.allowable;
     at_col(c, kC0 + 10,
            "最大曲げモーメントMmax = " +
-               fmt_trimmed(page.max_moment, static_cast<int>(str(page.max_moment).size()), 0) +
+               fixed_trimmed(page.max_moment, static_cast<int>(str(page.max_moment).size()), 0) +
                std::string(UnitLabels::n_mm));
     next_line(c);
 
     if (const CheckLine* line = find_line(page, CheckKind::stress)) {
         const Point p = at_col(c, kC0 + 10,
-                               "σ= Mmax/Z = " + fmt_trimmed(page.max_moment, 12, 0) + "/" +
-                                   fmt_trimmed(a.Z, static_cast<int>(str(a.Z).size()), 0) + " = " +
-                                   fmt_trimmed(page.sigma, 5, 1) + comparison(line->ok));
+                               "σ= Mmax/Z = " + fixed_trimmed(page.max_moment, 12, 0) + "/" +
+                                   fixed_trimmed(a.Z, static_cast<int>(str(a.Z).size()), 0) +
+                                   " = " + fixed_trimmed(page.sigma, 5, 1) + comparison(line->ok));
         put_allowable_stress(c, p, page);
         draw_mark(c, line->ok);
         next_line(c);
@@ -319,7 +307,7 @@ void draw_joint_checks(ReportCanvas& c, const CheckPage& page) {
                            double reaction, int per_screw, double capacity) {
         at_col(c, kC0 + 10, place);
         at_col(c, kC0 + 25,
-               std::string(name) + fmt_trimmed(std::fabs(reaction), 10, 0) + comparison(line.ok) +
+               std::string(name) + fixed_trimmed(std::fabs(reaction), 10, 0) + comparison(line.ok) +
                    joint_capacity_text(per_screw, a.stress_factor, capacity));
         draw_mark(c, line.ok);
         next_line(c);
@@ -335,7 +323,7 @@ void draw_cantilever_checks(ReportCanvas& c, const CheckPage& page) {
     if (!k.present) return;
     const AllowableValues& a = page.allowable;
 
-    advance(c, 0.5 * c.page_line_height, 0);
+    advance_section(c, 0.5 * c.page_line_height, 0);
     at_col(c, kC0,
            std::string("はね出し部-耐力検討") + (k.wall_pressure ? " [壁面正圧を考慮]" : ""));
     next_line(c);
@@ -371,7 +359,7 @@ void draw_cantilever_checks(ReportCanvas& c, const CheckPage& page) {
 
     if (const CheckLine* line = find_line(page, CheckKind::cantileverJoint)) {
         at_col(c, kC0 + 10,
-               "接合部V = " + fmt_trimmed(std::fabs(k.V), 10, 0) + comparison(line->ok) +
+               "接合部V = " + fixed_trimmed(std::fabs(k.V), 10, 0) + comparison(line->ok) +
                    joint_capacity_text(a.jointCapacityEnd, a.stress_factor, a.C_end));
         draw_mark(c, line->ok);
         next_line(c);
@@ -402,14 +390,14 @@ void draw_check_page(ReportCanvas& canvas, const ReportData& data, const CheckPa
     draw_stress_table(c, data, page);
     if (on_paper(c)) c.page_line_height = 4.0;
 
-    advance(c, 0.5 * c.page_line_height);
+    advance_section(c, 0.5 * c.page_line_height);
     at_col(c, kC0, page.cantilever.present ? page.beam_type_name + "-耐力検討" : "耐力検討");
     next_line(c);
 
     draw_span_checks(c, page);
     draw_joint_checks(c, page);
     draw_cantilever_checks(c, page);
-    advance(c, 0.5 * c.page_line_height);
+    advance_section(c, 0.5 * c.page_line_height);
 }
 
 } // namespace korvex::report

@@ -12,7 +12,6 @@ namespace korvex::report {
 
 namespace {
 
-constexpr double kSupportHeight = 2.0;
 constexpr double kSampleStep = 100.0; // real mm between ordinates
 constexpr Color kCurveColor = rgb(255, 0, 255);
 
@@ -49,9 +48,7 @@ void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     const double k = 3.0 / (r.max_deflection == 0.0 ? 100.0 : r.max_deflection);
     Surface& surface = *canvas.surface;
 
-    move_to_mm(canvas, x0, t);
-    line_to_mm(canvas, x0 + nodes.total, t);
-    for (int i = 0; i <= spans; ++i) draw_support(canvas, X(i), t, kSupportHeight);
+    draw_beam_axis(canvas, x0, nodes, t);
 
     surface.set_pen_color(kCurveColor);
     surface.set_pen_style(PenStyle::Solid);

@@ -19,10 +19,6 @@ constexpr int kExponentSize = 6;
 constexpr int kSubscriptSize = 7;
 constexpr int kOtherTreatment = 2; // "他": no treatment named in the title
 
-bool on_paper(const ReportCanvas& c) {
-    return c.OutputMode == kPrinterOutput;
-}
-
 int px(const ReportCanvas& c, double mm) {
     return mm_to_px(c, mm);
 }

@@ -11,7 +11,7 @@ namespace korvex::report {
 namespace {
 
 // The base column of the pages after page 1, the same the check pages use.
-constexpr int kBaseColumn = 4;
+constexpr int kBaseColumn = kPageBaseColumn;
 
 // Exponents are set smaller than the letters below a base line.
 int run_size(ScriptKind kind) {
@@ -23,18 +23,13 @@ int run_size(ScriptKind kind) {
 DetailColumns detail_columns(const ReportCanvas& canvas) {
     // Paper text is small against the millimetre grid, the screen image's desktop
     // font is large; on paper the values and the right half sit closer in.
-    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const bool paper = on_paper(canvas);
     return {kBaseColumn, kBaseColumn + (paper ? 60 : 68), kBaseColumn + (paper ? 80 : 85),
             kBaseColumn + 15};
 }
 
-std::string fixed_trimmed(double value, int width, int decimals) {
-    return common::trim(common::format_fixed(value, width, decimals));
-}
-
 void advance(ReportCanvas& canvas, double lines) {
-    canvas.section_row = common::to_int(canvas.section_row + lines * canvas.page_line_height);
-    canvas.line_count += 1;
+    advance_section(canvas, lines * canvas.page_line_height);
 }
 
 TextLine& TextLine::operator<<(std::string_view text) {
@@ -91,7 +86,7 @@ void draw_outline(ReportCanvas& canvas, Rect rect) {
 
 void frame_heading(ReportCanvas& canvas, int title_top, std::string_view notice) {
     const DetailColumns c = detail_columns(canvas);
-    const int width = canvas.OutputMode == kPrinterOutput ? 40 : 55;
+    const int width = on_paper(canvas) ? 40 : 55;
     Rect frame;
     frame.left = mm_to_px(canvas, c.c0 - 2) + canvas.left_margin;
     frame.top = title_top - mm_to_px(canvas, 1.5);

@@ -11,6 +11,7 @@
 #include "report/primitives.h"
 #include "report/report_canvas.h"
 #include "report/report_data.h"
+#include "report/report_text.h"
 
 namespace korvex::report {
 
@@ -31,9 +32,6 @@ struct DetailColumns {
     int f;  // formulas
 };
 DetailColumns detail_columns(const ReportCanvas& canvas);
-
-// The report's fixed-point text without its leading spaces.
-std::string fixed_trimmed(double value, int width, int decimals);
 
 // Moves the section row down by `lines` page line heights, truncated to whole
 // millimetres, and counts one line whatever the step.

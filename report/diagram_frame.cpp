@@ -2,6 +2,8 @@
 
 #include "analysis/case_results.h"
 #include "common/text_encoding.h"
+#include "report/diagram_marks.h"
+#include "report/primitives.h"
 
 namespace korvex::report {
 
@@ -31,6 +33,12 @@ NodePositions beam_node_positions(const analysis::BeamModel& model, double scale
     }
     positions.total = (real + model.cantilever_right) / scale;
     return positions;
+}
+
+void draw_beam_axis(ReportCanvas& canvas, double x0, const NodePositions& nodes, double t) {
+    move_to_mm(canvas, x0, t);
+    line_to_mm(canvas, x0 + nodes.total, t);
+    for (double node : nodes.node) draw_support(canvas, x0 + node, t, kDiagramSupportHeight);
 }
 
 std::size_t ordinate_count(const std::vector<double>& samples) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/beam_model.h"
+#include "report/report_canvas.h"
 
 namespace korvex::report {
 
@@ -50,6 +51,13 @@ struct NodePositions {
 };
 
 NodePositions beam_node_positions(const analysis::BeamModel& model, double scale);
+
+// The support triangles of every beam drawing of the diagram part, in mm.
+inline constexpr double kDiagramSupportHeight = 2.0;
+
+// The axis of a moment or deflection diagram over the whole beam at row `t`, with a
+// support at every node.
+void draw_beam_axis(ReportCanvas& canvas, double x0, const NodePositions& nodes, double t);
 
 // How many ordinates of a diagram list come before its end marker.
 std::size_t ordinate_count(const std::vector<double>& samples);

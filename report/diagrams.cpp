@@ -29,7 +29,7 @@ std::string screen_heading(const std::string& label) {
 
 void draw_heading(ReportCanvas& canvas, const run::DiagramBlock& block, double t) {
     Surface& surface = *canvas.surface;
-    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const bool paper = on_paper(canvas);
     const double lower = block.negative_pressure_block ? 0.5 : 0.0;
     surface.set_font_name(kFixedPitchFont);
     surface.set_font_size(canvas.base_font_size);
@@ -41,7 +41,7 @@ void draw_heading(ReportCanvas& canvas, const run::DiagramBlock& block, double t
 }
 
 void draw_captions(ReportCanvas& canvas, const DiagramFrame& frame, bool negative_block, double t) {
-    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const bool paper = on_paper(canvas);
     const double x = frame.label_x;
     const double title_row = !paper ? t - 15.0 : negative_block ? t - 15.0 : t - 11.0;
     text_at_mm(canvas, x, title_row, "応力図");
@@ -53,7 +53,7 @@ void draw_captions(ReportCanvas& canvas, const DiagramFrame& frame, bool negativ
 
 double draw_diagram_block(ReportCanvas& canvas, const ReportData& data, const DiagramFrame& frame,
                           const run::DiagramBlock& block, double axis_row) {
-    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const bool paper = on_paper(canvas);
     double t = axis_row;
     draw_load_diagram(canvas, block.model, frame.scale, block.results.total_load, frame.x0,
                       t - 12.0, 0.5, data.run.load_figure.windNegative, LoadDiagramMode::NonScale);

@@ -58,7 +58,7 @@ std::string footer_text(const std::string& today) {
 void end_page(ReportCanvas& canvas) {
     const std::string footer = footer_text(canvas.today);
     read_pen(canvas);
-    if (canvas.OutputMode == kPrinterOutput)
+    if (on_paper(canvas))
         end_paper_page(canvas, footer);
     else
         end_screen_page(canvas);

@@ -71,7 +71,7 @@ void draw_load_diagram(ReportCanvas& canvas, const analysis::BeamModel& model, d
     };
     // Heights beyond 7 mm would run into the next row; the coarse screen image
     // has less room and takes them down to 6.
-    const double cut_to = canvas.OutputMode == kPrinterOutput ? 7.0 : 6.0;
+    const double cut_to = on_paper(canvas) ? 7.0 : 6.0;
     const auto cut = [&](double h) { return h > 7.0 ? cut_to : h < -7.0 ? -cut_to : h; };
 
     // An arrow of height k = -F stands on y: a downward load (F < 0) has its head

@@ -24,7 +24,7 @@ int scaled_size(int base, double factor) {
 void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int G, int W_plus,
                  int W_minus) {
     Surface& surface = *canvas.surface;
-    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const bool paper = on_paper(canvas);
     const int base = canvas.base_font_size;
     const auto& y = rows.y;
 
@@ -60,7 +60,7 @@ void draw_rules(ReportCanvas& canvas, const DiagramLayout& rows) {
     Surface& surface = *canvas.surface;
     const int L = canvas.left_margin;
     surface.set_pen_style(PenStyle::Solid);
-    if (canvas.OutputMode == kPrinterOutput) {
+    if (on_paper(canvas)) {
         // A rule over the stress diagrams with a small box in its right end that
         // frames their heading.
         const int y = mm_to_px(canvas, rows.y[6] - 30.0);
@@ -85,7 +85,7 @@ void draw_rules(ReportCanvas& canvas, const DiagramLayout& rows) {
 DiagramFrame draw_load_figure(ReportCanvas& canvas, const ReportData& data) {
     const run::LoadFigure& figure = data.run.load_figure;
     const calc::DesignInputs& in = data.inputs;
-    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const bool paper = on_paper(canvas);
     Surface& surface = *canvas.surface;
 
     DiagramFrame frame;

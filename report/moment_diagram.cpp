@@ -12,7 +12,6 @@ namespace korvex::report {
 
 namespace {
 
-constexpr double kSupportHeight = 2.0;
 constexpr double kSampleStep = 100.0; // real mm between ordinates
 // Below this length a span's right-hand values would run into the next span's.
 constexpr double kShortSpan = 2500.0;
@@ -59,12 +58,10 @@ void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     const NodePositions nodes = beam_node_positions(model, s);
     const int spans = static_cast<int>(nodes.node.size()) - 1;
     const auto X = [&](int k) { return x0 + nodes.node[k]; };
-    const bool paper = canvas.OutputMode == kPrinterOutput;
+    const bool paper = on_paper(canvas);
     const double k = 5.0 / (r.max_moment == 0.0 ? 100.0 : r.max_moment);
 
-    move_to_mm(canvas, x0, t);
-    line_to_mm(canvas, x0 + nodes.total, t);
-    for (int i = 0; i <= spans; ++i) draw_support(canvas, X(i), t, kSupportHeight);
+    draw_beam_axis(canvas, x0, nodes, t);
 
     for (int i = 0; i < spans; ++i) {
         if (ordinate_count(r.moment_samples[i]) > 0) {

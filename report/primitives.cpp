@@ -34,7 +34,7 @@ Point draw_script_run(ReportCanvas& canvas, ScriptKind kind, std::string_view te
     double dx = 0.0;
     double dy = -1.0;
     if (kind == ScriptKind::Superscript) {
-        const bool screen = canvas.OutputMode != kPrinterOutput;
+        const bool screen = !on_paper(canvas);
         dx = screen ? 1.0 : 0.0;
         dy = screen ? 0.8 : 0.28;
     }
@@ -45,6 +45,11 @@ Point draw_script_run(ReportCanvas& canvas, ScriptKind kind, std::string_view te
     const Point after{surface.pen_position().x, base.y};
     surface.set_font_size(restore_size);
     return after;
+}
+
+void advance_section(ReportCanvas& canvas, double mm, int counted) {
+    canvas.section_row = common::to_int(canvas.section_row + mm);
+    canvas.line_count += counted;
 }
 
 void text_at_mm(ReportCanvas& canvas, double x, double y, std::string_view text) {

@@ -28,6 +28,10 @@ enum class ScriptKind { Superscript = 0, Subscript = 1 };
 Point draw_script_run(ReportCanvas& canvas, ScriptKind kind, std::string_view text, int run_size,
                       int restore_size);
 
+// Moves the section row down by `mm`, truncated to whole millimetres, and adds
+// `counted` to the line count.
+void advance_section(ReportCanvas& canvas, double mm, int counted = 1);
+
 void text_at_mm(ReportCanvas& canvas, double x, double y, std::string_view text);
 void move_to_mm(ReportCanvas& canvas, double x, double y);
 void line_to_mm(ReportCanvas& canvas, double x, double y);

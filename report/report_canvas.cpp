@@ -47,7 +47,7 @@ void begin_report(ReportCanvas& canvas, int mode, Surface& surface, ReportDocume
     canvas.project_file_path = std::move(document.project_file_path);
     canvas.today = std::move(document.today);
 
-    if (canvas.OutputMode == kPrinterOutput)
+    if (on_paper(canvas))
         set_up_paper(canvas);
     else
         set_up_screen(canvas);

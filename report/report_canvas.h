@@ -21,6 +21,9 @@ inline constexpr Color kButtonFace = rgb(240, 240, 240);
 
 enum OutputModeCode : int { kScreenOutput = 1, kPrinterOutput = 2 };
 
+// The base column of the check and detail pages, mm from the left margin.
+inline constexpr int kPageBaseColumn = 4;
+
 // The last-page flag value that keeps `end_page` from starting another sheet.
 inline constexpr int kLastPage = 9;
 
@@ -81,6 +84,10 @@ struct ReportDocument {
 // owns the print document. Nothing is drawn but the screen image's background, so
 // the first page follows directly.
 void begin_report(ReportCanvas& canvas, int mode, Surface& surface, ReportDocument document);
+
+inline bool on_paper(const ReportCanvas& canvas) {
+    return canvas.OutputMode == kPrinterOutput;
+}
 
 // Copies the surface's pen position into pen_x and pen_y.
 void read_pen(ReportCanvas& canvas);

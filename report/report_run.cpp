@@ -16,13 +16,8 @@ namespace {
 
 using common::to_int;
 
-bool on_paper(const ReportCanvas& c) {
-    return c.OutputMode == kPrinterOutput;
-}
-
 void advance_lines(ReportCanvas& c, int lines) {
-    c.section_row = to_int(c.section_row + lines * c.page_line_height);
-    c.line_count += lines;
+    advance_section(c, lines * c.page_line_height, lines);
 }
 
 // The check pages start below page 1's results heading.

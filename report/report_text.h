@@ -23,4 +23,7 @@ struct UnitLabels {
 // count of zero or less.
 std::string repeat_character(std::string_view character, int count);
 
+// The report's fixed-point text without its leading spaces.
+std::string fixed_trimmed(double value, int width, int decimals);
+
 } // namespace korvex::report

@@ -51,7 +51,7 @@ void draw_increase_check(ReportCanvas& canvas, const ReportData& data, double ro
     advance(canvas, 2);
     at("積雪荷重Ｗs＝ " + std::to_string(in.snowUnitWeight) + "×" + std::to_string(in.snowDepth) +
        "×" + shortest_decimal(inc.factor) + "＝ " + std::to_string(in.snowLoad) + " N/㎡");
-    if (canvas.OutputMode == kPrinterOutput) draw_roof_figure(canvas, in);
+    if (on_paper(canvas)) draw_roof_figure(canvas, in);
 }
 
 } // namespace
@@ -60,7 +60,7 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
     const calc::DesignInputs& in = data.inputs;
     const DetailColumns c = detail_columns(canvas);
 
-    if (canvas.OutputMode == kPrinterOutput) {
+    if (on_paper(canvas)) {
         // The wind part fills most of its sheet: with a cantilever the snow lines
         // would run past the frame, and the roof figure's corner is taken by the
         // wind conditions. The snow part gets a sheet of its own.
@@ -99,7 +99,7 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
         draw_line_at(canvas, c.c0 + 10, TextLine(plain_load_line(in)));
     }
 
-    if (canvas.OutputMode != kPrinterOutput) {
+    if (!on_paper(canvas)) {
         // On screen the page ends a little below the last line, where the blank
         // leaves the pen.
         canvas.section_row = common::to_int(canvas.section_row + 3 * canvas.page_line_height);

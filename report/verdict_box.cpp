@@ -7,7 +7,7 @@ namespace korvex::report {
 void draw_verdict(ReportCanvas& canvas, const run::Verdict& verdict) {
     ReportCanvas& c = canvas;
     Surface& s = *c.surface;
-    const bool paper = c.OutputMode == kPrinterOutput;
+    const bool paper = on_paper(c);
     const auto px = [&](double mm) { return mm_to_px(c, mm); };
 
     read_pen(c);

@@ -400,7 +400,7 @@ void draw_wall_pressure(WindPage& p) {
 
 void draw_wind_detail(ReportCanvas& canvas, const ReportData& data, const calc::WindResult& wind,
                       const calc::LoadSet& loads) {
-    if (canvas.OutputMode == kPrinterOutput) {
+    if (on_paper(canvas)) {
         open_detail_sheet(canvas);
     } else {
         canvas.page_line_height = 5.0;
