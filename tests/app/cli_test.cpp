@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -93,6 +97,38 @@ TEST(CommandLine, BadInputsAndBadFilesGiveTheirMessageAndExitCode) {
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(
         missing.json["error"].toObject()["message"].toString().contains("no_such_file.kvxw"));
+}
+
+int exit_code_of(const QStringList& arguments) {
+    QProcess process;
+    process.start(KORVEX_BINARY, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return process.exitCode();
+}
+
+TEST(CommandLine, PdfAndPngReportsOfAFixture) {
+    QTemporaryDir dir;
+    const QString project = QString(KORVEX_FIXTURES) + "/tokyo_one_span.kvxw";
+    const QString pdf = dir.filePath("report.pdf");
+    const QString png = dir.filePath("report.png");
+    ASSERT_EQ(exit_code_of({"--pdf", pdf, project}), 0);
+    ASSERT_EQ(exit_code_of({"--png", png, project}), 0);
+
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    // Page 1 with three check pages, the suction page with the verdict, the wind
+    // page, the snow page and the diagrams.
+    const auto pages = QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page\\b"));
+    EXPECT_EQ(pages, 5);
+
+    const QImage image(png);
+    EXPECT_EQ(image.width(), 565 * 2);
+    EXPECT_GE(image.height(), 3350 * 2);
+    EXPECT_EQ(exit_code_of({"--png", dir.filePath("x.png"),
+                            QString(KORVEX_FIXTURES) + "/span_too_long.kvxw"}),
+              3);
 }
 
 } // namespace
