@@ -1,58 +1,31 @@
-// korvex: the program. With --json, --pdf or --png it works without any window
-// and without a display; until the input window exists it otherwise prints the
-// wind and snow derivation of its built-in sample design.
+// korvex: the program. Without options it opens the input window; with --json,
+// --pdf or --png it works without any window and without a display. Started
+// where there is no display at all, it writes the report of the design it would
+// open with to a PDF file instead.
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QGuiApplication>
+#include <QDir>
 
 #include "app/command_line.h"
-#include "app/sample_design.h"
-#include "calc/load_step.h"
-#include "common/number_text.h"
+#include "app/data_folder.h"
+#include "app/message_sink.h"
+#include "app/program_windows.h"
+#include "app/report_rendering.h"
+#include "app/startup.h"
+#include "form/calculate.h"
+#include "form/session.h"
 
 using namespace korvex;
 
 namespace {
 
-std::string fixed(double value, int width, int decimals) {
-    return common::trim(common::format_fixed(value, width, decimals));
-}
-
-void print_sample_derivation() {
-    calc::DesignInputs in = app::sample_design();
-    calc::CaLC_DATA data;
-    calc::SnowIncrease inc;
-    calc::WindResult w;
-    calc::LoadSet loads;
-    calc::run_load_step({in, data, inc, w, loads});
-
-    static const char* kRegions[4] = {"一般部", "周辺部", "軒隅角部", "軒頂部"};
-    std::printf("Korvex for wood ver.%s — 見本設計の風荷重・積雪荷重\n", KORVEX_VERSION);
-    std::printf("建設用地： %s %s  V0 = %d m/s  地表面粗度区分 %d\n", in.prefectureName.c_str(),
-                in.areaName.c_str(), in.baseWindSpeed, in.roughnessCategory);
-    std::printf("Ｈ = %s m  θ = %s 度  Ｅr = %s  ｑ = %s N/m2  Ｇpe = %s\n",
-                fixed(w.meanHeight, 6, 2).c_str(), fixed(w.roofAngle, 3, 0).c_str(),
-                fixed(w.exposureFactor, 7, 5).c_str(), fixed(w.velocityPressure, 8, 1).c_str(),
-                fixed(w.gustFactor, 5, 3).c_str());
-    std::printf("Ｃf正 = %s  Ｗ正 = %d N/m2\n", fixed(w.peakPositive[0], 5, 2).c_str(),
-                w.pressurePositive[0]);
-    for (int i = 0; i < w.negativeCount; ++i)
-        std::printf("Ｃf負 = %s  Ｗ負 = %d N/m2 （%s）\n", fixed(w.peakNegative[i], 5, 2).c_str(),
-                    w.pressureNegative[i], kRegions[i]);
-    std::printf("本計算用風圧力 → 正圧 %d N/m2、負圧 %d N/m2、はね出し部 %s N/m2\n",
-                loads.windPositive, loads.windNegative, fixed(w.cantileverWind, 8, 0).c_str());
-    std::printf("積雪：d = %d cm、ρ = %d N/m2/cm", in.snowDepth, in.snowUnitWeight);
-    if (inc.status != 0)
-        std::printf("、dr = %s m、μb = %s、α = %s", common::shortest_decimal(inc.drValue).c_str(),
-                    common::shortest_decimal(inc.shapeFactor).c_str(),
-                    common::shortest_decimal(inc.factor).c_str());
-    std::printf("、Ｓ = %d N/m2\n", loads.snowLoad);
-    std::printf("Ｇ＋Ｐ = %d N/m2\n", loads.deadAndLiveLoad);
-}
+constexpr const char* kSampleReportFile = "korvex_sample.pdf";
 
 // The modes that never open a window also run where there is no display.
 bool headless(int argc, char** argv) {
@@ -63,14 +36,73 @@ bool headless(int argc, char** argv) {
     return false;
 }
 
+bool no_display() {
+    return qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+           qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+std::string data_folder_missing(const std::string& programFolder) {
+    return "データフォルダ Load_data が見つかりません（" + programFolder + "）。";
+}
+
+// The design the window opens with, calculated as Calculate would, printed to a
+// PDF file in the current folder.
+int write_sample_report(const std::string& programFolder) {
+    std::fprintf(stderr,
+                 "korvex: 画面（ディスプレイ）が見つからないため、入力ウィンドウを開けません。"
+                 "代わりに起動時の設計の計算書を %s に書き出します。\n",
+                 kSampleReportFile);
+    auto session = std::make_unique<form::Session>();
+    const auto folder = app::find_data_folder(programFolder);
+    if (!folder) {
+        std::fprintf(stderr, "korvex: %s\n", data_folder_missing(programFolder).c_str());
+        return app::kExitProgramData;
+    }
+    if (const auto error = form::start_session(*session, *folder, KORVEX_VERSION)) {
+        std::fprintf(stderr, "korvex: %s\n", error->message.c_str());
+        return app::kExitProgramData;
+    }
+    if (const auto failure = form::calculate(*session)) {
+        std::fprintf(stderr, "korvex: %s\n", failure->text.c_str());
+        return app::kExitInvalidInput;
+    }
+    const QString file = QDir::current().absoluteFilePath(QString::fromLatin1(kSampleReportFile));
+    if (const QString error = app::save_pdf_report(*session, file); !error.isEmpty()) {
+        std::fprintf(stderr, "korvex: %s\n", error.toLocal8Bit().constData());
+        return app::kExitProgramData;
+    }
+    std::fprintf(stderr, "korvex: %s を書き出しました。\n", file.toLocal8Bit().constData());
+    return app::kExitOk;
+}
+
+// Start-up in its fixed order, then the windows; a project named on the command
+// line is loaded as "データ読込" would load it.
+int run_window(const std::string& programFolder, const QStringList& files) {
+    app::set_up_application();
+    app::MessageBoxSink sink;
+    auto session = std::make_unique<form::Session>();
+    app::StartupOptions options;
+    options.programFolder = programFolder;
+    const app::StartupOutcome started = app::run_startup(*session, sink, options);
+    if (!started.ok) return app::kExitProgramData;
+
+    app::FileDialogChooser chooser;
+    app::ProgramWindows windows(*session, sink, chooser, programFolder, started.dataFolder);
+    windows.main_window().show();
+    if (!files.isEmpty()) windows.open_file(app::to_path(files.front()));
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (headless(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    const bool withoutDisplay = no_display();
+    if ((headless(argc, argv) || withoutDisplay) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName("Korvex for wood");
-    QGuiApplication::setApplicationVersion(KORVEX_VERSION);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Korvex for wood");
+    QApplication::setApplicationVersion(KORVEX_VERSION);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -86,6 +118,7 @@ int main(int argc, char** argv) {
 
     const QStringList files = parser.positionalArguments();
     const bool wantsOutput = parser.isSet(json) || parser.isSet(pdf) || parser.isSet(png);
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
     if (wantsOutput) {
         if (files.size() != 1 ||
             int(parser.isSet(json)) + parser.isSet(pdf) + parser.isSet(png) != 1) {
@@ -100,10 +133,10 @@ int main(int argc, char** argv) {
         request.outputFile =
             (parser.isSet(pdf) ? parser.value(pdf) : parser.value(png)).toStdString();
         request.project = files.front().toStdString();
-        request.programFolder = QCoreApplication::applicationDirPath().toStdString();
+        request.programFolder = programFolder;
         request.version = KORVEX_VERSION;
         return app::run_headless(request);
     }
-    print_sample_derivation();
-    return 0;
+    if (withoutDisplay) return write_sample_report(programFolder);
+    return run_window(programFolder, files);
 }

@@ -1,0 +1,250 @@
+#include "app/main_window.h"
+
+#include <filesystem>
+#include <optional>
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+
+#include "app/busy_popup.h"
+#include "app/form_view.h"
+#include "app/message_sink.h"
+#include "app/report_rendering.h"
+#include "app/span_picture.h"
+#include "form/calculate.h"
+#include "form/hints.h"
+#include "form/key_filter.h"
+#include "form/site_selection.h"
+#include "form/spans.h"
+#include "form/validation.h"
+
+namespace korvex::app {
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The typed character of a key press, or nothing for keys that type none
+// (arrows, Delete, function keys): those count as key-downs only.
+std::optional<char32_t> typed_character(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Delete || key.text().isEmpty()) return std::nullopt;
+    return key.text().toUcs4().front();
+}
+
+} // namespace
+
+TForm1::TForm1(form::Session& session, MessageSink& sink, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      session_(session), form_(session.form), sink_(sink) {
+    setObjectName(QStringLiteral("TForm1"));
+    setFont(form_font());
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kFormBackground);
+    setPalette(palette);
+
+    build_panels();
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { on_focus_changed(now); });
+    refresh();
+    StatusBar1_->setText(qt(form_.StatusBar1.caption));
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+// The controls go after this body has run: no focus change of theirs may reach
+// the form any more.
+TForm1::~TForm1() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+void TForm1::set_result_presenter(ResultPresenter presenter) {
+    presenter_ = std::move(presenter);
+}
+
+void TForm1::refresh() {
+    refreshing_ = true;
+    setWindowTitle(qt(form_.caption));
+    setFixedSize(kMainWindowWidth, form_.height);
+    for (QObject* child : findChildren<QWidget*>()) child->blockSignals(true);
+    for (const auto& view : views_) view();
+    for (std::size_t i = 0; i < span_pictures_.size(); ++i)
+        span_pictures_[i]->setVisible(span_picture_name(static_cast<int>(i)).name ==
+                                      qt(form_.state.spanPicture));
+    Edit88_->move(kSpanPictureLeft + right_cantilever_centre_x(form_.state.spanCount) -
+                      Edit88_->width() / 2,
+                  Edit88_->y());
+    StatusBar1_->setGeometry(0, form_.height - kStatusBarHeight, kMainWindowWidth,
+                             kStatusBarHeight);
+    StatusBar1_->raise();
+    for (QObject* child : findChildren<QWidget*>()) child->blockSignals(false);
+    refreshing_ = false;
+    apply_focus();
+}
+
+// The form knows which control has the focus; Qt follows it. Leaving the
+// cantilever edit runs its check, which may take the focus back.
+void TForm1::move_focus(const std::string& control) {
+    const std::string leaving = form_.active_control;
+    form::focus(form_, control);
+    apply_focus();
+    if (leaving == form_.Edit77.name && control != leaving) Edit77Exit();
+}
+
+void TForm1::apply_focus() {
+    if (control_name(focusWidget()) == form_.active_control) return;
+    const auto found = widgets_.find(form_.active_control);
+    if (found != widgets_.end()) found->second->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::on_focus_changed(QWidget* now) {
+    if (!now || refreshing_ || now->window() != this) return;
+    const std::string name = control_name(now);
+    if (name.empty() || name == form_.active_control) return;
+    const std::string leaving = form_.active_control;
+    form::focus(form_, name);
+    if (leaving == form_.Edit77.name) Edit77Exit();
+}
+
+void TForm1::Edit77Exit() {
+    const auto message = form::check_cantilever_exit(form_);
+    if (!message) return;
+    // The focus is back on the edit before the message shows, so it returns
+    // there when the message box closes.
+    refresh();
+    sink_.show_message(this, qt(message->text));
+}
+
+void TForm1::on_prefecture_chosen() {
+    const auto message = form::select_prefecture(form_, session_.siteTables);
+    refresh();
+    if (message) sink_.show_message(this, qt(message->text));
+}
+
+void TForm1::BitBtn1Click() {
+    move_focus(form_.BitBtn1.name);
+    if (form_.active_control != form_.BitBtn1.name) return;
+
+    // Validation on a copy: the records of the last calculation stay as they
+    // are until the inputs have passed.
+    calc::DesignInputs probe = session_.inputs;
+    if (const auto failure = form::validate_inputs(form_, probe, session_.coefficients)) {
+        refresh();
+        sink_.show_message(this, qt(failure->text));
+        return;
+    }
+
+    QImage image;
+    {
+        BusyPopup popup(kCalculatingText, this);
+        if (const auto failure = form::calculate(session_)) {
+            refresh();
+            sink_.show_message(this, qt(failure->text));
+            return;
+        }
+        image = render_screen_report(session_);
+    }
+    refresh();
+    if (!presenter_) return;
+    presenter_(image);
+    hide();
+}
+
+void TForm1::show_again() {
+    show();
+    raise();
+    activateWindow();
+    apply_focus();
+}
+
+void TForm1::BitBtn6Click() {
+    emit overview_requested();
+}
+
+void TForm1::BitBtn7Click() {
+    emit coefficient_dialog_requested();
+}
+
+void TForm1::BitBtn2Click() {
+    emit load_requested();
+}
+
+void TForm1::BitBtn3Click() {
+    emit save_requested();
+}
+
+void TForm1::Label40Click() {
+    emit usage_notice_requested();
+}
+
+void TForm1::show_status(const std::string& hint) {
+    form::show_hint(form_, hint);
+    StatusBar1_->setText(qt(form_.StatusBar1.caption));
+}
+
+void TForm1::show_picture(QLabel& label, const std::string& file) {
+    auto& shown = shown_pictures_[&label];
+    if (shown == file) return;
+    shown = file;
+    const std::filesystem::path path = session_.siteTables.data_folder / file;
+    const QPixmap picture(qt(path.string()));
+    label.setPixmap(picture);
+    if (picture.isNull())
+        sink_.show_message(
+            this,
+            QStringLiteral("画像ファイル %1 を読み込めませんでした。").arg(qt(path.string())));
+}
+
+std::string TForm1::control_name(const QObject* object) const {
+    for (; object; object = object->parent()) {
+        const auto found = names_.find(object);
+        if (found != names_.end()) return found->second;
+        if (object == this) break;
+    }
+    return {};
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) break;
+        const std::string name = control_name(watched);
+        if (name.empty()) break;
+        if (!form::accepts_key_down(form_, name)) return true;
+        if (const auto typed = typed_character(key);
+            typed && !form::accepts_key(form_, name, *typed))
+            return true;
+        break;
+    }
+    case QEvent::Enter: {
+        const auto hint = hints_.find(control_name(watched));
+        if (hint != hints_.end()) show_status(hint->second());
+        break;
+    }
+    case QEvent::Leave:
+        show_status({});
+        break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<const QMouseEvent&>(*event).button() == Qt::LeftButton &&
+            control_name(watched) == form_.Label40.name)
+            Label40Click();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace korvex::app

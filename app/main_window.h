@@ -1,0 +1,144 @@
+#pragma once
+
+// The main input window TForm1: a view of the session's input form. A widget
+// event puts the user's change into the form, runs the form's behaviour and
+// then reads the whole form back into the widgets; the window itself decides
+// nothing. Calculate hands the report image to a result presenter and hides the
+// window until show_again.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include "form/session.h"
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace korvex::app {
+
+class FormSpinEdit;
+class MessageSink;
+
+inline constexpr int kMainWindowWidth = 792;
+inline constexpr int kStatusBarHeight = 23;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    using ResultPresenter = std::function<void(const QImage&)>;
+
+    // The session has been started; the window shows its form at once.
+    TForm1(form::Session& session, MessageSink& sink, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Who shows the report after Calculate; without one the window stays up.
+    void set_result_presenter(ResultPresenter presenter);
+
+    // Reads the whole form into the widgets. Whoever changes the session from
+    // outside (a loaded project, the coefficient dialog) calls it afterwards.
+    void refresh();
+
+    form::Session& session() { return session_; }
+
+public slots:
+    // "計　算"
+    void BitBtn1Click();
+    // Back from the result window: shown, in front and with its focus.
+    void show_again();
+
+    // The commands of the other windows; each tells whoever is connected.
+    void BitBtn6Click(); // "概　要"
+    void BitBtn7Click(); // "設　定"
+    void BitBtn2Click(); // "データ読込"
+    void BitBtn3Click(); // "データ保存"
+    void Label40Click(); // "本プログラムのご利用について"
+
+signals:
+    void overview_requested();
+    void coefficient_dialog_requested();
+    void load_requested();
+    void save_requested();
+    void usage_notice_requested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building (main_window_panels.cpp): panels in stacking order, then their controls.
+    void build_panels();
+    void build_deck_panel();
+    void build_site_panel();
+    void build_wind_panel();
+    void build_direct_load_panel();
+    void build_snow_panel();
+    void build_other_load_panel();
+    void build_span_panel();
+    void build_command_panel();
+
+    QFrame* add_panel(const char* name, const QRect& geometry, const QColor& colour);
+    QLabel* add_text(QWidget* parent, const QString& text, const QRect& geometry,
+                     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    void add_title_band(QWidget* panel, const QString& text);
+    QGroupBox* add_group(QWidget* parent, form::GroupBox& group, const QRect& geometry);
+    QLineEdit* add_edit(QWidget* parent, form::Edit& edit, const QRect& geometry);
+    FormSpinEdit* add_spin(QWidget* parent, form::SpinEdit& spin, const QRect& geometry);
+    QComboBox* add_combo(QWidget* parent, form::ComboBox& combo, const QRect& geometry,
+                         std::function<void()> behaviour = {});
+    QRadioButton* add_radio(QWidget* parent, form::RadioButton& radio, const QRect& geometry,
+                            std::function<void()> behaviour);
+    QLabel* add_display(QWidget* parent, form::Label& label, const QRect& geometry,
+                        Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* add_picture(QWidget* parent, const char* name, const QRect& geometry,
+                        std::function<std::string()> file);
+    QPushButton* add_button(QWidget* parent, form::Button& button, const QRect& geometry);
+    void add_control(QWidget* widget, const std::string& name, std::function<void()> show,
+                     std::function<std::string()> hint);
+
+    // Behaviours and their aftermath.
+    void move_focus(const std::string& control);
+    void apply_focus();
+    void on_focus_changed(QWidget* now);
+    void Edit77Exit();
+    void on_prefecture_chosen();
+    void show_status(const std::string& hint);
+    void show_picture(QLabel& label, const std::string& file);
+    std::string control_name(const QObject* object) const;
+
+    form::Session& session_;
+    form::InputForm& form_;
+    MessageSink& sink_;
+    ResultPresenter presenter_;
+
+    std::vector<std::function<void()>> views_;
+    std::map<const QObject*, std::string> names_;
+    std::map<std::string, QWidget*> widgets_;
+    std::map<std::string, std::function<std::string()>> hints_;
+    std::map<QLabel*, std::string> shown_pictures_;
+    bool refreshing_ = false;
+
+    QWidget* Panel1_ = nullptr;
+    QWidget* Panel2_ = nullptr;
+    QWidget* Panel3_ = nullptr;
+    QWidget* Panel4_ = nullptr;
+    QWidget* Panel6_ = nullptr;
+    QWidget* Panel8_ = nullptr;
+    QWidget* Panel9_ = nullptr;
+    QWidget* Panel12_ = nullptr;
+    QLabel* StatusBar1_ = nullptr;
+    std::vector<QLabel*> span_pictures_;
+    QLineEdit* Edit88_ = nullptr;
+};
+
+} // namespace korvex::app

@@ -1,0 +1,277 @@
+#include "app/print_settings_window.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QWindow>
+
+#include "persist/print_settings_dialog.h"
+
+namespace korvex::app {
+
+namespace {
+
+const QColor kDialogColour(239, 235, 231);
+const QColor kSubjectColour(99, 69, 24);
+const QColor kSelectedColour(204, 0, 68);
+const QColor kNavy(0, 0, 128);
+const QColor kDarkGrey(128, 128, 128);
+
+constexpr int kFontPixels = 12;
+
+QFont dialog_font(bool bold = false) {
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(kFontPixels);
+    font.setBold(bold);
+    return font;
+}
+
+void set_text_colour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* label_at(QWidget* parent, const QString& text, int x, int y, bool bold = false) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(dialog_font(bold));
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+// Backspace and the other control characters reach the box: editing and
+// navigation keys stay usable, and the box itself refuses what is not a number.
+bool is_typed_character(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.isEmpty()) return false;
+    const char32_t c = text.toUcs4().value(0);
+    return c >= 0x20 && c != 0x7f;
+}
+
+const char* const kPositionCaptions[7] = {"無し",  "上-左", "上-中", "上-右",
+                                          "下-左", "下-中", "下-右"};
+
+} // namespace
+
+PrintSettingsWindow::PrintSettingsWindow(form::Session& session, QWidget* owner)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      session_(session), owner_(owner) {
+    setObjectName(QStringLiteral("TForm7"));
+    setWindowTitle(QStringLiteral("印刷用設定"));
+    setFixedSize(466, 185);
+    setFont(dialog_font());
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kDialogColour);
+    setPalette(palette);
+
+    build_subject_row();
+    build_position_group();
+    build_footer();
+    refresh();
+}
+
+void PrintSettingsWindow::build_subject_row() {
+    label_at(this, QStringLiteral("物件名"), 12, 8, true)->setObjectName(QStringLiteral("Label1"));
+    QLabel* limit = label_at(this, QStringLiteral(" [文字数は全角半角共に65以下]"), 60, 8);
+    limit->setObjectName(QStringLiteral("Label4"));
+    set_text_colour(limit, kDarkGrey);
+
+    Edit1_ = new QLineEdit(this);
+    Edit1_->setObjectName(QStringLiteral("Edit1"));
+    Edit1_->setGeometry(12, 26, 442, 22);
+    Edit1_->setMaxLength(persist::kSubjectMaxLength);
+    Edit1_->setToolTip(QStringLiteral("計算書の表題を記述します"));
+    QPalette palette = Edit1_->palette();
+    palette.setColor(QPalette::Base, kSubjectColour);
+    palette.setColor(QPalette::Text, Qt::white);
+    Edit1_->setPalette(palette);
+    Edit1_->installEventFilter(this);
+    connect(Edit1_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { session_.printDialog.Edit1 = text.toStdString(); });
+}
+
+void PrintSettingsWindow::build_position_group() {
+    auto* GroupBox4 = new QGroupBox(QStringLiteral("ページ番号表示/位置"), this);
+    GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
+    GroupBox4->setFont(dialog_font(true));
+    GroupBox4->setGeometry(8, 54, 450, 92);
+
+    // Six of the buttons sit in framed cells, so they need a group of their own
+    // to stay exclusive.
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < 7; ++i) {
+        QWidget* cell = GroupBox4;
+        int x = 14;
+        int y = 18;
+        if (i > 0) {
+            auto* frame = new QFrame(GroupBox4);
+            frame->setFrameShape(QFrame::Box);
+            frame->setFrameShadow(QFrame::Sunken);
+            frame->setGeometry(10 + (i - 1) % 3 * 62, i <= 3 ? 40 : 64, 60, 23);
+            cell = frame;
+            x = 6;
+            y = 2;
+        }
+        auto* radio = new QRadioButton(QString::fromUtf8(kPositionCaptions[i]), cell);
+        radio->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
+        radio->setFont(dialog_font());
+        radio->setToolTip(i == 0 ? QStringLiteral("ページ番号の記述無し")
+                                 : QStringLiteral("ページ番号位置"));
+        radio->adjustSize();
+        radio->move(x, y);
+        group->addButton(radio);
+        const int code = persist::kPositionCodes[i];
+        connect(radio, &QRadioButton::clicked, this, [this, code] { RadioButton1Click(code); });
+        radios_[static_cast<std::size_t>(i)] = radio;
+    }
+
+    GroupBox1_ = new QGroupBox(QStringLiteral("表示内容"), GroupBox4);
+    GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1_->setFont(dialog_font());
+    GroupBox1_->setGeometry(210, 12, 230, 74);
+    label_at(GroupBox1_, QStringLiteral("番号書式"), 12, 23)->setObjectName("Label5");
+    ComboBox1_ = new QComboBox(GroupBox1_);
+    ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1_->addItems({QStringLiteral("1,2,3･･･"), QStringLiteral("-1-,-2-,-3-･･･")});
+    ComboBox1_->setGeometry(72, 19, 146, 22);
+    connect(ComboBox1_, &QComboBox::activated, this,
+            [this](int index) { session_.printDialog.ComboBox1 = index; });
+    label_at(GroupBox1_, QStringLiteral("開始番号"), 12, 49)->setObjectName("Label6");
+    CSpinEdit1_ = new QSpinBox(GroupBox1_);
+    CSpinEdit1_->setObjectName(QStringLiteral("CSpinEdit1"));
+    CSpinEdit1_->setRange(persist::kStartNumberMin, persist::kStartNumberMax);
+    CSpinEdit1_->setGeometry(72, 45, 80, 22);
+    CSpinEdit1_->setInputMethodHints(Qt::ImhDigitsOnly);
+    CSpinEdit1_->installEventFilter(this);
+    connect(CSpinEdit1_, &QSpinBox::valueChanged, this,
+            [this](int value) { session_.printDialog.CSpinEdit1 = value; });
+}
+
+void PrintSettingsWindow::build_footer() {
+    label_at(this, QStringLiteral("物件名が不要な場合、何も入力しないで下さい。"), 12, 150)
+        ->setObjectName(QStringLiteral("Label2"));
+    label_at(this, QStringLiteral("ページ表示位置のキャンセルは無効です。"), 12, 166)
+        ->setObjectName(QStringLiteral("Label3"));
+
+    auto* BitBtn2 = new QPushButton(QStringLiteral("    設　定"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setToolTip(QStringLiteral("設定終了"));
+    BitBtn2->setGeometry(286, 152, 82, 27);
+    connect(BitBtn2, &QPushButton::clicked, this, &PrintSettingsWindow::BitBtn2Click);
+
+    auto* BitBtn1 = new QPushButton(QStringLiteral(" キャンセル"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setToolTip(QStringLiteral("設定を破棄します"));
+    BitBtn1->setGeometry(374, 152, 82, 27);
+    connect(BitBtn1, &QPushButton::clicked, this, &PrintSettingsWindow::BitBtn1Click);
+
+    // Return in the subject box does not close the dialog behind the user's back.
+    for (QPushButton* button : {BitBtn2, BitBtn1}) button->setAutoDefault(false);
+}
+
+void PrintSettingsWindow::FormShow() {
+    persist::show_print_dialog(session_.printDialog, session_.printSettings);
+    refresh();
+    // A subject longer than the box allows (from a project file) is kept as the
+    // box shows it, so that 設定 stores what the user sees.
+    session_.printDialog.Edit1 = Edit1_->text().toStdString();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    if (owner_) {
+        owner_->setEnabled(false);
+        if (owner_->windowHandle()) {
+            winId();
+            windowHandle()->setTransientParent(owner_->windowHandle());
+        }
+    }
+    show();
+    raise();
+    activateWindow();
+    Edit1_->setFocus();
+}
+
+void PrintSettingsWindow::reject() {
+    if (isVisible()) BitBtn1Click();
+}
+
+bool PrintSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit1_ && event->type() == QEvent::MouseButtonPress) {
+        Edit1Click();
+    } else if (watched != Edit1_ && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (is_typed_character(key) &&
+            !persist::accepts_start_number_key(key.text().toUcs4().value(0)))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PrintSettingsWindow::Edit1Click() {
+    persist::click_subject(session_.printDialog);
+    refresh();
+}
+
+void PrintSettingsWindow::RadioButton1Click(int code) {
+    persist::click_position(session_.printDialog, session_.printSettings, code);
+    refresh();
+}
+
+void PrintSettingsWindow::BitBtn2Click() {
+    persist::confirm_print_dialog(session_.printDialog, session_.printSettings);
+    finish(Accepted);
+}
+
+void PrintSettingsWindow::BitBtn1Click() {
+    persist::cancel_print_dialog(session_.printDialog, session_.printSettings);
+    refresh();
+    finish(Rejected);
+}
+
+void PrintSettingsWindow::refresh() {
+    const persist::PrintSettingsDialog& state = session_.printDialog;
+    const QString subject = QString::fromStdString(state.Edit1);
+    if (Edit1_->text() != subject) {
+        const QSignalBlocker blocker(Edit1_);
+        Edit1_->setText(subject);
+    }
+    for (std::size_t i = 0; i < radios_.size(); ++i) {
+        const bool checked = persist::kPositionCodes[i] == state.checkedPosition;
+        const QSignalBlocker blocker(radios_[i]);
+        radios_[i]->setChecked(checked);
+        set_text_colour(radios_[i], checked ? kSelectedColour : kNavy);
+    }
+    GroupBox1_->setEnabled(state.GroupBox1Enabled);
+    {
+        const QSignalBlocker blocker(ComboBox1_);
+        ComboBox1_->setCurrentIndex(state.ComboBox1);
+    }
+    const QSignalBlocker blocker(CSpinEdit1_);
+    CSpinEdit1_->setValue(state.CSpinEdit1);
+}
+
+void PrintSettingsWindow::finish(DialogCode result) {
+    Edit1_->setFocus();
+    done(result);
+    if (owner_) {
+        owner_->setEnabled(true);
+        owner_->activateWindow();
+        owner_->setFocus();
+    }
+}
+
+} // namespace korvex::app

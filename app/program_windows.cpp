@@ -1,0 +1,45 @@
+#include "app/program_windows.h"
+
+#include "app/usage_notice.h"
+
+namespace korvex::app {
+
+ProgramWindows::ProgramWindows(form::Session& session, MessageSink& sink,
+                               ProjectFileChooser& chooser, std::filesystem::path programFolder,
+                               std::filesystem::path dataFolder)
+    : session_(session), sink_(sink), chooser_(chooser), programFolder_(std::move(programFolder)),
+      dataFolder_(std::move(dataFolder)), main_(session, sink), overview_(sink),
+      result_(session, sink), coefficients_(session, sink, &main_) {
+    main_.set_result_presenter([this](const QImage& image) { result_.show_report(image); });
+    QObject::connect(&result_, &ResultWindow::closed, &main_, &TForm1::show_again);
+    QObject::connect(&main_, &TForm1::overview_requested,
+                     [this] { overview_.show_overview(dataFolder_); });
+    QObject::connect(&main_, &TForm1::coefficient_dialog_requested,
+                     [this] { coefficients_.show_coefficient_dialog(); });
+    QObject::connect(&coefficients_, &TForm4::settings_set, [this] { main_.refresh(); });
+    QObject::connect(&main_, &TForm1::load_requested, [this] { load(); });
+    QObject::connect(&main_, &TForm1::save_requested, [this] { save(); });
+    QObject::connect(&main_, &TForm1::usage_notice_requested,
+                     [this] { show_usage_notice(&main_); });
+}
+
+void ProgramWindows::session_changed() {
+    main_.refresh();
+    coefficients_.read_state();
+}
+
+void ProgramWindows::open_file(const std::filesystem::path& file) {
+    if (open_project_file(session_, file, sink_, &main_).changed) session_changed();
+}
+
+void ProgramWindows::load() {
+    if (load_project_command(session_, {&main_, chooser_, sink_, programFolder_}).changed)
+        session_changed();
+}
+
+void ProgramWindows::save() {
+    if (save_project_command(session_, {&main_, chooser_, sink_, programFolder_}).changed)
+        session_changed();
+}
+
+} // namespace korvex::app

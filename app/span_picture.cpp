@@ -1,0 +1,131 @@
+#include "app/span_picture.h"
+
+#include <algorithm>
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "form/spans.h"
+
+namespace korvex::app {
+
+namespace {
+
+constexpr int kLoadLineY = 7;
+constexpr int kLoadArrowTipY = 22;
+constexpr int kBeamTop = 25;
+constexpr int kBeamBottom = 30;
+constexpr int kSupportBase = 43;
+constexpr int kDimensionY = 51;
+
+const QColor kLoadColour(176, 48, 40);
+const QColor kBeamColour(70, 78, 92);
+const QColor kLineColour(40, 40, 40);
+const QColor kDimensionColour(120, 120, 120);
+
+struct Extent {
+    int left = 0;  // the beam's left end: a cantilever tip or the first support
+    int right = 0; // its right end
+};
+
+int right_cantilever_tip_x(int spanCount) {
+    return std::min(support_x(spanCount) + kCantileverLength, kSpanPictureWidth - 4);
+}
+
+Extent beam_extent(int spanCount, int cantileverMode) {
+    const bool left = cantileverMode == 1 || cantileverMode == 3;
+    const bool right = cantileverMode == 2 || cantileverMode == 3;
+    return {left ? kFirstSupportX - kCantileverLength : kFirstSupportX,
+            right ? right_cantilever_tip_x(spanCount) : support_x(spanCount)};
+}
+
+void draw_load(QPainter& p, const Extent& beam) {
+    p.setPen(QPen(kLoadColour, 1.5));
+    p.drawLine(QPointF(beam.left, kLoadLineY), QPointF(beam.right, kLoadLineY));
+    // Arrows at an even pitch close to 14 px, one at each end.
+    const int length = beam.right - beam.left;
+    const int count = std::max(2, length / 14 + 1);
+    p.setBrush(kLoadColour);
+    for (int i = 0; i < count; ++i) {
+        const double x = beam.left + length * static_cast<double>(i) / (count - 1);
+        p.setPen(QPen(kLoadColour, 1.2));
+        p.drawLine(QPointF(x, kLoadLineY), QPointF(x, kLoadArrowTipY - 4));
+        p.setPen(Qt::NoPen);
+        const QPointF head[3] = {QPointF(x - 2.6, kLoadArrowTipY - 5),
+                                 QPointF(x + 2.6, kLoadArrowTipY - 5), QPointF(x, kLoadArrowTipY)};
+        p.drawPolygon(head, 3);
+    }
+}
+
+void draw_beam(QPainter& p, const Extent& beam) {
+    p.setPen(QPen(kLineColour, 1));
+    p.setBrush(kBeamColour);
+    p.drawRect(QRectF(beam.left, kBeamTop, beam.right - beam.left, kBeamBottom - kBeamTop));
+}
+
+// A pinned support: a triangle under the beam on hatched ground.
+void draw_support(QPainter& p, int x) {
+    p.setPen(QPen(kLineColour, 1.2));
+    p.setBrush(Qt::white);
+    const QPointF triangle[3] = {QPointF(x, kBeamBottom + 1), QPointF(x - 7, kSupportBase),
+                                 QPointF(x + 7, kSupportBase)};
+    p.drawPolygon(triangle, 3);
+    p.drawLine(QPointF(x - 11, kSupportBase), QPointF(x + 11, kSupportBase));
+    p.setPen(QPen(kLineColour, 0.8));
+    for (int h = -9; h <= 9; h += 4)
+        p.drawLine(QPointF(x + h + 2, kSupportBase), QPointF(x + h - 1, kSupportBase + 4));
+}
+
+// The dimension line with a tick at every support and cantilever tip.
+void draw_dimensions(QPainter& p, const Extent& beam, int spanCount) {
+    p.setPen(QPen(kDimensionColour, 1));
+    p.drawLine(QPointF(beam.left - 4, kDimensionY), QPointF(beam.right + 4, kDimensionY));
+    auto tick = [&](int x) {
+        p.drawLine(QPointF(x, kDimensionY - 5), QPointF(x, kDimensionY + 5));
+        p.drawLine(QPointF(x - 3, kDimensionY + 3), QPointF(x + 3, kDimensionY - 3));
+    };
+    tick(beam.left);
+    for (int support = 0; support <= spanCount; ++support) tick(support_x(support));
+    tick(beam.right);
+}
+
+} // namespace
+
+int support_x(int support) {
+    return kFirstSupportX + kSpanWidth * std::clamp(support, 0, 4);
+}
+
+int span_centre_x(int span) {
+    return (support_x(span - 1) + support_x(span)) / 2;
+}
+
+int left_cantilever_centre_x() {
+    return kFirstSupportX - kCantileverLength / 2;
+}
+
+int right_cantilever_centre_x(int spanCount) {
+    return (support_x(spanCount) + right_cantilever_tip_x(spanCount)) / 2;
+}
+
+SpanPictureName span_picture_name(int index) {
+    const int spanCount = index % 4 + 1;
+    const int cantileverMode = std::clamp(index / 4, 0, 3);
+    return {QString::fromStdString(form::span_picture_name(spanCount, cantileverMode)), spanCount,
+            cantileverMode};
+}
+
+QImage draw_span_picture(int spanCount, int cantileverMode) {
+    spanCount = std::clamp(spanCount, 1, 4);
+    QImage image(kSpanPictureWidth, kSpanPictureHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const Extent beam = beam_extent(spanCount, cantileverMode);
+    draw_load(p, beam);
+    draw_beam(p, beam);
+    for (int support = 0; support <= spanCount; ++support) draw_support(p, support_x(support));
+    draw_dimensions(p, beam, spanCount);
+    return image;
+}
+
+} // namespace korvex::app

@@ -1,0 +1,77 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "app/data_folder.h"
+#include "app/program_icon.h"
+#include "app/splash_box.h"
+#include "app/usage_notice.h"
+#include "persist/first_run_marker.h"
+
+namespace korvex::app {
+
+namespace {
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+void set_up_application() {
+    QApplication::setApplicationName(QStringLiteral("Korvex for wood"));
+    QApplication::setWindowIcon(program_icon());
+}
+
+void process_events_for(std::chrono::milliseconds duration) {
+    if (duration.count() <= 0) return;
+    QEventLoop loop;
+    QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+StartupOutcome run_startup(form::Session& session, MessageSink& sink,
+                           const StartupOptions& options) {
+    StartupOutcome outcome;
+    std::function<void()> notice = options.show_usage_notice;
+    if (!notice) notice = [] { show_usage_notice(nullptr); };
+    const persist::FirstRunResult firstRun =
+        persist::check_first_run(persist::first_run_marker_path(options.getenv), notice);
+    outcome.noticeShown = firstRun.noticeShown;
+    if (firstRun.error) sink.show_message(nullptr, QString::fromStdString(*firstRun.error));
+
+    outcome.dataFolder =
+        find_data_folder(options.programFolder).value_or(options.programFolder / "Load_data");
+    std::optional<site::SiteError> error;
+    {
+        WaitCursor cursor;
+        TAboutBox splash(QString::fromStdString(options.version));
+        splash.show();
+        splash.raise();
+        QElapsedTimer shown;
+        shown.start();
+        QApplication::processEvents();
+        const auto remaining = kSplashMinimum - std::chrono::milliseconds(shown.elapsed());
+        if (options.wait)
+            options.wait(remaining);
+        else
+            process_events_for(remaining);
+        error = form::start_session(session, outcome.dataFolder, options.version);
+    }
+    // The splash stays on top, so the message waits until it is gone.
+    if (error) {
+        sink.show_message(nullptr, QString::fromStdString(error->message));
+        return outcome;
+    }
+    outcome.ok = true;
+    return outcome;
+}
+
+} // namespace korvex::app

@@ -1,0 +1,127 @@
+#include "app/usage_notice.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace korvex::app {
+
+namespace {
+
+const QColor kBandColour(99, 69, 24);
+
+const char* const kTerms[] = {
+    "本ソフトウェアのご使用にあたり、下記事項についてご了承下さい。",
+    "ご了承頂けない場合は、本ソフトウェアのご利用を中止願います。",
+    "",
+    "□免責事項",
+    "　本プログラムの使用にあたっては、使用者自身の責任の下に行ってください。",
+    "　本プログラムの使用によるいかなる損害に対しても、作者は一切の責任を",
+    "　負いかねます。",
+    "　本プログラムの内容に不都合・不具合が生じた場合、または作者が必要と",
+    "　認めた場合、その修正・改訂のためのプログラムの訂正を行います。",
+    "　ただし、作者はプログラム訂正の義務を負うものではありません。",
+    "",
+    "□計算結果の取り扱い",
+    "　計算結果は設計の参考値です。設計者ご自身が内容を確認の上、",
+    "　ご自身の判断でご使用下さい。",
+    "",
+};
+
+QFont notice_font(int pixels, bool bold = false) {
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* band_label(const QString& text, const QFont& font) {
+    auto* label = new QLabel(text);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+TForm8::TForm8(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowStaysOnTopHint),
+      Memo1_(new QTextEdit) {
+    setObjectName(QStringLiteral("TForm8"));
+    setWindowTitle(QStringLiteral("ご確認下さい"));
+    setFixedSize(404, 305);
+    setFont(notice_font(12));
+
+    auto* band = new QWidget;
+    band->setObjectName(QStringLiteral("Panel1"));
+    band->setAutoFillBackground(true);
+    QPalette bandPalette = band->palette();
+    bandPalette.setColor(QPalette::Window, kBandColour);
+    band->setPalette(bandPalette);
+    auto* bandLayout = new QVBoxLayout(band);
+    bandLayout->setContentsMargins(12, 6, 12, 6);
+    bandLayout->setSpacing(2);
+    auto* heading =
+        band_label(QStringLiteral("「Korvex for wood」のご利用について"), notice_font(15, true));
+    heading->setObjectName(QStringLiteral("Label1"));
+    bandLayout->addWidget(heading);
+    bandLayout->addWidget(band_label(
+        QStringLiteral("デッキプレート屋根（木造梁）の構造計算プログラム"), notice_font(11)));
+
+    Memo1_->setObjectName(QStringLiteral("Memo1"));
+    Memo1_->setReadOnly(true);
+    Memo1_->setLineWrapMode(QTextEdit::NoWrap);
+    Memo1_->setFont(notice_font(11));
+    QTextCursor cursor(Memo1_->document());
+    bool first = true;
+    for (const char* line : kTerms) {
+        if (!first) cursor.insertBlock();
+        first = false;
+        cursor.insertText(QString::fromUtf8(line));
+    }
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight);
+    cursor.insertBlock(right);
+    cursor.insertText(QStringLiteral("以上"));
+    Memo1_->moveCursor(QTextCursor::Start);
+
+    auto* confirm = new QPushButton(QStringLiteral("確　認"));
+    confirm->setObjectName(QStringLiteral("Button1"));
+    confirm->setDefault(true);
+    confirm->setMinimumWidth(96);
+    connect(confirm, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 8);
+    root->setSpacing(6);
+    root->addWidget(band);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(8, 0, 8, 0);
+    body->addWidget(Memo1_, 1);
+    body->addWidget(confirm, 0, Qt::AlignHCenter);
+    root->addLayout(body, 1);
+
+    if (!owner) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+QString TForm8::terms_text() const {
+    return Memo1_->toPlainText();
+}
+
+void show_usage_notice(QWidget* owner) {
+    TForm8 notice(owner);
+    notice.exec();
+}
+
+} // namespace korvex::app
