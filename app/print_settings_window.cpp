@@ -15,6 +15,7 @@
 #include <QSpinBox>
 #include <QWindow>
 
+#include "app/radio_highlight.h"
 #include "persist/print_settings_dialog.h"
 
 namespace korvex::app {
@@ -24,7 +25,7 @@ namespace {
 const QColor kDialogColour(239, 235, 231);
 const QColor kSubjectColour(99, 69, 24);
 const QColor kSelectedColour(204, 0, 68);
-const QColor kNavy(0, 0, 128);
+
 const QColor kDarkGrey(128, 128, 128);
 
 constexpr int kFontPixels = 12;
@@ -253,7 +254,7 @@ void PrintSettingsWindow::refresh() {
         const bool checked = persist::kPositionCodes[i] == state.checkedPosition;
         const QSignalBlocker blocker(radios_[i]);
         radios_[i]->setChecked(checked);
-        set_text_colour(radios_[i], checked ? kSelectedColour : kNavy);
+        set_text_colour(radios_[i], checked ? kSelectedColour : kHighlightNavy);
     }
     GroupBox1_->setEnabled(state.GroupBox1Enabled);
     {
