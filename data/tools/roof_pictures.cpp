@@ -22,8 +22,9 @@ void extension(QPainter& p, QPointF from, QPointF to) {
     p.drawLine(from, to);
 }
 
-// D under the ground, H2 on the left to the top, H1 on the right to the eave.
-void dimensions(QPainter& p, double topX, double eaveX) {
+// D under the ground from `spanFrom` to the right wall, H2 on the left to the top,
+// H1 on the right to the eave.
+void dimensions(QPainter& p, double topX, double eaveX, double spanFrom = kLeft) {
     const double h2x = kLeft - 16;
     const double h1x = kRight + 16;
     extension(p, QPointF(topX, kTopY), QPointF(h2x - 3, kTopY));
@@ -32,7 +33,7 @@ void dimensions(QPainter& p, double topX, double eaveX) {
               QPointF(h2x - 13, (kGroundY + kTopY) / 2));
     dimension(p, QPointF(h1x, kGroundY), QPointF(h1x, kEaveY), QStringLiteral("H1"),
               QPointF(h1x + 13, (kGroundY + kEaveY) / 2));
-    dimension(p, QPointF(kLeft, 59), QPointF(kRight, 59), QStringLiteral("D"),
+    dimension(p, QPointF(spanFrom, 59), QPointF(kRight, 59), QStringLiteral("D"),
               QPointF(kRight + 10, 59));
 }
 
@@ -78,7 +79,9 @@ QImage gable_roof() {
     roof.lineTo(ridge, kTopY);
     roof.lineTo(kRight + 5, kEaveY + 1.6);
     roof_line(p, roof);
-    dimensions(p, ridge, kRight);
+    // The pitch is taken over D, so for a gable D runs from the eave to the ridge.
+    extension(p, QPointF(ridge, kTopY), QPointF(ridge, 59));
+    dimensions(p, ridge, kRight, ridge);
     return finished(image, p);
 }
 
