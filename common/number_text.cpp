@@ -91,6 +91,12 @@ std::string format_fixed(double value, int width, int decimals) {
         text = "0.0";
     } else if (v > -1.0 && v < 0.0) {
         text = shortest_decimal(v);
+        if (text.find('E') != std::string::npos) {
+            // Below 1E-5 the shortest form turns scientific, which the point and
+            // zeros added below would make into no number at all.
+            text = printf_double("%.*f", decimals, v);
+            strip_fraction_zeros(text);
+        }
     } else {
         // Picture "###,###,###,###.#######": at most seven fraction digits within
         // fifteen significant ones, no trailing zeros, no leading integer zero.
@@ -116,7 +122,7 @@ std::string format_fixed(double value, int width, int decimals) {
     }
     const auto dot = text.find('.');
     const int integer_width = static_cast<int>(dot == std::string::npos ? text.size() : dot);
-    const int wanted = width - decimals - 1;
+    const int wanted = std::clamp(width, 0, kWidestField) - decimals - 1;
     if (integer_width < wanted)
         text.insert(0, static_cast<std::size_t>(wanted - integer_width), ' ');
     return text;
@@ -125,6 +131,7 @@ std::string format_fixed(double value, int width, int decimals) {
 std::string format_count(long long value, int width) {
     const std::string plain = value == 0 ? "0" : group_thousands(std::to_string(value));
     std::string text = plain;
+    width = std::clamp(width, 0, kWidestField);
     if (static_cast<int>(text.size()) < width)
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     if (plain.size() == 1)

@@ -11,6 +11,10 @@ namespace korvex::common {
 // zeros: 1 -> "1", 0.35 -> "0.35", -0.25 -> "-0.25", 1e-06 -> "1E-6".
 std::string shortest_decimal(double value);
 
+// Fields are padded to at most this many characters: no page asks for a wider one,
+// and a runaway width must not fill memory with blanks.
+inline constexpr int kWidestField = 255;
+
 // The report's fixed-point formatter. Truncates toward zero at `decimals` places
 // (in binary double arithmetic, so (0.29, 6, 2) reads "  0.28"), groups thousands
 // with ",", writes zero as "0.0", pads the integer part with spaces to

@@ -43,6 +43,14 @@ public:
         return common::parse_int(text(line)).value_or(fallback);
     }
 
+    // A code stored with an offset ("code + 7"): the code when it lies in
+    // [0, count), else the default. The offset is taken off only after the range
+    // check, so no stored number can overflow it.
+    int code_or(int line, int offset, int count, int fallback) const {
+        const int value = int_or(line, offset + fallback);
+        return value >= offset && value - offset < count ? value - offset : fallback;
+    }
+
     // An index into a list of `count` items; anything else takes the default, so a
     // damaged file cannot leave a list with nothing selected.
     int index_or(int line, int count, int fallback) const {
@@ -75,12 +83,17 @@ void apply_ratio_lines(const LineReader& in, int first, calc::RatioRow& row,
     for (int i = 0; i < 11; ++i) {
         const int line = first + i;
         const auto value = common::parse_decimal(in.text(line));
-        if (value) {
+        if (value && calc::is_combo_ratio(*value)) {
             row[static_cast<std::size_t>(i)] = *value;
         } else {
+            // A ratio the dialog could not have stored (negative, or far too large)
+            // is treated like one that is no number.
             row[static_cast<std::size_t>(i)] = defaults[static_cast<std::size_t>(i)];
+            const std::string fault = value ? "」は 0～" + shortest_decimal(calc::kMaxComboRatio) +
+                                                  " の範囲にありません。"
+                                            : "」は数値ではありません。";
             report.messages.push_back(std::to_string(line + 1) + " 行目の荷重比率「" +
-                                      in.text(line) + "」は数値ではありません。\n標準値 " +
+                                      in.text(line) + fault + "\n標準値 " +
                                       shortest_decimal(defaults[i]) + " を使用します。");
         }
     }
@@ -171,17 +184,15 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     int roof = in.int_or(10, 3);
     if (roof < 3 || roof > 6) roof = 3;
     select_roof_type(f, roof);
-    int building = in.int_or(11, 7) - 7;
-    if (building < 0 || building > 2) building = 0;
+    const int building = in.code_or(11, 7, 3, 0);
     set_radio_group(f, 3);
     select_building_form(f, building);
-    int canopy = in.int_or(12, 10) - 10;
-    if (canopy < 0 || canopy > 1) canopy = 0;
+    const int canopy = in.code_or(12, 10, 2, 0);
     set_radio_group(f, 6);
     select_canopy_shape(f, canopy);
     set_radio_group(f, f.state.roofType);
 
-    const int method = in.int_or(13, 1) - 1 == kFormulaDepth ? kFormulaDepth : kDirectDepth;
+    const int method = in.code_or(13, 1, 2, kDirectDepth);
     f.CSpinEdit2.enabled = f.CSpinEdit4.enabled = f.CSpinEdit5.enabled = true;
     f.Label12.caption = in.text(14);
     f.Label37.caption = in.text(15);

@@ -104,16 +104,16 @@ std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& 
         total, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     inputs.beamTypeName = n == 1 ? "単純梁" : "連続梁";
 
-    if (form.ComboBox7.item_index == 2) {
-        // A typed unit weight may carry decimals (the calculation reads it as a
-        // real); a deck cannot weigh nothing, nor less.
-        const auto weight = common::parse_decimal(form.Edit99.text);
-        if (!common::trim(form.Edit99.text).empty() && !weight)
-            return fail(form,
-                        "デッキの単位重量が数値ではありません。N/㎡単位の数値で入力して下さい。",
-                        form.Edit99);
-        if (!weight || *weight <= 0) return fail(form, kUnitWeightMessage, form.Edit99);
-    }
+    // A typed unit weight ("他") may carry decimals (the calculation reads it as a
+    // real). Whatever the surface, a deck cannot weigh nothing, nor less, nor more
+    // than the heaviest load the window takes: a project file edited by hand may
+    // hold any text here.
+    const auto weight = common::parse_decimal(form.Edit99.text);
+    if (form.ComboBox7.item_index == 2 && !common::trim(form.Edit99.text).empty() && !weight)
+        return fail(form, "デッキの単位重量が数値ではありません。N/㎡単位の数値で入力して下さい。",
+                    form.Edit99);
+    if (!weight || *weight <= 0 || *weight > kMaxUnitWeight)
+        return fail(form, kUnitWeightMessage, form.Edit99);
     if (form.Edit77.visible)
         if (auto failed = check_cantilever(form, form.Edit77)) return failed;
     if (form.Edit88.visible)

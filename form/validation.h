@@ -13,6 +13,8 @@
 
 namespace korvex::form {
 
+// N/m2: the heaviest dead or live load the window's own fields take.
+inline constexpr double kMaxUnitWeight = 9000.0;
 inline constexpr const char* kUnitWeightMessage = "デッキの単位重量を正しく設定して下さい。";
 inline constexpr const char* kCantileverMissing =
     "はね出し部分の長さを入力して下さい。[Min-200mm / Max-1,000mm]";

@@ -80,6 +80,15 @@ std::optional<SetFailure> apply_set(const CoefficientDialog& dialog,
                                   "数値を入力して下さい。",
                               index};
         }
+        if (!calc::is_combo_ratio(*value)) {
+            const int i = index % 11;
+            const std::string area = index < 11 ? "一般の場合" : "多雪区域";
+            return SetFailure{area + "「" + kRowNames[i] + "」の" + kLetters[i] + "の比率「" +
+                                  dialog.ratioEdits[index] + "」は 0～" +
+                                  common::shortest_decimal(calc::kMaxComboRatio) +
+                                  " の範囲で入力して下さい。",
+                              index};
+        }
         ratios[index / 11][index % 11] = *value;
     }
     settings.maxDeckLength = dialog.CSpinEdit1;

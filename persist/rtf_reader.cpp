@@ -193,7 +193,8 @@ private:
             state().unicodeSkip = has_param ? static_cast<int>(std::clamp(p, 0L, 10L)) : 1;
         else if (w == "u" && has_param) {
             flush_bytes();
-            const long code = p < 0 ? p + 65536 : p;
+            // A signed 16-bit value; anything outside it is no character.
+            const long code = p < -32768 || p > 65535 ? 0xFFFD : p < 0 ? p + 65536 : p;
             append_code_point(static_cast<char32_t>(code));
             pending_skip_ = state().unicodeSkip;
         }

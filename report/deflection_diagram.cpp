@@ -1,5 +1,6 @@
 #include "report/deflection_diagram.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -30,6 +31,23 @@ void draw_cantilever(ReportCanvas& canvas, const std::vector<double>& samples, d
     }
 }
 
+// Millimetres on the sheet per millimetre of deflection: the governing span's
+// deflection is drawn 3 mm from the axis. A span or a cantilever that deflects
+// further than the governing span (a cantilever beside short spans, a long span
+// beside a weak short one) would be drawn past the diagram's band, on a short
+// enough beam far off the sheet; then its largest ordinate takes the 3 mm.
+double deflection_scale(const analysis::CaseResults& r, int spans, bool left, bool right) {
+    double largest = r.max_deflection;
+    const auto widen = [&largest](const std::vector<double>& samples) {
+        const std::size_t count = ordinate_count(samples);
+        for (std::size_t i = 0; i < count; ++i) largest = std::max(largest, std::fabs(samples[i]));
+    };
+    for (int i = 0; i < spans; ++i) widen(r.deflection_samples[static_cast<std::size_t>(i)]);
+    if (left) widen(r.cantilever_deflection_samples[0]);
+    if (right) widen(r.cantilever_deflection_samples[1]);
+    return 3.0 / (largest == 0.0 ? 100.0 : largest);
+}
+
 std::string deflection_text(double delta) {
     return common::format_fixed(std::fabs(delta), 4, 2);
 }
@@ -45,7 +63,9 @@ void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     const NodePositions nodes = beam_node_positions(model, s);
     const int spans = static_cast<int>(nodes.node.size()) - 1;
     const auto X = [&](int k) { return x0 + nodes.node[k]; };
-    const double k = 3.0 / (r.max_deflection == 0.0 ? 100.0 : r.max_deflection);
+    const bool left = model.cantilever_left > 0.0 && spans > 0;
+    const bool right = model.cantilever_right > 0.0 && spans > 0;
+    const double k = deflection_scale(r, spans, left, right);
     Surface& surface = *canvas.surface;
 
     draw_beam_axis(canvas, x0, nodes, t);
@@ -65,8 +85,6 @@ void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
                        t + samples[j] * k);
         line_to_mm(canvas, X(i) + static_cast<double>(j + 1) * kSampleStep / s, t);
     }
-    const bool left = model.cantilever_left > 0.0 && spans > 0;
-    const bool right = model.cantilever_right > 0.0 && spans > 0;
     const auto& left_samples = r.cantilever_deflection_samples[0];
     const auto& right_samples = r.cantilever_deflection_samples[1];
     if (left) draw_cantilever(canvas, left_samples, x0, s, t, k);

@@ -1,5 +1,7 @@
 #include "report/report_run.h"
 
+#include <algorithm>
+
 #include "common/rounding.h"
 #include "report/check_page.h"
 #include "report/design_page.h"
@@ -8,6 +10,7 @@
 #include "report/end_page.h"
 #include "report/load_figure.h"
 #include "report/primitives.h"
+#include "report/recording_surface.h"
 #include "report/verdict_box.h"
 
 namespace korvex::report {
@@ -32,6 +35,29 @@ void start_check_pages(ReportCanvas& c) {
 // The suction case starts a printed sheet of its own, near its top.
 void start_suction_page(ReportCanvas& c) {
     if (!on_paper(c)) return;
+    c.section_row = 2;
+    c.top_offset = mm_to_px(c, 12);
+}
+
+// The first sheet holds page 1 and the three positive-pressure check pages. A
+// page with the uplift and cantilever checks can be too long for what is left of
+// it; such a page starts a sheet of its own rather than run off the paper. Its
+// length is found by drawing it once on a recording sheet of the same size.
+bool check_page_fits(const ReportCanvas& c, const ReportData& data, const run::CheckPage& page) {
+    RecordingSurface sheet({c.dpi, c.surface->page_size(), c.dpi});
+    sheet.set_font(c.surface->font());
+    ReportCanvas probe = c;
+    probe.surface = &sheet;
+    draw_check_page(probe, data, page);
+    int bottom = 0;
+    for (const auto& text : sheet.texts()) bottom = std::max(bottom, text.at.y);
+    for (const auto& line : sheet.lines()) bottom = std::max({bottom, line.from.y, line.to.y});
+    // Clear of the page number and footer at the foot of the sheet.
+    return bottom <= c.page_height - mm_to_px(c, 15);
+}
+
+void start_sheet_for_check_page(ReportCanvas& c) {
+    end_page(c);
     c.section_row = 2;
     c.top_offset = mm_to_px(c, 12);
 }
@@ -91,6 +117,8 @@ void draw_report(ReportCanvas& c, const ReportData& data) {
         case run::RunItemKind::checkPage: {
             const run::CheckPage& page = run.check_pages[static_cast<std::size_t>(item.index)];
             if (item.index == 3) start_suction_page(c);
+            if (on_paper(c) && item.index > 0 && item.index < 3 && !check_page_fits(c, data, page))
+                start_sheet_for_check_page(c);
             draw_check_page(c, data, page);
             if (item.index == 2 && on_paper(c)) end_page(c);
             break;

@@ -9,7 +9,7 @@ struct FixedCase {
     double value;
     int width;
     int decimals;
-    const char* expected;
+    std::string expected;
 };
 
 TEST(FormatFixed, TruncatesGroupsAndPads) {
@@ -31,6 +31,12 @@ TEST(FormatFixed, TruncatesGroupsAndPads) {
         {-1880, 10, 0, "   -1,880"},
         {9.6, 4, 1, " 9.6"},
         {-0.5, 4, 2, "-0.50"},
+        // Below 1E-5 the figure stays in fixed notation.
+        {-0.000001, 10, 6, " -0.000001"},
+        {-0.0000012, 12, 7, "  -0.0000012"},
+        // A runaway width pads no further than the widest field.
+        {7, 1 << 30, 0, std::string(kWidestField - 2, ' ') + "7"},
+        {7, -2147483647 - 1, 0, "7"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(format_fixed(c.value, c.width, c.decimals), c.expected)
@@ -46,6 +52,7 @@ TEST(FormatCount, PadsShortNumbersExtra) {
     EXPECT_EQ(format_count(-35, 6), "   -35");
     EXPECT_EQ(format_count(1820, 5), "1,820");
     EXPECT_EQ(format_count(-1234567, 4), "-1,234,567");
+    EXPECT_EQ(format_count(123, 1 << 30).size(), static_cast<std::size_t>(kWidestField));
 }
 
 TEST(FormatGrouped, RoundsHalfAwayFromZeroAndDropsFractionZeros) {

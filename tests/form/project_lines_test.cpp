@@ -133,14 +133,21 @@ TEST_F(ProjectLinesTest, ACapitalKIsNoProject) {
 TEST_F(ProjectLinesTest, ARatioThatIsNoNumberTakesItsDefaultAndLoadingGoesOn) {
     persist::ProjectLines lines = collect_project_lines(session);
     lines[40] = "abc";
-    lines[41] = "0.8"; // the ordinary short-term snow W ratio
+    lines[41] = "0.8";   // the ordinary short-term snow W ratio
+    lines[46] = "1e300"; // ratios the dialog cannot store count as no number
+    lines[47] = "-0.5";
     lines[57] = "1";
     write_lines("ratio.kvxw", lines);
     const LoadOutcome outcome = load_project(session, file("ratio.kvxw"));
     EXPECT_TRUE(outcome.applied);
     EXPECT_FALSE(outcome.failed);
-    ASSERT_EQ(outcome.messages.size(), 1u);
+    ASSERT_EQ(outcome.messages.size(), 3u);
     EXPECT_NE(outcome.messages[0].find("abc"), std::string::npos);
+    EXPECT_NE(outcome.messages[1].find("47 行目の荷重比率「1e300」は 0～100 の範囲にありません。"),
+              std::string::npos);
+    EXPECT_NE(outcome.messages[2].find("-0.5"), std::string::npos);
+    EXPECT_EQ(session.coefficients.comboRatio[1][0], 1.0);
+    EXPECT_EQ(session.coefficients.comboRatio[1][1], 1.0);
     EXPECT_EQ(session.coefficients.comboRatio[0][5], 1.0);
     EXPECT_EQ(session.coefficients.comboRatio[0][6], 0.8);
     EXPECT_EQ(session.coefficientDialog.ratioEdits[6], "0.8");

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "form/hints.h"
 #include "tests/form/form_fixture.h"
 
@@ -54,6 +57,52 @@ TEST(FormStartUp, BrokenSiteFilesEndStartUpWithTheirMessage) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->file, "Data_SnowfallV.csv");
     EXPECT_NE(error->message.find("見つかりません"), std::string::npos);
+}
+
+// A data folder that is not there, or whose tables cannot be read, ends start-up
+// with a message that names the file, never with a half-filled window.
+TEST(FormStartUp, AMissingOrUnreadableDataFolderEndsStartUpWithItsMessage) {
+    korvex::testing::DataFolder folder;
+    site::SiteTables tables;
+    InputForm form;
+
+    const auto missing = initialise_form(form, tables, folder.path() / "no_such_folder", "2.2");
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->file, "Data_Address.csv");
+    EXPECT_NE(missing->message.find("no_such_folder"), std::string::npos);
+
+    std::filesystem::create_directories(folder.path() / "Data_Address.csv");
+    const auto folderInstead = initialise_form(form, tables, folder.path(), "2.2");
+    ASSERT_TRUE(folderInstead);
+    EXPECT_NE(folderInstead->message.find("読み込めません"), std::string::npos);
+    EXPECT_TRUE(tables.address_rows.empty());
+}
+
+TEST(FormStartUp, AnUnreadableSiteFileEndsStartUpWithItsMessage) {
+    korvex::testing::DataFolder folder;
+    folder.write_fixture();
+    const auto file = folder.path() / "Data_SnowfallV.csv";
+    std::filesystem::permissions(file, std::filesystem::perms::none);
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::all,
+                                 std::filesystem::perm_options::add);
+    // Root reads any file, so the start-up runs as an unprivileged user.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::getuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(100);
+        site::SiteTables tables;
+        InputForm form;
+        const auto error = initialise_form(form, tables, folder.path(), "2.2");
+        if (!error) ::_exit(1);
+        ::_exit(error->file == "Data_SnowfallV.csv" &&
+                        error->message.find("読み込めません") != std::string::npos
+                    ? 0
+                    : 2);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: start-up went on, 2: another message";
 }
 
 TEST(Hints, ShortAndLongPartsSplitAtTheBar) {

@@ -67,7 +67,14 @@ TEST(Validation, ChecksInOrderWithTheirMessagesAndFocus) {
         {"他 150", [](InputForm& f) { surface(f, 2, "150"); }, nullptr, ""},
         {"他 127.6", [](InputForm& f) { surface(f, 2, "127.6"); }, nullptr, ""},
         {"他 0.0", [](InputForm& f) { surface(f, 2, "0.0"); }, kUnitWeightMessage, "Edit99"},
-        {"Z12 not checked", [](InputForm& f) { surface(f, 0, "0"); }, nullptr, ""},
+        // Z12 and Z27 take their weight from the product table, but a project file
+        // edited by hand may bring any text along; nonsense is refused all the same.
+        {"Z12 with 0", [](InputForm& f) { surface(f, 0, "0"); }, kUnitWeightMessage, "Edit99"},
+        {"Z27 with -21474836480", [](InputForm& f) { surface(f, 1, "-21474836480"); },
+         kUnitWeightMessage, "Edit99"},
+        {"Z12 with 127", [](InputForm& f) { surface(f, 0, "127"); }, nullptr, ""},
+        {"他 9000", [](InputForm& f) { surface(f, 2, "9000"); }, nullptr, ""},
+        {"他 9000.5", [](InputForm& f) { surface(f, 2, "9000.5"); }, kUnitWeightMessage, "Edit99"},
         {"unit weight before cantilever",
          [](InputForm& f) {
              surface(f, 2, "0");

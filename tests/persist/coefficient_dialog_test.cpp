@@ -50,6 +50,14 @@ TEST(CoefficientDialog, SetTakesEverythingOrNothing) {
     EXPECT_EQ(settings.comboRatio[0][0], 1.0);
     EXPECT_EQ(settings.maxDeckLength, 12000);
 
+    // A ratio far past any design would carry the loads out of the figures' range.
+    dialog.ratioEdits[5] = "100.5";
+    const auto tooLarge = apply_set(dialog, settings);
+    ASSERT_TRUE(tooLarge);
+    EXPECT_EQ(tooLarge->editIndex, 5);
+    EXPECT_NE(tooLarge->message.find("0～100"), std::string::npos);
+    EXPECT_EQ(settings.comboRatio[0][0], 1.0);
+
     dialog.ratioEdits[5] = "1";
     dialog.RadioButton2 = true;
     dialog.RadioButton1 = false;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "persist/project_file.h"
 
@@ -91,6 +93,42 @@ TEST_F(ProjectFile, AFailedSaveLeavesTheOldFileIntact) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 
     EXPECT_NE(write_project_file(dir / "no" / "such" / "x.kvxw", {"korvex for wood"}), "");
+}
+
+// Runs `work` in a child process without the rights of root, so that a folder's
+// missing write permission holds even when the tests run as root. Returns the
+// child's exit status.
+template <typename Work> int as_unprivileged_user(Work work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::getuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(100);
+        ::_exit(work());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
+}
+
+TEST_F(ProjectFile, ASaveIntoAReadOnlyFolderKeepsTheOldFile) {
+    const fs::path folder = dir / "locked";
+    fs::create_directories(folder);
+    const fs::path file = folder / "keep.kvxw";
+    write_bytes(file, "old contents");
+    fs::permissions(dir, fs::perms::all, fs::perm_options::add); // others may enter
+    fs::permissions(folder,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+
+    const int status = as_unprivileged_user([&] {
+        const std::string error = write_project_file(file, {"korvex for wood", "new"});
+        if (error.empty()) return 1;
+        return error.find(file.string()) != std::string::npos ? 0 : 2;
+    });
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(status, 0) << "1: the save reported success, 2: its message names no file";
+    EXPECT_EQ(bytes_of(file), "old contents");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 TEST(ProjectPaths, DialogProposalsPreferTheOpenedFile) {

@@ -1,0 +1,52 @@
+#pragma once
+
+// The plain functions behind the fuzz targets. Each takes any bytes, runs them
+// through the program's readers the way a user's file would go, and returns the
+// broken promises it saw (empty when all is well). libFuzzer calls them from
+// thin entry points; the test suite feeds them every kept finding, so a fixed
+// fault stays fixed without clang.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvex::fuzz {
+
+using Faults = std::vector<std::string>;
+
+// A project file opened into a freshly started session on the shipped data
+// folder, saved and opened again, then calculated and drawn in both modes.
+Faults check_project_file(std::string_view bytes);
+
+// The bytes up to the first form feed are "Data_Address.csv", the rest
+// "Data_SnowfallV.csv"; every line goes through the comma-text splitter, then
+// start-up reads the folder and every prefecture and area is selected.
+Faults check_site_tables(std::string_view bytes);
+
+// The overview document's rich-text reader.
+Faults check_rtf(std::string_view bytes);
+
+// format_fixed, format_count, format_grouped and shortest_decimal over a double,
+// a width, a number of decimals and an integer taken from the bytes.
+Faults check_number_text(std::string_view bytes);
+
+// A folder of its own for the files one process writes, removed at its end.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& name);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Target names as the folders of seeds and regressions spell them.
+inline constexpr const char* kTargets[] = {"project_file", "site_tables", "rtf", "number_text"};
+
+Faults check_target(std::string_view target, std::string_view bytes);
+
+} // namespace korvex::fuzz

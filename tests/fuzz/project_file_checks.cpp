@@ -1,0 +1,89 @@
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "form/calculate.h"
+#include "form/project_commands.h"
+#include "form/project_lines.h"
+#include "form/session.h"
+#include "tests/fuzz/fuzz_checks.h"
+#include "tests/limits/report_checks.h"
+
+namespace korvex::fuzz {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Starting a session reads the whole shipped address table; it is done once per
+// process and every input starts from a copy of that state.
+struct StartedSession {
+    form::Session session;
+    std::string start_error;
+    ScratchFolder folder{"project"};
+
+    StartedSession() {
+        if (const auto error = form::start_session(session, KORVEX_DATA_DIR, "fuzz"))
+            start_error = error->message;
+    }
+};
+
+const StartedSession& started() {
+    static const StartedSession base;
+    return base;
+}
+
+void write_file(const fs::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void add_all(Faults& faults, const std::string& prefix, const limits::Faults& more) {
+    for (const auto& fault : more) faults.push_back(prefix + fault);
+}
+
+} // namespace
+
+Faults check_project_file(std::string_view bytes) {
+    Faults faults;
+    const StartedSession& base = started();
+    if (!base.start_error.empty()) return {"the shipped data folder: " + base.start_error};
+    const fs::path file = base.folder.path() / "input.kvxw";
+    write_file(file, bytes);
+
+    auto session = std::make_unique<form::Session>(base.session);
+    const form::LoadOutcome outcome = form::load_project(*session, file);
+    const auto before = form::collect_project_lines(base.session);
+    const auto after = form::collect_project_lines(*session);
+    if (!outcome.applied) {
+        if (outcome.messages.empty()) faults.push_back("a refused file gave no message");
+        if (after != before) faults.push_back("a refused file changed the form");
+        return faults;
+    }
+    if (outcome.failed && outcome.messages.empty())
+        faults.push_back("loading stopped without a message");
+    if (after.size() != static_cast<std::size_t>(persist::kProjectLineCount))
+        faults.push_back("collected " + std::to_string(after.size()) + " lines");
+
+    if (!outcome.failed) {
+        // What was loaded is saved and opened again unchanged, so a file passed
+        // between colleagues does not drift.
+        const fs::path saved = base.folder.path() / "saved.kvxw";
+        const std::string error = form::save_project(*session, saved);
+        if (error.empty()) {
+            auto again = std::make_unique<form::Session>(base.session);
+            const form::LoadOutcome reloaded = form::load_project(*again, saved);
+            if (!reloaded.applied || reloaded.failed)
+                faults.push_back("a saved project does not load again");
+            else if (form::collect_project_lines(*again) != after)
+                faults.push_back("a saved project loads into another state");
+        }
+    }
+
+    if (form::calculate(*session)) return faults;
+    add_all(faults, "result: ", limits::result_faults(*session));
+    add_all(faults, "report: ", limits::drawn_report_faults(*session));
+    return faults;
+}
+
+} // namespace korvex::fuzz
