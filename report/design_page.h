@@ -1,7 +1,7 @@
 #pragma once
 
 // The first page of the report: on paper the first page number and the subject
-// box, then the title and the framed design specification and load conditions,
+// box, then the title and the framed design data (《設計仕様》) and load conditions,
 // closed by the heading under which the check pages follow.
 
 #include "report/print_settings.h"
@@ -11,7 +11,7 @@
 namespace korvex::report {
 
 // Draws page 1 right after `begin_report`. Leaves the pen after the results
-// heading, the top offset at the separator between the specification and the
+// heading, the top offset at the separator between the design data and the
 // loads, the left margin and line pitch as the check pages expect them.
 void draw_design_spec_page(ReportCanvas& canvas, const ReportData& data);
 
