@@ -136,10 +136,10 @@ void TForm1::BitBtn1Click() {
     move_focus(form_.BitBtn1.name);
     if (form_.active_control != form_.BitBtn1.name) return;
 
-    // Validation on a copy: the records of the last calculation stay as they
-    // are until the inputs have passed.
-    calc::DesignInputs probe = session_.inputs;
-    if (const auto failure = form::validate_inputs(form_, probe, session_.coefficients)) {
+    // The inputs are checked before the busy popup appears; the records of the
+    // last calculation stay as they are until they have passed.
+    calc::DesignInputs validated;
+    if (const auto failure = form::validate_for_calculation(session_, validated)) {
         refresh();
         sink_.show_message(this, qt(failure->text));
         return;
@@ -148,11 +148,7 @@ void TForm1::BitBtn1Click() {
     QImage image;
     {
         BusyPopup popup(kCalculatingText, this);
-        if (const auto failure = form::calculate(session_)) {
-            refresh();
-            sink_.show_message(this, qt(failure->text));
-            return;
-        }
+        form::calculate_validated(session_, std::move(validated));
         image = render_screen_report(session_);
     }
     refresh();

@@ -1,5 +1,7 @@
 #include "form/calculate.h"
 
+#include <utility>
+
 #include "calc/load_step.h"
 #include "form/gathering.h"
 #include "form/validation.h"
@@ -17,18 +19,26 @@ report::WindowSnapshot window_snapshot(const InputForm& form) {
     return snapshot;
 }
 
-std::optional<FormMessage> calculate(Session& s) {
+std::optional<FormMessage> validate_for_calculation(Session& s, calc::DesignInputs& validated) {
     // Validation writes the span fields; they only take effect when it passes.
-    calc::DesignInputs inputs = s.inputs;
-    if (auto failure = validate_inputs(s.form, inputs, s.coefficients)) return failure;
+    validated = s.inputs;
+    return validate_inputs(s.form, validated, s.coefficients);
+}
 
+std::optional<FormMessage> calculate(Session& s) {
+    calc::DesignInputs inputs;
+    if (auto failure = validate_for_calculation(s, inputs)) return failure;
+    calculate_validated(s, std::move(inputs));
+    return std::nullopt;
+}
+
+void calculate_validated(Session& s, calc::DesignInputs inputs) {
     s.increase = calc::SnowIncrease{};
     gather_inputs(s.form, s.coefficients, inputs);
-    s.inputs = inputs;
+    s.inputs = std::move(inputs);
     calc::run_load_step({s.inputs, s.data, s.increase, s.wind, s.loads});
     s.run = run::run_calculation(s.inputs, s.data, s.loads);
     s.snapshot = window_snapshot(s.form);
-    return std::nullopt;
 }
 
 } // namespace korvex::form

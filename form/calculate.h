@@ -16,6 +16,14 @@ namespace korvex::form {
 // (the form's active control is moved there too).
 std::optional<FormMessage> calculate(Session& session);
 
+// The two halves of `calculate`, for a caller that shows something between them
+// (the window's busy popup): the validation, which fills the span fields of
+// `validated` and changes no record of the session; then the rest of the command
+// on inputs that passed.
+std::optional<FormMessage> validate_for_calculation(Session& session,
+                                                    calc::DesignInputs& validated);
+void calculate_validated(Session& session, calc::DesignInputs validated);
+
 // The input window as the report shows it, taken when Calculate is pressed.
 report::WindowSnapshot window_snapshot(const InputForm& form);
 
