@@ -37,8 +37,12 @@ void apply_case_loads(const CaseLoadInputs& in, BeamModel& model) {
     }
 
     // Under suction the positive pressure on the wall below a cantilever lifts it
-    // further; only the cantilever checks read this load.
+    // further: the overhang carries that load, in the beam and in its checks.
     model.edge_load.fill(0.0);
+    model.overhang_load = {0.0, 0.0};
+    if (model.n <= 0) return;
+    const int last = model.n - 1;
+    model.overhang_load = {model.w[0] + model.q[0][0], model.w[last] + model.q[last][1]};
     if (!in.negative_pass) return;
     const double edge = -0.001 * (in.G * f.cG + (in.W - in.Pw) * f.cW);
     for (int i = 0; i < model.n; ++i) {
@@ -50,6 +54,17 @@ void apply_case_loads(const CaseLoadInputs& in, BeamModel& model) {
         if (!left_written && i == model.n - 1 && model.cantilever_right != 0.0)
             model.edge_load[i] = edge;
     }
+    if (has_left_overhang(model)) model.overhang_load[0] = model.edge_load[0] + model.q[0][0];
+    if (has_right_overhang(model))
+        model.overhang_load[1] = model.edge_load[last] + model.q[last][1];
+}
+
+bool has_left_overhang(const BeamModel& model) {
+    return model.n > 0 && model.cantilever_left != 0.0;
+}
+
+bool has_right_overhang(const BeamModel& model) {
+    return model.n > 0 && model.cantilever_right != 0.0;
 }
 
 double deflection_factor(const BeamModel& model) {

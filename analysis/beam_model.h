@@ -37,6 +37,9 @@ struct BeamModel {
     std::array<std::array<double, 2>, kMaxSpans> q{};
     std::array<int, kMaxSpans> load_shape{};
     std::array<double, kMaxSpans> edge_load{};
+    // The line load each overhang (left, right) carries in this case, N/mm: the
+    // edge load with its snow share under suction, otherwise the end span's load.
+    std::array<double, 2> overhang_load{};
     double deck_height = 0.0; // mm; the 75 mm decks get the larger deflection factor
 };
 
@@ -62,6 +65,10 @@ struct CaseLoadInputs {
 void setup_model(const calc::CaLC_DATA& data, BeamModel& model);
 
 void apply_case_loads(const CaseLoadInputs& loads, BeamModel& model);
+
+// Whether the deck runs on past the first support (left) or the last (right).
+bool has_left_overhang(const BeamModel& model);
+bool has_right_overhang(const BeamModel& model);
 
 // Whether the deck height calls for the 1.2 deflection factor of the 75 mm decks.
 double deflection_factor(const BeamModel& model);

@@ -11,17 +11,10 @@ namespace {
 inline constexpr double kSampleStep = 100.0;
 
 double left_load(const BeamModel& m) {
-    return m.w[0] + m.q[0][0];
+    return m.overhang_load[0];
 }
 double right_load(const BeamModel& m) {
-    return m.n > 0 ? m.w[m.n - 1] + m.q[m.n - 1][1] : 0.0;
-}
-// The wall-pressure load of the negative-pressure case on the cantilever.
-double left_edge_load(const BeamModel& m) {
-    return m.edge_load[0] + m.q[0][0];
-}
-double right_edge_load(const BeamModel& m) {
-    return m.n > 0 ? m.edge_load[m.n - 1] + m.q[m.n - 1][1] : 0.0;
+    return m.overhang_load[1];
 }
 
 double inverse_stiffness(const BeamModel& m, int span) {
@@ -31,7 +24,7 @@ double inverse_stiffness(const BeamModel& m, int span) {
 
 // Rounded to the nearest 100000 N·mm, as the report states root moments.
 double round_root_moment(double M) {
-    return common::round_to(M * 0.00001, 0) * 100000.0;
+    return common::round_to(M, -5);
 }
 
 double tip_deflection(double p, double a, double c, double k) {
@@ -59,12 +52,12 @@ void cantilever_moments(const BeamModel& m, const CantileverCase& c, CaseResults
     r.cantilever_check_moment = {0.0, 0.0};
     if (aL != 0.0) {
         r.cantilever_check_moment[0] =
-            wall_pressure ? left_edge_load(m) * aL * aL / 2.0 : r.span_moment[kLeftCantileverSlot];
+            wall_pressure ? pL * aL * aL / 2.0 : r.span_moment[kLeftCantileverSlot];
     }
     if (aR != 0.0) {
         r.cantilever_check_moment[1] =
             wall_pressure
-                ? common::round_to(-right_edge_load(m) * aR * aR / 2.0 * 0.001, 0) * 1000.0
+                ? common::round_to(-pR * aR * aR / 2.0, -3)
                 : r.span_moment[kRightCantileverSlot];
     }
 
@@ -92,9 +85,9 @@ void cantilever_deflections(const BeamModel& m, const CantileverCase& c, CaseRes
     r.span_deflection[kRightCantileverSlot] = tip_deflection(pR, aR, cR, k);
     r.cantilever_check_deflection = {0.0, 0.0};
     if (c.negative_pass && aL != 0.0)
-        r.cantilever_check_deflection[0] = tip_deflection(left_edge_load(m), aL, cL, k);
+        r.cantilever_check_deflection[0] = tip_deflection(pL, aL, cL, k);
     if (c.negative_pass && aR != 0.0)
-        r.cantilever_check_deflection[1] = tip_deflection(right_edge_load(m), aR, cR, k);
+        r.cantilever_check_deflection[1] = tip_deflection(pR, aR, cR, k);
 
     auto& left = r.cantilever_deflection_samples[0];
     auto& right = r.cantilever_deflection_samples[1];

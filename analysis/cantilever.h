@@ -1,7 +1,8 @@
 #pragma once
 
-// Root moments and tip deflections of the cantilevers, which the beam model
-// carries only as loads on the end supports.
+// Root moments and tip deflections of the cantilevers (overhangs) for their own
+// checks: each as a cantilever fixed at its support, under the load it carries
+// in the beam.
 
 #include "analysis/beam_model.h"
 #include "analysis/case_results.h"

@@ -22,6 +22,9 @@ struct CaseResults {
     std::array<std::array<double, 3>, kMaxNodes> reactions{}; // Fx, Fy, M per node
     std::array<SpanVector, kMaxSpans> end_forces{};           // Fx1 Fy1 M1 Fx2 Fy2 M2
     std::array<SpanVector, kMaxSpans> displacements{};
+    // Fx, Fy, M that the first and the last support exert on the left and the
+    // right overhang: with the spans' end forces they make up the end reactions.
+    std::array<std::array<double, 3>, 2> overhang_end_forces{};
 
     std::array<double, 6> span_moment{};
     std::array<double, kMaxSpans> span_moment_x{};

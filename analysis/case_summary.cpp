@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/rounding.h"
+
 namespace korvex::analysis {
 
 void end_and_interior_reactions(const BeamModel& m, CaseResults& r) {
@@ -19,8 +21,9 @@ void end_and_interior_reactions(const BeamModel& m, CaseResults& r) {
 void end_and_interior_shears(const BeamModel& m, CaseResults& r) {
     const int n = m.n;
     if (n <= 0) return;
-    const double first = r.end_forces[0][1];
-    const double last = r.end_forces[n - 1][4];
+    // The end support's shears include the overhang's beside it.
+    const double first = r.end_forces[0][1] + r.overhang_end_forces[0][1];
+    const double last = r.end_forces[n - 1][4] + r.overhang_end_forces[1][1];
     r.reaction_v1 = first < last ? first : last;
     r.reaction_v2 = kNoValue;
     if (n < 2) return;
@@ -55,13 +58,13 @@ void find_max_deflection(const BeamModel& m, CaseResults& r) {
 }
 
 void diagram_summary(const BeamModel& m, CaseResults& r) {
-    r.max_moment = std::floor(r.max_moment);
+    r.max_moment = common::trunc_to(r.max_moment, 0);
     r.max_deflection = 0.0;
     r.deflection_ratio = kNoValue;
     r.governing_span_length = 0.0;
     for (int i = 0; i < m.n; ++i) {
         const double delta = r.span_deflection[i];
-        const double ratio = delta == 0.0 ? kNoValue : std::floor(std::fabs(m.L[i] / delta));
+        const double ratio = delta == 0.0 ? kNoValue : common::trunc_to(std::fabs(m.L[i] / delta), 0);
         if (ratio < r.deflection_ratio) {
             r.deflection_ratio = ratio;
             r.max_deflection = std::fabs(delta);

@@ -20,6 +20,18 @@ void add_span_to_reactions(int span, CaseResults& results) {
         results.reactions[span + r / 3][r % 3] += results.end_forces[span][r];
 }
 
+using NodeLoad = std::array<double, 3>; // Fx, Fy, M applied at a support
+
+// What an overhang of length a under the line load p puts on its support: its
+// whole load, and the moment of that load about the support (counter-clockwise
+// positive, so a downward load on the left overhang gives a positive moment).
+NodeLoad left_overhang_load(double p, double a) {
+    return {0.0, p * a, -p * a * a / 2.0};
+}
+NodeLoad right_overhang_load(double p, double a) {
+    return {0.0, p * a, p * a * a / 2.0};
+}
+
 } // namespace
 
 void solve_beam(const BeamModel& model, CaseResults& results) {
@@ -28,12 +40,14 @@ void solve_beam(const BeamModel& model, CaseResults& results) {
     const double E = model.E;
     const DofNumbering dofs = number_dofs(model.support, n);
     const int N = dofs.free_count;
+    const bool left = has_left_overhang(model);
+    const bool right = has_right_overhang(model);
 
     std::array<SpanVector, kMaxSpans> Q{};
     std::array<ElementMatrix, kMaxSpans> k{};
     AugmentedMatrix system{};
     for (int i = 0; i < n; ++i) {
-        const int kind = element_end_kind(i, n);
+        const int kind = element_end_kind(i, n, left, right);
         Q[i] = equivalent_loads(kind, model.w[i] + model.q[i][0], model.L[i]);
         k[i] = element_stiffness(kind, E, model.A[i], model.I[i], model.L[i]);
         for (int r = 0; r < 6; ++r) {
@@ -47,23 +61,19 @@ void solve_beam(const BeamModel& model, CaseResults& results) {
         }
     }
 
-    // The cantilevers load the end supports only: their force and moment join the
-    // end spans' loads after assembly, so they reach the member end forces and
-    // reactions but not the continuous beam's solution.
-    const double aL = model.cantilever_left;
-    const double aR = model.cantilever_right;
-    const double pL = model.w[0] + model.q[0][0];
-    const double pR = model.w[n - 1] + model.q[n - 1][1];
-    Q[0][1] += pL * aL;
-    Q[0][2] += pL * aL * aL / 2.0;
-    Q[n - 1][4] += pR * aR;
-    Q[n - 1][5] += -pR * aR * aR / 2.0;
-
-    if (n == 1) {
-        for (int j = 0; j < 6; ++j) results.end_forces[0][j] = -Q[0][j];
-        results.displacements[0] = {};
-        add_span_to_reactions(0, results);
-        return;
+    // The deck runs on over the end supports into the overhangs: their load and
+    // its moment are loads at those nodes, carried by the continuous beam like
+    // any other load. The moment turns the end span, which is why an end span
+    // with an overhang is not released at that support.
+    std::array<NodeLoad, 2> overhang{};
+    if (left) overhang[0] = left_overhang_load(model.overhang_load[0], model.cantilever_left);
+    if (right) overhang[1] = right_overhang_load(model.overhang_load[1], model.cantilever_right);
+    const std::array<int, 2> overhang_node{0, n};
+    for (int side = 0; side < 2; ++side) {
+        for (int j = 0; j < 3; ++j) {
+            const int g = dofs.number[3 * overhang_node[side] + j];
+            if (g < N) system[g][N] += overhang[side][j];
+        }
     }
 
     const Solution x = gauss_full_pivot(system, N);
@@ -80,6 +90,16 @@ void solve_beam(const BeamModel& model, CaseResults& results) {
         }
         add_span_to_reactions(i, results);
     }
+    // The support holds the overhang up against its load: that force belongs to
+    // the end reaction beside the end span's own shear.
+    for (int side = 0; side < 2; ++side) {
+        for (int j = 0; j < 3; ++j) {
+            results.overhang_end_forces[side][j] = -overhang[side][j];
+            results.reactions[overhang_node[side]][j] -= overhang[side][j];
+        }
+    }
+    // A single span is reported as solved; the continuous beam to 0.001 N.
+    if (n == 1) return;
     for (int node = 0; node <= n; ++node)
         for (double& value : results.reactions[node]) value = tidy_reaction(value);
 }

@@ -19,8 +19,8 @@ struct SpanLoad {
 };
 
 SpanLoad span_load(int i, const BeamModel& model, const CaseResults& results) {
-    return {model.L[i], model.w[i] + model.q[i][0], std::floor(results.end_forces[i][2]),
-            std::floor(results.end_forces[i][5])};
+    return {model.L[i], model.w[i] + model.q[i][0], common::trunc_to(results.end_forces[i][2], 0),
+            common::trunc_to(results.end_forces[i][5], 0)};
 }
 
 } // namespace
@@ -81,15 +81,13 @@ MomentExtremes span_moment_scan(int i, const BeamModel& model, CaseResults& resu
         const double x = step * kScanStep;
         if (!(x <= L)) break;
         const double M = s.M1 * (1 - x / L) - s.M2 * x / L + s.p * (L * x - x * x) / 2;
-        // The extremes hold whole numbers, so floor(M) < minimum exactly when
-        // M < minimum, and floor(M) > maximum exactly when M >= maximum + 1: the
-        // floor is taken only for a new extreme.
-        if (M < e.minimum) {
-            e.minimum = std::floor(M);
+        const double m = common::trunc_to(M, 0);
+        if (m < e.minimum) {
+            e.minimum = m;
             e.minimum_x = x;
         }
-        if (M >= e.maximum + 1.0) {
-            e.maximum = std::floor(M);
+        if (m > e.maximum) {
+            e.maximum = m;
             e.maximum_x = x;
         }
         if (record_samples && step % kStepsPerSample == 0) samples.push_back(M);

@@ -2,10 +2,12 @@
 
 namespace korvex::analysis {
 
-int element_end_kind(int span, int span_count) {
-    if (span_count == 1) return kHingesAtBothEnds;
-    if (span == 0) return kHingeAtStart;
-    if (span == span_count - 1) return kHingeAtEnd;
+int element_end_kind(int span, int span_count, bool left_overhang, bool right_overhang) {
+    const bool released_start = span == 0 && !left_overhang;
+    const bool released_end = span == span_count - 1 && !right_overhang;
+    if (released_start && released_end) return kHingesAtBothEnds;
+    if (released_start) return kHingeAtStart;
+    if (released_end) return kHingeAtEnd;
     return kEndsRigid;
 }
 

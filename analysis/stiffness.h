@@ -17,9 +17,10 @@ inline constexpr int kHingesAtBothEnds = 3;
 
 using ElementMatrix = std::array<std::array<double, 6>, 6>;
 
-// The outer ends of the end spans sit on pins, so they are released; inner
-// spans are rigidly connected on both sides.
-int element_end_kind(int span, int span_count);
+// The outer end of an end span sits on a pin and is released, unless the deck
+// runs on over that support into an overhang; inner spans are rigidly
+// connected on both sides.
+int element_end_kind(int span, int span_count, bool left_overhang, bool right_overhang);
 
 // In the span's degree-of-freedom order u, v, theta of the start node, then of
 // the end node.

@@ -10,7 +10,8 @@ using common::round_to;
 
 int formula_snow_depth_cm(double alpha, double beta, double gamma, int altitude, int seaRatio) {
     const double metres = alpha * altitude + beta * seaRatio * 0.01 + gamma;
-    return common::to_int(std::floor(metres * 10 + 0.5) * 10);
+    // Rounded half up to 0.1 m, in whole centimetres.
+    return common::to_int(round_to(metres, 1) * 100);
 }
 
 HeavySnowRule heavy_snow_rule(int snowDepthCm) {
@@ -69,7 +70,7 @@ SnowIncrease check_snow_increase(bool heavySnowArea, int snowDepthCm, double spa
 
 int increased_snow_load(int snowLoad, const SnowIncrease& increase) {
     if (increase.status == 0) return snowLoad;
-    return common::to_int(std::floor(snowLoad * increase.factor + 0.5));
+    return common::to_int(round_to(snowLoad * increase.factor, 0));
 }
 
 } // namespace korvex::calc

@@ -64,10 +64,10 @@ double roof_angle(int roofKind, int eaveHeightCm, int buildingHeightCm, int span
                              ? std::atan(static_cast<double>(buildingHeightCm - eaveHeightCm) /
                                          spanDirectionLengthCm)
                              : std::atan(0.0);
-        return t != 0.0 ? std::floor(t / kPi * 180.0) : 0.0;
+        return t != 0.0 ? trunc_to(t / kPi * 180.0, 0) : 0.0;
     }
     if (spanDirectionLengthCm == 0) return 0.0;
-    return std::floor(std::atan(dh * 100.0 / spanDirectionLengthCm) / kPi * 180.0);
+    return trunc_to(std::atan(dh * 100.0 / spanDirectionLengthCm) / kPi * 180.0, 0);
 }
 
 RoughnessParameters roughness_parameters(int roughnessIndex) {
@@ -165,12 +165,12 @@ void derive_wind(CaLC_DATA data, WindResult& w, LoadSet& loads) {
     // The design pressures are the largest in magnitude; the first of equal
     // magnitudes stays.
     for (int i = 0; i < w.positiveCount; ++i) {
-        w.pressurePositive[i] = common::to_int(std::floor(q * w.peakPositive[i]));
+        w.pressurePositive[i] = common::to_int(trunc_to(q * w.peakPositive[i], 0));
         if (std::abs(w.pressurePositive[i]) > std::abs(designPositive))
             designPositive = w.pressurePositive[i];
     }
     for (int i = 0; i < w.negativeCount; ++i) {
-        w.pressureNegative[i] = common::to_int(std::floor(q * w.peakNegative[i]));
+        w.pressureNegative[i] = common::to_int(trunc_to(q * w.peakNegative[i], 0));
         if (w.pressureNegative[i] != kNotComputedPressure &&
             std::abs(w.pressureNegative[i]) > std::abs(designNegative))
             designNegative = w.pressureNegative[i];
@@ -192,7 +192,7 @@ void derive_wind(CaLC_DATA data, WindResult& w, LoadSet& loads) {
     w.wallInternal = internal.positive;
     w.wallPeak = w.wallPeakExternal - w.wallInternal;
     w.wallVelocityPressure = round_to(q, 1);
-    w.wallPressure = std::floor(w.wallVelocityPressure * w.wallPeak);
+    w.wallPressure = trunc_to(w.wallVelocityPressure * w.wallPeak, 0);
     w.cantileverWind = designNegative - w.wallPressure;
 }
 

@@ -82,8 +82,7 @@ std::string group_thousands(const std::string& integer_text) {
 
 std::string format_fixed(double value, int width, int decimals) {
     decimals = std::clamp(decimals, 0, 9);
-    const double scale = power_of_ten(decimals);
-    double v = value >= 0 ? std::floor(value * scale) / scale : std::ceil(value * scale) / scale;
+    double v = trunc_toward_zero(value, decimals);
     if (!std::isfinite(v)) v = 0.0;
 
     std::string text;

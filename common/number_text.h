@@ -15,8 +15,8 @@ std::string shortest_decimal(double value);
 // and a runaway width must not fill memory with blanks.
 inline constexpr int kWidestField = 255;
 
-// The report's fixed-point formatter. Truncates toward zero at `decimals` places
-// (in binary double arithmetic, so (0.29, 6, 2) reads "  0.28"), groups thousands
+// The report's fixed-point formatter. Truncates the decimal the value stands for
+// toward zero at `decimals` places (so (0.29, 6, 2) reads "  0.29"), groups thousands
 // with ",", writes zero as "0.0", pads the integer part with spaces to
 // width - decimals - 1 characters and never cuts a longer text.
 std::string format_fixed(double value, int width, int decimals);

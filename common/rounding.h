@@ -1,10 +1,19 @@
 #pragma once
 
-// The truncation and rounding rules every figure of the calculation follows.
-// Both helpers use floor, toward minus infinity, also for negative values:
-// trunc_to(-1.234, 2) is -1.24. The whole number of steps is scaled back by the
-// double 10^-n (not divided by 10^n), exactly as the figures are defined, so the
-// last binary digit of every stored value is the defined one.
+// The one rounding rule of every figure of the calculation and the report.
+//
+// A figure is a decimal number: −0.8 × 3.0 is −2.40 and 788.8 × −2.5 is −1972,
+// even where the binary double lands a hair beside the whole number of steps.
+// Every truncation and rounding therefore scales the value to whole steps,
+// takes a scaled value within binary noise of a whole number as that whole
+// number, and only then floors. The result is the double nearest the decimal
+// result: the whole number of steps divided by 10^n (never multiplied by the
+// inexact 10^-n).
+//
+// Truncation floors toward minus infinity, also for negative values:
+// trunc_to(-1.234, 2) is -1.24. Rounding is half up (halves of negative values
+// go toward zero). A negative number of places rounds to tens, hundreds, ...:
+// round_to(-1250000, -5) is -1200000.
 
 #include <cmath>
 
@@ -13,31 +22,64 @@ namespace korvex::common {
 // The value of pi the calculation converts degrees and radians with.
 inline constexpr double kPi = 3.1415926;
 
+// How far a scaled value may lie from a whole number and still stand for it,
+// relative to max(1, |value|): far above the noise of a few binary operations,
+// far below any difference a figure could mean.
+inline constexpr double kDecimalNoise = 1e-9;
+
 inline double power_of_ten(int places) {
     static constexpr double kPowers[] = {1.0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     return (places >= 0 && places < 10) ? kPowers[places] : std::pow(10.0, places);
 }
 
-// 10^-n as the double nearest to it (0.1, 0.01, ...).
-inline double power_of_ten_inverse(int places) {
-    static constexpr double kInverse[] = {1.0,  1e-1, 1e-2, 1e-3, 1e-4,
-                                          1e-5, 1e-6, 1e-7, 1e-8, 1e-9};
-    return (places >= 0 && places < 10) ? kInverse[places] : std::pow(10.0, -places);
+// The whole number a scaled value stands for, when it lies within binary noise
+// of one; otherwise the value itself.
+inline double snap_to_whole(double scaled) {
+    const double whole = std::nearbyint(scaled);
+    const double tolerance = kDecimalNoise * std::fmax(1.0, std::fabs(scaled));
+    return std::fabs(scaled - whole) <= tolerance ? whole : scaled;
 }
 
-// floor(x * 10^n) * 10^-n
+// floor of a scaled value, read as the decimal it stands for.
+inline double decimal_floor(double scaled) {
+    return std::floor(snap_to_whole(scaled));
+}
+
+namespace detail {
+
+inline double to_steps(double x, int places) {
+    return places >= 0 ? x * power_of_ten(places) : x / power_of_ten(-places);
+}
+
+inline double from_steps(double steps, int places) {
+    return places >= 0 ? steps / power_of_ten(places) : steps * power_of_ten(-places);
+}
+
+} // namespace detail
+
+// x truncated (floored) to `places` decimals.
 inline double trunc_to(double x, int places) {
-    return std::floor(x * power_of_ten(places)) * power_of_ten_inverse(places);
+    return detail::from_steps(decimal_floor(detail::to_steps(x, places)), places);
 }
 
-// floor(x * 10^n + 0.5) * 10^-n: half up, halves of negative values toward zero.
+// x rounded half up to `places` decimals.
 inline double round_to(double x, int places) {
-    return std::floor(x * power_of_ten(places) + 0.5) * power_of_ten_inverse(places);
+    return detail::from_steps(decimal_floor(detail::to_steps(x, places) + 0.5), places);
 }
 
-// A real becomes an integer by truncation toward zero.
+// x truncated toward zero to `places` decimals (the report's number texts).
+inline double trunc_toward_zero(double x, int places) {
+    const double steps = decimal_floor(detail::to_steps(std::fabs(x), places));
+    const double magnitude = detail::from_steps(steps, places);
+    return x < 0 ? -magnitude : magnitude;
+}
+
+// A real becomes an integer by truncation toward zero, of the decimal it
+// stands for.
 inline int to_int(double x) {
-    if (!(x > -2147483648.0)) return x != x ? 0 : -2147483647 - 1; // NaN gives 0
+    if (x != x) return 0; // NaN gives 0
+    x = snap_to_whole(x);
+    if (!(x > -2147483648.0)) return -2147483647 - 1;
     if (!(x < 2147483648.0)) return 2147483647;
     return static_cast<int>(x);
 }

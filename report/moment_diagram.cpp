@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/number_text.h"
+#include "common/rounding.h"
 #include "report/diagram_marks.h"
 #include "report/primitives.h"
 
@@ -40,7 +41,7 @@ std::string end_moment_text(double M) {
 // less than the moment the check used.
 std::string span_extreme_text(double M) {
     const double v = std::fabs(M) * 1e-6;
-    return common::format_fixed(std::floor(v * 1000.0 + 0.9999) * 0.001, 6, 3);
+    return common::format_fixed(common::decimal_floor(v * 1000.0 + 0.9999) / 1000.0, 6, 3);
 }
 
 std::string shear_text(double V, int decimals) {

@@ -25,7 +25,7 @@ StressTable stress_table(const analysis::BeamModel& m, const analysis::CaseResul
                          double W_total) {
     StressTable t;
     const double aL = m.cantilever_left;
-    const double pL = m.w[0] + m.q[0][0];
+    const double pL = m.overhang_load[0];
     t.left_root_moment = std::fabs(pL * aL * aL / 2.0);
     t.right_root_moment = std::fabs(first_ordinate(r.cantilever_moment_samples[1]));
     t.left_tip_deflection = std::fabs(first_ordinate(r.cantilever_deflection_samples[0]));
@@ -76,7 +76,7 @@ CantileverCheck check_cantilever(const analysis::BeamModel& m, const analysis::C
     // pressure case takes its own load on the cantilever, every other case the
     // case's total surface load.
     const double aL = m.cantilever_left;
-    c.V = wall_pressure ? (m.edge_load[0] + m.q[0][0]) * aL : W_total * aL * 0.001;
+    c.V = wall_pressure ? m.overhang_load[0] * aL : W_total * aL * 0.001;
     return c;
 }
 

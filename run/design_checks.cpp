@@ -62,11 +62,11 @@ const char* check_kind_name(CheckKind kind) {
 }
 
 double bending_stress(double moment, double Z) {
-    return std::fabs(std::floor(moment / Z * 10) / 10);
+    return std::fabs(common::trunc_to(moment / Z, 1));
 }
 
 double allowable_stress(int F, double stress_factor) {
-    return std::floor(F * stress_factor / 1.5);
+    return common::trunc_to(F * stress_factor / 1.5, 0);
 }
 
 double joint_capacity(int capacity_per_screw, double stress_factor) {
@@ -106,7 +106,7 @@ CheckPage check_case(const CaseOnPage& in, CheckCounters& counters) {
     const AllowableValues& a = page.allowable;
     const analysis::CaseResults& r = in.results;
 
-    page.max_moment = std::floor(r.max_moment);
+    page.max_moment = common::trunc_to(r.max_moment, 0);
     page.sigma = bending_stress(page.max_moment, a.Z);
     page.lines.push_back(below(CheckKind::stress, page.sigma, a.f_a, counters));
 

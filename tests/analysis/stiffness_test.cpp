@@ -80,11 +80,23 @@ TEST(DofNumbering, FreeDegreesFirstThenRestrainedInNodeOrder) {
     for (int dof = 0; dof < 12; ++dof) EXPECT_EQ(mixed.number[dof], expected[dof]) << dof;
 }
 
-TEST(EndKinds, OuterEndsOfTheEndSpansAreHinged) {
-    EXPECT_EQ(element_end_kind(0, 1), kHingesAtBothEnds);
-    EXPECT_EQ(element_end_kind(0, 3), kHingeAtStart);
-    EXPECT_EQ(element_end_kind(1, 3), kEndsRigid);
-    EXPECT_EQ(element_end_kind(2, 3), kHingeAtEnd);
+TEST(EndKinds, OuterEndsOfTheEndSpansAreHingedUnlessTheDeckRunsOnIntoAnOverhang) {
+    struct Case {
+        int span, count;
+        bool left, right;
+        int kind;
+    };
+    const Case cases[] = {
+        {0, 1, false, false, kHingesAtBothEnds}, {0, 1, true, false, kHingeAtEnd},
+        {0, 1, false, true, kHingeAtStart},      {0, 1, true, true, kEndsRigid},
+        {0, 3, false, false, kHingeAtStart},     {1, 3, false, false, kEndsRigid},
+        {2, 3, false, false, kHingeAtEnd},       {0, 3, true, false, kEndsRigid},
+        {2, 3, true, false, kHingeAtEnd},        {2, 3, false, true, kEndsRigid},
+        {1, 3, true, true, kEndsRigid},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(element_end_kind(c.span, c.count, c.left, c.right), c.kind)
+            << c.span << " of " << c.count << " " << c.left << c.right;
 }
 
 } // namespace
