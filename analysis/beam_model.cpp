@@ -6,7 +6,7 @@
 
 namespace korvex::analysis {
 
-void setup_model(const calc::CaLC_DATA& data, BeamModel& model) {
+void setup_model(const calc::CalculationData& data, BeamModel& model) {
     model.E = calc::kElasticModulus;
     // The Calculate command limits the span count; the clamp only keeps a bad
     // record from reaching past the four span slots.

@@ -62,7 +62,7 @@ struct CaseLoadInputs {
     double Pw = 0.0;            // positive pressure on the wall below a cantilever, N/m2
 };
 
-void setup_model(const calc::CaLC_DATA& data, BeamModel& model);
+void setup_model(const calc::CalculationData& data, BeamModel& model);
 
 void apply_case_loads(const CaseLoadInputs& loads, BeamModel& model);
 

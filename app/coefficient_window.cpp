@@ -75,12 +75,12 @@ QPushButton* button(const char* name, const QString& caption, const QString& hin
 
 } // namespace
 
-TForm4::TForm4(form::Session& session, MessageSink& sink, QWidget* mainWindow)
+CoefficientWindow::CoefficientWindow(form::Session& session, MessageSink& sink, QWidget* mainWindow)
     // Without a parent: a child window would be disabled together with the main
     // window it has to stand in for.
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session), sink_(sink), mainWindow_(mainWindow) {
-    setObjectName(QStringLiteral("TForm4"));
+    setObjectName(QStringLiteral("CoefficientWindow"));
     setWindowTitle(QStringLiteral("係数等の定義"));
     setFont(dialog_font());
     setFixedSize(kWidth, kHeight);
@@ -88,19 +88,19 @@ TForm4::TForm4(form::Session& session, MessageSink& sink, QWidget* mainWindow)
     read_state();
 }
 
-void TForm4::build() {
+void CoefficientWindow::build() {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(10, 8, 10, 8);
     root->setSpacing(6);
 
     auto* method = new QGroupBox(QStringLiteral("計算の方法"));
     auto* methodLayout = new QHBoxLayout(method);
-    RadioButton3_ = radio("RadioButton3", QStringLiteral("告示第1458号及び積雪量より計算する"),
+    derivedLoadsRadio_ = radio("derivedLoadsRadio", QStringLiteral("告示第1458号及び積雪量より計算する"),
                           QStringLiteral("平成12年建設省告示第1458号、垂直積雪量より計算します"));
-    RadioButton4_ = radio("RadioButton4", QStringLiteral("風・雪荷重値を直接入力する"),
+    directLoadsRadio_ = radio("directLoadsRadio", QStringLiteral("風・雪荷重値を直接入力する"),
                           QStringLiteral("別途算出した風荷重・雪荷重値を使用します。"));
-    methodLayout->addWidget(RadioButton3_);
-    methodLayout->addWidget(RadioButton4_);
+    methodLayout->addWidget(derivedLoadsRadio_);
+    methodLayout->addWidget(directLoadsRadio_);
     methodLayout->addStretch();
     root->addWidget(method);
 
@@ -165,22 +165,22 @@ void TForm4::build() {
     auto* lower = new QHBoxLayout;
     auto* strength = new QGroupBox(QStringLiteral("デッキプレート設計基準強度 Ｆ"));
     auto* strengthLayout = new QHBoxLayout(strength);
-    RadioButton1_ = radio("RadioButton1", QStringLiteral("205 N/m㎡"), kStrengthHint);
-    RadioButton2_ = radio("RadioButton2", QStringLiteral("235 N/m㎡"), kStrengthHint);
-    strengthLayout->addWidget(RadioButton1_);
-    strengthLayout->addWidget(RadioButton2_);
+    strength205Radio_ = radio("strength205Radio", QStringLiteral("205 N/m㎡"), kStrengthHint);
+    strength235Radio_ = radio("strength235Radio", QStringLiteral("235 N/m㎡"), kStrengthHint);
+    strengthLayout->addWidget(strength205Radio_);
+    strengthLayout->addWidget(strength235Radio_);
     strengthLayout->addStretch();
     lower->addWidget(strength, 1);
 
     auto* length = new QGroupBox(QStringLiteral("デッキプレート最大長さ"));
     auto* lengthLayout = new QHBoxLayout(length);
-    CSpinEdit1_ = new QSpinBox;
-    CSpinEdit1_->setObjectName(QStringLiteral("CSpinEdit1"));
-    CSpinEdit1_->setRange(persist::kMaxDeckLengthMin, persist::kMaxDeckLengthMax);
-    CSpinEdit1_->setSingleStep(persist::kMaxDeckLengthStep);
-    CSpinEdit1_->setToolTip(QStringLiteral("規定値12ｍ"));
-    CSpinEdit1_->setMinimumWidth(90);
-    lengthLayout->addWidget(CSpinEdit1_);
+    maxDeckLengthSpin_ = new QSpinBox;
+    maxDeckLengthSpin_->setObjectName(QStringLiteral("maxDeckLengthSpin"));
+    maxDeckLengthSpin_->setRange(persist::kMaxDeckLengthMin, persist::kMaxDeckLengthMax);
+    maxDeckLengthSpin_->setSingleStep(persist::kMaxDeckLengthStep);
+    maxDeckLengthSpin_->setToolTip(QStringLiteral("規定値12ｍ"));
+    maxDeckLengthSpin_->setMinimumWidth(90);
+    lengthLayout->addWidget(maxDeckLengthSpin_);
     lengthLayout->addWidget(new QLabel(QStringLiteral("mm")));
     lengthLayout->addStretch();
     lower->addWidget(length, 1);
@@ -189,11 +189,11 @@ void TForm4::build() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     const QStyle* s = style();
-    auto* set = button("BitBtn2", QStringLiteral("  設    定"), QStringLiteral("設定終了"),
+    auto* set = button("setButton", QStringLiteral("  設    定"), QStringLiteral("設定終了"),
                        QStyle::SP_DialogApplyButton, s);
-    auto* cancel = button("BitBtn1", QStringLiteral(" キャンセル"),
+    auto* cancel = button("cancelButton", QStringLiteral(" キャンセル"),
                           QStringLiteral("設定を破棄します"), QStyle::SP_DialogCancelButton, s);
-    auto* reset = button("BitBtn3", QStringLiteral("初期値へ戻す"),
+    auto* reset = button("resetButton", QStringLiteral("初期値へ戻す"),
                          QStringLiteral("建築基準法施行令に定められた値に設定します"),
                          QStyle::SP_BrowserReload, s);
     buttons->addWidget(set);
@@ -201,28 +201,28 @@ void TForm4::build() {
     buttons->addWidget(reset);
     root->addLayout(buttons);
 
-    connect(set, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
-    connect(cancel, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
-    connect(reset, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
-    for (QRadioButton* r : {RadioButton1_, RadioButton2_, RadioButton3_, RadioButton4_})
-        connect(r, &QRadioButton::toggled, this, &TForm4::radios_toggled);
-    connect(CSpinEdit1_, &QSpinBox::valueChanged, this,
-            [this](int value) { session_.coefficientDialog.CSpinEdit1 = value; });
+    connect(set, &QPushButton::clicked, this, &CoefficientWindow::set_coefficients);
+    connect(cancel, &QPushButton::clicked, this, &CoefficientWindow::cancel);
+    connect(reset, &QPushButton::clicked, this, &CoefficientWindow::restore_standard_values);
+    for (QRadioButton* r : {strength205Radio_, strength235Radio_, derivedLoadsRadio_, directLoadsRadio_})
+        connect(r, &QRadioButton::toggled, this, &CoefficientWindow::radios_toggled);
+    connect(maxDeckLengthSpin_, &QSpinBox::valueChanged, this,
+            [this](int value) { session_.coefficientDialog.maxDeckLengthSpin = value; });
 }
 
-void TForm4::read_state() {
+void CoefficientWindow::read_state() {
     const persist::CoefficientDialog& d = session_.coefficientDialog;
     reading_ = true;
     for (int i = 0; i < persist::kRatioEditCount; ++i) ratioEdits_[i]->setText(qs(d.ratioEdits[i]));
-    (d.RadioButton1 ? RadioButton1_ : RadioButton2_)->setChecked(true);
-    (d.RadioButton3 ? RadioButton3_ : RadioButton4_)->setChecked(true);
-    CSpinEdit1_->setValue(d.CSpinEdit1);
+    (d.strength205Radio ? strength205Radio_ : strength235Radio_)->setChecked(true);
+    (d.derivedLoadsRadio ? derivedLoadsRadio_ : directLoadsRadio_)->setChecked(true);
+    maxDeckLengthSpin_->setValue(d.maxDeckLengthSpin);
     reading_ = false;
-    for (QRadioButton* r : {RadioButton1_, RadioButton2_, RadioButton3_, RadioButton4_})
+    for (QRadioButton* r : {strength205Radio_, strength235Radio_, derivedLoadsRadio_, directLoadsRadio_})
         apply_radio_highlight(r, r->isChecked());
 }
 
-void TForm4::show_coefficient_dialog() {
+void CoefficientWindow::show_coefficient_dialog() {
     read_state();
     session_.coefficientDialog.visible = true;
     if (mainWindow_) mainWindow_->setEnabled(false);
@@ -235,7 +235,7 @@ void TForm4::show_coefficient_dialog() {
     activateWindow();
 }
 
-void TForm4::ratio_edited(int index) {
+void CoefficientWindow::ratio_edited(int index) {
     if (reading_) return;
     persist::CoefficientDialog& d = session_.coefficientDialog;
     d.ratioEdits[index] = ratioEdits_[index]->text().toStdString();
@@ -248,18 +248,18 @@ void TForm4::ratio_edited(int index) {
     reading_ = false;
 }
 
-void TForm4::radios_toggled() {
+void CoefficientWindow::radios_toggled() {
     if (reading_) return;
     persist::CoefficientDialog& d = session_.coefficientDialog;
-    d.RadioButton1 = RadioButton1_->isChecked();
-    d.RadioButton2 = RadioButton2_->isChecked();
-    d.RadioButton3 = RadioButton3_->isChecked();
-    d.RadioButton4 = RadioButton4_->isChecked();
-    for (QRadioButton* r : {RadioButton1_, RadioButton2_, RadioButton3_, RadioButton4_})
+    d.strength205Radio = strength205Radio_->isChecked();
+    d.strength235Radio = strength235Radio_->isChecked();
+    d.derivedLoadsRadio = derivedLoadsRadio_->isChecked();
+    d.directLoadsRadio = directLoadsRadio_->isChecked();
+    for (QRadioButton* r : {strength205Radio_, strength235Radio_, derivedLoadsRadio_, directLoadsRadio_})
         apply_radio_highlight(r, r->isChecked());
 }
 
-void TForm4::BitBtn2Click() {
+void CoefficientWindow::set_coefficients() {
     if (auto failure = form::coefficient_set(session_)) {
         sink_.show_message(this, qs(failure->message));
         if (failure->editIndex >= 0 && failure->editIndex < persist::kRatioEditCount) {
@@ -273,18 +273,18 @@ void TForm4::BitBtn2Click() {
     emit settings_set();
 }
 
-void TForm4::BitBtn1Click() {
+void CoefficientWindow::cancel() {
     form::coefficient_cancel(session_);
     read_state();
     finish();
 }
 
-void TForm4::BitBtn3Click() {
+void CoefficientWindow::restore_standard_values() {
     persist::reset_to_standard(session_.coefficientDialog);
     read_state();
 }
 
-void TForm4::finish() {
+void CoefficientWindow::finish() {
     session_.coefficientDialog.visible = false;
     hide();
     if (mainWindow_) {
@@ -293,21 +293,21 @@ void TForm4::finish() {
     }
 }
 
-void TForm4::closeEvent(QCloseEvent* event) {
+void CoefficientWindow::closeEvent(QCloseEvent* event) {
     // Hidden by Set or Cancel already, or closed with the program.
     if (!session_.coefficientDialog.visible) {
         event->accept();
         return;
     }
     event->ignore();
-    BitBtn1Click();
+    cancel();
 }
 
-void TForm4::reject() {
-    BitBtn1Click();
+void CoefficientWindow::reject() {
+    cancel();
 }
 
-bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+bool CoefficientWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
         // Control characters (backspace, the editing shortcuts) keep their meaning;

@@ -20,11 +20,11 @@ class QSpinBox;
 
 namespace korvex::app {
 
-class TForm4 : public QDialog {
+class CoefficientWindow : public QDialog {
     Q_OBJECT
 public:
     // `mainWindow` is disabled while the dialog is open; it may be null.
-    TForm4(form::Session& session, MessageSink& sink, QWidget* mainWindow = nullptr);
+    CoefficientWindow(form::Session& session, MessageSink& sink, QWidget* mainWindow = nullptr);
 
     // The main window's "設　定".
     void show_coefficient_dialog();
@@ -32,9 +32,9 @@ public:
     // Re-reads the controls from the session, e.g. after a project file filled them.
     void read_state();
 
-    void BitBtn2Click(); // "設定"
-    void BitBtn1Click(); // "キャンセル"
-    void BitBtn3Click(); // "初期値へ戻す"
+    void set_coefficients(); // "設定"
+    void cancel(); // "キャンセル"
+    void restore_standard_values(); // "初期値へ戻す"
 
 signals:
     // After a successful Set: the settings changed and the main window's layout
@@ -56,11 +56,11 @@ private:
     MessageSink& sink_;
     QPointer<QWidget> mainWindow_;
     std::array<QLineEdit*, persist::kRatioEditCount> ratioEdits_{};
-    QRadioButton* RadioButton1_ = nullptr;
-    QRadioButton* RadioButton2_ = nullptr;
-    QRadioButton* RadioButton3_ = nullptr;
-    QRadioButton* RadioButton4_ = nullptr;
-    QSpinBox* CSpinEdit1_ = nullptr;
+    QRadioButton* strength205Radio_ = nullptr;
+    QRadioButton* strength235Radio_ = nullptr;
+    QRadioButton* derivedLoadsRadio_ = nullptr;
+    QRadioButton* directLoadsRadio_ = nullptr;
+    QSpinBox* maxDeckLengthSpin_ = nullptr;
     bool reading_ = false;
 };
 

@@ -41,12 +41,12 @@ std::optional<char32_t> typed_character(const QKeyEvent& key) {
 
 } // namespace
 
-TForm1::TForm1(form::Session& session, MessageSink& sink, QWidget* parent)
+MainWindow::MainWindow(form::Session& session, MessageSink& sink, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       session_(session), form_(session.form), sink_(sink) {
-    setObjectName(QStringLiteral("TForm1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setFont(form_font());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -57,7 +57,7 @@ TForm1::TForm1(form::Session& session, MessageSink& sink, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { on_focus_changed(now); });
     refresh();
-    StatusBar1_->setText(qt(form_.StatusBar1.caption));
+    statusBar_->setText(qt(form_.statusBar.caption));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -65,15 +65,15 @@ TForm1::TForm1(form::Session& session, MessageSink& sink, QWidget* parent)
 
 // The controls go after this body has run: no focus change of theirs may reach
 // the form any more.
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-void TForm1::set_result_presenter(ResultPresenter presenter) {
+void MainWindow::set_result_presenter(ResultPresenter presenter) {
     presenter_ = std::move(presenter);
 }
 
-void TForm1::refresh() {
+void MainWindow::refresh() {
     refreshing_ = true;
     setWindowTitle(qt(form_.caption));
     setFixedSize(kMainWindowWidth, form_.height);
@@ -82,12 +82,12 @@ void TForm1::refresh() {
     for (std::size_t i = 0; i < span_pictures_.size(); ++i)
         span_pictures_[i]->setVisible(span_picture_name(static_cast<int>(i)).name ==
                                       qt(form_.state.spanPicture));
-    Edit88_->move(kSpanPictureLeft + right_cantilever_centre_x(form_.state.spanCount) -
-                      Edit88_->width() / 2,
-                  Edit88_->y());
-    StatusBar1_->setGeometry(0, form_.height - kStatusBarHeight, kMainWindowWidth,
+    rightCantileverLengthEdit_->move(kSpanPictureLeft + right_cantilever_centre_x(form_.state.spanCount) -
+                      rightCantileverLengthEdit_->width() / 2,
+                  rightCantileverLengthEdit_->y());
+    statusBar_->setGeometry(0, form_.height - kStatusBarHeight, kMainWindowWidth,
                              kStatusBarHeight);
-    StatusBar1_->raise();
+    statusBar_->raise();
     for (QObject* child : findChildren<QWidget*>()) child->blockSignals(false);
     refreshing_ = false;
     apply_focus();
@@ -95,29 +95,29 @@ void TForm1::refresh() {
 
 // The form knows which control has the focus; Qt follows it. Leaving the
 // cantilever edit runs its check, which may take the focus back.
-void TForm1::move_focus(const std::string& control) {
+void MainWindow::move_focus(const std::string& control) {
     const std::string leaving = form_.active_control;
     form::focus(form_, control);
     apply_focus();
-    if (leaving == form_.Edit77.name && control != leaving) Edit77Exit();
+    if (leaving == form_.cantileverLengthEdit.name && control != leaving) check_cantilever_length();
 }
 
-void TForm1::apply_focus() {
+void MainWindow::apply_focus() {
     if (control_name(focusWidget()) == form_.active_control) return;
     const auto found = widgets_.find(form_.active_control);
     if (found != widgets_.end()) found->second->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::on_focus_changed(QWidget* now) {
+void MainWindow::on_focus_changed(QWidget* now) {
     if (!now || refreshing_ || now->window() != this) return;
     const std::string name = control_name(now);
     if (name.empty() || name == form_.active_control) return;
     const std::string leaving = form_.active_control;
     form::focus(form_, name);
-    if (leaving == form_.Edit77.name) Edit77Exit();
+    if (leaving == form_.cantileverLengthEdit.name) check_cantilever_length();
 }
 
-void TForm1::Edit77Exit() {
+void MainWindow::check_cantilever_length() {
     const auto message = form::check_cantilever_exit(form_);
     if (!message) return;
     // The focus is back on the edit before the message shows, so it returns
@@ -126,15 +126,15 @@ void TForm1::Edit77Exit() {
     sink_.show_message(this, qt(message->text));
 }
 
-void TForm1::on_prefecture_chosen() {
+void MainWindow::on_prefecture_chosen() {
     const auto message = form::select_prefecture(form_, session_.siteTables);
     refresh();
     if (message) sink_.show_message(this, qt(message->text));
 }
 
-void TForm1::BitBtn1Click() {
-    move_focus(form_.BitBtn1.name);
-    if (form_.active_control != form_.BitBtn1.name) return;
+void MainWindow::calculate() {
+    move_focus(form_.calculateButton.name);
+    if (form_.active_control != form_.calculateButton.name) return;
 
     // The inputs are checked before the busy popup appears; the records of the
     // last calculation stay as they are until they have passed.
@@ -157,39 +157,39 @@ void TForm1::BitBtn1Click() {
     hide();
 }
 
-void TForm1::show_again() {
+void MainWindow::show_again() {
     show();
     raise();
     activateWindow();
     apply_focus();
 }
 
-void TForm1::BitBtn6Click() {
+void MainWindow::show_overview() {
     emit overview_requested();
 }
 
-void TForm1::BitBtn7Click() {
+void MainWindow::show_settings() {
     emit coefficient_dialog_requested();
 }
 
-void TForm1::BitBtn2Click() {
+void MainWindow::load_project() {
     emit load_requested();
 }
 
-void TForm1::BitBtn3Click() {
+void MainWindow::save_project() {
     emit save_requested();
 }
 
-void TForm1::Label40Click() {
+void MainWindow::show_usage_notice() {
     emit usage_notice_requested();
 }
 
-void TForm1::show_status(const std::string& hint) {
+void MainWindow::show_status(const std::string& hint) {
     form::show_hint(form_, hint);
-    StatusBar1_->setText(qt(form_.StatusBar1.caption));
+    statusBar_->setText(qt(form_.statusBar.caption));
 }
 
-void TForm1::show_picture(QLabel& label, const std::string& file) {
+void MainWindow::show_picture(QLabel& label, const std::string& file) {
     auto& shown = shown_pictures_[&label];
     if (shown == file) return;
     shown = file;
@@ -202,7 +202,7 @@ void TForm1::show_picture(QLabel& label, const std::string& file) {
             QStringLiteral("画像ファイル %1 を読み込めませんでした。").arg(qt(path.string())));
 }
 
-std::string TForm1::control_name(const QObject* object) const {
+std::string MainWindow::control_name(const QObject* object) const {
     for (; object; object = object->parent()) {
         const auto found = names_.find(object);
         if (found != names_.end()) return found->second;
@@ -211,7 +211,7 @@ std::string TForm1::control_name(const QObject* object) const {
     return {};
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto& key = static_cast<const QKeyEvent&>(*event);
@@ -234,8 +234,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::MouseButtonPress:
         if (static_cast<const QMouseEvent&>(*event).button() == Qt::LeftButton &&
-            control_name(watched) == form_.Label40.name)
-            Label40Click();
+            control_name(watched) == form_.usageNoticeLink.name)
+            show_usage_notice();
         break;
     default:
         break;

@@ -1,6 +1,6 @@
 #pragma once
 
-// The main input window TForm1: a view of the session's input form. A widget
+// The main input window MainWindow: a view of the session's input form. A widget
 // event puts the user's change into the form, runs the form's behaviour and
 // then reads the whole form back into the widgets; the window itself decides
 // nothing. Calculate hands the report image to a result presenter and hides the
@@ -34,14 +34,14 @@ class MessageSink;
 inline constexpr int kMainWindowWidth = 792;
 inline constexpr int kStatusBarHeight = 23;
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     using ResultPresenter = std::function<void(const QImage&)>;
 
     // The session has been started; the window shows its form at once.
-    TForm1(form::Session& session, MessageSink& sink, QWidget* parent = nullptr);
-    ~TForm1() override;
+    MainWindow(form::Session& session, MessageSink& sink, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Who shows the report after Calculate; without one the window stays up.
     void set_result_presenter(ResultPresenter presenter);
@@ -54,16 +54,16 @@ public:
 
 public slots:
     // "計　算"
-    void BitBtn1Click();
+    void calculate();
     // Back from the result window: shown, in front and with its focus.
     void show_again();
 
     // The commands of the other windows; each tells whoever is connected.
-    void BitBtn6Click(); // "概　要"
-    void BitBtn7Click(); // "設　定"
-    void BitBtn2Click(); // "データ読込"
-    void BitBtn3Click(); // "データ保存"
-    void Label40Click(); // "本プログラムのご利用について"
+    void show_overview(); // "概　要"
+    void show_settings(); // "設　定"
+    void load_project(); // "データ読込"
+    void save_project(); // "データ保存"
+    void show_usage_notice(); // "本プログラムのご利用について"
 
 signals:
     void overview_requested();
@@ -110,7 +110,7 @@ private:
     void move_focus(const std::string& control);
     void apply_focus();
     void on_focus_changed(QWidget* now);
-    void Edit77Exit();
+    void check_cantilever_length();
     void on_prefecture_chosen();
     void show_status(const std::string& hint);
     void show_picture(QLabel& label, const std::string& file);
@@ -128,17 +128,17 @@ private:
     std::map<QLabel*, std::string> shown_pictures_;
     bool refreshing_ = false;
 
-    QWidget* Panel1_ = nullptr;
-    QWidget* Panel2_ = nullptr;
-    QWidget* Panel3_ = nullptr;
-    QWidget* Panel4_ = nullptr;
-    QWidget* Panel6_ = nullptr;
-    QWidget* Panel8_ = nullptr;
-    QWidget* Panel9_ = nullptr;
-    QWidget* Panel12_ = nullptr;
-    QLabel* StatusBar1_ = nullptr;
+    QWidget* deckPanel_ = nullptr;
+    QWidget* sitePanel_ = nullptr;
+    QWidget* otherLoadPanel_ = nullptr;
+    QWidget* snowPanel_ = nullptr;
+    QWidget* windPanel_ = nullptr;
+    QWidget* spanPanel_ = nullptr;
+    QWidget* directLoadPanel_ = nullptr;
+    QWidget* commandPanel_ = nullptr;
+    QLabel* statusBar_ = nullptr;
     std::vector<QLabel*> span_pictures_;
-    QLineEdit* Edit88_ = nullptr;
+    QLineEdit* rightCantileverLengthEdit_ = nullptr;
 };
 
 } // namespace korvex::app

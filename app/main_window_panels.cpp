@@ -49,30 +49,30 @@ void close_side_doors(QWidget& edit) {
 
 } // namespace
 
-void TForm1::build_panels() {
+void MainWindow::build_panels() {
     // Stacking order: the direct-load panel lies under the span and command
     // panels, which cover its lower part in the smaller layout.
-    Panel1_ = add_panel("Panel1", {0, 0, kHalfWidth, kTopPanelHeight}, kFormBackground);
-    Panel2_ = add_panel("Panel2", {kHalfWidth, 0, kHalfWidth, kTopPanelHeight}, kFormBackground);
-    Panel9_ = add_panel("Panel9", {0, form_.Panel9.top, kHalfWidth, form_.Panel9.height},
+    deckPanel_ = add_panel("deckPanel", {0, 0, kHalfWidth, kTopPanelHeight}, kFormBackground);
+    sitePanel_ = add_panel("sitePanel", {kHalfWidth, 0, kHalfWidth, kTopPanelHeight}, kFormBackground);
+    directLoadPanel_ = add_panel("directLoadPanel", {0, form_.directLoadPanel.top, kHalfWidth, form_.directLoadPanel.height},
                         kFormBackground);
-    Panel6_ = add_panel("Panel6", {0, form_.Panel6.top, kHalfWidth, form_.Panel6.height},
+    windPanel_ = add_panel("windPanel", {0, form_.windPanel.top, kHalfWidth, form_.windPanel.height},
                         kFormBackground);
-    Panel4_ = add_panel("Panel4", {kHalfWidth, form_.Panel4.top, kHalfWidth, form_.Panel4.height},
+    snowPanel_ = add_panel("snowPanel", {kHalfWidth, form_.snowPanel.top, kHalfWidth, form_.snowPanel.height},
                         kFormBackground);
-    Panel3_ = add_panel("Panel3", {kHalfWidth, form_.Panel3.top, kHalfWidth, form_.Panel3.height},
+    otherLoadPanel_ = add_panel("otherLoadPanel", {kHalfWidth, form_.otherLoadPanel.top, kHalfWidth, form_.otherLoadPanel.height},
                         kFormBackground);
-    Panel8_ =
-        add_panel("Panel8", {0, form_.Panel8.top, kMainWindowWidth, kSpanPanelHeight}, Qt::white);
-    Panel12_ = add_panel("Panel12", {0, form_.Panel12.top, kMainWindowWidth, form_.Panel12.height},
+    spanPanel_ =
+        add_panel("spanPanel", {0, form_.spanPanel.top, kMainWindowWidth, kSpanPanelHeight}, Qt::white);
+    commandPanel_ = add_panel("commandPanel", {0, form_.commandPanel.top, kMainWindowWidth, form_.commandPanel.height},
                          kFormBackground);
     views_.push_back([this] {
-        show_panel(*Panel3_, form_.Panel3);
-        show_panel(*Panel4_, form_.Panel4);
-        show_panel(*Panel6_, form_.Panel6);
-        show_panel(*Panel8_, form_.Panel8);
-        show_panel(*Panel9_, form_.Panel9);
-        show_panel(*Panel12_, form_.Panel12);
+        show_panel(*otherLoadPanel_, form_.otherLoadPanel);
+        show_panel(*snowPanel_, form_.snowPanel);
+        show_panel(*windPanel_, form_.windPanel);
+        show_panel(*spanPanel_, form_.spanPanel);
+        show_panel(*directLoadPanel_, form_.directLoadPanel);
+        show_panel(*commandPanel_, form_.commandPanel);
     });
 
     build_deck_panel();
@@ -84,61 +84,61 @@ void TForm1::build_panels() {
     build_span_panel();
     build_command_panel();
 
-    StatusBar1_ = new QLabel(this);
-    StatusBar1_->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusBar1_->setIndent(4);
+    statusBar_ = new QLabel(this);
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusBar_->setIndent(4);
 }
 
-void TForm1::build_deck_panel() {
-    QWidget* p = Panel1_;
+void MainWindow::build_deck_panel() {
+    QWidget* p = deckPanel_;
     add_text(p, QStringLiteral("デッキ種類"), {8, 12, 100, 22});
-    add_combo(p, form_.ComboBox1, {110, 12, 104, 22}, [this] { form::update_unit_weight(form_); });
+    add_combo(p, form_.deckTypeBox, {110, 12, 104, 22}, [this] { form::update_unit_weight(form_); });
     add_text(p, QStringLiteral("表面処理"), {262, 12, 54, 22});
-    add_combo(p, form_.ComboBox7, {316, 12, 64, 22}, [this] { form::update_unit_weight(form_); });
+    add_combo(p, form_.surfaceTreatmentBox, {316, 12, 64, 22}, [this] { form::update_unit_weight(form_); });
     add_text(p, QStringLiteral("梁(母屋)との接合"), {8, 40, 100, 22});
-    add_combo(p, form_.ComboBox2, {110, 40, 146, 22});
+    add_combo(p, form_.fastenerBox, {110, 40, 146, 22});
     add_text(p, QStringLiteral("単位重量"), {262, 40, 54, 22});
-    QLineEdit* weight = add_edit(p, form_.Edit99, {316, 40, 40, 22});
+    QLineEdit* weight = add_edit(p, form_.deckUnitWeightEdit, {316, 40, 40, 22});
     weight->setAlignment(Qt::AlignCenter);
     close_side_doors(*weight);
     add_text(p, QStringLiteral("N/㎡"), {359, 40, 34, 22});
 }
 
-void TForm1::build_site_panel() {
-    QWidget* p = Panel2_;
+void MainWindow::build_site_panel() {
+    QWidget* p = sitePanel_;
     add_text(p, QStringLiteral("[所在地]"), {8, 12, 58, 22});
     add_text(p, QStringLiteral("都道府県"), {70, 12, 54, 22});
-    add_combo(p, form_.ComboBox3, {126, 12, 100, 22}, [this] { on_prefecture_chosen(); });
+    add_combo(p, form_.prefectureBox, {126, 12, 100, 22}, [this] { on_prefecture_chosen(); });
     auto* heavy = new QCheckBox(p);
     heavy->setGeometry(250, 12, 18, 22);
     add_control(
-        heavy, form_.CheckBox1.name, [this, heavy] { show_check(*heavy, form_.CheckBox1); },
-        [this] { return form_.CheckBox1.hint; });
-    add_display(p, form_.Label34, {270, 12, 70, 22}, Qt::AlignLeft | Qt::AlignVCenter);
+        heavy, form_.heavySnowCheck.name, [this, heavy] { show_check(*heavy, form_.heavySnowCheck); },
+        [this] { return form_.heavySnowCheck.hint; });
+    add_display(p, form_.heavySnowLabel, {270, 12, 70, 22}, Qt::AlignLeft | Qt::AlignVCenter);
     add_text(p, QStringLiteral("地域"), {70, 40, 54, 22});
-    QComboBox* areas = add_combo(p, form_.ComboBox4, {126, 40, 262, 22},
+    QComboBox* areas = add_combo(p, form_.areaBox, {126, 40, 262, 22},
                                  [this] { form::select_area(form_, session_.siteTables); });
     // Some area names run long; the open list is wide enough to show them whole.
     areas->view()->setMinimumWidth(470);
 }
 
-void TForm1::build_wind_panel() {
-    QWidget* p = Panel6_;
+void MainWindow::build_wind_panel() {
+    QWidget* p = windPanel_;
     add_title_band(p, QStringLiteral("風荷重の設定"));
     add_text(p, QStringLiteral("平均風速 Ｖ0 ="), {138, 5, 92, 20});
-    QLabel* v0 = add_display(p, form_.Label39, {230, 5, 28, 20}, Qt::AlignCenter);
+    QLabel* v0 = add_display(p, form_.baseWindSpeedLabel, {230, 5, 28, 20}, Qt::AlignCenter);
     v0->setFont(form_font(kFormFontPixels, true));
     add_text(p, QStringLiteral("m/sec"), {262, 5, 40, 20});
 
     add_text(p, QStringLiteral("粗 度 区 分"), {8, 32, 114, 22});
-    add_combo(p, form_.ComboBox5, {122, 32, 48, 22});
+    add_combo(p, form_.roughnessBox, {122, 32, 48, 22});
     add_text(p, QStringLiteral("→"), {176, 32, 20, 22});
-    add_picture(p, "Image1", {202, 30, 188, 96}, [] { return std::string("Roughness.bmp"); });
+    add_picture(p, "roughnessPicture", {202, 30, 188, 96}, [] { return std::string("Roughness.bmp"); });
 
-    const std::pair<const char*, form::Edit*> heights[] = {{"軒 の 高 さ   Ｈ１", &form_.Edit1},
-                                                           {"建 物 の 高 さ Ｈ2", &form_.Edit2},
-                                                           {"張り間方向の長さＤ", &form_.Edit3}};
+    const std::pair<const char*, form::Edit*> heights[] = {{"軒 の 高 さ   Ｈ１", &form_.eaveHeightEdit},
+                                                           {"建 物 の 高 さ Ｈ2", &form_.buildingHeightEdit},
+                                                           {"張り間方向の長さＤ", &form_.spanDirectionLengthEdit}};
     int top = 60;
     for (const auto& [label, edit] : heights) {
         add_text(p, QString::fromUtf8(label), {8, top, 114, 22});
@@ -147,36 +147,36 @@ void TForm1::build_wind_panel() {
         top += 26;
     }
 
-    QGroupBox* roof = add_group(p, form_.GroupBox3, {4, 136, 388, 84});
-    form::RadioButton* roofs[] = {&form_.RadioButton3, &form_.RadioButton4, &form_.RadioButton5,
-                                  &form_.RadioButton6};
+    QGroupBox* roof = add_group(p, form_.roofTypeGroup, {4, 136, 388, 84});
+    form::RadioButton* roofs[] = {&form_.monoPitchRoofRadio, &form_.gableRoofRadio, &form_.arcRoofRadio,
+                                  &form_.canopyRoofRadio};
     for (int i = 0; i < 4; ++i)
         add_radio(roof, *roofs[i], {10, 16 + 16 * i, 96, 16},
                   [this, i] { form::select_roof_type(form_, 3 + i); });
-    add_picture(roof, "Image2", {112, 14, 270, 64}, [this] { return form_.Image2.picture_file; });
+    add_picture(roof, "roofPicture", {112, 14, 270, 64}, [this] { return form_.roofPicture.picture_file; });
 
-    QGroupBox* shape = add_group(p, form_.GroupBox5, {4, 222, 388, 78});
-    form::RadioButton* shapes[] = {&form_.RadioButton7, &form_.RadioButton8, &form_.RadioButton9};
+    QGroupBox* shape = add_group(p, form_.buildingFormGroup, {4, 222, 388, 78});
+    form::RadioButton* shapes[] = {&form_.closedFormRadio, &form_.windwardOpenFormRadio, &form_.leewardOpenFormRadio};
     for (int i = 0; i < 3; ++i)
         add_radio(shape, *shapes[i], {10, 18 + 18 * i, 96, 17},
                   [this, i] { form::select_building_form(form_, i); });
-    add_picture(shape, "Image5", {112, 14, 270, 60}, [this] { return form_.Image5.picture_file; });
+    add_picture(shape, "buildingFormPicture", {112, 14, 270, 60}, [this] { return form_.buildingFormPicture.picture_file; });
 
-    QGroupBox* canopy = add_group(p, form_.GroupBox4, {4, 222, 388, 78});
-    form::RadioButton* canopies[] = {&form_.RadioButton10, &form_.RadioButton11};
+    QGroupBox* canopy = add_group(p, form_.canopyShapeGroup, {4, 222, 388, 78});
+    form::RadioButton* canopies[] = {&form_.gableCanopyRadio, &form_.wingCanopyRadio};
     for (int i = 0; i < 2; ++i)
         add_radio(canopy, *canopies[i], {10, 22 + 22 * i, 96, 17},
                   [this, i] { form::select_canopy_shape(form_, i); });
-    add_picture(canopy, "Image4", {112, 14, 270, 60}, [this] { return form_.Image4.picture_file; });
+    add_picture(canopy, "canopyShapePicture", {112, 14, 270, 60}, [this] { return form_.canopyShapePicture.picture_file; });
 }
 
-void TForm1::build_direct_load_panel() {
-    QWidget* p = Panel9_;
+void MainWindow::build_direct_load_panel() {
+    QWidget* p = directLoadPanel_;
     add_title_band(p, QStringLiteral("荷重値直接設定"));
     const std::pair<const char*, form::SpinEdit*> loads[] = {
-        {"風荷重/正[Ｗw+]", &form_.CSpinEdit8},
-        {"風荷重/負[Ｗw-]  －", &form_.CSpinEdit9},
-        {"積 雪 荷 重 [Ｗs]", &form_.CSpinEdit10}};
+        {"風荷重/正[Ｗw+]", &form_.directWindPositiveSpin},
+        {"風荷重/負[Ｗw-]  －", &form_.directWindNegativeSpin},
+        {"積 雪 荷 重 [Ｗs]", &form_.directSnowLoadSpin}};
     int top = 30;
     for (const auto& [label, spin] : loads) {
         add_text(p, QString::fromUtf8(label), {8, top, 128, 22});
@@ -186,56 +186,56 @@ void TForm1::build_direct_load_panel() {
     }
 }
 
-void TForm1::build_snow_panel() {
-    QWidget* p = Panel4_;
+void MainWindow::build_snow_panel() {
+    QWidget* p = snowPanel_;
     add_title_band(p, QStringLiteral("積雪荷重の設定"));
     add_text(p, QStringLiteral("垂直積雪量"), {8, 32, 96, 22});
-    add_spin(p, form_.CSpinEdit2, {104, 32, 72, 22});
+    add_spin(p, form_.snowDepthSpin, {104, 32, 72, 22});
     add_text(p, QStringLiteral("cm"), {180, 32, 24, 22});
     add_text(p, QStringLiteral("[参考値"), {236, 32, 50, 22});
-    add_display(p, form_.Label12, {286, 32, 40, 22});
+    add_display(p, form_.tableSnowDepthLabel, {286, 32, 40, 22});
     add_text(p, QStringLiteral("cm ]"), {330, 32, 40, 22});
 
     add_text(p, QStringLiteral("積雪の単位量ρ"), {8, 58, 96, 22});
-    add_spin(p, form_.CSpinEdit3, {104, 58, 56, 22});
+    add_spin(p, form_.snowUnitWeightSpin, {104, 58, 56, 22});
     add_text(p, QStringLiteral("N/㎝/㎡"), {164, 58, 60, 22});
 
-    QGroupBox* method = add_group(p, form_.GroupBox1, {4, 86, 388, 120});
-    add_radio(method, form_.RadioButton1, {10, 22, 124, 18},
+    QGroupBox* method = add_group(p, form_.snowMethodGroup, {4, 86, 388, 120});
+    add_radio(method, form_.typedDepthRadio, {10, 22, 124, 18},
               [this] { form::select_snow_method(form_, form::kDirectDepth); });
-    add_radio(method, form_.RadioButton2, {10, 46, 124, 18},
+    add_radio(method, form_.formulaDepthRadio, {10, 46, 124, 18},
               [this] { form::select_snow_method(form_, form::kFormulaDepth); });
 
     add_text(method, QStringLiteral("標高"), {150, 18, 40, 22});
-    add_spin(method, form_.CSpinEdit4, {192, 18, 66, 22});
+    add_spin(method, form_.altitudeSpin, {192, 18, 66, 22});
     add_text(method, QStringLiteral("m"), {262, 18, 16, 22});
     add_text(method, QStringLiteral("[標高参考値"), {150, 44, 80, 20});
-    add_display(method, form_.Label37, {230, 44, 40, 20});
+    add_display(method, form_.tableAltitudeLabel, {230, 44, 40, 20});
     add_text(method, QStringLiteral("]  m"), {274, 44, 30, 20});
     add_text(method, QStringLiteral("海率"), {150, 68, 40, 22});
-    add_spin(method, form_.CSpinEdit5, {192, 68, 66, 22});
+    add_spin(method, form_.seaRatioSpin, {192, 68, 66, 22});
     add_text(method, QStringLiteral("％"), {262, 68, 16, 22});
     add_text(method, QStringLiteral("海率計算用半径"), {150, 94, 96, 20});
-    add_display(method, form_.Label16, {246, 94, 24, 20});
+    add_display(method, form_.seaRatioRadiusLabel, {246, 94, 24, 20});
     add_text(method, QStringLiteral("km"), {274, 94, 20, 20});
 }
 
-void TForm1::build_other_load_panel() {
-    QWidget* p = Panel3_;
+void MainWindow::build_other_load_panel() {
+    QWidget* p = otherLoadPanel_;
     add_title_band(p, QStringLiteral("その他の荷重"));
     add_text(p, QStringLiteral("仕上げ\nその他"), {10, 28, 48, 36});
-    add_spin(p, form_.CSpinEdit7, {60, 35, 80, 22});
+    add_spin(p, form_.otherDeadLoadSpin, {60, 35, 80, 22});
     add_text(p, QStringLiteral("N/㎡"), {144, 35, 36, 22});
     add_text(p, QStringLiteral("積載\n荷重"), {206, 28, 34, 36});
-    FormSpinEdit* live = add_spin(p, form_.CSpinEdit1, {242, 35, 80, 22});
+    FormSpinEdit* live = add_spin(p, form_.liveLoadSpin, {242, 35, 80, 22});
     QPalette palette = live->palette();
     palette.setColor(QPalette::Base, kSilver);
     live->setPalette(palette);
     add_text(p, QStringLiteral("N/㎡"), {326, 35, 36, 22});
 }
 
-void TForm1::build_span_panel() {
-    QWidget* p = Panel8_;
+void MainWindow::build_span_panel() {
+    QWidget* p = spanPanel_;
     constexpr int kPictureLeft = kSpanPictureLeft;
     constexpr int kPictureTop = kSpanPictureTop;
     for (int i = 0; i < 16; ++i) {
@@ -251,18 +251,18 @@ void TForm1::build_span_panel() {
     }
 
     add_text(p, QStringLiteral("スパン数"), {12, 14, 60, 22});
-    FormSpinEdit* count = add_spin(p, form_.CSpinEdit6, {74, 14, 48, 22});
+    FormSpinEdit* count = add_spin(p, form_.spanCountSpin, {74, 14, 48, 22});
     count->setAlignment(Qt::AlignCenter);
     add_text(p, QStringLiteral("はね出し"), {12, 48, 60, 22});
-    add_combo(p, form_.ComboBox6, {74, 48, 60, 22}, [this] { form::update_spans(form_); });
+    add_combo(p, form_.cantileverBox, {74, 48, 60, 22}, [this] { form::update_spans(form_); });
 
-    // Label33 and Label35 name the load row and the row of span edits.
+    // loadRowLabel and spanRowLabel name the load row and the row of span edits.
     add_text(p, QStringLiteral("荷重ΣＷ"), {146, 6, 80, 18}, Qt::AlignRight | Qt::AlignVCenter)
-        ->setObjectName(QStringLiteral("Label33"));
+        ->setObjectName(QStringLiteral("loadRowLabel"));
     add_text(p, QStringLiteral("スパン[mm]"),
              {146, kPictureTop + kSpanEditTop, 80, kSpanEditHeight},
              Qt::AlignRight | Qt::AlignVCenter)
-        ->setObjectName(QStringLiteral("Label35"));
+        ->setObjectName(QStringLiteral("spanRowLabel"));
 
     const int editTop = kPictureTop + kSpanEditTop;
     for (int span = 1; span <= 4; ++span) {
@@ -274,29 +274,29 @@ void TForm1::build_span_panel() {
             ->setAlignment(Qt::AlignCenter);
     }
     constexpr int kCantileverWidth = 46;
-    add_edit(p, form_.Edit77,
+    add_edit(p, form_.cantileverLengthEdit,
              {kPictureLeft + left_cantilever_centre_x() - kCantileverWidth / 2, editTop,
               kCantileverWidth, kSpanEditHeight})
         ->setAlignment(Qt::AlignCenter);
-    Edit88_ = add_edit(p, form_.Edit88,
+    rightCantileverLengthEdit_ = add_edit(p, form_.rightCantileverLengthEdit,
                        {kPictureLeft + right_cantilever_centre_x(1) - kCantileverWidth / 2, editTop,
                         kCantileverWidth, kSpanEditHeight});
-    Edit88_->setAlignment(Qt::AlignCenter);
+    rightCantileverLengthEdit_->setAlignment(Qt::AlignCenter);
 }
 
-void TForm1::build_command_panel() {
-    QWidget* p = Panel12_;
+void MainWindow::build_command_panel() {
+    QWidget* p = commandPanel_;
     QLabel* name =
-        add_display(p, form_.StaticText1, {14, 6, 220, 26}, Qt::AlignLeft | Qt::AlignVCenter);
+        add_display(p, form_.programNameLabel, {14, 6, 220, 26}, Qt::AlignLeft | Qt::AlignVCenter);
     name->setFont(form_font(20, true));
     views_.push_back([name] {
         QPalette brown = name->palette();
         brown.setColor(QPalette::WindowText, kTitleBand);
         name->setPalette(brown);
     });
-    add_display(p, form_.StaticText2, {16, 32, 120, 18}, Qt::AlignLeft | Qt::AlignVCenter);
+    add_display(p, form_.versionLabel, {16, 32, 120, 18}, Qt::AlignLeft | Qt::AlignVCenter);
     QLabel* notice =
-        add_display(p, form_.Label40, {16, 56, 200, 20}, Qt::AlignLeft | Qt::AlignVCenter);
+        add_display(p, form_.usageNoticeLink, {16, 56, 200, 20}, Qt::AlignLeft | Qt::AlignVCenter);
     QFont underlined = notice->font();
     underlined.setUnderline(true);
     notice->setFont(underlined);
@@ -309,24 +309,24 @@ void TForm1::build_command_panel() {
 
     struct Command {
         form::Button* button;
-        void (TForm1::*slot)();
+        void (MainWindow::*slot)();
     };
-    const Command commands[] = {{&form_.BitBtn6, &TForm1::BitBtn6Click},
-                                {&form_.BitBtn7, &TForm1::BitBtn7Click},
-                                {&form_.BitBtn2, &TForm1::BitBtn2Click},
-                                {&form_.BitBtn3, &TForm1::BitBtn3Click},
-                                {&form_.BitBtn1, &TForm1::BitBtn1Click}};
+    const Command commands[] = {{&form_.overviewButton, &MainWindow::show_overview},
+                                {&form_.settingsButton, &MainWindow::show_settings},
+                                {&form_.loadButton, &MainWindow::load_project},
+                                {&form_.saveButton, &MainWindow::save_project},
+                                {&form_.calculateButton, &MainWindow::calculate}};
     int left = 246;
     for (const auto& [button, slot] : commands) {
         QPushButton* widget = add_button(p, *button, {left, 20, 84, 40});
         connect(widget, &QPushButton::clicked, this, slot);
         left += 90;
     }
-    QPushButton* quit = add_button(p, form_.BitBtn4, {left, 20, 84, 40});
+    QPushButton* quit = add_button(p, form_.exitButton, {left, 20, 84, 40});
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QFrame* TForm1::add_panel(const char* name, const QRect& geometry, const QColor& colour) {
+QFrame* MainWindow::add_panel(const char* name, const QRect& geometry, const QColor& colour) {
     auto* panel = new QFrame(this);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(geometry);
@@ -338,7 +338,7 @@ QFrame* TForm1::add_panel(const char* name, const QRect& geometry, const QColor&
     return panel;
 }
 
-QGroupBox* TForm1::add_group(QWidget* parent, form::GroupBox& group, const QRect& geometry) {
+QGroupBox* MainWindow::add_group(QWidget* parent, form::GroupBox& group, const QRect& geometry) {
     auto* box = new QGroupBox(parent);
     box->setObjectName(qt(group.name));
     box->setGeometry(geometry);
@@ -346,7 +346,7 @@ QGroupBox* TForm1::add_group(QWidget* parent, form::GroupBox& group, const QRect
     return box;
 }
 
-QLabel* TForm1::add_text(QWidget* parent, const QString& text, const QRect& geometry,
+QLabel* MainWindow::add_text(QWidget* parent, const QString& text, const QRect& geometry,
                          Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
@@ -354,7 +354,7 @@ QLabel* TForm1::add_text(QWidget* parent, const QString& text, const QRect& geom
     return label;
 }
 
-void TForm1::add_title_band(QWidget* panel, const QString& text) {
+void MainWindow::add_title_band(QWidget* panel, const QString& text) {
     QLabel* band = add_text(panel, text, {4, 4, 0, 20}, Qt::AlignCenter);
     band->setFont(form_font(kFormFontPixels, true));
     band->resize(band->sizeHint().width() + 20, 20);
@@ -365,7 +365,7 @@ void TForm1::add_title_band(QWidget* panel, const QString& text) {
     band->setPalette(palette);
 }
 
-void TForm1::add_control(QWidget* widget, const std::string& name, std::function<void()> show,
+void MainWindow::add_control(QWidget* widget, const std::string& name, std::function<void()> show,
                          std::function<std::string()> hint) {
     widget->setObjectName(qt(name));
     names_[widget] = name;
@@ -375,7 +375,7 @@ void TForm1::add_control(QWidget* widget, const std::string& name, std::function
     widget->installEventFilter(this);
 }
 
-QLineEdit* TForm1::add_edit(QWidget* parent, form::Edit& edit, const QRect& geometry) {
+QLineEdit* MainWindow::add_edit(QWidget* parent, form::Edit& edit, const QRect& geometry) {
     auto* widget = new QLineEdit(parent);
     widget->setGeometry(geometry);
     add_control(
@@ -390,7 +390,7 @@ QLineEdit* TForm1::add_edit(QWidget* parent, form::Edit& edit, const QRect& geom
     return widget;
 }
 
-FormSpinEdit* TForm1::add_spin(QWidget* parent, form::SpinEdit& spin, const QRect& geometry) {
+FormSpinEdit* MainWindow::add_spin(QWidget* parent, form::SpinEdit& spin, const QRect& geometry) {
     auto* widget = new FormSpinEdit(parent);
     widget->setGeometry(geometry);
     widget->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -408,7 +408,7 @@ FormSpinEdit* TForm1::add_spin(QWidget* parent, form::SpinEdit& spin, const QRec
     return widget;
 }
 
-QComboBox* TForm1::add_combo(QWidget* parent, form::ComboBox& combo, const QRect& geometry,
+QComboBox* MainWindow::add_combo(QWidget* parent, form::ComboBox& combo, const QRect& geometry,
                              std::function<void()> behaviour) {
     auto* widget = new QComboBox(parent);
     widget->setGeometry(geometry);
@@ -424,7 +424,7 @@ QComboBox* TForm1::add_combo(QWidget* parent, form::ComboBox& combo, const QRect
     return widget;
 }
 
-QRadioButton* TForm1::add_radio(QWidget* parent, form::RadioButton& radio, const QRect& geometry,
+QRadioButton* MainWindow::add_radio(QWidget* parent, form::RadioButton& radio, const QRect& geometry,
                                 std::function<void()> behaviour) {
     auto* widget = new QRadioButton(parent);
     widget->setGeometry(geometry);
@@ -438,7 +438,7 @@ QRadioButton* TForm1::add_radio(QWidget* parent, form::RadioButton& radio, const
     return widget;
 }
 
-QLabel* TForm1::add_display(QWidget* parent, form::Label& label, const QRect& geometry,
+QLabel* MainWindow::add_display(QWidget* parent, form::Label& label, const QRect& geometry,
                             Qt::Alignment alignment) {
     QLabel* widget = add_text(parent, {}, geometry, alignment);
     add_control(
@@ -447,7 +447,7 @@ QLabel* TForm1::add_display(QWidget* parent, form::Label& label, const QRect& ge
     return widget;
 }
 
-QLabel* TForm1::add_picture(QWidget* parent, const char* name, const QRect& geometry,
+QLabel* MainWindow::add_picture(QWidget* parent, const char* name, const QRect& geometry,
                             std::function<std::string()> file) {
     QLabel* picture = add_text(parent, {}, geometry, Qt::AlignCenter);
     picture->setObjectName(QString::fromLatin1(name));
@@ -455,7 +455,7 @@ QLabel* TForm1::add_picture(QWidget* parent, const char* name, const QRect& geom
     return picture;
 }
 
-QPushButton* TForm1::add_button(QWidget* parent, form::Button& button, const QRect& geometry) {
+QPushButton* MainWindow::add_button(QWidget* parent, form::Button& button, const QRect& geometry) {
     auto* widget = new QPushButton(parent);
     widget->setGeometry(geometry);
     add_control(

@@ -11,39 +11,39 @@
 
 namespace korvex::app {
 
-TIntroduce::TIntroduce(MessageSink& sink, QWidget* owner)
+OverviewWindow::OverviewWindow(MessageSink& sink, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                          Qt::WindowCloseButtonHint),
-      sink_(sink), RichEdit1_(new QTextEdit) {
-    setObjectName(QStringLiteral("TIntroduce"));
+      sink_(sink), documentView_(new QTextEdit) {
+    setObjectName(QStringLiteral("OverviewWindow"));
     setWindowTitle(QStringLiteral("概　　要　[ Korvex屋根計算プログラム ]"));
     setFixedSize(584, 693);
 
-    RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1_->setReadOnly(true);
-    RichEdit1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette palette = RichEdit1_->palette();
+    documentView_->setObjectName(QStringLiteral("documentView"));
+    documentView_->setReadOnly(true);
+    documentView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    documentView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette palette = documentView_->palette();
     palette.setColor(QPalette::Base, QColor(239, 235, 231));
     palette.setColor(QPalette::Text, Qt::black);
-    RichEdit1_->setPalette(palette);
+    documentView_->setPalette(palette);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(RichEdit1_);
+    layout->addWidget(documentView_);
 }
 
-bool TIntroduce::show_overview(const std::filesystem::path& dataFolder) {
+bool OverviewWindow::show_overview(const std::filesystem::path& dataFolder) {
     auto read = read_rich_text_file(dataFolder / kOverviewFileName);
     if (const QString* error = std::get_if<QString>(&read)) {
         sink_.show_message(isVisible() ? this : parentWidget(), *error);
         return false;
     }
     QFont base(QStringLiteral("IPAPGothic"));
-    fill_document(*RichEdit1_->document(), std::get<persist::RtfDocument>(read), base);
-    RichEdit1_->document()->setDocumentMargin(10);
-    RichEdit1_->moveCursor(QTextCursor::Start);
+    fill_document(*documentView_->document(), std::get<persist::RtfDocument>(read), base);
+    documentView_->document()->setDocumentMargin(10);
+    documentView_->moveCursor(QTextCursor::Start);
     if (!isVisible()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());

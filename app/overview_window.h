@@ -16,21 +16,21 @@ namespace korvex::app {
 
 inline constexpr const char* kOverviewFileName = "Kvxw_general.rtf";
 
-class TIntroduce : public QWidget {
+class OverviewWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TIntroduce(MessageSink& sink, QWidget* owner = nullptr);
+    explicit OverviewWindow(MessageSink& sink, QWidget* owner = nullptr);
 
     // The main window's "概　要": loads the document of `dataFolder`, replacing
     // what the view held, and shows the viewer. A missing or unreadable file is
     // reported through the sink and the viewer is not shown; false then.
     bool show_overview(const std::filesystem::path& dataFolder);
 
-    QTextEdit* view() const { return RichEdit1_; }
+    QTextEdit* view() const { return documentView_; }
 
 private:
     MessageSink& sink_;
-    QTextEdit* RichEdit1_;
+    QTextEdit* documentView_;
 };
 
 } // namespace korvex::app

@@ -62,6 +62,9 @@ bool is_typed_character(const QKeyEvent& key) {
     return c >= 0x20 && c != 0x7f;
 }
 
+const char* const kPositionRadioNames[7] = {
+    "noPageNumberRadio", "topLeftRadio",    "topCentreRadio",   "topRightRadio",
+    "bottomLeftRadio",   "bottomCentreRadio", "bottomRightRadio"};
 const char* const kPositionCaptions[7] = {"無し",  "上-左", "上-中", "上-右",
                                           "下-左", "下-中", "下-右"};
 
@@ -70,7 +73,7 @@ const char* const kPositionCaptions[7] = {"無し",  "上-左", "上-中", "上-
 PrintSettingsWindow::PrintSettingsWindow(form::Session& session, QWidget* owner)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session), owner_(owner) {
-    setObjectName(QStringLiteral("TForm7"));
+    setObjectName(QStringLiteral("PrintSettingsWindow"));
     setWindowTitle(QStringLiteral("印刷用設定"));
     setFixedSize(466, 185);
     setFont(dialog_font());
@@ -86,40 +89,40 @@ PrintSettingsWindow::PrintSettingsWindow(form::Session& session, QWidget* owner)
 }
 
 void PrintSettingsWindow::build_subject_row() {
-    label_at(this, QStringLiteral("物件名"), 12, 8, true)->setObjectName(QStringLiteral("Label1"));
+    label_at(this, QStringLiteral("物件名"), 12, 8, true)->setObjectName(QStringLiteral("subjectLabel"));
     QLabel* limit = label_at(this, QStringLiteral(" [文字数は全角半角共に65以下]"), 60, 8);
-    limit->setObjectName(QStringLiteral("Label4"));
+    limit->setObjectName(QStringLiteral("subjectLimitLabel"));
     set_text_colour(limit, kDarkGrey);
 
-    Edit1_ = new QLineEdit(this);
-    Edit1_->setObjectName(QStringLiteral("Edit1"));
-    Edit1_->setGeometry(12, 26, 442, 22);
-    Edit1_->setMaxLength(persist::kSubjectMaxLength);
-    Edit1_->setToolTip(QStringLiteral("計算書の表題を記述します"));
-    QPalette palette = Edit1_->palette();
+    subjectEdit_ = new QLineEdit(this);
+    subjectEdit_->setObjectName(QStringLiteral("subjectEdit"));
+    subjectEdit_->setGeometry(12, 26, 442, 22);
+    subjectEdit_->setMaxLength(persist::kSubjectMaxLength);
+    subjectEdit_->setToolTip(QStringLiteral("計算書の表題を記述します"));
+    QPalette palette = subjectEdit_->palette();
     palette.setColor(QPalette::Base, kSubjectColour);
     palette.setColor(QPalette::Text, Qt::white);
-    Edit1_->setPalette(palette);
-    Edit1_->installEventFilter(this);
-    connect(Edit1_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { session_.printDialog.Edit1 = text.toStdString(); });
+    subjectEdit_->setPalette(palette);
+    subjectEdit_->installEventFilter(this);
+    connect(subjectEdit_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { session_.printDialog.subjectEdit = text.toStdString(); });
 }
 
 void PrintSettingsWindow::build_position_group() {
-    auto* GroupBox4 = new QGroupBox(QStringLiteral("ページ番号表示/位置"), this);
-    GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
-    GroupBox4->setFont(dialog_font(true));
-    GroupBox4->setGeometry(8, 54, 450, 92);
+    auto* positionGroup = new QGroupBox(QStringLiteral("ページ番号表示/位置"), this);
+    positionGroup->setObjectName(QStringLiteral("positionGroup"));
+    positionGroup->setFont(dialog_font(true));
+    positionGroup->setGeometry(8, 54, 450, 92);
 
     // Six of the buttons sit in framed cells, so they need a group of their own
     // to stay exclusive.
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 7; ++i) {
-        QWidget* cell = GroupBox4;
+        QWidget* cell = positionGroup;
         int x = 14;
         int y = 18;
         if (i > 0) {
-            auto* frame = new QFrame(GroupBox4);
+            auto* frame = new QFrame(positionGroup);
             frame->setFrameShape(QFrame::Box);
             frame->setFrameShadow(QFrame::Sunken);
             frame->setGeometry(10 + (i - 1) % 3 * 62, i <= 3 ? 40 : 64, 60, 23);
@@ -128,7 +131,7 @@ void PrintSettingsWindow::build_position_group() {
             y = 2;
         }
         auto* radio = new QRadioButton(QString::fromUtf8(kPositionCaptions[i]), cell);
-        radio->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
+        radio->setObjectName(QString::fromLatin1(kPositionRadioNames[i]));
         radio->setFont(dialog_font());
         radio->setToolTip(i == 0 ? QStringLiteral("ページ番号の記述無し")
                                  : QStringLiteral("ページ番号位置"));
@@ -136,60 +139,60 @@ void PrintSettingsWindow::build_position_group() {
         radio->move(x, y);
         group->addButton(radio);
         const int code = persist::kPositionCodes[i];
-        connect(radio, &QRadioButton::clicked, this, [this, code] { RadioButton1Click(code); });
+        connect(radio, &QRadioButton::clicked, this, [this, code] { choose_position(code); });
         radios_[static_cast<std::size_t>(i)] = radio;
     }
 
-    GroupBox1_ = new QGroupBox(QStringLiteral("表示内容"), GroupBox4);
-    GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1_->setFont(dialog_font());
-    GroupBox1_->setGeometry(210, 12, 230, 74);
-    label_at(GroupBox1_, QStringLiteral("番号書式"), 12, 23)->setObjectName("Label5");
-    ComboBox1_ = new QComboBox(GroupBox1_);
-    ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1_->addItems({QStringLiteral("1,2,3･･･"), QStringLiteral("-1-,-2-,-3-･･･")});
-    ComboBox1_->setGeometry(72, 19, 146, 22);
-    connect(ComboBox1_, &QComboBox::activated, this,
-            [this](int index) { session_.printDialog.ComboBox1 = index; });
-    label_at(GroupBox1_, QStringLiteral("開始番号"), 12, 49)->setObjectName("Label6");
-    CSpinEdit1_ = new QSpinBox(GroupBox1_);
-    CSpinEdit1_->setObjectName(QStringLiteral("CSpinEdit1"));
-    CSpinEdit1_->setRange(persist::kStartNumberMin, persist::kStartNumberMax);
-    CSpinEdit1_->setGeometry(72, 45, 80, 22);
-    CSpinEdit1_->setInputMethodHints(Qt::ImhDigitsOnly);
-    CSpinEdit1_->installEventFilter(this);
-    connect(CSpinEdit1_, &QSpinBox::valueChanged, this,
-            [this](int value) { session_.printDialog.CSpinEdit1 = value; });
+    contentGroup_ = new QGroupBox(QStringLiteral("表示内容"), positionGroup);
+    contentGroup_->setObjectName(QStringLiteral("contentGroup"));
+    contentGroup_->setFont(dialog_font());
+    contentGroup_->setGeometry(210, 12, 230, 74);
+    label_at(contentGroup_, QStringLiteral("番号書式"), 12, 23)->setObjectName("numberFormatLabel");
+    numberFormatBox_ = new QComboBox(contentGroup_);
+    numberFormatBox_->setObjectName(QStringLiteral("numberFormatBox"));
+    numberFormatBox_->addItems({QStringLiteral("1,2,3･･･"), QStringLiteral("-1-,-2-,-3-･･･")});
+    numberFormatBox_->setGeometry(72, 19, 146, 22);
+    connect(numberFormatBox_, &QComboBox::activated, this,
+            [this](int index) { session_.printDialog.numberFormatBox = index; });
+    label_at(contentGroup_, QStringLiteral("開始番号"), 12, 49)->setObjectName("startNumberLabel");
+    startNumberSpin_ = new QSpinBox(contentGroup_);
+    startNumberSpin_->setObjectName(QStringLiteral("startNumberSpin"));
+    startNumberSpin_->setRange(persist::kStartNumberMin, persist::kStartNumberMax);
+    startNumberSpin_->setGeometry(72, 45, 80, 22);
+    startNumberSpin_->setInputMethodHints(Qt::ImhDigitsOnly);
+    startNumberSpin_->installEventFilter(this);
+    connect(startNumberSpin_, &QSpinBox::valueChanged, this,
+            [this](int value) { session_.printDialog.startNumberSpin = value; });
 }
 
 void PrintSettingsWindow::build_footer() {
     label_at(this, QStringLiteral("物件名が不要な場合、何も入力しないで下さい。"), 12, 150)
-        ->setObjectName(QStringLiteral("Label2"));
+        ->setObjectName(QStringLiteral("noSubjectNoteLabel"));
     label_at(this, QStringLiteral("ページ表示位置のキャンセルは無効です。"), 12, 166)
-        ->setObjectName(QStringLiteral("Label3"));
+        ->setObjectName(QStringLiteral("positionCancelNoteLabel"));
 
-    auto* BitBtn2 = new QPushButton(QStringLiteral("    設　定"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setToolTip(QStringLiteral("設定終了"));
-    BitBtn2->setGeometry(286, 152, 82, 27);
-    connect(BitBtn2, &QPushButton::clicked, this, &PrintSettingsWindow::BitBtn2Click);
+    auto* setButton = new QPushButton(QStringLiteral("    設　定"), this);
+    setButton->setObjectName(QStringLiteral("setButton"));
+    setButton->setToolTip(QStringLiteral("設定終了"));
+    setButton->setGeometry(286, 152, 82, 27);
+    connect(setButton, &QPushButton::clicked, this, &PrintSettingsWindow::confirm);
 
-    auto* BitBtn1 = new QPushButton(QStringLiteral(" キャンセル"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setToolTip(QStringLiteral("設定を破棄します"));
-    BitBtn1->setGeometry(374, 152, 82, 27);
-    connect(BitBtn1, &QPushButton::clicked, this, &PrintSettingsWindow::BitBtn1Click);
+    auto* cancelButton = new QPushButton(QStringLiteral(" キャンセル"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setToolTip(QStringLiteral("設定を破棄します"));
+    cancelButton->setGeometry(374, 152, 82, 27);
+    connect(cancelButton, &QPushButton::clicked, this, &PrintSettingsWindow::cancel);
 
     // Return in the subject box does not close the dialog behind the user's back.
-    for (QPushButton* button : {BitBtn2, BitBtn1}) button->setAutoDefault(false);
+    for (QPushButton* button : {setButton, cancelButton}) button->setAutoDefault(false);
 }
 
-void PrintSettingsWindow::FormShow() {
+void PrintSettingsWindow::open_dialog() {
     persist::show_print_dialog(session_.printDialog, session_.printSettings);
     refresh();
     // A subject longer than the box allows (from a project file) is kept as the
     // box shows it, so that 設定 stores what the user sees.
-    session_.printDialog.Edit1 = Edit1_->text().toStdString();
+    session_.printDialog.subjectEdit = subjectEdit_->text().toStdString();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -203,17 +206,17 @@ void PrintSettingsWindow::FormShow() {
     show();
     raise();
     activateWindow();
-    Edit1_->setFocus();
+    subjectEdit_->setFocus();
 }
 
 void PrintSettingsWindow::reject() {
-    if (isVisible()) BitBtn1Click();
+    if (isVisible()) cancel();
 }
 
 bool PrintSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit1_ && event->type() == QEvent::MouseButtonPress) {
-        Edit1Click();
-    } else if (watched != Edit1_ && event->type() == QEvent::KeyPress) {
+    if (watched == subjectEdit_ && event->type() == QEvent::MouseButtonPress) {
+        click_subject();
+    } else if (watched != subjectEdit_ && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (is_typed_character(key) &&
             !persist::accepts_start_number_key(key.text().toUcs4().value(0)))
@@ -222,22 +225,22 @@ bool PrintSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void PrintSettingsWindow::Edit1Click() {
+void PrintSettingsWindow::click_subject() {
     persist::click_subject(session_.printDialog);
     refresh();
 }
 
-void PrintSettingsWindow::RadioButton1Click(int code) {
+void PrintSettingsWindow::choose_position(int code) {
     persist::click_position(session_.printDialog, session_.printSettings, code);
     refresh();
 }
 
-void PrintSettingsWindow::BitBtn2Click() {
+void PrintSettingsWindow::confirm() {
     persist::confirm_print_dialog(session_.printDialog, session_.printSettings);
     finish(Accepted);
 }
 
-void PrintSettingsWindow::BitBtn1Click() {
+void PrintSettingsWindow::cancel() {
     persist::cancel_print_dialog(session_.printDialog, session_.printSettings);
     refresh();
     finish(Rejected);
@@ -245,10 +248,10 @@ void PrintSettingsWindow::BitBtn1Click() {
 
 void PrintSettingsWindow::refresh() {
     const persist::PrintSettingsDialog& state = session_.printDialog;
-    const QString subject = QString::fromStdString(state.Edit1);
-    if (Edit1_->text() != subject) {
-        const QSignalBlocker blocker(Edit1_);
-        Edit1_->setText(subject);
+    const QString subject = QString::fromStdString(state.subjectEdit);
+    if (subjectEdit_->text() != subject) {
+        const QSignalBlocker blocker(subjectEdit_);
+        subjectEdit_->setText(subject);
     }
     for (std::size_t i = 0; i < radios_.size(); ++i) {
         const bool checked = persist::kPositionCodes[i] == state.checkedPosition;
@@ -256,17 +259,17 @@ void PrintSettingsWindow::refresh() {
         radios_[i]->setChecked(checked);
         set_text_colour(radios_[i], checked ? kSelectedColour : kHighlightNavy);
     }
-    GroupBox1_->setEnabled(state.GroupBox1Enabled);
+    contentGroup_->setEnabled(state.contentGroupEnabled);
     {
-        const QSignalBlocker blocker(ComboBox1_);
-        ComboBox1_->setCurrentIndex(state.ComboBox1);
+        const QSignalBlocker blocker(numberFormatBox_);
+        numberFormatBox_->setCurrentIndex(state.numberFormatBox);
     }
-    const QSignalBlocker blocker(CSpinEdit1_);
-    CSpinEdit1_->setValue(state.CSpinEdit1);
+    const QSignalBlocker blocker(startNumberSpin_);
+    startNumberSpin_->setValue(state.startNumberSpin);
 }
 
 void PrintSettingsWindow::finish(DialogCode result) {
-    Edit1_->setFocus();
+    subjectEdit_->setFocus();
     done(result);
     if (owner_) {
         owner_->setEnabled(true);

@@ -26,7 +26,7 @@ public:
     PrintSettingsWindow(form::Session& session, QWidget* owner);
 
     // Opens the dialog on the stored subject and returns at once.
-    void FormShow();
+    void open_dialog();
 
     // "キャンセル", the Escape key and a close request of the window manager.
     void reject() override;
@@ -39,21 +39,21 @@ private:
     void build_position_group();
     void build_footer();
 
-    void Edit1Click();
-    void RadioButton1Click(int code);
-    void BitBtn2Click();
-    void BitBtn1Click();
+    void click_subject();
+    void choose_position(int code);
+    void confirm();
+    void cancel();
 
     void refresh();
     void finish(DialogCode result);
 
     form::Session& session_;
     QWidget* owner_;
-    QLineEdit* Edit1_ = nullptr;
+    QLineEdit* subjectEdit_ = nullptr;
     std::array<QRadioButton*, 7> radios_{};
-    QGroupBox* GroupBox1_ = nullptr;
-    QComboBox* ComboBox1_ = nullptr;
-    QSpinBox* CSpinEdit1_ = nullptr;
+    QGroupBox* contentGroup_ = nullptr;
+    QComboBox* numberFormatBox_ = nullptr;
+    QSpinBox* startNumberSpin_ = nullptr;
 };
 
 } // namespace korvex::app

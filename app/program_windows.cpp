@@ -11,15 +11,15 @@ ProgramWindows::ProgramWindows(form::Session& session, MessageSink& sink,
       dataFolder_(std::move(dataFolder)), main_(session, sink), overview_(sink),
       result_(session, sink), coefficients_(session, sink, &main_) {
     main_.set_result_presenter([this](const QImage& image) { result_.show_report(image); });
-    QObject::connect(&result_, &ResultWindow::closed, &main_, &TForm1::show_again);
-    QObject::connect(&main_, &TForm1::overview_requested,
+    QObject::connect(&result_, &ResultWindow::closed, &main_, &MainWindow::show_again);
+    QObject::connect(&main_, &MainWindow::overview_requested,
                      [this] { overview_.show_overview(dataFolder_); });
-    QObject::connect(&main_, &TForm1::coefficient_dialog_requested,
+    QObject::connect(&main_, &MainWindow::coefficient_dialog_requested,
                      [this] { coefficients_.show_coefficient_dialog(); });
-    QObject::connect(&coefficients_, &TForm4::settings_set, [this] { main_.refresh(); });
-    QObject::connect(&main_, &TForm1::load_requested, [this] { load(); });
-    QObject::connect(&main_, &TForm1::save_requested, [this] { save(); });
-    QObject::connect(&main_, &TForm1::usage_notice_requested,
+    QObject::connect(&coefficients_, &CoefficientWindow::settings_set, [this] { main_.refresh(); });
+    QObject::connect(&main_, &MainWindow::load_requested, [this] { load(); });
+    QObject::connect(&main_, &MainWindow::save_requested, [this] { save(); });
+    QObject::connect(&main_, &MainWindow::usage_notice_requested,
                      [this] { show_usage_notice(&main_); });
 }
 

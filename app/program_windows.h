@@ -21,10 +21,10 @@ public:
     ProgramWindows(form::Session& session, MessageSink& sink, ProjectFileChooser& chooser,
                    std::filesystem::path programFolder, std::filesystem::path dataFolder);
 
-    TForm1& main_window() { return main_; }
+    MainWindow& main_window() { return main_; }
     ResultWindow& result_window() { return result_; }
-    TForm4& coefficient_window() { return coefficients_; }
-    TIntroduce& overview_window() { return overview_; }
+    CoefficientWindow& coefficient_window() { return coefficients_; }
+    OverviewWindow& overview_window() { return overview_; }
 
     // Loads a project as "データ読込" does, for a file named on the command line.
     void open_file(const std::filesystem::path& file);
@@ -42,10 +42,10 @@ private:
     ProjectFileChooser& chooser_;
     std::filesystem::path programFolder_;
     std::filesystem::path dataFolder_;
-    TForm1 main_;
-    TIntroduce overview_;
+    MainWindow main_;
+    OverviewWindow overview_;
     ResultWindow result_;
-    TForm4 coefficients_;
+    CoefficientWindow coefficients_;
 };
 
 } // namespace korvex::app

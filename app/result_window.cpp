@@ -38,7 +38,7 @@ ResultWindow::ResultWindow(form::Session& session, MessageSink& sink, QWidget* p
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       session_(session), sink_(sink), dialogs_(system_report_dialogs()) {
-    setObjectName(QStringLiteral("TForm3"));
+    setObjectName(QStringLiteral("ResultWindow"));
     setWindowTitle(QStringLiteral("Korvex for wood [計算結果の表示]"));
     setFixedSize(582, 698);
     setFont(window_font(12));
@@ -49,17 +49,17 @@ ResultWindow::ResultWindow(form::Session& session, MessageSink& sink, QWidget* p
 
     build_tool_bar();
 
-    ScrollBox1_ = new QScrollArea(this);
-    ScrollBox1_->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1_->setGeometry(0, 25, 582, 673);
-    ScrollBox1_->setFrameShape(QFrame::NoFrame);
-    ScrollBox1_->setBackgroundRole(QPalette::Button);
-    ScrollBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ScrollBox1_->viewport()->installEventFilter(this);
-    Image1_ = new ReportView;
-    Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setFixedSize(565, 3050);
-    ScrollBox1_->setWidget(Image1_);
+    reportScroll_ = new QScrollArea(this);
+    reportScroll_->setObjectName(QStringLiteral("reportScroll"));
+    reportScroll_->setGeometry(0, 25, 582, 673);
+    reportScroll_->setFrameShape(QFrame::NoFrame);
+    reportScroll_->setBackgroundRole(QPalette::Button);
+    reportScroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reportScroll_->viewport()->installEventFilter(this);
+    reportImage_ = new ReportView;
+    reportImage_->setObjectName(QStringLiteral("reportImage"));
+    reportImage_->setFixedSize(565, 3050);
+    reportScroll_->setWidget(reportImage_);
 
     print_settings_ = std::make_unique<PrintSettingsWindow>(session_, this);
 }
@@ -67,21 +67,21 @@ ResultWindow::ResultWindow(form::Session& session, MessageSink& sink, QWidget* p
 ResultWindow::~ResultWindow() = default;
 
 void ResultWindow::build_tool_bar() {
-    ToolBar1_ = new QWidget(this);
-    ToolBar1_->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1_->setGeometry(0, 0, 582, 25);
-    ToolBar1_->setAutoFillBackground(true);
-    QPalette palette = ToolBar1_->palette();
+    toolBar_ = new QWidget(this);
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setGeometry(0, 0, 582, 25);
+    toolBar_->setAutoFillBackground(true);
+    QPalette palette = toolBar_->palette();
     palette.setColor(QPalette::Window, kToolBarColour);
-    ToolBar1_->setPalette(palette);
-    ToolBar1_->setStyleSheet(QString::fromUtf8(kToolBarStyle));
+    toolBar_->setPalette(palette);
+    toolBar_->setStyleSheet(QString::fromUtf8(kToolBarStyle));
 
-    QToolButton* print = add_button("SpeedButton2", QStringLiteral("印刷"),
+    QToolButton* print = add_button("printButton", QStringLiteral("印刷"),
                                     QStringLiteral("用紙をA4 縦に設定して下さい"), 0, 100);
-    connect(print, &QToolButton::clicked, this, &ResultWindow::SpeedButton2Click);
-    connect(add_button("SpeedButton3", QStringLiteral("閉じる"), QStringLiteral("条件入力へ戻る"),
+    connect(print, &QToolButton::clicked, this, &ResultWindow::print);
+    connect(add_button("closeButton", QStringLiteral("閉じる"), QStringLiteral("条件入力へ戻る"),
                        100, 100),
-            &QToolButton::clicked, this, &ResultWindow::SpeedButton3Click);
+            &QToolButton::clicked, this, &ResultWindow::close_report);
     // Without a printer a user still wants the report on paper later, or to look
     // at the sheets first: both live where the bar otherwise has its spacer.
     connect(add_button("PdfButton", QStringLiteral("PDF保存"),
@@ -90,15 +90,15 @@ void ResultWindow::build_tool_bar() {
     connect(add_button("PreviewButton", QStringLiteral("印刷プレビュー"),
                        QStringLiteral("印刷される計算書を画面で確かめます"), 300, 120),
             &QToolButton::clicked, this, &ResultWindow::preview);
-    add_button("SpeedButton5", QStringLiteral("　　　　　"), {}, 420, 62)->setEnabled(false);
-    connect(add_button("SpeedButton1", QStringLiteral("印刷の設定"),
+    add_button("spacerButton", QStringLiteral("　　　　　"), {}, 420, 62)->setEnabled(false);
+    connect(add_button("printSettingsButton", QStringLiteral("印刷の設定"),
                        QStringLiteral("件名・ページの設定"), 482, 100),
-            &QToolButton::clicked, this, &ResultWindow::SpeedButton1Click);
+            &QToolButton::clicked, this, &ResultWindow::open_print_settings);
 }
 
 QToolButton* ResultWindow::add_button(const char* name, const QString& caption, const QString& hint,
                                       int x, int width) {
-    auto* button = new QToolButton(ToolBar1_);
+    auto* button = new QToolButton(toolBar_);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);
     button->setToolTip(hint);
@@ -109,9 +109,9 @@ QToolButton* ResultWindow::add_button(const char* name, const QString& caption, 
 }
 
 void ResultWindow::show_report(const QImage& image) {
-    Image1_->set_image(image);
-    ScrollBox1_->verticalScrollBar()->setValue(0);
-    ScrollBox1_->horizontalScrollBar()->setValue(0);
+    reportImage_->set_image(image);
+    reportScroll_->verticalScrollBar()->setValue(0);
+    reportScroll_->horizontalScrollBar()->setValue(0);
     if (!isVisible()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
@@ -122,7 +122,7 @@ void ResultWindow::show_report(const QImage& image) {
 }
 
 const QImage& ResultWindow::report_image() const {
-    return Image1_->image();
+    return reportImage_->image();
 }
 
 void ResultWindow::closeEvent(QCloseEvent* event) {
@@ -136,11 +136,11 @@ void ResultWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ScrollBox1_->viewport() && event->type() == QEvent::Wheel) {
+    if (watched == reportScroll_->viewport() && event->type() == QEvent::Wheel) {
         // One notch of the wheel moves the report by 120 pixels.
         const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
         if (delta != 0) {
-            QScrollBar* bar = ScrollBox1_->verticalScrollBar();
+            QScrollBar* bar = reportScroll_->verticalScrollBar();
             bar->setValue(bar->value() - delta);
             return true;
         }
@@ -148,18 +148,18 @@ bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ResultWindow::SpeedButton2Click() {
+void ResultWindow::print() {
     print_report(session_, printer_, dialogs_, sink_, this);
 }
 
-void ResultWindow::SpeedButton3Click() {
+void ResultWindow::close_report() {
     hide();
-    Image1_->clear();
+    reportImage_->clear();
     emit closed();
 }
 
-void ResultWindow::SpeedButton1Click() {
-    print_settings_->FormShow();
+void ResultWindow::open_print_settings() {
+    print_settings_->open_dialog();
 }
 
 void ResultWindow::save_pdf() {

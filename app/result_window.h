@@ -51,9 +51,9 @@ private:
     QToolButton* add_button(const char* name, const QString& caption, const QString& hint, int x,
                             int width);
 
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton1Click();
+    void print();
+    void close_report();
+    void open_print_settings();
     void save_pdf();
     void preview();
 
@@ -62,9 +62,9 @@ private:
     ReportDialogs dialogs_;
     // Kept for the whole run, so the printer chosen last is offered again.
     QPrinter printer_{QPrinter::HighResolution};
-    QWidget* ToolBar1_ = nullptr;
-    QScrollArea* ScrollBox1_ = nullptr;
-    ReportView* Image1_ = nullptr;
+    QWidget* toolBar_ = nullptr;
+    QScrollArea* reportScroll_ = nullptr;
+    ReportView* reportImage_ = nullptr;
     std::unique_ptr<PrintSettingsWindow> print_settings_;
 };
 

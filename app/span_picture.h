@@ -32,14 +32,14 @@ int span_centre_x(int span); // span 1..4
 int left_cantilever_centre_x();
 int right_cantilever_centre_x(int spanCount);
 
-// "Image6_S2_CL" and the like: the 16 names with their span count and
+// "spanPicture2Left" and the like: the 16 names with their span count and
 // cantilever mode (0 none, 1 left, 2 right, 3 both).
 struct SpanPictureName {
     QString name;
     int spanCount = 1;
     int cantileverMode = 0;
 };
-SpanPictureName span_picture_name(int index); // index 0..15, Image1 .. Image16
+SpanPictureName span_picture_name(int index); // index 0..15: plain, left, right, both
 
 QImage draw_span_picture(int spanCount, int cantileverMode);
 

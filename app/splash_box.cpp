@@ -35,9 +35,9 @@ QLabel* label(const char* name, const QString& text, const QFont& font,
 
 } // namespace
 
-TAboutBox::TAboutBox(const QString& version, QWidget* owner)
+SplashBox::SplashBox(const QString& version, QWidget* owner)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-    setObjectName(QStringLiteral("TAboutBox"));
+    setObjectName(QStringLiteral("SplashBox"));
     setFixedSize(380, 170);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -45,7 +45,7 @@ TAboutBox::TAboutBox(const QString& version, QWidget* owner)
     setPalette(palette);
 
     auto* frame = new QWidget;
-    frame->setObjectName(QStringLiteral("Panel1"));
+    frame->setObjectName(QStringLiteral("frame"));
 
     auto* icon = new QLabel;
     icon->setObjectName(QStringLiteral("ProgramIcon"));
@@ -81,7 +81,7 @@ TAboutBox::TAboutBox(const QString& version, QWidget* owner)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TAboutBox::paintEvent(QPaintEvent* event) {
+void SplashBox::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
     painter.setPen(QPen(kBrown, 4));

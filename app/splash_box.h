@@ -8,11 +8,11 @@
 
 namespace korvex::app {
 
-class TAboutBox : public QWidget {
+class SplashBox : public QWidget {
     Q_OBJECT
 public:
     // `version` without the "ver." prefix, e.g. "1.0".
-    explicit TAboutBox(const QString& version, QWidget* owner = nullptr);
+    explicit SplashBox(const QString& version, QWidget* owner = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -52,7 +52,7 @@ StartupOutcome run_startup(form::Session& session, MessageSink& sink,
     std::optional<site::SiteError> error;
     {
         WaitCursor cursor;
-        TAboutBox splash(QString::fromStdString(options.version));
+        SplashBox splash(QString::fromStdString(options.version));
         splash.show();
         splash.raise();
         QElapsedTimer shown;

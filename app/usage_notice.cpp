@@ -51,17 +51,17 @@ QLabel* band_label(const QString& text, const QFont& font) {
 
 } // namespace
 
-TForm8::TForm8(QWidget* owner)
+UsageNotice::UsageNotice(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowStaysOnTopHint),
-      Memo1_(new QTextEdit) {
-    setObjectName(QStringLiteral("TForm8"));
+      termsText_(new QTextEdit) {
+    setObjectName(QStringLiteral("UsageNotice"));
     setWindowTitle(QStringLiteral("ご確認下さい"));
     setFixedSize(404, 305);
     setFont(notice_font(12));
 
     auto* band = new QWidget;
-    band->setObjectName(QStringLiteral("Panel1"));
+    band->setObjectName(QStringLiteral("headingBand"));
     band->setAutoFillBackground(true);
     QPalette bandPalette = band->palette();
     bandPalette.setColor(QPalette::Window, kBandColour);
@@ -71,16 +71,16 @@ TForm8::TForm8(QWidget* owner)
     bandLayout->setSpacing(2);
     auto* heading =
         band_label(QStringLiteral("「Korvex for wood」のご利用について"), notice_font(15, true));
-    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setObjectName(QStringLiteral("headingLabel"));
     bandLayout->addWidget(heading);
     bandLayout->addWidget(band_label(
         QStringLiteral("デッキプレート屋根（木造梁）の構造計算プログラム"), notice_font(11)));
 
-    Memo1_->setObjectName(QStringLiteral("Memo1"));
-    Memo1_->setReadOnly(true);
-    Memo1_->setLineWrapMode(QTextEdit::NoWrap);
-    Memo1_->setFont(notice_font(11));
-    QTextCursor cursor(Memo1_->document());
+    termsText_->setObjectName(QStringLiteral("termsText"));
+    termsText_->setReadOnly(true);
+    termsText_->setLineWrapMode(QTextEdit::NoWrap);
+    termsText_->setFont(notice_font(11));
+    QTextCursor cursor(termsText_->document());
     bool first = true;
     for (const char* line : kTerms) {
         if (!first) cursor.insertBlock();
@@ -91,10 +91,10 @@ TForm8::TForm8(QWidget* owner)
     right.setAlignment(Qt::AlignRight);
     cursor.insertBlock(right);
     cursor.insertText(QStringLiteral("以上"));
-    Memo1_->moveCursor(QTextCursor::Start);
+    termsText_->moveCursor(QTextCursor::Start);
 
     auto* confirm = new QPushButton(QStringLiteral("確　認"));
-    confirm->setObjectName(QStringLiteral("Button1"));
+    confirm->setObjectName(QStringLiteral("confirmButton"));
     confirm->setDefault(true);
     confirm->setMinimumWidth(96);
     connect(confirm, &QPushButton::clicked, this, &QDialog::accept);
@@ -105,7 +105,7 @@ TForm8::TForm8(QWidget* owner)
     root->addWidget(band);
     auto* body = new QVBoxLayout;
     body->setContentsMargins(8, 0, 8, 0);
-    body->addWidget(Memo1_, 1);
+    body->addWidget(termsText_, 1);
     body->addWidget(confirm, 0, Qt::AlignHCenter);
     root->addLayout(body, 1);
 
@@ -115,12 +115,12 @@ TForm8::TForm8(QWidget* owner)
     }
 }
 
-QString TForm8::terms_text() const {
-    return Memo1_->toPlainText();
+QString UsageNotice::terms_text() const {
+    return termsText_->toPlainText();
 }
 
 void show_usage_notice(QWidget* owner) {
-    TForm8 notice(owner);
+    UsageNotice notice(owner);
     notice.exec();
 }
 

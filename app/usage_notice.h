@@ -10,17 +10,17 @@ class QTextEdit;
 
 namespace korvex::app {
 
-class TForm8 : public QDialog {
+class UsageNotice : public QDialog {
     Q_OBJECT
 public:
     // Centred on `owner` (the main window), or on the screen without one.
-    explicit TForm8(QWidget* owner = nullptr);
+    explicit UsageNotice(QWidget* owner = nullptr);
 
     // The text of the terms as shown, for a look from outside.
     QString terms_text() const;
 
 private:
-    QTextEdit* Memo1_;
+    QTextEdit* termsText_;
 };
 
 // Modal; returns when "確　認" is pressed.

@@ -33,7 +33,7 @@ void BM_CalculationRun(benchmark::State& state) {
     in.leftCantileverLength = 600;
     in.totalDeckLength = 4 * 1820 + 600;
     in.beamTypeName = "連続梁";
-    calc::CaLC_DATA data;
+    calc::CalculationData data;
     calc::SnowIncrease increase;
     calc::WindResult wind;
     calc::LoadSet loads;

@@ -19,7 +19,7 @@ void BM_LoadStep(benchmark::State& state) {
     base.snowDepth = 30;
     base.snowUnitWeight = 20;
     base.snowLoad = 600;
-    CaLC_DATA data;
+    CalculationData data;
     SnowIncrease increase;
     WindResult wind;
     LoadSet loads;

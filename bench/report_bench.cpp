@@ -23,10 +23,10 @@ std::unique_ptr<form::Session> four_span_session() {
     auto session = std::make_unique<form::Session>();
     if (form::start_session(*session, KORVEX_DATA_DIR, "bench")) return nullptr;
     form::InputForm& f = session->form;
-    for (int n = 2; n <= 4; ++n) form::set_spin_value(f, f.CSpinEdit6, n);
-    f.ComboBox6.item_index = 1;
+    for (int n = 2; n <= 4; ++n) form::set_spin_value(f, f.spanCountSpin, n);
+    f.cantileverBox.item_index = 1;
     form::update_spans(f);
-    f.Edit77.text = "600";
+    f.cantileverLengthEdit.text = "600";
     return session;
 }
 

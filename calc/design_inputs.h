@@ -78,7 +78,7 @@ struct DesignInputs {
 };
 
 // The calculation data record, fields in their fixed order.
-struct CaLC_DATA {
+struct CalculationData {
     int deckIndex = 0;
     int fastenerIndex = 0;
     std::string prefectureName;

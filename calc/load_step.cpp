@@ -4,7 +4,7 @@
 
 namespace korvex::calc {
 
-void fill_calculation_data(const DesignInputs& in, CaLC_DATA& data) {
+void fill_calculation_data(const DesignInputs& in, CalculationData& data) {
     data.deckIndex = in.deckIndex;
     data.fastenerIndex = in.fastenerIndex;
     data.prefectureName = in.prefectureName;

@@ -14,7 +14,7 @@ namespace korvex::calc {
 // The records the load step reads and writes.
 struct LoadStepRecords {
     DesignInputs& inputs; // snowLoad may be raised
-    CaLC_DATA& data;
+    CalculationData& data;
     SnowIncrease& increase;
     WindResult& wind; // untouched with loads entered directly
     LoadSet& loads;
@@ -23,7 +23,7 @@ struct LoadStepRecords {
 void run_load_step(LoadStepRecords records);
 
 // Fills the calculation data from the inputs, all but the spans and their loads.
-void fill_calculation_data(const DesignInputs& inputs, CaLC_DATA& data);
+void fill_calculation_data(const DesignInputs& inputs, CalculationData& data);
 
 // Selects the ratio row of the area kind into the three cases.
 void select_ratios(const DesignInputs& inputs, LoadSet& loads);

@@ -82,7 +82,7 @@ InternalCoefficients internal_coefficients(int buildingForm) {
     return kInternal[clamp_index(buildingForm, 3)];
 }
 
-void derive_wind(CaLC_DATA data, WindResult& w, LoadSet& loads) {
+void derive_wind(CalculationData data, WindResult& w, LoadSet& loads) {
     w = WindResult{};
     int designPositive = 0;
     int designNegative = 0;

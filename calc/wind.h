@@ -78,6 +78,6 @@ InternalCoefficients internal_coefficients(int buildingForm);
 
 // Runs the whole derivation on a copy of the calculation data: rewrites `wind`
 // and sets windPositive and windNegative of `loads`.
-void derive_wind(CaLC_DATA data, WindResult& wind, LoadSet& loads);
+void derive_wind(CalculationData data, WindResult& wind, LoadSet& loads);
 
 } // namespace korvex::calc

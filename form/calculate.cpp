@@ -11,11 +11,11 @@ namespace korvex::form {
 
 report::WindowSnapshot window_snapshot(const InputForm& form) {
     report::WindowSnapshot snapshot;
-    snapshot.surfaceIndex = form.ComboBox7.item_index;
-    snapshot.surfaceName = item_text(form.ComboBox7);
-    snapshot.unitWeightText = form.Edit99.text;
-    snapshot.cantileverShown = form.Edit77.visible || form.Edit88.visible;
-    snapshot.heavySnowBox = form.CheckBox1.checked;
+    snapshot.surfaceIndex = form.surfaceTreatmentBox.item_index;
+    snapshot.surfaceName = item_text(form.surfaceTreatmentBox);
+    snapshot.unitWeightText = form.deckUnitWeightEdit.text;
+    snapshot.cantileverShown = form.cantileverLengthEdit.visible || form.rightCantileverLengthEdit.visible;
+    snapshot.heavySnowBox = form.heavySnowCheck.checked;
     return snapshot;
 }
 

@@ -18,8 +18,8 @@ void gather_roof(const InputForm& form, calc::DesignInputs& in) {
     static constexpr const char* kRoofNames[4] = {"片流れ屋根", "切妻屋根", "円弧屋根", "独立上屋"};
     static constexpr const char* kFormNames[3] = {"閉鎖型", "風上開放型", "風下開放型"};
     static constexpr const char* kCanopyNames[2] = {"切妻屋根", "翼型屋根"};
-    const RadioButton* const roofs[4] = {&form.RadioButton3, &form.RadioButton4, &form.RadioButton5,
-                                         &form.RadioButton6};
+    const RadioButton* const roofs[4] = {&form.monoPitchRoofRadio, &form.gableRoofRadio, &form.arcRoofRadio,
+                                         &form.canopyRoofRadio};
     for (int i = 0; i < 4; ++i) {
         if (roofs[i]->checked) {
             in.roofType = 3 + i;
@@ -52,39 +52,39 @@ void gather_site(const site::SiteValues& site, calc::DesignInputs& in) {
 
 void gather_inputs(const InputForm& form, const calc::CoefficientSettings& settings,
                    calc::DesignInputs& in) {
-    in.deckIndex = form.ComboBox1.item_index;
-    in.deckName = item_text(form.ComboBox1);
-    in.deckUnitWeight = common::parse_decimal(form.Edit99.text).value_or(0.0);
+    in.deckIndex = form.deckTypeBox.item_index;
+    in.deckName = item_text(form.deckTypeBox);
+    in.deckUnitWeight = common::parse_decimal(form.deckUnitWeightEdit.text).value_or(0.0);
     in.sectionModulus = calc::deck_section_modulus(in.deckIndex) * 1000;
     in.momentOfInertia = calc::deck_moment_of_inertia(in.deckIndex) * 10000;
-    in.fastenerIndex = form.ComboBox2.item_index;
-    in.fastenerName = item_text(form.ComboBox2);
+    in.fastenerIndex = form.fastenerBox.item_index;
+    in.fastenerName = item_text(form.fastenerBox);
     in.jointCapacityEnd = calc::fastener_capacity(in.fastenerIndex);
     in.jointCapacityMid = in.jointCapacityEnd;
 
-    in.heavySnowArea = form.CheckBox1.checked;
+    in.heavySnowArea = form.heavySnowCheck.checked;
     gather_site(form.site, in);
 
-    in.roughnessCategory = form.ComboBox5.item_index + 1;
-    in.eaveHeightCm = millimetres_as_cm(form.Edit1);
-    in.buildingHeightCm = millimetres_as_cm(form.Edit2);
-    in.spanDirectionLengthCm = millimetres_as_cm(form.Edit3);
+    in.roughnessCategory = form.roughnessBox.item_index + 1;
+    in.eaveHeightCm = millimetres_as_cm(form.eaveHeightEdit);
+    in.buildingHeightCm = millimetres_as_cm(form.buildingHeightEdit);
+    in.spanDirectionLengthCm = millimetres_as_cm(form.spanDirectionLengthEdit);
     gather_roof(form, in);
 
     in.directLoadInput = form.state.layoutMode == 1;
-    in.snowDepthComputed = form.RadioButton2.checked;
+    in.snowDepthComputed = form.formulaDepthRadio.checked;
     if (in.directLoadInput) {
-        in.snowLoad = form.CSpinEdit10.value;
+        in.snowLoad = form.directSnowLoadSpin.value;
     } else {
-        in.snowDepth = form.CSpinEdit2.value;
-        in.snowUnitWeight = form.CSpinEdit3.value;
+        in.snowDepth = form.snowDepthSpin.value;
+        in.snowUnitWeight = form.snowUnitWeightSpin.value;
         in.snowLoad = in.snowDepth * in.snowUnitWeight;
     }
-    in.liveLoad = form.CSpinEdit1.value;
-    in.otherDeadLoad = form.CSpinEdit7.value;
+    in.liveLoad = form.liveLoadSpin.value;
+    in.otherDeadLoad = form.otherDeadLoadSpin.value;
 
-    in.directWindPositive = form.CSpinEdit8.value;
-    in.directWindNegative = form.CSpinEdit9.value;
+    in.directWindPositive = form.directWindPositiveSpin.value;
+    in.directWindNegative = form.directWindNegativeSpin.value;
     in.maxDeckLength = settings.maxDeckLength;
     in.designStrength = settings.designStrength;
     in.comboRatio = settings.comboRatio;

@@ -14,7 +14,7 @@ std::string hint_long(std::string_view hint) {
 }
 
 void show_hint(InputForm& form, std::string_view hint) {
-    form.StatusBar1.caption = hint_long(hint);
+    form.statusBar.caption = hint_long(hint);
 }
 
 std::string startup_status_text(const std::string& version) {

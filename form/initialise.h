@@ -2,7 +2,7 @@
 
 // Start-up of the main window's state: design defaults, the site tables, the
 // first prefecture and its first area, the site displays, the typed-in snow
-// method and the layout with derived loads; the focus on ComboBox1.
+// method and the layout with derived loads; the focus on deckTypeBox.
 
 #include <filesystem>
 #include <optional>

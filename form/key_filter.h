@@ -12,13 +12,13 @@ namespace korvex::form {
 inline constexpr char32_t kBackspace = 8;
 
 // A typed character: the length and load fields take digits and backspace only;
-// Edit99 takes nothing while its value comes from the table; CSpinEdit6 takes
+// deckUnitWeightEdit takes nothing while its value comes from the table; spanCountSpin takes
 // nothing at all (only its up and down buttons change it). Other controls take
 // every character.
 bool accepts_key(const InputForm& form, std::string_view control, char32_t key);
 
-// A key-down (arrows, Delete and the like): swallowed by Edit99 while its value
-// comes from the table and always by CSpinEdit6.
+// A key-down (arrows, Delete and the like): swallowed by deckUnitWeightEdit while its value
+// comes from the table and always by spanCountSpin.
 bool accepts_key_down(const InputForm& form, std::string_view control);
 
 } // namespace korvex::form

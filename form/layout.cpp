@@ -5,14 +5,14 @@ namespace korvex::form {
 void apply_layout(InputForm& form, int mode) {
     const bool direct = mode == 1;
     form.state.layoutMode = direct ? 1 : 0;
-    form.Panel4.visible = !direct;
-    form.Panel6.visible = !direct;
-    form.Panel9.visible = direct;
-    form.Panel3.top = direct ? 72 : 284;
-    form.Panel3.height = direct ? 95 : 85;
+    form.snowPanel.visible = !direct;
+    form.windPanel.visible = !direct;
+    form.directLoadPanel.visible = direct;
+    form.otherLoadPanel.top = direct ? 72 : 284;
+    form.otherLoadPanel.height = direct ? 95 : 85;
     form.height = direct ? 375 : 575;
-    form.Panel8.top = direct ? 176 : 376;
-    form.Panel12.top = direct ? 268 : 468;
+    form.spanPanel.top = direct ? 176 : 376;
+    form.commandPanel.top = direct ? 268 : 468;
 }
 
 } // namespace korvex::form

@@ -74,8 +74,8 @@ private:
 };
 
 void set_radio_group(InputForm& form, int roofType) {
-    form.GroupBox5.visible = roofType < 6;
-    form.GroupBox4.visible = roofType == 6;
+    form.buildingFormGroup.visible = roofType < 6;
+    form.canopyShapeGroup.visible = roofType == 6;
 }
 
 void apply_ratio_lines(const LineReader& in, int first, calc::RatioRow& row,
@@ -116,51 +116,51 @@ persist::ProjectLines collect_project_lines(const Session& s) {
     const auto num = [&add](long long value) { add(std::to_string(value)); };
 
     add(persist::kProjectIdentification);
-    num(f.ComboBox1.item_index);
-    num(f.ComboBox2.item_index);
-    num(f.ComboBox3.item_index);
-    num(f.ComboBox4.item_index);
-    add(f.Label39.caption);
-    num(f.ComboBox5.item_index);
-    add(f.Edit1.text);
-    add(f.Edit2.text);
-    add(f.Edit3.text);
-    num(3 + checked_index({&f.RadioButton3, &f.RadioButton4, &f.RadioButton5, &f.RadioButton6}, 0));
-    num(7 + checked_index({&f.RadioButton7, &f.RadioButton8, &f.RadioButton9}, 0));
-    num(f.RadioButton10.checked ? 10 : 11);
-    num(f.RadioButton2.checked ? 2 : 1);
-    add(f.Label12.caption);
-    add(f.Label37.caption);
-    num(f.CSpinEdit4.value);
-    num(f.CSpinEdit5.value);
-    add(f.Label16.caption);
-    num(f.CSpinEdit2.value);
-    num(f.CSpinEdit3.value);
-    num(f.CSpinEdit1.value);
-    num(f.CSpinEdit7.value);
-    const int spans = f.CSpinEdit6.value;
+    num(f.deckTypeBox.item_index);
+    num(f.fastenerBox.item_index);
+    num(f.prefectureBox.item_index);
+    num(f.areaBox.item_index);
+    add(f.baseWindSpeedLabel.caption);
+    num(f.roughnessBox.item_index);
+    add(f.eaveHeightEdit.text);
+    add(f.buildingHeightEdit.text);
+    add(f.spanDirectionLengthEdit.text);
+    num(3 + checked_index({&f.monoPitchRoofRadio, &f.gableRoofRadio, &f.arcRoofRadio, &f.canopyRoofRadio}, 0));
+    num(7 + checked_index({&f.closedFormRadio, &f.windwardOpenFormRadio, &f.leewardOpenFormRadio}, 0));
+    num(f.gableCanopyRadio.checked ? 10 : 11);
+    num(f.formulaDepthRadio.checked ? 2 : 1);
+    add(f.tableSnowDepthLabel.caption);
+    add(f.tableAltitudeLabel.caption);
+    num(f.altitudeSpin.value);
+    num(f.seaRatioSpin.value);
+    add(f.seaRatioRadiusLabel.caption);
+    num(f.snowDepthSpin.value);
+    num(f.snowUnitWeightSpin.value);
+    num(f.liveLoadSpin.value);
+    num(f.otherDeadLoadSpin.value);
+    const int spans = f.spanCountSpin.value;
     num(spans);
-    add(f.Edit4.text);
-    add(spans >= 2 ? f.Edit5.text : "0");
-    add(spans >= 3 ? f.Edit6.text : "0");
-    add(spans >= 4 ? f.Edit7.text : "0");
+    add(f.span1Edit.text);
+    add(spans >= 2 ? f.span2Edit.text : "0");
+    add(spans >= 3 ? f.span3Edit.text : "0");
+    add(spans >= 4 ? f.span4Edit.text : "0");
     add(s.printSettings.subject);
     num(s.printSettings.PageNumberPosition);
-    num(s.printDialog.ComboBox1);
-    num(s.printDialog.CSpinEdit1);
+    num(s.printDialog.numberFormatBox);
+    num(s.printDialog.startNumberSpin);
     add("1");
     num(s.coefficients.maxDeckLength);
     num(s.coefficients.designStrength);
     for (const calc::RatioRow& row : s.coefficients.comboRatio)
         for (double ratio : row) add(shortest_decimal(ratio));
     num(f.state.layoutMode);
-    num(f.CSpinEdit8.value);
-    num(f.CSpinEdit9.value);
-    num(f.CSpinEdit10.value);
-    num(f.ComboBox7.item_index);
-    add(f.Edit99.text);
-    num(f.ComboBox6.item_index);
-    add(f.ComboBox6.item_index == 1 ? f.Edit77.text : "0");
+    num(f.directWindPositiveSpin.value);
+    num(f.directWindNegativeSpin.value);
+    num(f.directSnowLoadSpin.value);
+    num(f.surfaceTreatmentBox.item_index);
+    add(f.deckUnitWeightEdit.text);
+    num(f.cantileverBox.item_index);
+    add(f.cantileverBox.item_index == 1 ? f.cantileverLengthEdit.text : "0");
     return lines;
 }
 
@@ -169,17 +169,17 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     const LineReader in(lines);
     InputForm& f = s.form;
 
-    f.ComboBox1.item_index = in.index_or(1, static_cast<int>(f.ComboBox1.items.size()), 0);
-    f.ComboBox2.item_index = in.index_or(2, static_cast<int>(f.ComboBox2.items.size()), 0);
-    f.ComboBox3.item_index = in.index_or(3, static_cast<int>(f.ComboBox3.items.size()), 0);
+    f.deckTypeBox.item_index = in.index_or(1, static_cast<int>(f.deckTypeBox.items.size()), 0);
+    f.fastenerBox.item_index = in.index_or(2, static_cast<int>(f.fastenerBox.items.size()), 0);
+    f.prefectureBox.item_index = in.index_or(3, static_cast<int>(f.prefectureBox.items.size()), 0);
     if (auto message = select_prefecture(f, s.siteTables)) report.messages.push_back(message->text);
-    f.ComboBox4.item_index = in.index_or(4, static_cast<int>(f.ComboBox4.items.size()), 0);
+    f.areaBox.item_index = in.index_or(4, static_cast<int>(f.areaBox.items.size()), 0);
     select_area(f, s.siteTables);
-    f.Label39.caption = in.text(5);
-    f.ComboBox5.item_index = in.index_or(6, static_cast<int>(f.ComboBox5.items.size()), 0);
-    f.Edit1.text = in.text(7);
-    f.Edit2.text = in.text(8);
-    f.Edit3.text = in.text(9);
+    f.baseWindSpeedLabel.caption = in.text(5);
+    f.roughnessBox.item_index = in.index_or(6, static_cast<int>(f.roughnessBox.items.size()), 0);
+    f.eaveHeightEdit.text = in.text(7);
+    f.buildingHeightEdit.text = in.text(8);
+    f.spanDirectionLengthEdit.text = in.text(9);
 
     int roof = in.int_or(10, 3);
     if (roof < 3 || roof > 6) roof = 3;
@@ -193,13 +193,13 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     set_radio_group(f, f.state.roofType);
 
     const int method = in.code_or(13, 1, 2, kDirectDepth);
-    f.CSpinEdit2.enabled = f.CSpinEdit4.enabled = f.CSpinEdit5.enabled = true;
-    f.Label12.caption = in.text(14);
-    f.Label37.caption = in.text(15);
+    f.snowDepthSpin.enabled = f.altitudeSpin.enabled = f.seaRatioSpin.enabled = true;
+    f.tableSnowDepthLabel.caption = in.text(14);
+    f.tableAltitudeLabel.caption = in.text(15);
     const int spinLines[4] = {16, 17, 19, 20};
-    SpinEdit* const spins[4] = {&f.CSpinEdit4, &f.CSpinEdit5, &f.CSpinEdit2, &f.CSpinEdit3};
+    SpinEdit* const spins[4] = {&f.altitudeSpin, &f.seaRatioSpin, &f.snowDepthSpin, &f.snowUnitWeightSpin};
     for (int i = 0; i < 4; ++i) {
-        if (spinLines[i] == 19) f.Label16.caption = in.text(18);
+        if (spinLines[i] == 19) f.seaRatioRadiusLabel.caption = in.text(18);
         const auto value = in.strict_int(spinLines[i], report);
         if (!value) return report;
         set_spin_value(f, *spins[i], *value);
@@ -210,49 +210,49 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     const int shown =
         method == kFormulaDepth && f.site.zone_registered ? kFormulaDepth : kDirectDepth;
     set_snow_method_radios(f, shown);
-    f.CSpinEdit2.enabled = shown == kDirectDepth;
-    f.CSpinEdit4.enabled = f.CSpinEdit5.enabled = shown == kFormulaDepth;
+    f.snowDepthSpin.enabled = shown == kDirectDepth;
+    f.altitudeSpin.enabled = f.seaRatioSpin.enabled = shown == kFormulaDepth;
 
-    for (auto [line, spin] : {std::pair{21, &f.CSpinEdit1}, std::pair{22, &f.CSpinEdit7}}) {
+    for (auto [line, spin] : {std::pair{21, &f.liveLoadSpin}, std::pair{22, &f.otherDeadLoadSpin}}) {
         const auto value = in.strict_int(line, report);
         if (!value) return report;
         set_spin_value(f, *spin, *value);
     }
     const auto spanCount = in.strict_int(23, report);
     if (!spanCount) return report;
-    const int target = std::clamp(*spanCount, f.CSpinEdit6.min_value, f.CSpinEdit6.max_value);
-    while (f.CSpinEdit6.value != target)
-        set_spin_value(f, f.CSpinEdit6,
-                       f.CSpinEdit6.value + (target > f.CSpinEdit6.value ? 1 : -1));
+    const int target = std::clamp(*spanCount, f.spanCountSpin.min_value, f.spanCountSpin.max_value);
+    while (f.spanCountSpin.value != target)
+        set_spin_value(f, f.spanCountSpin,
+                       f.spanCountSpin.value + (target > f.spanCountSpin.value ? 1 : -1));
     for (int span = 1; span <= target; ++span) span_edit(f, span).text = in.text(23 + span);
 
     report::PrintSettings& print = s.printSettings;
     persist::PrintSettingsDialog& dialog = s.printDialog;
     print.subject = in.text(28);
-    dialog.Edit1 = print.subject;
+    dialog.subjectEdit = print.subject;
     int position = in.int_or(29, 0);
     if (std::find(std::begin(persist::kPositionCodes), std::end(persist::kPositionCodes),
                   position) == std::end(persist::kPositionCodes))
         position = 0;
     print.PageNumberPosition = position;
     persist::click_position(dialog, print, position);
-    dialog.GroupBox1Enabled = true;
-    dialog.ComboBox1 = in.index_or(30, 2, 0);
+    dialog.contentGroupEnabled = true;
+    dialog.numberFormatBox = in.index_or(30, 2, 0);
     const auto start = in.strict_int(31, report);
     if (!start) return report;
-    dialog.CSpinEdit1 = std::clamp(*start, persist::kStartNumberMin, persist::kStartNumberMax);
+    dialog.startNumberSpin = std::clamp(*start, persist::kStartNumberMin, persist::kStartNumberMax);
     // Printing uses the file's start number, not one confirmed in an earlier session.
-    print.start_number = std::to_string(dialog.CSpinEdit1);
-    if (position == 0) dialog.GroupBox1Enabled = false;
+    print.start_number = std::to_string(dialog.startNumberSpin);
+    if (position == 0) dialog.contentGroupEnabled = false;
 
     calc::CoefficientSettings& settings = s.coefficients;
     persist::CoefficientDialog& coefficients = s.coefficientDialog;
-    coefficients.CSpinEdit1 =
+    coefficients.maxDeckLengthSpin =
         std::clamp(in.int_or(33, 12000), persist::kMaxDeckLengthMin, persist::kMaxDeckLengthMax);
-    settings.maxDeckLength = coefficients.CSpinEdit1;
+    settings.maxDeckLength = coefficients.maxDeckLengthSpin;
     settings.designStrength = in.int_or(34, 205);
-    coefficients.RadioButton2 = settings.designStrength == 235;
-    coefficients.RadioButton1 = !coefficients.RadioButton2;
+    coefficients.strength235Radio = settings.designStrength == 235;
+    coefficients.strength205Radio = !coefficients.strength235Radio;
     apply_ratio_lines(in, 35, settings.comboRatio[0], calc::kStandardOrdinaryRatios, report);
     apply_ratio_lines(in, 46, settings.comboRatio[1], calc::kStandardHeavySnowRatios, report);
     const calc::CoefficientSettings shownSettings = settings;
@@ -262,16 +262,16 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
 
     const int layout = in.int_or(57, 0) == 1 ? 1 : 0;
     persist::select_method(coefficients, layout);
-    set_spin_value(f, f.CSpinEdit8, in.int_or(58, 0));
-    set_spin_value(f, f.CSpinEdit9, in.int_or(59, 0));
-    set_spin_value(f, f.CSpinEdit10, in.int_or(60, 0));
+    set_spin_value(f, f.directWindPositiveSpin, in.int_or(58, 0));
+    set_spin_value(f, f.directWindNegativeSpin, in.int_or(59, 0));
+    set_spin_value(f, f.directSnowLoadSpin, in.int_or(60, 0));
     if (layout != f.state.layoutMode) apply_layout(f, layout);
 
-    f.ComboBox7.item_index = in.index_or(61, static_cast<int>(f.ComboBox7.items.size()), 0);
-    f.Edit99.text = unit_weight_text(in.text(62));
-    f.ComboBox6.item_index = in.index_or(63, static_cast<int>(f.ComboBox6.items.size()), 0);
+    f.surfaceTreatmentBox.item_index = in.index_or(61, static_cast<int>(f.surfaceTreatmentBox.items.size()), 0);
+    f.deckUnitWeightEdit.text = unit_weight_text(in.text(62));
+    f.cantileverBox.item_index = in.index_or(63, static_cast<int>(f.cantileverBox.items.size()), 0);
     update_spans(f);
-    if (f.ComboBox6.item_index == 1) f.Edit77.text = std::to_string(in.int_or(64, 500));
+    if (f.cantileverBox.item_index == 1) f.cantileverLengthEdit.text = std::to_string(in.int_or(64, 500));
     return report;
 }
 

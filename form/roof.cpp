@@ -22,13 +22,13 @@ void select_roof_type(InputForm& form, int code) {
     if (code < 3 || code > 6) return;
     form.state.roofType = code;
     tick_only(
-        std::array{&form.RadioButton3, &form.RadioButton4, &form.RadioButton5, &form.RadioButton6},
+        std::array{&form.monoPitchRoofRadio, &form.gableRoofRadio, &form.arcRoofRadio, &form.canopyRoofRadio},
         static_cast<std::size_t>(code - 3));
-    form.Image2.picture_file = kPictures[code - 3];
+    form.roofPicture.picture_file = kPictures[code - 3];
     // The canopy roof shape applies to the free-standing canopy only, the
     // building form to the other roof types; both groups share one place.
-    form.GroupBox4.visible = code == 6;
-    form.GroupBox5.visible = code != 6;
+    form.canopyShapeGroup.visible = code == 6;
+    form.buildingFormGroup.visible = code != 6;
 }
 
 void select_building_form(InputForm& form, int code) {
@@ -36,17 +36,17 @@ void select_building_form(InputForm& form, int code) {
                                                  "Shape_leeward.bmp"};
     if (code < 0 || code > 2) return;
     form.state.buildingForm = code;
-    tick_only(std::array{&form.RadioButton7, &form.RadioButton8, &form.RadioButton9},
+    tick_only(std::array{&form.closedFormRadio, &form.windwardOpenFormRadio, &form.leewardOpenFormRadio},
               static_cast<std::size_t>(code));
-    form.Image5.picture_file = kPictures[code];
+    form.buildingFormPicture.picture_file = kPictures[code];
 }
 
 void select_canopy_shape(InputForm& form, int code) {
     static constexpr const char* kPictures[2] = {"Shape_gable.bmp", "Shape_wing_roof.bmp"};
     if (code < 0 || code > 1) return;
     form.state.canopyShape = code;
-    tick_only(std::array{&form.RadioButton10, &form.RadioButton11}, static_cast<std::size_t>(code));
-    form.Image4.picture_file = kPictures[code];
+    tick_only(std::array{&form.gableCanopyRadio, &form.wingCanopyRadio}, static_cast<std::size_t>(code));
+    form.canopyShapePicture.picture_file = kPictures[code];
 }
 
 } // namespace korvex::form

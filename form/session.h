@@ -37,7 +37,7 @@ struct Session {
 
     // The last calculation; printing draws from these without gathering again.
     calc::DesignInputs inputs;
-    calc::CaLC_DATA data;
+    calc::CalculationData data;
     calc::WindResult wind;
     calc::SnowIncrease increase;
     calc::LoadSet loads;

@@ -15,12 +15,12 @@ std::string radius_text(const site::SiteValues& site) {
 }
 
 void update_formula_availability(InputForm& form) {
-    form.RadioButton2.enabled = form.site.zone_registered;
-    form.RadioButton2.hint =
+    form.formulaDepthRadio.enabled = form.site.zone_registered;
+    form.formulaDepthRadio.hint =
         form.site.zone_registered ? kHintFormulaMethod : kHintFormulaUnavailable;
     if (!form.site.zone_registered && snow_method(form) == kFormulaDepth) {
         set_snow_method_radios(form, kDirectDepth);
-        form.CSpinEdit2.enabled = true;
+        form.snowDepthSpin.enabled = true;
     }
 }
 
@@ -32,22 +32,22 @@ void show_site_values(InputForm& form) {
     const bool direct = snow_method(form) == kDirectDepth;
     // The altitude edit's change evaluates the formula; it needs the edits enabled.
     if (direct) {
-        form.CSpinEdit4.enabled = true;
-        form.CSpinEdit5.enabled = true;
+        form.altitudeSpin.enabled = true;
+        form.seaRatioSpin.enabled = true;
     }
     if (site.tableAltitude < 0) {
-        form.Label37.caption = " --- ";
-        set_spin_value(form, form.CSpinEdit4, 0);
+        form.tableAltitudeLabel.caption = " --- ";
+        set_spin_value(form, form.altitudeSpin, 0);
     } else {
-        form.Label37.caption = std::to_string(site.tableAltitude);
-        set_spin_value(form, form.CSpinEdit4, site.tableAltitude);
+        form.tableAltitudeLabel.caption = std::to_string(site.tableAltitude);
+        set_spin_value(form, form.altitudeSpin, site.tableAltitude);
     }
-    form.Label12.caption = site.tableSnowDepth < 0 ? "---" : std::to_string(site.tableSnowDepth);
-    form.Label16.caption = radius_text(site);
+    form.tableSnowDepthLabel.caption = site.tableSnowDepth < 0 ? "---" : std::to_string(site.tableSnowDepth);
+    form.seaRatioRadiusLabel.caption = radius_text(site);
     if (direct) {
-        set_spin_value(form, form.CSpinEdit2, site.tableSnowDepth);
-        form.CSpinEdit4.enabled = false;
-        form.CSpinEdit5.enabled = false;
+        set_spin_value(form, form.snowDepthSpin, site.tableSnowDepth);
+        form.altitudeSpin.enabled = false;
+        form.seaRatioSpin.enabled = false;
     } else {
         recompute_formula_snow_depth(form);
     }

@@ -12,12 +12,12 @@
 
 namespace korvex::form {
 
-// The change behaviour of ComboBox3 (its item index is already set): refills the
+// The change behaviour of prefectureBox (its item index is already set): refills the
 // area list, selects the first area and reads the snow-zone file again. A broken
 // snow-zone file stops the selection with a message naming the file and line.
 std::optional<FormMessage> select_prefecture(InputForm& form, site::SiteTables& tables);
 
-// The change behaviour of ComboBox4 (its item index is already set).
+// The change behaviour of areaBox (its item index is already set).
 void select_area(InputForm& form, const site::SiteTables& tables);
 
 // The display step both selections end with (and start-up uses): V0 is shown by

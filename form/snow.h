@@ -13,17 +13,17 @@ namespace korvex::form {
 inline constexpr int kDirectDepth = 0;  // "上欄へ入力"
 inline constexpr int kFormulaDepth = 1; // "下記値より算出"
 
-// The change behaviour of CSpinEdit2: 100 cm or more is a heavy-snow area with
+// The change behaviour of snowDepthSpin: 100 cm or more is a heavy-snow area with
 // rho 30, below that rho 20.
 void apply_snow_depth_rule(InputForm& form);
 
-// Takes altitude and sea ratio from CSpinEdit4 and CSpinEdit5 into the site
+// Takes altitude and sea ratio from altitudeSpin and seaRatioSpin into the site
 // values and returns the depth in cm; nullopt when the area's snow zone has no
 // coefficients, since any depth would then be made up.
 std::optional<int> formula_snow_depth(InputForm& form);
 
-// The change behaviour of CSpinEdit4 and CSpinEdit5: the formula's depth goes
-// into CSpinEdit2 and formulaSnowDepth.
+// The change behaviour of altitudeSpin and seaRatioSpin: the formula's depth goes
+// into snowDepthSpin and formulaSnowDepth.
 void recompute_formula_snow_depth(InputForm& form);
 
 int snow_method(const InputForm& form);

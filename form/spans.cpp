@@ -7,14 +7,14 @@
 namespace korvex::form {
 
 std::string span_picture_name(int spanCount, int cantileverMode) {
-    static constexpr const char* kSuffix[4] = {"C0", "CL", "CR", "CLR"};
+    static constexpr const char* kSuffix[4] = {"", "Left", "Right", "Both"};
     const int n = std::clamp(spanCount, 1, 4);
     const int c = (cantileverMode >= 1 && cantileverMode <= 3) ? cantileverMode : 0;
-    return "Image" + std::to_string(c * 4 + n) + "_S" + std::to_string(n) + "_" + kSuffix[c];
+    return "spanPicture" + std::to_string(n) + kSuffix[c];
 }
 
 Edit& span_edit(InputForm& form, int span) {
-    Edit* const edits[4] = {&form.Edit4, &form.Edit5, &form.Edit6, &form.Edit7};
+    Edit* const edits[4] = {&form.span1Edit, &form.span2Edit, &form.span3Edit, &form.span4Edit};
     return *edits[std::clamp(span, 1, 4) - 1];
 }
 
@@ -24,13 +24,13 @@ const Edit& span_edit(const InputForm& form, int span) {
 
 void update_spans(InputForm& form) {
     WindowState& state = form.state;
-    const int n = std::clamp(form.CSpinEdit6.value, 1, 4);
-    const int c = form.ComboBox6.item_index;
+    const int n = std::clamp(form.spanCountSpin.value, 1, 4);
+    const int c = form.cantileverBox.item_index;
     state.spanCount = n;
     state.cantileverMode = c;
     state.spanPicture = span_picture_name(n, c);
-    form.Edit77.visible = c == 1 || c == 3;
-    form.Edit88.visible = c == 2 || c == 3;
+    form.cantileverLengthEdit.visible = c == 1 || c == 3;
+    form.rightCantileverLengthEdit.visible = c == 2 || c == 3;
 
     // The spin edit moves one step at a time, so one edit is shown or hidden per
     // change; the loops only matter for a caller that jumps. A hidden edit keeps
@@ -50,16 +50,16 @@ void update_spans(InputForm& form) {
 }
 
 std::optional<FormMessage> check_cantilever_exit(InputForm& form) {
-    const auto value = common::parse_int(form.Edit77.text);
+    const auto value = common::parse_int(form.cantileverLengthEdit.text);
     if (!value) {
-        form.Edit77.text = "200";
-        focus(form, form.Edit77.name);
-        return FormMessage{kCantileverNotANumber, form.Edit77.name};
+        form.cantileverLengthEdit.text = "200";
+        focus(form, form.cantileverLengthEdit.name);
+        return FormMessage{kCantileverNotANumber, form.cantileverLengthEdit.name};
     }
     if (*value > 1000) {
-        form.Edit77.text = "1000";
-        focus(form, form.Edit77.name);
-        return FormMessage{kCantileverAboveMaximum, form.Edit77.name};
+        form.cantileverLengthEdit.text = "1000";
+        focus(form, form.cantileverLengthEdit.name);
+        return FormMessage{kCantileverAboveMaximum, form.cantileverLengthEdit.name};
     }
     return std::nullopt;
 }

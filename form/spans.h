@@ -10,15 +10,15 @@
 
 namespace korvex::form {
 
-// "Image6_S2_CL" for two spans with a left cantilever (mode 1); mode 2 right,
-// 3 both, anything else none.
+// "spanPicture2Left" for two spans with a left cantilever (mode 1), "…Right" for
+// mode 2, "…Both" for 3, no suffix for anything else.
 std::string span_picture_name(int spanCount, int cantileverMode);
 
-// The span edit of span 1..4 (Edit4..Edit7).
+// The span edit of span 1..4 (span1Edit..span4Edit).
 Edit& span_edit(InputForm& form, int span);
 const Edit& span_edit(const InputForm& form, int span);
 
-// The change behaviour of CSpinEdit6 and of ComboBox6.
+// The change behaviour of spanCountSpin and of cantileverBox.
 void update_spans(InputForm& form);
 
 inline constexpr const char* kCantileverNotANumber =
@@ -26,8 +26,8 @@ inline constexpr const char* kCantileverNotANumber =
 inline constexpr const char* kCantileverAboveMaximum =
     "計算可能な『はね出し』部の最大値は、1000 mmです";
 
-// Leaving Edit77: a text that is not an integer becomes "200", a value above
-// 1000 becomes "1000", each with its message and the focus back on Edit77. The
+// Leaving cantileverLengthEdit: a text that is not an integer becomes "200", a value above
+// 1000 becomes "1000", each with its message and the focus back on cantileverLengthEdit. The
 // lower bound is the Calculate command's check.
 std::optional<FormMessage> check_cantilever_exit(InputForm& form);
 

@@ -14,11 +14,11 @@ int clamp_to_range(const SpinEdit& spin, int value) {
 
 void set_spin_value(InputForm& form, SpinEdit& spin, int value) {
     spin.value = clamp_to_range(spin, value);
-    if (&spin == &form.CSpinEdit2) {
+    if (&spin == &form.snowDepthSpin) {
         apply_snow_depth_rule(form);
-    } else if (&spin == &form.CSpinEdit4 || &spin == &form.CSpinEdit5) {
+    } else if (&spin == &form.altitudeSpin || &spin == &form.seaRatioSpin) {
         recompute_formula_snow_depth(form);
-    } else if (&spin == &form.CSpinEdit6) {
+    } else if (&spin == &form.spanCountSpin) {
         update_spans(form);
     }
 }

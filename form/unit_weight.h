@@ -6,8 +6,8 @@
 
 namespace korvex::form {
 
-// The change behaviour of ComboBox7 and of ComboBox1: for "Z12" and "Z27" the
-// table's weight of the selected deck goes into Edit99; for "他" Edit99 is
+// The change behaviour of surfaceTreatmentBox and of deckTypeBox: for "Z12" and "Z27" the
+// table's weight of the selected deck goes into deckUnitWeightEdit; for "他" deckUnitWeightEdit is
 // emptied and takes the focus, and the user types the weight.
 void update_unit_weight(InputForm& form);
 

@@ -27,7 +27,7 @@ std::optional<FormMessage> not_an_integer(InputForm& form, const std::string& fi
 }
 
 std::string cantilever_field(const InputForm& form, const Edit& edit) {
-    return &edit == &form.Edit88 ? "右側のはね出し部分の長さ" : "はね出し部分の長さ";
+    return &edit == &form.rightCantileverLengthEdit ? "右側のはね出し部分の長さ" : "はね出し部分の長さ";
 }
 
 std::optional<int> read_cantilever(InputForm& form, const Edit& edit,
@@ -56,8 +56,8 @@ std::optional<FormMessage> check_cantilever(InputForm& form, const Edit& edit) {
 // there, after the checks, so it is caught here with the others.
 std::optional<FormMessage> check_heights(InputForm& form) {
     const std::array<std::pair<const Edit*, const char*>, 3> fields = {
-        std::pair{&form.Edit1, "軒の高さＨ１"}, std::pair{&form.Edit2, "建物の高さＨ２"},
-        std::pair{&form.Edit3, "張り間方向の長さＤ"}};
+        std::pair{&form.eaveHeightEdit, "軒の高さＨ１"}, std::pair{&form.buildingHeightEdit, "建物の高さＨ２"},
+        std::pair{&form.spanDirectionLengthEdit, "張り間方向の長さＤ"}};
     for (const auto& [edit, field] : fields)
         if (!common::parse_int(edit->text)) return not_an_integer(form, field, "mm", *edit);
     return std::nullopt;
@@ -68,7 +68,7 @@ std::optional<FormMessage> check_heights(InputForm& form) {
 std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& inputs,
                                            const calc::CoefficientSettings& settings) {
     // Spans and cantilevers are summed first; a text that is no integer ends here.
-    const int n = std::clamp(form.CSpinEdit6.value, 1, 4);
+    const int n = std::clamp(form.spanCountSpin.value, 1, 4);
     std::array<int, 4> spans = inputs.spanLength;
     long long total = 0; // four huge lengths must not overflow before the length check
     for (int span = 1; span <= n; ++span) {
@@ -79,18 +79,18 @@ std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& 
         spans[static_cast<std::size_t>(span - 1)] = *value;
         total += *value;
     }
-    const int mode = form.ComboBox6.item_index;
+    const int mode = form.cantileverBox.item_index;
     int left = inputs.leftCantileverLength;
     int right = inputs.rightCantileverLength;
     std::optional<FormMessage> message;
     if (mode == 1 || mode == 3) {
-        const auto value = read_cantilever(form, form.Edit77, message);
+        const auto value = read_cantilever(form, form.cantileverLengthEdit, message);
         if (!value) return message;
         left = *value;
         total += left;
     }
     if (mode == 2 || mode == 3) {
-        const auto value = read_cantilever(form, form.Edit88, message);
+        const auto value = read_cantilever(form, form.rightCantileverLengthEdit, message);
         if (!value) return message;
         right = *value;
         total += right;
@@ -108,21 +108,21 @@ std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& 
     // real). Whatever the surface, a deck cannot weigh nothing, nor less, nor more
     // than the heaviest load the window takes: a project file edited by hand may
     // hold any text here.
-    const auto weight = common::parse_decimal(form.Edit99.text);
-    if (form.ComboBox7.item_index == 2 && !common::trim(form.Edit99.text).empty() && !weight)
+    const auto weight = common::parse_decimal(form.deckUnitWeightEdit.text);
+    if (form.surfaceTreatmentBox.item_index == 2 && !common::trim(form.deckUnitWeightEdit.text).empty() && !weight)
         return fail(form, "デッキの単位重量が数値ではありません。N/㎡単位の数値で入力して下さい。",
-                    form.Edit99);
+                    form.deckUnitWeightEdit);
     if (!weight || *weight <= 0 || *weight > kMaxUnitWeight)
-        return fail(form, kUnitWeightMessage, form.Edit99);
-    if (form.Edit77.visible)
-        if (auto failed = check_cantilever(form, form.Edit77)) return failed;
-    if (form.Edit88.visible)
-        if (auto failed = check_cantilever(form, form.Edit88)) return failed;
+        return fail(form, kUnitWeightMessage, form.deckUnitWeightEdit);
+    if (form.cantileverLengthEdit.visible)
+        if (auto failed = check_cantilever(form, form.cantileverLengthEdit)) return failed;
+    if (form.rightCantileverLengthEdit.visible)
+        if (auto failed = check_cantilever(form, form.rightCantileverLengthEdit)) return failed;
     // A span of no length would give the beam model an element of zero length.
     for (int span = 1; span <= n; ++span)
         if (spans[static_cast<std::size_t>(span - 1)] <= 0)
             return fail(form, kSpanLengthMessage, span_edit(form, span));
-    if (total > settings.maxDeckLength) return fail(form, kDeckTooLong, form.Edit4);
+    if (total > settings.maxDeckLength) return fail(form, kDeckTooLong, form.span1Edit);
     return check_heights(form);
 }
 

@@ -11,10 +11,10 @@ struct WindowState {
     int buildingForm = 0;      // 0 closed, 1 open windward, 2 open leeward
     int canopyShape = 0;       // 0 gable, 1 wing
     int layoutMode = 0;        // 0 loads derived, 1 wind and snow loads entered directly
-    int spanCount = 1;         // copy of CSpinEdit6
+    int spanCount = 1;         // copy of spanCountSpin
     int previousSpanCount = 1; // before the last change
-    int cantileverMode = 0;    // ComboBox6: 0 none, 1 left (2 right, 3 both from other callers)
-    std::string spanPicture = "Image1_S1_C0";
+    int cantileverMode = 0;    // cantileverBox: 0 none, 1 left (2 right, 3 both from other callers)
+    std::string spanPicture = "spanPicture1";
 };
 
 } // namespace korvex::form

@@ -1,5 +1,7 @@
 #include "persist/coefficient_dialog.h"
 
+#include <algorithm>
+
 #include "common/number_parse.h"
 #include "common/number_text.h"
 
@@ -24,14 +26,19 @@ void set_ratio_texts(CoefficientDialog& dialog, const std::array<calc::RatioRow,
 }
 
 void select_strength(CoefficientDialog& dialog, int designStrength) {
-    dialog.RadioButton1 = designStrength == 205;
-    dialog.RadioButton2 = !dialog.RadioButton1;
+    dialog.strength205Radio = designStrength == 205;
+    dialog.strength235Radio = !dialog.strength205Radio;
 }
 
 } // namespace
 
 std::string ratio_edit_name(int index) {
-    return "Edit" + std::to_string(index + 1);
+    static constexpr const char* kArea[2] = {"ordinary", "heavySnow"};
+    static constexpr const char* kRatio[11] = {"LongTermG", "LongTermP", "LongTermS", "SnowG",
+                                               "SnowP",     "SnowS",     "SnowW",     "StormG",
+                                               "StormP",    "StormS",    "StormW"};
+    const int i = std::clamp(index, 0, kRatioEditCount - 1);
+    return std::string(kArea[i / 11]) + kRatio[i % 11] + "Edit";
 }
 
 bool is_p_edit(int index) {
@@ -52,13 +59,13 @@ void mirror_g_to_p(CoefficientDialog& dialog, int changedIndex) {
 
 void show_settings(CoefficientDialog& dialog, const calc::CoefficientSettings& settings) {
     select_strength(dialog, settings.designStrength);
-    dialog.CSpinEdit1 = settings.maxDeckLength;
+    dialog.maxDeckLengthSpin = settings.maxDeckLength;
     set_ratio_texts(dialog, settings.comboRatio);
 }
 
 void select_method(CoefficientDialog& dialog, int layoutMode) {
-    dialog.RadioButton4 = layoutMode == 1;
-    dialog.RadioButton3 = !dialog.RadioButton4;
+    dialog.directLoadsRadio = layoutMode == 1;
+    dialog.derivedLoadsRadio = !dialog.directLoadsRadio;
 }
 
 void reset_to_standard(CoefficientDialog& dialog) {
@@ -91,14 +98,14 @@ std::optional<SetFailure> apply_set(const CoefficientDialog& dialog,
         }
         ratios[index / 11][index % 11] = *value;
     }
-    settings.maxDeckLength = dialog.CSpinEdit1;
-    settings.designStrength = dialog.RadioButton1 ? 205 : 235;
+    settings.maxDeckLength = dialog.maxDeckLengthSpin;
+    settings.designStrength = dialog.strength205Radio ? 205 : 235;
     settings.comboRatio = ratios;
     return std::nullopt;
 }
 
 int chosen_layout_mode(const CoefficientDialog& dialog) {
-    return dialog.RadioButton3 ? 0 : 1;
+    return dialog.derivedLoadsRadio ? 0 : 1;
 }
 
 void apply_cancel(CoefficientDialog& dialog, const calc::CoefficientSettings& settings) {

@@ -16,14 +16,14 @@ namespace korvex::persist {
 inline constexpr int kRatioEditCount = 22;
 
 struct CoefficientDialog {
-    // Edit1..Edit22 at index 0..21: Edit1-Edit11 the ordinary area, Edit12-Edit22
-    // the heavy-snow area, each in the ratio order of CoefficientSettings.
+    // Index 0..10 the ordinary area, 11..21 the heavy-snow area, each in the
+    // ratio order of CoefficientSettings.
     std::array<std::string, kRatioEditCount> ratioEdits;
-    bool RadioButton1 = true;  // "205 N/m㎡"
-    bool RadioButton2 = false; // "235 N/m㎡"
-    bool RadioButton3 = true;  // "告示第1458号及び積雪量より計算する"
-    bool RadioButton4 = false; // "風・雪荷重値を直接入力する"
-    int CSpinEdit1 = 12000;    // maximum deck length, mm
+    bool strength205Radio = true;  // "205 N/m㎡"
+    bool strength235Radio = false; // "235 N/m㎡"
+    bool derivedLoadsRadio = true;  // "告示第1458号及び積雪量より計算する"
+    bool directLoadsRadio = false; // "風・雪荷重値を直接入力する"
+    int maxDeckLengthSpin = 12000;    // maximum deck length, mm
     bool visible = false;
 };
 
@@ -31,10 +31,10 @@ inline constexpr int kMaxDeckLengthMin = 0;
 inline constexpr int kMaxDeckLengthMax = 90000;
 inline constexpr int kMaxDeckLengthStep = 50;
 
-// "Edit7" for index 6.
+// "ordinarySnowW" + "Edit" for index 6, "heavySnowLongTermG" + "Edit" for 11.
 std::string ratio_edit_name(int index);
 
-// True for the read-only P edits (Edit2, Edit5, Edit9, Edit13, Edit16, Edit20).
+// True for the read-only P edits (index 1, 4, 8 of either area).
 bool is_p_edit(int index);
 
 // A typed character passes only when it is a digit, "." or backspace.

@@ -16,12 +16,12 @@ bool is_position_code(int code) {
 } // namespace
 
 void show_print_dialog(PrintSettingsDialog& dialog, const report::PrintSettings& settings) {
-    dialog.Edit1 = settings.subject;
+    dialog.subjectEdit = settings.subject;
     dialog.visible = true;
 }
 
 void click_subject(PrintSettingsDialog& dialog) {
-    if (dialog.Edit1 == report::kSubjectPlaceholder) dialog.Edit1.clear();
+    if (dialog.subjectEdit == report::kSubjectPlaceholder) dialog.subjectEdit.clear();
 }
 
 bool accepts_start_number_key(char32_t key) {
@@ -31,29 +31,29 @@ bool accepts_start_number_key(char32_t key) {
 void click_position(PrintSettingsDialog& dialog, report::PrintSettings& settings, int code) {
     if (!is_position_code(code) || code == report::kPageNumberNone) {
         dialog.checkedPosition = report::kPageNumberNone;
-        dialog.GroupBox1Enabled = false;
+        dialog.contentGroupEnabled = false;
         return;
     }
     dialog.checkedPosition = code;
-    dialog.GroupBox1Enabled = true;
+    dialog.contentGroupEnabled = true;
     settings.PageNumberPosition = code;
 }
 
 void confirm_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& settings) {
-    settings.subject = dialog.Edit1.empty() || dialog.Edit1 == report::kSubjectPlaceholder
+    settings.subject = dialog.subjectEdit.empty() || dialog.subjectEdit == report::kSubjectPlaceholder
                            ? report::kSubjectPlaceholder
-                           : dialog.Edit1;
-    if (dialog.GroupBox1Enabled)
-        settings.start_number = std::to_string(dialog.CSpinEdit1);
+                           : dialog.subjectEdit;
+    if (dialog.contentGroupEnabled)
+        settings.start_number = std::to_string(dialog.startNumberSpin);
     else
         settings.PageNumberPosition = report::kPageNumberNone;
     dialog.visible = false;
 }
 
 void cancel_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& settings) {
-    dialog.Edit1 = settings.subject;
-    dialog.GroupBox1Enabled = true;
-    dialog.CSpinEdit1 = std::clamp(common::parse_int(settings.start_number).value_or(1),
+    dialog.subjectEdit = settings.subject;
+    dialog.contentGroupEnabled = true;
+    dialog.startNumberSpin = std::clamp(common::parse_int(settings.start_number).value_or(1),
                                    kStartNumberMin, kStartNumberMax);
     click_position(dialog, settings, settings.PageNumberPosition);
     dialog.visible = false;
@@ -63,7 +63,7 @@ report::PrintSettings settings_for_printing(const PrintSettingsDialog& dialog,
                                             const report::PrintSettings& settings) {
     report::PrintSettings used = settings;
     used.number_format =
-        dialog.ComboBox1 == report::kDashedNumbers ? report::kDashedNumbers : report::kPlainNumbers;
+        dialog.numberFormatBox == report::kDashedNumbers ? report::kDashedNumbers : report::kPlainNumbers;
     return used;
 }
 

@@ -15,16 +15,16 @@ inline constexpr int kStartNumberMin = 1;
 inline constexpr int kStartNumberMax = 9999;
 
 struct PrintSettingsDialog {
-    std::string Edit1 = report::kSubjectPlaceholder; // subject box
+    std::string subjectEdit = report::kSubjectPlaceholder; // subject box
     // The ticked position button: 0 "無し", else its code 10..12, 20..22.
     int checkedPosition = report::kPageNumberNone;
-    bool GroupBox1Enabled = false;         // "表示内容": disabled while "無し" is ticked
-    int ComboBox1 = report::kPlainNumbers; // number format
-    int CSpinEdit1 = 1;                    // start number
+    bool contentGroupEnabled = false;         // "表示内容": disabled while "無し" is ticked
+    int numberFormatBox = report::kPlainNumbers; // number format
+    int startNumberSpin = 1;                    // start number
     bool visible = false;
 };
 
-// The seven position codes in the order of RadioButton1..RadioButton7.
+// The seven position codes in the order of their radio buttons.
 inline constexpr int kPositionCodes[7] = {0, 10, 11, 12, 20, 21, 22};
 
 // Opening the dialog shows the stored subject; everything else stays as the

@@ -15,16 +15,16 @@ namespace korvex::report {
 
 // The input window as it stood when Calculate was pressed.
 struct WindowSnapshot {
-    int surfaceIndex = 0;         // ComboBox7: 0 "Z12", 1 "Z27", 2 "他"
+    int surfaceIndex = 0;         // surfaceTreatmentBox: 0 "Z12", 1 "Z27", 2 "他"
     std::string surfaceName;      // its item text
-    std::string unitWeightText;   // Edit99 as shown
-    bool cantileverShown = false; // Edit77 or Edit88 visible
-    bool heavySnowBox = false;    // CheckBox1 ticked
+    std::string unitWeightText;   // deckUnitWeightEdit as shown
+    bool cantileverShown = false; // cantileverLengthEdit or rightCantileverLengthEdit visible
+    bool heavySnowBox = false;    // heavySnowCheck ticked
 };
 
 struct ReportData {
     const calc::DesignInputs& inputs;
-    const calc::CaLC_DATA& data;
+    const calc::CalculationData& data;
     const calc::WindResult& wind; // not used with loads entered directly
     const calc::SnowIncrease& increase;
     const calc::LoadSet& loads;

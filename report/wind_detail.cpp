@@ -60,7 +60,7 @@ std::string millimetres(double value, const char* unit) {
 }
 
 void draw_conditions(WindPage& p) {
-    const calc::CaLC_DATA& d = p.data.data;
+    const calc::CalculationData& d = p.data.data;
     const calc::DesignInputs& in = p.data.inputs;
     const int left = p.c.c0 + 10;
     const int right = p.c.r + 10;

@@ -175,7 +175,7 @@ CalculationRun run_calculation(RunRecords rec) {
     return out;
 }
 
-CalculationRun run_calculation(const calc::DesignInputs& inputs, const calc::CaLC_DATA& data,
+CalculationRun run_calculation(const calc::DesignInputs& inputs, const calc::CalculationData& data,
                                calc::LoadSet& loads) {
     analysis::BeamModel model;
     analysis::CaseResults results;

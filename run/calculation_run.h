@@ -16,7 +16,7 @@ namespace korvex::run {
 CalculationRun run_calculation(RunRecords records);
 
 // The same with the per-case records of its own.
-CalculationRun run_calculation(const calc::DesignInputs& inputs, const calc::CaLC_DATA& data,
+CalculationRun run_calculation(const calc::DesignInputs& inputs, const calc::CalculationData& data,
                                calc::LoadSet& loads);
 
 // Real millimetres per paper millimetre along the beam of the diagrams.

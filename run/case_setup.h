@@ -16,7 +16,7 @@ namespace korvex::run {
 // The single-instance records a run reads and writes.
 struct RunRecords {
     const calc::DesignInputs& inputs;
-    const calc::CaLC_DATA& data;
+    const calc::CalculationData& data;
     calc::LoadSet& loads;
     analysis::BeamModel& model;
     analysis::CaseResults& results;

@@ -95,7 +95,7 @@ TEST(BeamSolver, TinyReactionsOfMultiSpanBeamsReadZero) {
 }
 
 TEST(BeamSolver, SetupAndLoadsFromTheCalculationData) {
-    calc::CaLC_DATA data;
+    calc::CalculationData data;
     data.deckIndex = 2; // KX-75-12
     data.spanCount = 2;
     data.spanLength = {2500, 3000, 0, 0};

@@ -85,7 +85,7 @@ TEST(CommandLine, BadInputsAndBadFilesGiveTheirMessageAndExitCode) {
     EXPECT_EQ(tooLong.exitCode, 3);
     const QJsonObject error = tooLong.json["error"].toObject();
     EXPECT_EQ(error["message"].toString(), "デッキの最大長さを超えています。");
-    EXPECT_EQ(error["control"].toString(), "Edit4");
+    EXPECT_EQ(error["control"].toString(), "span1Edit");
 
     const ProgramRun notProject = korvex_json("not_a_project.kvxw");
     EXPECT_EQ(notProject.exitCode, 2);

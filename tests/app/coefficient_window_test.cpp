@@ -16,8 +16,8 @@ protected:
     void SetUp() override {
         session = korvex::testing::started_session();
         ASSERT_TRUE(session);
-        dialog = std::make_unique<TForm4>(*session, sink, &mainWindow);
-        QObject::connect(dialog.get(), &TForm4::settings_set, [this] { ++settingsSet; });
+        dialog = std::make_unique<CoefficientWindow>(*session, sink, &mainWindow);
+        QObject::connect(dialog.get(), &CoefficientWindow::settings_set, [this] { ++settingsSet; });
         dialog->show_coefficient_dialog();
     }
 
@@ -26,8 +26,9 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
+    // The ratio edit `number` 1..22 in the ratio order, ordinary area first.
     QLineEdit* edit(int number) {
-        return control<QLineEdit>(("Edit" + std::to_string(number)).c_str());
+        return control<QLineEdit>(persist::ratio_edit_name(number - 1).c_str());
     }
     void click(const char* button) { control<QPushButton>(button)->click(); }
 
@@ -37,7 +38,7 @@ protected:
     std::unique_ptr<form::Session> session;
     RecordingSink sink;
     QWidget mainWindow;
-    std::unique_ptr<TForm4> dialog;
+    std::unique_ptr<CoefficientWindow> dialog;
     int settingsSet = 0;
 };
 
@@ -58,16 +59,16 @@ TEST_F(CoefficientWindowTest, OpensBesideTheDisabledMainWindowWithoutCloseBox) {
 
     const char* standard[22] = {"1", "1", "0",   "1", "1", "1", "0", "1", "1", "0",    "1",
                                 "1", "1", "0.7", "1", "1", "1", "0", "1", "1", "0.35", "1"};
-    for (int i = 0; i < 22; ++i) EXPECT_EQ(edit(i + 1)->text(), standard[i]) << "Edit" << i + 1;
-    for (int p : {2, 5, 9, 13, 16, 20}) EXPECT_TRUE(edit(p)->isReadOnly()) << "Edit" << p;
+    for (int i = 0; i < 22; ++i) EXPECT_EQ(edit(i + 1)->text(), standard[i]) << "ratio " << i + 1;
+    for (int p : {2, 5, 9, 13, 16, 20}) EXPECT_TRUE(edit(p)->isReadOnly()) << "ratio " << p;
     EXPECT_FALSE(edit(8)->isReadOnly());
-    auto* spin = control<QSpinBox>("CSpinEdit1");
+    auto* spin = control<QSpinBox>("maxDeckLengthSpin");
     EXPECT_EQ(spin->value(), 12000);
     EXPECT_EQ(spin->maximum(), 90000);
     EXPECT_EQ(spin->singleStep(), 50);
-    EXPECT_TRUE(highlighted(control<QRadioButton>("RadioButton1")));
-    EXPECT_FALSE(highlighted(control<QRadioButton>("RadioButton2")));
-    EXPECT_EQ(control<QPushButton>("BitBtn3")->toolTip(),
+    EXPECT_TRUE(highlighted(control<QRadioButton>("strength205Radio")));
+    EXPECT_FALSE(highlighted(control<QRadioButton>("strength235Radio")));
+    EXPECT_EQ(control<QPushButton>("resetButton")->toolTip(),
               "建築基準法施行令に定められた値に設定します");
 }
 
@@ -76,13 +77,13 @@ TEST_F(CoefficientWindowTest, SetTakesTheControlsAndSwitchesTheLayout) {
     EXPECT_EQ(edit(9)->text(), "0.9"); // P follows G at once
     edit(19)->setText("1.2");
     EXPECT_EQ(edit(20)->text(), "1.2");
-    control<QRadioButton>("RadioButton2")->setChecked(true);
-    control<QRadioButton>("RadioButton4")->setChecked(true);
-    EXPECT_TRUE(highlighted(control<QRadioButton>("RadioButton4")));
-    EXPECT_FALSE(highlighted(control<QRadioButton>("RadioButton3")));
-    control<QSpinBox>("CSpinEdit1")->setValue(15000);
+    control<QRadioButton>("strength235Radio")->setChecked(true);
+    control<QRadioButton>("directLoadsRadio")->setChecked(true);
+    EXPECT_TRUE(highlighted(control<QRadioButton>("directLoadsRadio")));
+    EXPECT_FALSE(highlighted(control<QRadioButton>("derivedLoadsRadio")));
+    control<QSpinBox>("maxDeckLengthSpin")->setValue(15000);
 
-    click("BitBtn2");
+    click("setButton");
     EXPECT_TRUE(closed());
     EXPECT_EQ(settingsSet, 1);
     const calc::CoefficientSettings& c = session->coefficients;
@@ -98,39 +99,39 @@ TEST_F(CoefficientWindowTest, SetTakesTheControlsAndSwitchesTheLayout) {
 
 TEST_F(CoefficientWindowTest, CancelPutsTheStoredValuesBackAndKeepsTheLayout) {
     edit(3)->setText("5");
-    control<QRadioButton>("RadioButton2")->setChecked(true);
-    control<QRadioButton>("RadioButton4")->setChecked(true);
-    control<QSpinBox>("CSpinEdit1")->setValue(3000);
+    control<QRadioButton>("strength235Radio")->setChecked(true);
+    control<QRadioButton>("directLoadsRadio")->setChecked(true);
+    control<QSpinBox>("maxDeckLengthSpin")->setValue(3000);
 
-    click("BitBtn1");
+    click("cancelButton");
     EXPECT_TRUE(closed());
     EXPECT_EQ(settingsSet, 0);
     EXPECT_EQ(edit(3)->text(), "0");
-    EXPECT_TRUE(control<QRadioButton>("RadioButton1")->isChecked());
-    EXPECT_EQ(control<QSpinBox>("CSpinEdit1")->value(), 12000);
+    EXPECT_TRUE(control<QRadioButton>("strength205Radio")->isChecked());
+    EXPECT_EQ(control<QSpinBox>("maxDeckLengthSpin")->value(), 12000);
     EXPECT_EQ(session->coefficients.designStrength, 205);
     EXPECT_EQ(session->form.state.layoutMode, 0);
 
     // The method radio stays as chosen, so the next Set applies it unchanged.
     dialog->show_coefficient_dialog();
-    EXPECT_TRUE(control<QRadioButton>("RadioButton4")->isChecked());
-    click("BitBtn2");
+    EXPECT_TRUE(control<QRadioButton>("directLoadsRadio")->isChecked());
+    click("setButton");
     EXPECT_EQ(session->form.state.layoutMode, 1);
 }
 
 TEST_F(CoefficientWindowTest, ResetChangesOnlyTheControlsUntilSet) {
     edit(1)->setText("2");
-    click("BitBtn2");
+    click("setButton");
     ASSERT_EQ(session->coefficients.comboRatio[0][0], 2.0);
 
     dialog->show_coefficient_dialog();
     EXPECT_EQ(edit(1)->text(), "2");
-    click("BitBtn3");
+    click("resetButton");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(edit(1)->text(), "1");
     EXPECT_EQ(edit(2)->text(), "1");
     EXPECT_EQ(session->coefficients.comboRatio[0][0], 2.0);
-    click("BitBtn1");
+    click("cancelButton");
     EXPECT_EQ(edit(1)->text(), "2");
     EXPECT_EQ(edit(2)->text(), "2");
 }
@@ -138,7 +139,7 @@ TEST_F(CoefficientWindowTest, ResetChangesOnlyTheControlsUntilSet) {
 TEST_F(CoefficientWindowTest, SetWithATextThatIsNoNumberKeepsTheDialogOpen) {
     edit(4)->setText("");
     edit(10)->setText("1.2.3");
-    click("BitBtn2");
+    click("setButton");
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages.front().contains("数値")) << sink.messages.front().toStdString();
     EXPECT_TRUE(dialog->isVisible());
@@ -148,7 +149,7 @@ TEST_F(CoefficientWindowTest, SetWithATextThatIsNoNumberKeepsTheDialogOpen) {
 
     edit(4)->setText("1");
     edit(10)->setText("0");
-    click("BitBtn2");
+    click("setButton");
     EXPECT_TRUE(closed());
 }
 

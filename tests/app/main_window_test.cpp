@@ -37,7 +37,7 @@ protected:
         sink.messages.clear();
         session = testing::started_session();
         ASSERT_TRUE(session);
-        window = std::make_unique<TForm1>(*session, sink);
+        window = std::make_unique<MainWindow>(*session, sink);
         window->set_result_presenter([this](const QImage& image) { presented.push_back(image); });
         window->show();
         window->activateWindow();
@@ -77,33 +77,33 @@ protected:
         return names;
     }
 
-    void press_calculate() { find<QPushButton>("BitBtn1")->click(); }
+    void press_calculate() { find<QPushButton>("calculateButton")->click(); }
 
     RecordingSink sink;
     std::unique_ptr<form::Session> session;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
     std::vector<QImage> presented;
 };
 
 TEST_F(MainWindowTest, StartsAsTheSessionWasStarted) {
     EXPECT_EQ(window->windowTitle(), "Korvex屋根計算プログラム-木造梁-");
     EXPECT_EQ(window->size(), QSize(792, 575));
-    EXPECT_EQ(combo("ComboBox1")->currentText(), "KX-50-12");
-    EXPECT_EQ(combo("ComboBox3")->currentText(), "北海道");
-    EXPECT_EQ(combo("ComboBox4")->currentText(),
+    EXPECT_EQ(combo("deckTypeBox")->currentText(), "KX-50-12");
+    EXPECT_EQ(combo("prefectureBox")->currentText(), "北海道");
+    EXPECT_EQ(combo("areaBox")->currentText(),
               QString::fromStdString(session->form.site.areaName));
-    EXPECT_EQ(edit("Edit99")->text(), "127");
-    EXPECT_EQ(spin("CSpinEdit6")->value(), 1);
-    EXPECT_EQ(visible_span_pictures(), QStringList{"Image1_S1_C0"});
-    EXPECT_FALSE(shown("Edit5"));
-    EXPECT_FALSE(shown("Edit77"));
-    EXPECT_FALSE(shown("Panel9"));
-    EXPECT_TRUE(shown("Panel6"));
-    EXPECT_FALSE(find<QCheckBox>("CheckBox1")->isEnabled());
-    EXPECT_EQ(find<QLabel>("StaticText2")->text(), "ver.1.0");
-    EXPECT_TRUE(find<QLabel>("StatusBar1")->text().endsWith("ver.1.0"));
-    EXPECT_EQ(focused(), "ComboBox1");
-    for (const char* picture : {"Image1", "Image2", "Image5"})
+    EXPECT_EQ(edit("deckUnitWeightEdit")->text(), "127");
+    EXPECT_EQ(spin("spanCountSpin")->value(), 1);
+    EXPECT_EQ(visible_span_pictures(), QStringList{"spanPicture1"});
+    EXPECT_FALSE(shown("span2Edit"));
+    EXPECT_FALSE(shown("cantileverLengthEdit"));
+    EXPECT_FALSE(shown("directLoadPanel"));
+    EXPECT_TRUE(shown("windPanel"));
+    EXPECT_FALSE(find<QCheckBox>("heavySnowCheck")->isEnabled());
+    EXPECT_EQ(find<QLabel>("versionLabel")->text(), "ver.1.0");
+    EXPECT_TRUE(find<QLabel>("statusBar")->text().endsWith("ver.1.0"));
+    EXPECT_EQ(focused(), "deckTypeBox");
+    for (const char* picture : {"roughnessPicture", "roofPicture", "buildingFormPicture"})
         EXPECT_FALSE(find<QLabel>(picture)->pixmap().isNull()) << picture;
     EXPECT_TRUE(sink.messages.isEmpty());
 }
@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, CalculateHandsTheReportToThePresenterAndHidesTheWindow) {
 
     window->show_again();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(focused(), "BitBtn1");
+    EXPECT_EQ(focused(), "calculateButton");
 }
 
 TEST_F(MainWindowTest, AFailedCheckShowsItsMessageAndFocusesTheControl) {
@@ -131,20 +131,20 @@ TEST_F(MainWindowTest, AFailedCheckShowsItsMessageAndFocusesTheControl) {
         const char* control;
     };
     const Case cases[] = {
-        {"deck longer than 12000 mm", [this] { edit("Edit4")->setText("12001"); },
-         form::kDeckTooLong, "Edit4"},
+        {"deck longer than 12000 mm", [this] { edit("span1Edit")->setText("12001"); },
+         form::kDeckTooLong, "span1Edit"},
         {"own unit weight of 0",
          [this] {
-             combo("ComboBox7")->setCurrentIndex(2);
-             edit("Edit99")->setText("0");
+             combo("surfaceTreatmentBox")->setCurrentIndex(2);
+             edit("deckUnitWeightEdit")->setText("0");
          },
-         form::kUnitWeightMessage, "Edit99"},
+         form::kUnitWeightMessage, "deckUnitWeightEdit"},
         {"cantilever below 200 mm",
          [this] {
-             combo("ComboBox6")->setCurrentIndex(1);
-             edit("Edit77")->setText("150");
+             combo("cantileverBox")->setCurrentIndex(1);
+             edit("cantileverLengthEdit")->setText("150");
          },
-         form::kCantileverTooShort, "Edit77"},
+         form::kCantileverTooShort, "cantileverLengthEdit"},
     };
     for (const Case& c : cases) {
         start();
@@ -158,9 +158,9 @@ TEST_F(MainWindowTest, AFailedCheckShowsItsMessageAndFocusesTheControl) {
 }
 
 TEST_F(MainWindowTest, LeavingTheCantileverEditCorrectsItWithItsMessage) {
-    combo("ComboBox6")->setCurrentIndex(1);
-    ASSERT_TRUE(shown("Edit77"));
-    QLineEdit* cantilever = edit("Edit77");
+    combo("cantileverBox")->setCurrentIndex(1);
+    ASSERT_TRUE(shown("cantileverLengthEdit"));
+    QLineEdit* cantilever = edit("cantileverLengthEdit");
 
     // Calculate takes the focus from the edit: its check speaks and the command ends.
     cantilever->setFocus();
@@ -168,49 +168,49 @@ TEST_F(MainWindowTest, LeavingTheCantileverEditCorrectsItWithItsMessage) {
     press_calculate();
     EXPECT_EQ(sink.messages, QStringList{QString::fromUtf8(form::kCantileverAboveMaximum)});
     EXPECT_EQ(cantilever->text(), "1000");
-    EXPECT_EQ(focused(), "Edit77");
+    EXPECT_EQ(focused(), "cantileverLengthEdit");
     EXPECT_TRUE(presented.empty());
 
     // Leaving for another field runs the same check.
     sink.messages.clear();
     cantilever->setText("abc");
-    edit("Edit4")->setFocus();
+    edit("span1Edit")->setFocus();
     EXPECT_EQ(sink.messages, QStringList{QString::fromUtf8(form::kCantileverNotANumber)});
     EXPECT_EQ(cantilever->text(), "200");
-    EXPECT_EQ(focused(), "Edit77");
+    EXPECT_EQ(focused(), "cantileverLengthEdit");
 
     sink.messages.clear();
     cantilever->setText("150");
-    edit("Edit4")->setFocus();
+    edit("span1Edit")->setFocus();
     EXPECT_TRUE(sink.messages.isEmpty());
-    EXPECT_EQ(focused(), "Edit4");
+    EXPECT_EQ(focused(), "span1Edit");
 }
 
 TEST_F(MainWindowTest, SpanCountShowsTheSpanEditsAndOnePicture) {
-    edit("Edit4")->setText("3000");
-    QSpinBox* count = spin("CSpinEdit6");
+    edit("span1Edit")->setText("3000");
+    QSpinBox* count = spin("spanCountSpin");
     count->setValue(2);
-    EXPECT_TRUE(shown("Edit5"));
-    EXPECT_EQ(edit("Edit5")->text(), "3000");
-    EXPECT_EQ(focused(), "Edit5");
-    EXPECT_EQ(visible_span_pictures(), QStringList{"Image2_S2_C0"});
+    EXPECT_TRUE(shown("span2Edit"));
+    EXPECT_EQ(edit("span2Edit")->text(), "3000");
+    EXPECT_EQ(focused(), "span2Edit");
+    EXPECT_EQ(visible_span_pictures(), QStringList{"spanPicture2"});
 
     count->setValue(3);
     count->setValue(4);
-    EXPECT_TRUE(shown("Edit7"));
-    EXPECT_EQ(visible_span_pictures(), QStringList{"Image4_S4_C0"});
-    edit("Edit7")->setText("2000");
+    EXPECT_TRUE(shown("span4Edit"));
+    EXPECT_EQ(visible_span_pictures(), QStringList{"spanPicture4"});
+    edit("span4Edit")->setText("2000");
 
     count->setValue(3);
-    EXPECT_FALSE(shown("Edit7"));
-    EXPECT_EQ(edit("Edit7")->text(), "2000");
-    EXPECT_EQ(focused(), "Edit6");
-    EXPECT_EQ(visible_span_pictures(), QStringList{"Image3_S3_C0"});
+    EXPECT_FALSE(shown("span4Edit"));
+    EXPECT_EQ(edit("span4Edit")->text(), "2000");
+    EXPECT_EQ(focused(), "span3Edit");
+    EXPECT_EQ(visible_span_pictures(), QStringList{"spanPicture3"});
 
     count->setValue(2);
-    combo("ComboBox6")->setCurrentIndex(1);
-    EXPECT_TRUE(shown("Edit77"));
-    EXPECT_EQ(visible_span_pictures(), QStringList{"Image6_S2_CL"});
+    combo("cantileverBox")->setCurrentIndex(1);
+    EXPECT_TRUE(shown("cantileverLengthEdit"));
+    EXPECT_EQ(visible_span_pictures(), QStringList{"spanPicture2Left"});
 
     // The count moves by its buttons only: typed and arrow keys are swallowed.
     QWidget* line = count->findChild<QLineEdit*>();
@@ -224,31 +224,31 @@ TEST_F(MainWindowTest, TheDirectLoadLayoutIsTheSmallerWindow) {
     form::apply_layout(session->form, 1);
     window->refresh();
     EXPECT_EQ(window->height(), 375);
-    EXPECT_EQ(find<QWidget>("Panel8")->y(), 176);
-    EXPECT_EQ(find<QWidget>("Panel12")->y(), 268);
-    EXPECT_EQ(find<QWidget>("Panel3")->geometry(), QRect(396, 72, 396, 95));
-    EXPECT_EQ(find<QWidget>("Panel9")->pos(), find<QWidget>("Panel6")->pos());
-    EXPECT_TRUE(shown("Panel9"));
-    EXPECT_FALSE(shown("Panel6"));
-    EXPECT_FALSE(shown("Panel4"));
-    EXPECT_EQ(find<QLabel>("StatusBar1")->geometry().bottom(), 374);
+    EXPECT_EQ(find<QWidget>("spanPanel")->y(), 176);
+    EXPECT_EQ(find<QWidget>("commandPanel")->y(), 268);
+    EXPECT_EQ(find<QWidget>("otherLoadPanel")->geometry(), QRect(396, 72, 396, 95));
+    EXPECT_EQ(find<QWidget>("directLoadPanel")->pos(), find<QWidget>("windPanel")->pos());
+    EXPECT_TRUE(shown("directLoadPanel"));
+    EXPECT_FALSE(shown("windPanel"));
+    EXPECT_FALSE(shown("snowPanel"));
+    EXPECT_EQ(find<QLabel>("statusBar")->geometry().bottom(), 374);
     // The direct loads sit above the span panel that covers the rest of theirs.
-    for (const char* load : {"CSpinEdit8", "CSpinEdit9", "CSpinEdit10"})
+    for (const char* load : {"directWindPositiveSpin", "directWindNegativeSpin", "directSnowLoadSpin"})
         EXPECT_LE(spin(load)->mapTo(window.get(), QPoint(0, spin(load)->height())).y(), 176)
             << load;
 
     form::apply_layout(session->form, 0);
     window->refresh();
     EXPECT_EQ(window->height(), 575);
-    EXPECT_EQ(find<QWidget>("Panel8")->y(), 376);
-    EXPECT_EQ(find<QWidget>("Panel3")->geometry(), QRect(396, 284, 396, 85));
-    EXPECT_TRUE(shown("Panel6"));
+    EXPECT_EQ(find<QWidget>("spanPanel")->y(), 376);
+    EXPECT_EQ(find<QWidget>("otherLoadPanel")->geometry(), QRect(396, 284, 396, 85));
+    EXPECT_TRUE(shown("windPanel"));
 }
 
 TEST_F(MainWindowTest, UnitWeightFollowsDeckAndSurfaceTreatment) {
-    QComboBox* surface = combo("ComboBox7");
-    QComboBox* deck = combo("ComboBox1");
-    QLineEdit* weight = edit("Edit99");
+    QComboBox* surface = combo("surfaceTreatmentBox");
+    QComboBox* deck = combo("deckTypeBox");
+    QLineEdit* weight = edit("deckUnitWeightEdit");
     surface->setCurrentIndex(1); // "Z27"
     const char* z27[] = {"131", "172", "142", "188"};
     for (int i = 0; i < 4; ++i) {
@@ -265,119 +265,119 @@ TEST_F(MainWindowTest, UnitWeightFollowsDeckAndSurfaceTreatment) {
 
     surface->setCurrentIndex(2); // "他"
     EXPECT_EQ(weight->text(), "");
-    EXPECT_EQ(focused(), "Edit99");
+    EXPECT_EQ(focused(), "deckUnitWeightEdit");
     testing::type_text(weight, "20.5");
-    EXPECT_EQ(session->form.Edit99.text, "20.5");
+    EXPECT_EQ(session->form.deckUnitWeightEdit.text, "20.5");
 }
 
 TEST_F(MainWindowTest, LengthAndLoadFieldsTakeDigitsOnly) {
-    QLineEdit* eave = edit("Edit1");
+    QLineEdit* eave = edit("eaveHeightEdit");
     eave->setFocus();
     eave->clear();
     testing::type_text(eave, "1a-2.5");
-    EXPECT_EQ(session->form.Edit1.text, "125");
+    EXPECT_EQ(session->form.eaveHeightEdit.text, "125");
 
     // Every value the user types runs the spin edit's change behaviour.
-    QSpinBox* depth = spin("CSpinEdit2");
+    QSpinBox* depth = spin("snowDepthSpin");
     auto* line = depth->findChild<QLineEdit*>();
     depth->setFocus();
     line->selectAll();
     testing::type_text(line, "1x50");
-    EXPECT_EQ(session->form.CSpinEdit2.value, 150);
-    EXPECT_TRUE(find<QCheckBox>("CheckBox1")->isChecked());
-    EXPECT_EQ(spin("CSpinEdit3")->value(), 30);
+    EXPECT_EQ(session->form.snowDepthSpin.value, 150);
+    EXPECT_TRUE(find<QCheckBox>("heavySnowCheck")->isChecked());
+    EXPECT_EQ(spin("snowUnitWeightSpin")->value(), 30);
     testing::press_key(line, Qt::Key_Backspace, "\b");
-    EXPECT_EQ(session->form.CSpinEdit2.value, 15);
-    EXPECT_FALSE(find<QCheckBox>("CheckBox1")->isChecked());
-    EXPECT_EQ(spin("CSpinEdit3")->value(), 20);
+    EXPECT_EQ(session->form.snowDepthSpin.value, 15);
+    EXPECT_FALSE(find<QCheckBox>("heavySnowCheck")->isChecked());
+    EXPECT_EQ(spin("snowUnitWeightSpin")->value(), 20);
 
     // A spin edit left empty reads as its minimum.
-    QSpinBox* wind = spin("CSpinEdit8");
+    QSpinBox* wind = spin("directWindPositiveSpin");
     auto* windLine = wind->findChild<QLineEdit*>();
     wind->setFocus();
     windLine->selectAll();
     testing::press_key(windLine, Qt::Key_Backspace, "\b");
-    edit("Edit4")->setFocus();
+    edit("span1Edit")->setFocus();
     EXPECT_EQ(windLine->text(), "10");
-    EXPECT_EQ(session->form.CSpinEdit8.value, 10);
+    EXPECT_EQ(session->form.directWindPositiveSpin.value, 10);
 }
 
 TEST_F(MainWindowTest, PrefectureAndAreaSetTheWindSpeed) {
-    QComboBox* prefectures = combo("ComboBox3");
-    QComboBox* areas = combo("ComboBox4");
+    QComboBox* prefectures = combo("prefectureBox");
+    QComboBox* areas = combo("areaBox");
     prefectures->setCurrentIndex(prefectures->findText("東京都"));
     EXPECT_EQ(areas->currentIndex(), 0);
     EXPECT_EQ(areas->currentText(), "千代田区");
-    EXPECT_EQ(find<QLabel>("Label39")->text(), "34");
+    EXPECT_EQ(find<QLabel>("baseWindSpeedLabel")->text(), "34");
 
     areas->setCurrentIndex(areas->findText("青梅市"));
-    EXPECT_EQ(find<QLabel>("Label39")->text(), "30");
+    EXPECT_EQ(find<QLabel>("baseWindSpeedLabel")->text(), "30");
     EXPECT_EQ(session->form.site.areaName, "青梅市");
 
     // A designated snow depth of 1 m or more makes a heavy-snow area.
     prefectures->setCurrentIndex(0);
     areas->setCurrentIndex(areas->findText("深川市"));
-    EXPECT_EQ(spin("CSpinEdit2")->value(), 160);
-    EXPECT_TRUE(find<QCheckBox>("CheckBox1")->isChecked());
-    EXPECT_EQ(find<QLabel>("Label12")->text(), "160");
+    EXPECT_EQ(spin("snowDepthSpin")->value(), 160);
+    EXPECT_TRUE(find<QCheckBox>("heavySnowCheck")->isChecked());
+    EXPECT_EQ(find<QLabel>("tableSnowDepthLabel")->text(), "160");
     EXPECT_TRUE(sink.messages.isEmpty());
 }
 
 TEST_F(MainWindowTest, RoofTypeSwitchesGroupsPicturesAndHighlight) {
-    const qint64 shedPicture = find<QLabel>("Image2")->pixmap().cacheKey();
-    radio("RadioButton6")->click();
-    EXPECT_TRUE(shown("GroupBox4") ||
-                find<QRadioButton>("RadioButton10")->isVisibleTo(window.get()));
-    EXPECT_FALSE(radio("RadioButton7")->isVisibleTo(window.get()));
-    EXPECT_TRUE(radio("RadioButton10")->isVisibleTo(window.get()));
-    EXPECT_NE(find<QLabel>("Image2")->pixmap().cacheKey(), shedPicture);
+    const qint64 shedPicture = find<QLabel>("roofPicture")->pixmap().cacheKey();
+    radio("canopyRoofRadio")->click();
+    EXPECT_TRUE(shown("canopyShapeGroup") ||
+                find<QRadioButton>("gableCanopyRadio")->isVisibleTo(window.get()));
+    EXPECT_FALSE(radio("closedFormRadio")->isVisibleTo(window.get()));
+    EXPECT_TRUE(radio("gableCanopyRadio")->isVisibleTo(window.get()));
+    EXPECT_NE(find<QLabel>("roofPicture")->pixmap().cacheKey(), shedPicture);
     EXPECT_EQ(session->form.state.roofType, 6);
 
-    const QRadioButton* chosen = radio("RadioButton6");
-    const QRadioButton* other = radio("RadioButton3");
+    const QRadioButton* chosen = radio("canopyRoofRadio");
+    const QRadioButton* other = radio("monoPitchRoofRadio");
     EXPECT_TRUE(chosen->font().bold());
     EXPECT_EQ(chosen->palette().color(QPalette::WindowText), kNavy);
     EXPECT_FALSE(other->font().bold());
     EXPECT_EQ(other->palette().color(QPalette::WindowText), QColor(Qt::black));
 
-    radio("RadioButton4")->click();
-    EXPECT_TRUE(shown("GroupBox5"));
-    EXPECT_FALSE(shown("GroupBox4"));
+    radio("gableRoofRadio")->click();
+    EXPECT_TRUE(shown("buildingFormGroup"));
+    EXPECT_FALSE(shown("canopyShapeGroup"));
 }
 
 TEST_F(MainWindowTest, StatusBarShowsTheLongHintAndTheTooltipTheShortOne) {
-    QComboBox* fastener = combo("ComboBox2");
+    QComboBox* fastener = combo("fastenerBox");
     EXPECT_EQ(fastener->toolTip(), "木造梁との接合方法");
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(fastener, &enter);
-    EXPECT_EQ(find<QLabel>("StatusBar1")->text(), "木ねじを選択して下さい。");
+    EXPECT_EQ(find<QLabel>("statusBar")->text(), "木ねじを選択して下さい。");
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(fastener, &leave);
-    EXPECT_EQ(find<QLabel>("StatusBar1")->text(), "");
+    EXPECT_EQ(find<QLabel>("statusBar")->text(), "");
 
     // A hint without "|" is shown whole in both places.
-    QPushButton* calculate = find<QPushButton>("BitBtn1");
+    QPushButton* calculate = find<QPushButton>("calculateButton");
     QApplication::sendEvent(calculate, &enter);
-    EXPECT_EQ(find<QLabel>("StatusBar1")->text(), "入力条件の基に計算を行い、結果を表示します");
-    EXPECT_EQ(spin("CSpinEdit7")->toolTip(), QString::fromStdString(session->form.CSpinEdit7.hint));
+    EXPECT_EQ(find<QLabel>("statusBar")->text(), "入力条件の基に計算を行い、結果を表示します");
+    EXPECT_EQ(spin("otherDeadLoadSpin")->toolTip(), QString::fromStdString(session->form.otherDeadLoadSpin.hint));
 }
 
 TEST_F(MainWindowTest, CommandButtonsReachTheirWindowsAndQuitCloses) {
     int requests = 0;
     for (auto signal :
-         {&TForm1::overview_requested, &TForm1::coefficient_dialog_requested,
-          &TForm1::load_requested, &TForm1::save_requested, &TForm1::usage_notice_requested})
+         {&MainWindow::overview_requested, &MainWindow::coefficient_dialog_requested,
+          &MainWindow::load_requested, &MainWindow::save_requested, &MainWindow::usage_notice_requested})
         QObject::connect(window.get(), signal, [&requests] { ++requests; });
-    for (const char* button : {"BitBtn6", "BitBtn7", "BitBtn2", "BitBtn3"}) {
+    for (const char* button : {"overviewButton", "settingsButton", "loadButton", "saveButton"}) {
         EXPECT_FALSE(find<QPushButton>(button)->toolTip().isEmpty()) << button;
         find<QPushButton>(button)->click();
     }
     QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(find<QLabel>("Label40"), &click);
+    QApplication::sendEvent(find<QLabel>("usageNoticeLink"), &click);
     EXPECT_EQ(requests, 5);
-    EXPECT_EQ(find<QPushButton>("BitBtn4")->text(), "終　了");
-    find<QPushButton>("BitBtn4")->click();
+    EXPECT_EQ(find<QPushButton>("exitButton")->text(), "終　了");
+    find<QPushButton>("exitButton")->click();
     EXPECT_FALSE(window->isVisible());
 }
 

@@ -70,7 +70,7 @@ TEST(RichTextView, StylesAndJapaneseReachTheDocument) {
 class OverviewTest : public ::testing::Test {
 protected:
     RecordingSink sink;
-    TIntroduce viewer{sink};
+    OverviewWindow viewer{sink};
     QTemporaryDir dir;
 
     fs::path folder() const { return dir.path().toStdString(); }
@@ -103,7 +103,7 @@ TEST_F(OverviewTest, ShowsTheShippedDocumentOnceAndReloadsIt) {
     EXPECT_EQ(view->toPlainText(), text);
     int viewers = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
-        viewers += qobject_cast<TIntroduce*>(w) != nullptr;
+        viewers += qobject_cast<OverviewWindow*>(w) != nullptr;
     EXPECT_EQ(viewers, 1);
 }
 

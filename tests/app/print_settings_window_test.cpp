@@ -27,33 +27,38 @@ protected:
         ASSERT_TRUE(session);
         owner.show();
         dialog = std::make_unique<PrintSettingsWindow>(*session, &owner);
-        Edit1 = dialog->findChild<QLineEdit*>("Edit1");
-        GroupBox1 = dialog->findChild<QGroupBox*>("GroupBox1");
-        ComboBox1 = dialog->findChild<QComboBox*>("ComboBox1");
-        CSpinEdit1 = dialog->findChild<QSpinBox*>("CSpinEdit1");
-        ASSERT_TRUE(Edit1 && GroupBox1 && ComboBox1 && CSpinEdit1);
+        subjectEdit = dialog->findChild<QLineEdit*>("subjectEdit");
+        contentGroup = dialog->findChild<QGroupBox*>("contentGroup");
+        numberFormatBox = dialog->findChild<QComboBox*>("numberFormatBox");
+        startNumberSpin = dialog->findChild<QSpinBox*>("startNumberSpin");
+        ASSERT_TRUE(subjectEdit && contentGroup && numberFormatBox && startNumberSpin);
     }
 
+    // 1 "無し", then the positions from the top left to the bottom right.
     QRadioButton* radio(int number) {
-        return dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(number));
+        static const char* const kNames[7] = {"noPageNumberRadio", "topLeftRadio",
+                                              "topCentreRadio",    "topRightRadio",
+                                              "bottomLeftRadio",   "bottomCentreRadio",
+                                              "bottomRightRadio"};
+        return dialog->findChild<QRadioButton*>(QString::fromLatin1(kNames[number - 1]));
     }
     void click(const char* name) { dialog->findChild<QAbstractButton*>(name)->click(); }
 
     void click_into_subject() {
         const QPointF at(20, 10);
-        QMouseEvent press(QEvent::MouseButtonPress, at, Edit1->mapToGlobal(at), Qt::LeftButton,
+        QMouseEvent press(QEvent::MouseButtonPress, at, subjectEdit->mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(Edit1, &press);
+        QApplication::sendEvent(subjectEdit, &press);
     }
     void replace_subject(const QString& text) {
         click_into_subject();
-        Edit1->selectAll();
-        press_key(Edit1, Qt::Key_Backspace, QStringLiteral("\b"));
-        type_text(Edit1, text);
+        subjectEdit->selectAll();
+        press_key(subjectEdit, Qt::Key_Backspace, QStringLiteral("\b"));
+        type_text(subjectEdit, text);
     }
     void replace_start_number(const QString& digits) {
-        CSpinEdit1->selectAll();
-        type_text(CSpinEdit1, digits);
+        startNumberSpin->selectAll();
+        type_text(startNumberSpin, digits);
     }
 
     const report::PrintSettings& stored() const { return session->printSettings; }
@@ -61,40 +66,40 @@ protected:
     std::unique_ptr<form::Session> session;
     QWidget owner;
     std::unique_ptr<PrintSettingsWindow> dialog;
-    QLineEdit* Edit1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QSpinBox* CSpinEdit1 = nullptr;
+    QLineEdit* subjectEdit = nullptr;
+    QGroupBox* contentGroup = nullptr;
+    QComboBox* numberFormatBox = nullptr;
+    QSpinBox* startNumberSpin = nullptr;
 };
 
 TEST_F(PrintSettingsWindowTest, OpensOnTheStoredSubjectWithTheOwnerDisabled) {
     session->printSettings.subject = "倉庫新築工事";
-    dialog->FormShow();
+    dialog->open_dialog();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(owner.isEnabled());
     EXPECT_EQ(dialog->windowTitle(), "印刷用設定");
     EXPECT_EQ(dialog->size(), QSize(466, 185));
-    EXPECT_EQ(Edit1->text(), "倉庫新築工事");
-    EXPECT_EQ(Edit1->maxLength(), 65);
-    EXPECT_EQ(ComboBox1->currentText(), "1,2,3･･･");
-    EXPECT_EQ(CSpinEdit1->value(), 1);
-    EXPECT_EQ(CSpinEdit1->minimum(), 1);
-    EXPECT_EQ(CSpinEdit1->maximum(), 9999);
+    EXPECT_EQ(subjectEdit->text(), "倉庫新築工事");
+    EXPECT_EQ(subjectEdit->maxLength(), 65);
+    EXPECT_EQ(numberFormatBox->currentText(), "1,2,3･･･");
+    EXPECT_EQ(startNumberSpin->value(), 1);
+    EXPECT_EQ(startNumberSpin->minimum(), 1);
+    EXPECT_EQ(startNumberSpin->maximum(), 9999);
 
     EXPECT_TRUE(radio(1)->isChecked());
-    EXPECT_FALSE(GroupBox1->isEnabled());
+    EXPECT_FALSE(contentGroup->isEnabled());
     EXPECT_EQ(radio(1)->palette().color(QPalette::WindowText), kSelected);
     for (int i = 2; i <= 7; ++i) EXPECT_EQ(radio(i)->palette().color(QPalette::WindowText), kNavy);
 }
 
 TEST_F(PrintSettingsWindowTest, ClickIntoThePromptEmptiesItButKeepsASubject) {
-    dialog->FormShow();
-    EXPECT_EQ(Edit1->text(), "件名を入力");
+    dialog->open_dialog();
+    EXPECT_EQ(subjectEdit->text(), "件名を入力");
     click_into_subject();
-    EXPECT_EQ(Edit1->text(), "");
-    type_text(Edit1, QStringLiteral("件名を入力して"));
+    EXPECT_EQ(subjectEdit->text(), "");
+    type_text(subjectEdit, QStringLiteral("件名を入力して"));
     click_into_subject();
-    EXPECT_EQ(Edit1->text(), "件名を入力して");
+    EXPECT_EQ(subjectEdit->text(), "件名を入力して");
 }
 
 TEST_F(PrintSettingsWindowTest, ConfirmStoresTheSubjectOrNone) {
@@ -110,9 +115,9 @@ TEST_F(PrintSettingsWindowTest, ConfirmStoresTheSubjectOrNone) {
     };
     for (const Case& c : cases) {
         session->printSettings.subject = "前の件名";
-        dialog->FormShow();
+        dialog->open_dialog();
         replace_subject(c.typed);
-        click("BitBtn2");
+        click("setButton");
         EXPECT_EQ(stored().subject, c.stored) << c.typed.toStdString();
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_TRUE(owner.isEnabled());
@@ -120,18 +125,18 @@ TEST_F(PrintSettingsWindowTest, ConfirmStoresTheSubjectOrNone) {
 }
 
 TEST_F(PrintSettingsWindowTest, PositionIsStoredAtOnceAndConfirmTakesTheStartNumber) {
-    dialog->FormShow();
+    dialog->open_dialog();
     radio(7)->click();
     EXPECT_EQ(stored().PageNumberPosition, 22);
-    EXPECT_TRUE(GroupBox1->isEnabled());
+    EXPECT_TRUE(contentGroup->isEnabled());
     EXPECT_EQ(radio(7)->palette().color(QPalette::WindowText), kSelected);
     EXPECT_EQ(radio(1)->palette().color(QPalette::WindowText), kNavy);
 
-    press_key(ComboBox1, Qt::Key_Down);
-    EXPECT_EQ(ComboBox1->currentIndex(), 1);
+    press_key(numberFormatBox, Qt::Key_Down);
+    EXPECT_EQ(numberFormatBox->currentIndex(), 1);
     replace_start_number(QStringLiteral("5"));
     EXPECT_EQ(stored().start_number, "1") << "the start number waits for 設定";
-    click("BitBtn2");
+    click("setButton");
     EXPECT_EQ(stored().start_number, "5");
     EXPECT_EQ(stored().PageNumberPosition, 22);
     const report::PrintSettings used =
@@ -142,13 +147,13 @@ TEST_F(PrintSettingsWindowTest, PositionIsStoredAtOnceAndConfirmTakesTheStartNum
 TEST_F(PrintSettingsWindowTest, CancelUndoesSubjectAndStartNumberButNotThePosition) {
     session->printSettings.subject = "倉庫新築工事";
     session->printSettings.start_number = "3";
-    session->printDialog.CSpinEdit1 = 3;
-    dialog->FormShow();
+    session->printDialog.startNumberSpin = 3;
+    dialog->open_dialog();
     replace_subject(QStringLiteral("別の件名"));
     radio(3)->click();
     replace_start_number(QStringLiteral("7"));
-    press_key(ComboBox1, Qt::Key_Down);
-    click("BitBtn1");
+    press_key(numberFormatBox, Qt::Key_Down);
+    click("cancelButton");
 
     EXPECT_EQ(stored().subject, "倉庫新築工事");
     EXPECT_EQ(stored().start_number, "3");
@@ -156,58 +161,58 @@ TEST_F(PrintSettingsWindowTest, CancelUndoesSubjectAndStartNumberButNotThePositi
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(owner.isEnabled());
 
-    dialog->FormShow();
-    EXPECT_EQ(Edit1->text(), "倉庫新築工事");
-    EXPECT_EQ(CSpinEdit1->value(), 3);
+    dialog->open_dialog();
+    EXPECT_EQ(subjectEdit->text(), "倉庫新築工事");
+    EXPECT_EQ(startNumberSpin->value(), 3);
     EXPECT_TRUE(radio(3)->isChecked());
-    EXPECT_EQ(ComboBox1->currentIndex(), 1) << "the format is kept as the list shows it";
+    EXPECT_EQ(numberFormatBox->currentIndex(), 1) << "the format is kept as the list shows it";
 }
 
 TEST_F(PrintSettingsWindowTest, NoneDisablesTheGroupAndOnlyConfirmClearsThePosition) {
     session->printSettings.PageNumberPosition = 12;
-    dialog->FormShow();
+    dialog->open_dialog();
     radio(4)->click();
     radio(1)->click();
-    EXPECT_FALSE(GroupBox1->isEnabled());
+    EXPECT_FALSE(contentGroup->isEnabled());
     EXPECT_EQ(stored().PageNumberPosition, 12);
-    click("BitBtn1");
-    dialog->FormShow();
+    click("cancelButton");
+    dialog->open_dialog();
     EXPECT_TRUE(radio(4)->isChecked()) << "キャンセル brings the stored position back";
-    EXPECT_TRUE(GroupBox1->isEnabled());
+    EXPECT_TRUE(contentGroup->isEnabled());
 
     radio(1)->click();
-    click("BitBtn2");
+    click("setButton");
     EXPECT_EQ(stored().PageNumberPosition, 0);
-    dialog->FormShow();
+    dialog->open_dialog();
     EXPECT_TRUE(radio(1)->isChecked());
-    EXPECT_FALSE(GroupBox1->isEnabled());
+    EXPECT_FALSE(contentGroup->isEnabled());
 }
 
 TEST_F(PrintSettingsWindowTest, StartNumberBoxTakesDigitsOnly) {
     session->printSettings.PageNumberPosition = 21;
-    session->printDialog.GroupBox1Enabled = true;
+    session->printDialog.contentGroupEnabled = true;
     // Where numbers are written with group separators, the box would take them too.
-    CSpinEdit1->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
-    dialog->FormShow();
+    startNumberSpin->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    dialog->open_dialog();
     replace_start_number(QStringLiteral("12"));
-    EXPECT_EQ(CSpinEdit1->value(), 12);
-    type_text(CSpinEdit1, QStringLiteral("a-+.,５ "));
-    EXPECT_EQ(CSpinEdit1->text(), "12");
-    press_key(CSpinEdit1, Qt::Key_Backspace, QStringLiteral("\b"));
-    type_text(CSpinEdit1, QStringLiteral("99999"));
-    EXPECT_EQ(CSpinEdit1->value(), 1999);
-    EXPECT_EQ(session->printDialog.CSpinEdit1, 1999);
+    EXPECT_EQ(startNumberSpin->value(), 12);
+    type_text(startNumberSpin, QStringLiteral("a-+.,５ "));
+    EXPECT_EQ(startNumberSpin->text(), "12");
+    press_key(startNumberSpin, Qt::Key_Backspace, QStringLiteral("\b"));
+    type_text(startNumberSpin, QStringLiteral("99999"));
+    EXPECT_EQ(startNumberSpin->value(), 1999);
+    EXPECT_EQ(session->printDialog.startNumberSpin, 1999);
 }
 
 TEST_F(PrintSettingsWindowTest, WindowManagerCloseActsAsCancel) {
     session->printSettings.subject = "倉庫新築工事";
-    dialog->FormShow();
+    dialog->open_dialog();
     replace_subject(QStringLiteral("別の件名"));
     EXPECT_TRUE(dialog->close());
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(owner.isEnabled());
     EXPECT_EQ(stored().subject, "倉庫新築工事");
-    EXPECT_EQ(session->printDialog.Edit1, "倉庫新築工事");
+    EXPECT_EQ(session->printDialog.subjectEdit, "倉庫新築工事");
 }
 
 } // namespace

@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(ProgramWindowsTest, CalculateShowsTheResultWindowAndClosingBringsTheInputBack) {
-    windows->main_window().BitBtn1Click();
+    windows->main_window().calculate();
     EXPECT_TRUE(windows->result_window().isVisible());
     EXPECT_FALSE(windows->main_window().isVisible());
     EXPECT_EQ(windows->result_window().windowTitle(), "Korvex for wood [計算結果の表示]");
@@ -60,10 +60,10 @@ TEST_F(ProgramWindowsTest, SavingAndLoadingUpdateEveryWindow) {
 
     // Another program state, then the saved file comes back through the open dialog.
     session->coefficients.designStrength = 205;
-    session->form.Edit4.text = "3000";
+    session->form.span1Edit.text = "3000";
     chooser.openFile = saved.toStdString();
     windows->load();
-    EXPECT_EQ(session->form.Edit4.text, "2500");
+    EXPECT_EQ(session->form.span1Edit.text, "2500");
     EXPECT_EQ(session->coefficients.designStrength, 235);
     EXPECT_EQ(windows->main_window().windowTitle(), "Korvex for wood [" + saved + "]");
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join("\n").toStdString();
@@ -72,7 +72,7 @@ TEST_F(ProgramWindowsTest, SavingAndLoadingUpdateEveryWindow) {
 TEST_F(ProgramWindowsTest, AFileNamedAtStartIsLoadedLikeDataLoad) {
     windows->open_file(std::filesystem::path(KORVEX_FIXTURES) / "direct_two_spans.kvxw");
     EXPECT_EQ(session->form.state.layoutMode, 1);
-    EXPECT_EQ(session->form.CSpinEdit6.value, 2);
+    EXPECT_EQ(session->form.spanCountSpin.value, 2);
     EXPECT_EQ(windows->main_window().height(), 375);
     windows->open_file(std::filesystem::path(KORVEX_FIXTURES) / "not_a_project.kvxw");
     ASSERT_EQ(sink.messages.size(), 1);

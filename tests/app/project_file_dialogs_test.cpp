@@ -67,8 +67,8 @@ protected:
 };
 
 TEST_F(ProjectFileDialogsTest, SavedProjectComesBackThroughTheOpenDialog) {
-    session.form.Edit4.text = "3150";
-    session.form.Edit1.text = "4200";
+    session.form.span1Edit.text = "3150";
+    session.form.eaveHeightEdit.text = "4200";
     chooser.answers = {folder() / "roof"};
     const ProjectCommandResult saved = save_project_command(session, context());
     EXPECT_TRUE(saved.succeeded);
@@ -90,8 +90,8 @@ TEST_F(ProjectFileDialogsTest, SavedProjectComesBackThroughTheOpenDialog) {
     EXPECT_TRUE(loaded.changed);
     ASSERT_EQ(chooser.openFolders.size(), 1);
     EXPECT_EQ(chooser.openFolders[0], programFolder / "Data");
-    EXPECT_EQ(fresh.form.Edit4.text, "3150");
-    EXPECT_EQ(fresh.form.Edit1.text, "4200");
+    EXPECT_EQ(fresh.form.span1Edit.text, "3150");
+    EXPECT_EQ(fresh.form.eaveHeightEdit.text, "4200");
     EXPECT_EQ(fresh.form.caption, session.form.caption);
     EXPECT_EQ(fresh.paths.currentFilePath, file);
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join('\n').toStdString();

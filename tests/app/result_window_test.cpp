@@ -71,7 +71,7 @@ protected:
             return !file.isEmpty();
         };
         window->set_dialogs(dialogs);
-        click("SpeedButton2");
+        click("printButton");
     }
 
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
@@ -92,10 +92,10 @@ TEST_F(ResultWindowTest, ShowsTheReportImageSharpAtItsOwnSize) {
     EXPECT_EQ(window->windowTitle(), "Korvex for wood [計算結果の表示]");
     EXPECT_EQ(window->size(), QSize(582, 698));
 
-    auto* view = window->findChild<QWidget*>("Image1");
+    auto* view = window->findChild<QWidget*>("reportImage");
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->size(), QSize(565, image.deviceIndependentSize().toSize().height()));
-    auto* scroll = window->findChild<QScrollArea*>("ScrollBox1");
+    auto* scroll = window->findChild<QScrollArea*>("reportScroll");
     ASSERT_NE(scroll, nullptr);
     EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << "the report is cut at the side";
 
@@ -117,7 +117,7 @@ TEST_F(ResultWindowTest, ShowsTheReportImageSharpAtItsOwnSize) {
 
 TEST_F(ResultWindowTest, WheelNotchMovesTheReport120Pixels) {
     window->show_report(render_screen_report(*session));
-    auto* scroll = window->findChild<QScrollArea*>("ScrollBox1");
+    auto* scroll = window->findChild<QScrollArea*>("reportScroll");
     QScrollBar* bar = scroll->verticalScrollBar();
     const auto wheel = [&](int delta) {
         const QPointF at(100, 100);
@@ -138,7 +138,7 @@ TEST_F(ResultWindowTest, WheelNotchMovesTheReport120Pixels) {
 
 TEST_F(ResultWindowTest, CloseButtonClearsTheReportWhileTheCloseBoxKeepsIt) {
     window->show_report(render_screen_report(*session));
-    click("SpeedButton3");
+    click("closeButton");
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(window->report_image().isNull());
     EXPECT_EQ(closed, 1);
@@ -245,13 +245,13 @@ TEST_F(ResultWindowTest, PreviewShowsThePrintedSheets) {
 TEST_F(ResultWindowTest, PrintSettingsKeepTheWindowDisabledUntilTheyClose) {
     window->show_report(render_screen_report(*session));
     PrintSettingsWindow& settings = window->print_settings_window();
-    click("SpeedButton1");
+    click("printSettingsButton");
     EXPECT_TRUE(settings.isVisible());
     EXPECT_FALSE(window->isEnabled());
     EXPECT_FALSE(window->close()) << "the window went away under its open dialog";
     EXPECT_EQ(closed, 0);
 
-    auto* confirm = settings.findChild<QAbstractButton*>("BitBtn2");
+    auto* confirm = settings.findChild<QAbstractButton*>("setButton");
     ASSERT_NE(confirm, nullptr);
     confirm->click();
     EXPECT_FALSE(settings.isVisible());

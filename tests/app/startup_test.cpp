@@ -19,9 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TAboutBox* visible_splash() {
+SplashBox* visible_splash() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* splash = qobject_cast<TAboutBox*>(w); splash && splash->isVisible())
+        if (auto* splash = qobject_cast<SplashBox*>(w); splash && splash->isVisible())
             return splash;
     return nullptr;
 }
@@ -47,7 +47,7 @@ protected:
             events.push_back(visible_splash() ? "notice after splash" : "notice");
         };
         options.wait = [this](std::chrono::milliseconds remaining) {
-            TAboutBox* splash = visible_splash();
+            SplashBox* splash = visible_splash();
             events.push_back(splash ? "splash" : "wait without splash");
             if (splash) {
                 EXPECT_EQ(label_text(splash, "Version"), "ver.1.0");
@@ -85,8 +85,8 @@ TEST_F(StartupTest, FirstStartShowsTheNoticeFirstAndOnlyOnce) {
 
     // The session is the started one: first prefecture, version shown.
     EXPECT_EQ(first.form.site.prefectureName, "北海道");
-    EXPECT_EQ(first.form.StaticText2.caption, "ver.1.0");
-    EXPECT_TRUE(first.form.StatusBar1.caption.ends_with("ver.1.0"));
+    EXPECT_EQ(first.form.versionLabel.caption, "ver.1.0");
+    EXPECT_TRUE(first.form.statusBar.caption.ends_with("ver.1.0"));
 
     events.clear();
     form::Session second;

@@ -13,14 +13,14 @@ namespace {
 
 TEST(UsageNotice, StatesTheTermsAndClosesOnConfirm) {
     QWidget mainWindow;
-    TForm8 notice(&mainWindow);
+    UsageNotice notice(&mainWindow);
     EXPECT_EQ(notice.windowTitle(), "ご確認下さい");
     EXPECT_EQ(notice.size(), QSize(404, 305));
     EXPECT_TRUE(notice.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(notice.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(notice.windowFlags() & Qt::WindowSystemMenuHint);
 
-    const auto* heading = notice.findChild<QLabel*>("Label1");
+    const auto* heading = notice.findChild<QLabel*>("headingLabel");
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->text(), "「Korvex for wood」のご利用について");
     EXPECT_TRUE(heading->font().bold());
@@ -35,11 +35,11 @@ TEST(UsageNotice, StatesTheTermsAndClosesOnConfirm) {
           "認めた場合、その修正・改訂のためのプログラムの訂正を行います。",
           "ただし、作者はプログラム訂正の義務を負うものではありません。"})
         EXPECT_TRUE(terms.contains(QString::fromUtf8(line))) << line;
-    const QTextBlock last = notice.findChild<QTextEdit*>("Memo1")->document()->lastBlock();
+    const QTextBlock last = notice.findChild<QTextEdit*>("termsText")->document()->lastBlock();
     EXPECT_EQ(last.text(), "以上");
     EXPECT_EQ(last.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 
-    auto* confirm = notice.findChild<QPushButton*>("Button1");
+    auto* confirm = notice.findChild<QPushButton*>("confirmButton");
     ASSERT_NE(confirm, nullptr);
     EXPECT_EQ(confirm->text(), "確　認");
     QTimer::singleShot(0, confirm, &QPushButton::click);

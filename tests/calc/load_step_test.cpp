@@ -8,7 +8,7 @@ namespace {
 
 struct Records {
     DesignInputs inputs;
-    CaLC_DATA data;
+    CalculationData data;
     SnowIncrease increase;
     WindResult wind;
     LoadSet loads;

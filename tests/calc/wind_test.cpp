@@ -6,9 +6,9 @@
 namespace korvex::calc {
 namespace {
 
-CaLC_DATA site(int roughnessIndex, int v0, int h1Cm, int h2Cm, int dCm, int roofKind = 0,
+CalculationData site(int roughnessIndex, int v0, int h1Cm, int h2Cm, int dCm, int roofKind = 0,
                int buildingForm = 0) {
-    CaLC_DATA d;
+    CalculationData d;
     d.roughnessIndex = roughnessIndex;
     d.baseWindSpeed = v0;
     d.eaveHeight = h1Cm;
@@ -24,7 +24,7 @@ struct Derived {
     LoadSet loads;
 };
 
-Derived derive(const CaLC_DATA& data) {
+Derived derive(const CalculationData& data) {
     Derived r;
     derive_wind(data, r.wind, r.loads);
     return r;
@@ -130,7 +130,7 @@ TEST(WindDerivation, ArcRoofClampsHeightRatio) {
 }
 
 TEST(WindDerivation, CanopyKeepsWindwardOnEqualMagnitudes) {
-    CaLC_DATA d = site(2, 34, 1000, 1000, 2000, 2);
+    CalculationData d = site(2, 34, 1000, 1000, 2000, 2);
     d.canopyShape = 1;
     auto r = derive(d);
     EXPECT_EQ(r.wind.positiveCount, 2);

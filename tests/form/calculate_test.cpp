@@ -36,12 +36,12 @@ TEST_F(CalculateTest, DefaultsCalculateThroughToTheVerdict) {
 TEST_F(CalculateTest, AFailedValidationKeepsTheLastResults) {
     ASSERT_FALSE(calculate(s));
     const double moment = s.run.check_pages.front().max_moment;
-    s.form.Edit4.text = "12001";
+    s.form.span1Edit.text = "12001";
     const auto failure = calculate(s);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->text, "デッキの最大長さを超えています。");
-    EXPECT_EQ(failure->focus, "Edit4");
-    EXPECT_EQ(s.form.active_control, "Edit4");
+    EXPECT_EQ(failure->focus, "span1Edit");
+    EXPECT_EQ(s.form.active_control, "span1Edit");
     EXPECT_EQ(s.run.check_pages.front().max_moment, moment);
     EXPECT_EQ(s.inputs.spanLength[0], 2500);
 }

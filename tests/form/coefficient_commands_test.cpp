@@ -23,7 +23,7 @@ TEST_F(CoefficientCommands, SetAppliesTheLayoutEveryTime) {
     EXPECT_FALSE(coefficient_set(s));
     EXPECT_EQ(s.form.state.layoutMode, 1);
     EXPECT_EQ(s.form.height, 375);
-    EXPECT_TRUE(s.form.Panel9.visible);
+    EXPECT_TRUE(s.form.directLoadPanel.visible);
 
     persist::select_method(s.coefficientDialog, 0);
     EXPECT_FALSE(coefficient_set(s));

@@ -40,35 +40,35 @@ protected:
     // A design that touches every group of lines.
     void dress(Session& s, int spans) {
         InputForm& f = s.form;
-        f.ComboBox1.item_index = 3;
-        f.ComboBox2.item_index = 1;
-        f.ComboBox3.item_index = 1; // 青森県
+        f.deckTypeBox.item_index = 3;
+        f.fastenerBox.item_index = 1;
+        f.prefectureBox.item_index = 1; // 青森県
         select_prefecture(f, s.siteTables);
-        f.ComboBox4.item_index = 1;
+        f.areaBox.item_index = 1;
         select_area(f, s.siteTables);
-        f.ComboBox5.item_index = 2;
-        f.Edit1.text = "8000";
-        f.Edit3.text = "18000";
+        f.roughnessBox.item_index = 2;
+        f.eaveHeightEdit.text = "8000";
+        f.spanDirectionLengthEdit.text = "18000";
         select_roof_type(f, 5);
         select_building_form(f, 2);
-        set_spin_value(f, f.CSpinEdit7, 250);
-        set_spin_value(f, f.CSpinEdit1, 500);
+        set_spin_value(f, f.otherDeadLoadSpin, 250);
+        set_spin_value(f, f.liveLoadSpin, 500);
         for (int n = 2; n <= spans; ++n) {
-            set_spin_value(f, f.CSpinEdit6, n);
+            set_spin_value(f, f.spanCountSpin, n);
             span_edit(f, n).text = std::to_string(2000 + 100 * n);
         }
-        f.ComboBox6.item_index = 1;
+        f.cantileverBox.item_index = 1;
         update_spans(f);
-        f.Edit77.text = "650";
-        f.ComboBox7.item_index = 2;
-        f.Edit99.text = "133.5";
+        f.cantileverLengthEdit.text = "650";
+        f.surfaceTreatmentBox.item_index = 2;
+        f.deckUnitWeightEdit.text = "133.5";
         s.printSettings.subject = "倉庫 新築工事 \"A棟\"";
         persist::click_position(s.printDialog, s.printSettings, 21);
-        s.printDialog.ComboBox1 = 1;
-        s.printDialog.CSpinEdit1 = 5;
+        s.printDialog.numberFormatBox = 1;
+        s.printDialog.startNumberSpin = 5;
         s.coefficients.comboRatio[0][9] = 0.35;
         s.coefficients.designStrength = 235;
-        set_spin_value(f, f.CSpinEdit9, 1800);
+        set_spin_value(f, f.directWindNegativeSpin, 1800);
     }
 
     korvex::testing::DataFolder folder;
@@ -98,8 +98,8 @@ TEST_F(ProjectLinesTest, SaveLoadSaveGivesTheSameBytes) {
             const std::string bytes_a{std::istreambuf_iterator<char>(a), {}};
             const std::string bytes_b{std::istreambuf_iterator<char>(b), {}};
             EXPECT_EQ(bytes_a, bytes_b) << spans << " spans, layout " << layout;
-            EXPECT_EQ(loaded.form.CSpinEdit6.value, spans);
-            EXPECT_EQ(loaded.form.Edit7.visible, spans == 4);
+            EXPECT_EQ(loaded.form.spanCountSpin.value, spans);
+            EXPECT_EQ(loaded.form.span4Edit.visible, spans == 4);
             EXPECT_EQ(loaded.form.height, layout == 1 ? 375 : 575);
         }
     }
@@ -162,27 +162,27 @@ TEST_F(ProjectLinesTest, AShortFileStopsAtTheFirstMissingInteger) {
     EXPECT_TRUE(outcome.failed);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_NE(outcome.messages[0].find("17 行目"), std::string::npos);
-    EXPECT_EQ(session.form.ComboBox1.item_index, 2); // applied before the stop
-    EXPECT_EQ(session.form.ComboBox5.item_index, 3);
-    EXPECT_EQ(session.form.Edit1.text, "");    // a text past the end is empty
+    EXPECT_EQ(session.form.deckTypeBox.item_index, 2); // applied before the stop
+    EXPECT_EQ(session.form.roughnessBox.item_index, 3);
+    EXPECT_EQ(session.form.eaveHeightEdit.text, "");    // a text past the end is empty
     EXPECT_EQ(session.form.state.roofType, 3); // an int-or-D past the end
 }
 
 TEST_F(ProjectLinesTest, ASavedTypedDepthSurvivesLoadingIntoTheFormulaMethod) {
-    set_spin_value(session.form, session.form.CSpinEdit2, 200);
-    set_spin_value(session.form, session.form.CSpinEdit3, 40);
+    set_spin_value(session.form, session.form.snowDepthSpin, 200);
+    set_spin_value(session.form, session.form.snowUnitWeightSpin, 40);
     ASSERT_EQ(save_project(session, file("typed.kvxw")), "");
 
     Session other;
     start(other);
     apply_snow_method(other.form, kFormulaDepth); // 札幌市 has its coefficients
-    ASSERT_TRUE(other.form.RadioButton2.checked);
+    ASSERT_TRUE(other.form.formulaDepthRadio.checked);
     EXPECT_FALSE(load_project(other, file("typed.kvxw")).failed);
-    EXPECT_EQ(other.form.CSpinEdit2.value, 200);
-    EXPECT_EQ(other.form.CSpinEdit3.value, 40);
-    EXPECT_TRUE(other.form.RadioButton1.checked);
-    EXPECT_TRUE(other.form.CSpinEdit2.enabled);
-    EXPECT_FALSE(other.form.CSpinEdit4.enabled);
+    EXPECT_EQ(other.form.snowDepthSpin.value, 200);
+    EXPECT_EQ(other.form.snowUnitWeightSpin.value, 40);
+    EXPECT_TRUE(other.form.typedDepthRadio.checked);
+    EXPECT_TRUE(other.form.snowDepthSpin.enabled);
+    EXPECT_FALSE(other.form.altitudeSpin.enabled);
 }
 
 TEST_F(ProjectLinesTest, PrintingUsesTheLoadedStartNumber) {
@@ -195,7 +195,7 @@ TEST_F(ProjectLinesTest, PrintingUsesTheLoadedStartNumber) {
     EXPECT_EQ(session.printSettings.start_number, "7");
     EXPECT_EQ(session.printSettings.PageNumberPosition, 22);
     EXPECT_EQ(session.printDialog.checkedPosition, 22);
-    EXPECT_TRUE(session.printDialog.GroupBox1Enabled);
+    EXPECT_TRUE(session.printDialog.contentGroupEnabled);
     EXPECT_EQ(
         persist::settings_for_printing(session.printDialog, session.printSettings).number_format,
         1);
@@ -210,7 +210,7 @@ TEST_F(ProjectLinesTest, UnitWeightLineKeepsDecimalsAndOddTexts) {
         write_lines("weight.kvxw", lines);
         const LoadOutcome outcome = load_project(session, file("weight.kvxw"));
         EXPECT_FALSE(outcome.failed) << stored;
-        EXPECT_EQ(session.form.Edit99.text, shown);
+        EXPECT_EQ(session.form.deckUnitWeightEdit.text, shown);
     }
 }
 
@@ -222,8 +222,8 @@ TEST_F(ProjectLinesTest, OutOfRangeIndexesTakeTheirDefaults) {
     lines[29] = "25";
     write_lines("range.kvxw", lines);
     EXPECT_FALSE(load_project(session, file("range.kvxw")).failed);
-    EXPECT_EQ(session.form.ComboBox1.item_index, 0);
-    EXPECT_EQ(session.form.ComboBox3.item_index, 0);
+    EXPECT_EQ(session.form.deckTypeBox.item_index, 0);
+    EXPECT_EQ(session.form.prefectureBox.item_index, 0);
     EXPECT_EQ(session.form.state.roofType, 3);
     EXPECT_EQ(session.printSettings.PageNumberPosition, 0);
 }

@@ -12,159 +12,159 @@ namespace {
 class SiteSelection : public FormTest {
 protected:
     void prefecture(int index) {
-        form.ComboBox3.item_index = index;
+        form.prefectureBox.item_index = index;
         const auto message = select_prefecture(form, tables);
         ASSERT_FALSE(message) << message->text;
     }
     void area(int index) {
-        form.ComboBox4.item_index = index;
+        form.areaBox.item_index = index;
         select_area(form, tables);
     }
 };
 
 TEST_F(SiteSelection, PrefectureSelectsItsFirstAreaAndShowsItsValues) {
     prefecture(1); // 青森県
-    EXPECT_EQ(form.ComboBox4.items, (std::vector<std::string>{"青森市", "弘前市 (旧岩木町)"}));
-    EXPECT_EQ(form.ComboBox4.item_index, 0);
+    EXPECT_EQ(form.areaBox.items, (std::vector<std::string>{"青森市", "弘前市 (旧岩木町)"}));
+    EXPECT_EQ(form.areaBox.item_index, 0);
     EXPECT_EQ(form.site.prefectureName, "青森県");
     EXPECT_EQ(form.site.areaName, "青森市");
-    EXPECT_EQ(form.Label39.caption, "34");
-    EXPECT_EQ(form.Label37.caption, "5");
-    EXPECT_EQ(form.Label12.caption, "150");
-    EXPECT_EQ(form.Label16.caption, "12");
-    EXPECT_EQ(form.CSpinEdit4.value, 5);
-    EXPECT_EQ(form.CSpinEdit2.value, 150);
-    EXPECT_TRUE(form.CheckBox1.checked);
-    EXPECT_EQ(form.CSpinEdit3.value, 30);
-    EXPECT_FALSE(form.CSpinEdit4.enabled);
+    EXPECT_EQ(form.baseWindSpeedLabel.caption, "34");
+    EXPECT_EQ(form.tableAltitudeLabel.caption, "5");
+    EXPECT_EQ(form.tableSnowDepthLabel.caption, "150");
+    EXPECT_EQ(form.seaRatioRadiusLabel.caption, "12");
+    EXPECT_EQ(form.altitudeSpin.value, 5);
+    EXPECT_EQ(form.snowDepthSpin.value, 150);
+    EXPECT_TRUE(form.heavySnowCheck.checked);
+    EXPECT_EQ(form.snowUnitWeightSpin.value, 30);
+    EXPECT_FALSE(form.altitudeSpin.enabled);
 
     // A rule area first in its prefecture: both forms of the hint.
-    EXPECT_EQ(form.RadioButton1.hint, "細則有り! 青森県の例規を確認して下さい。|青森県/"
+    EXPECT_EQ(form.typedDepthRadio.hint, "細則有り! 青森県の例規を確認して下さい。|青森県/"
                                       "青森市は、地区・標高・計算式等による規定があります。");
-    show_hint(form, form.RadioButton1.hint);
-    EXPECT_EQ(form.StatusBar1.caption,
+    show_hint(form, form.typedDepthRadio.hint);
+    EXPECT_EQ(form.statusBar.caption,
               "青森県/青森市は、地区・標高・計算式等による規定があります。");
     area(0);
-    EXPECT_EQ(form.RadioButton1.hint,
+    EXPECT_EQ(form.typedDepthRadio.hint,
               "青森県の条例等を必ず確認して下さい。|青森県/青森市は、個別の規則・基準があります。");
 }
 
 TEST_F(SiteSelection, DefaultHintsDifferInTheirLastSentence) {
     prefecture(0);
     EXPECT_EQ(
-        form.RadioButton1.hint,
+        form.typedDepthRadio.hint,
         "都道府県の条例等を必ず確認して下さい。|積雪等に関する基準を定めている地域があります。"
         "都道府県の施行細則等を必ず確認して下さい。");
     area(1);
     EXPECT_EQ(
-        form.RadioButton1.hint,
+        form.typedDepthRadio.hint,
         "都道府県の条例等を必ず確認して下さい。|積雪等に関する基準を定めている地域があります。"
         "都道府県の条例等を必ず確認して下さい。");
 }
 
 TEST_F(SiteSelection, MissingValuesAndSmallRadius) {
     area(1); // 小樽市: no altitude, no snow depth, R 8
-    EXPECT_EQ(form.Label37.caption, " --- ");
-    EXPECT_EQ(form.Label12.caption, "---");
-    EXPECT_EQ(form.Label16.caption, " 8");
-    EXPECT_EQ(form.CSpinEdit4.value, 0);
-    EXPECT_EQ(form.CSpinEdit2.value, 0);
-    EXPECT_FALSE(form.CheckBox1.checked);
-    EXPECT_EQ(form.CSpinEdit3.value, 20);
+    EXPECT_EQ(form.tableAltitudeLabel.caption, " --- ");
+    EXPECT_EQ(form.tableSnowDepthLabel.caption, "---");
+    EXPECT_EQ(form.seaRatioRadiusLabel.caption, " 8");
+    EXPECT_EQ(form.altitudeSpin.value, 0);
+    EXPECT_EQ(form.snowDepthSpin.value, 0);
+    EXPECT_FALSE(form.heavySnowCheck.checked);
+    EXPECT_EQ(form.snowUnitWeightSpin.value, 20);
 }
 
 TEST_F(SiteSelection, DuplicateZoneLinesUseTheLastOne) {
     prefecture(2); // 岩手県 盛岡市, zone 2 listed twice
-    EXPECT_EQ(form.Label16.caption, "20");
+    EXPECT_EQ(form.seaRatioRadiusLabel.caption, "20");
     EXPECT_EQ(form.site.snowCoefA, 0.001);
     select_snow_method(form, kFormulaDepth);
     // 0.001 * 120 + 0 + 0.5 = 0.62 m; the first line's coefficients would give 1.37 m.
-    EXPECT_EQ(form.CSpinEdit2.value, 60);
+    EXPECT_EQ(form.snowDepthSpin.value, 60);
 }
 
 TEST_F(SiteSelection, FormulaFollowsTheAreaAndTheSpinEdits) {
     select_snow_method(form, kFormulaDepth);
-    EXPECT_TRUE(form.RadioButton2.checked);
-    EXPECT_TRUE(form.RadioButton2.font_bold);
-    EXPECT_FALSE(form.RadioButton1.font_bold);
-    EXPECT_TRUE(form.CSpinEdit4.enabled);
-    EXPECT_TRUE(form.CSpinEdit5.enabled);
-    EXPECT_FALSE(form.CSpinEdit2.enabled);
-    EXPECT_EQ(form.active_control, "CSpinEdit5");
+    EXPECT_TRUE(form.formulaDepthRadio.checked);
+    EXPECT_TRUE(form.formulaDepthRadio.font_bold);
+    EXPECT_FALSE(form.typedDepthRadio.font_bold);
+    EXPECT_TRUE(form.altitudeSpin.enabled);
+    EXPECT_TRUE(form.seaRatioSpin.enabled);
+    EXPECT_FALSE(form.snowDepthSpin.enabled);
+    EXPECT_EQ(form.active_control, "seaRatioSpin");
     // 札幌市: 0.0005 * 20 - 0.06 * 0.2 + 0.28 = 0.278 m
-    EXPECT_EQ(form.CSpinEdit2.value, 30);
+    EXPECT_EQ(form.snowDepthSpin.value, 30);
     EXPECT_EQ(form.site.formulaSnowDepth, 30);
 
-    set_spin_value(form, form.CSpinEdit4, 1500); // 0.75 - 0.012 + 0.28 = 1.018 m
-    EXPECT_EQ(form.CSpinEdit2.value, 100);
-    EXPECT_TRUE(form.CheckBox1.checked);
+    set_spin_value(form, form.altitudeSpin, 1500); // 0.75 - 0.012 + 0.28 = 1.018 m
+    EXPECT_EQ(form.snowDepthSpin.value, 100);
+    EXPECT_TRUE(form.heavySnowCheck.checked);
     EXPECT_EQ(form.site.altitude, 1500);
 
     area(1); // 小樽市: altitude none -> 0, sea ratio unchanged; 0.58 m
-    EXPECT_EQ(form.CSpinEdit4.value, 0);
-    EXPECT_EQ(form.CSpinEdit5.value, 20);
-    EXPECT_EQ(form.CSpinEdit2.value, 60);
-    EXPECT_FALSE(form.CheckBox1.checked);
-    EXPECT_TRUE(form.RadioButton2.checked);
+    EXPECT_EQ(form.altitudeSpin.value, 0);
+    EXPECT_EQ(form.seaRatioSpin.value, 20);
+    EXPECT_EQ(form.snowDepthSpin.value, 60);
+    EXPECT_FALSE(form.heavySnowCheck.checked);
+    EXPECT_TRUE(form.formulaDepthRadio.checked);
 
     select_snow_method(form, kDirectDepth); // back to the table's depth
-    EXPECT_EQ(form.CSpinEdit2.value, 0);
-    EXPECT_TRUE(form.CSpinEdit2.enabled);
-    EXPECT_FALSE(form.CSpinEdit4.enabled);
+    EXPECT_EQ(form.snowDepthSpin.value, 0);
+    EXPECT_TRUE(form.snowDepthSpin.enabled);
+    EXPECT_FALSE(form.altitudeSpin.enabled);
 }
 
 TEST_F(SiteSelection, AreaWithoutZoneCoefficientsFallsBackToTypedDepth) {
     prefecture(1);
     select_snow_method(form, kFormulaDepth);
     // 青森市: 0.0019 * 5 + 0.25 * 0.2 + 0.39 = 0.4495 m
-    EXPECT_EQ(form.CSpinEdit2.value, 40);
+    EXPECT_EQ(form.snowDepthSpin.value, 40);
 
     area(1); // 弘前市 (旧岩木町): zone 7 has no line
     EXPECT_EQ(form.site.areaName, "弘前市 (旧岩木町)");
     EXPECT_FALSE(form.site.zone_registered);
     EXPECT_EQ(form.site.snowCoefA, 0.0);
     EXPECT_EQ(form.site.seaRatioRadius, 0);
-    EXPECT_EQ(form.Label16.caption, "---");
-    EXPECT_FALSE(form.RadioButton2.enabled);
-    EXPECT_EQ(form.RadioButton2.hint, kHintFormulaUnavailable);
-    EXPECT_TRUE(form.RadioButton1.checked);
-    EXPECT_FALSE(form.RadioButton2.checked);
-    EXPECT_TRUE(form.RadioButton1.font_bold);
-    EXPECT_EQ(form.CSpinEdit2.value, 60); // the table's depth
-    EXPECT_TRUE(form.CSpinEdit2.enabled);
-    EXPECT_FALSE(form.CSpinEdit4.enabled);
+    EXPECT_EQ(form.seaRatioRadiusLabel.caption, "---");
+    EXPECT_FALSE(form.formulaDepthRadio.enabled);
+    EXPECT_EQ(form.formulaDepthRadio.hint, kHintFormulaUnavailable);
+    EXPECT_TRUE(form.typedDepthRadio.checked);
+    EXPECT_FALSE(form.formulaDepthRadio.checked);
+    EXPECT_TRUE(form.typedDepthRadio.font_bold);
+    EXPECT_EQ(form.snowDepthSpin.value, 60); // the table's depth
+    EXPECT_TRUE(form.snowDepthSpin.enabled);
+    EXPECT_FALSE(form.altitudeSpin.enabled);
 
     select_snow_method(form, kFormulaDepth); // disabled: nothing happens
-    EXPECT_TRUE(form.RadioButton1.checked);
-    set_spin_value(form, form.CSpinEdit5, 50); // no formula without coefficients
-    EXPECT_EQ(form.CSpinEdit2.value, 60);
+    EXPECT_TRUE(form.typedDepthRadio.checked);
+    set_spin_value(form, form.seaRatioSpin, 50); // no formula without coefficients
+    EXPECT_EQ(form.snowDepthSpin.value, 60);
 
     area(0); // a known zone behaves as before
-    EXPECT_TRUE(form.RadioButton2.enabled);
-    EXPECT_EQ(form.RadioButton2.hint, kHintFormulaMethod);
-    EXPECT_EQ(form.Label16.caption, "12");
-    EXPECT_TRUE(form.RadioButton1.checked);
+    EXPECT_TRUE(form.formulaDepthRadio.enabled);
+    EXPECT_EQ(form.formulaDepthRadio.hint, kHintFormulaMethod);
+    EXPECT_EQ(form.seaRatioRadiusLabel.caption, "12");
+    EXPECT_TRUE(form.typedDepthRadio.checked);
 }
 
 TEST_F(SiteSelection, PrefectureWithoutRowsKeepsTheValues) {
     prefecture(1);
-    form.ComboBox3.item_index = 46; // 沖縄県: no rows in the fixture
+    form.prefectureBox.item_index = 46; // 沖縄県: no rows in the fixture
     ASSERT_FALSE(select_prefecture(form, tables));
-    EXPECT_TRUE(form.ComboBox4.items.empty());
-    EXPECT_EQ(form.ComboBox4.item_index, -1);
+    EXPECT_TRUE(form.areaBox.items.empty());
+    EXPECT_EQ(form.areaBox.item_index, -1);
     EXPECT_EQ(form.site.prefectureName, "沖縄県");
     EXPECT_EQ(form.site.areaName, "");
-    EXPECT_EQ(form.Label39.caption, "34");
-    EXPECT_EQ(form.CSpinEdit2.value, 150);
+    EXPECT_EQ(form.baseWindSpeedLabel.caption, "34");
+    EXPECT_EQ(form.snowDepthSpin.value, 150);
 }
 
 TEST_F(SiteSelection, BrokenZoneFileStopsThePrefectureSelection) {
     folder.write_lines("Data_SnowfallV.csv", {"zone,alpha,beta,gamma,R", "3,0.1,0.2"});
-    form.ComboBox3.item_index = 1;
+    form.prefectureBox.item_index = 1;
     const auto message = select_prefecture(form, tables);
     ASSERT_TRUE(message);
     EXPECT_NE(message->text.find("「Data_SnowfallV.csv」の 2 行目"), std::string::npos);
-    EXPECT_EQ(form.Label16.caption, "40"); // the displays were not reached
+    EXPECT_EQ(form.seaRatioRadiusLabel.caption, "40"); // the displays were not reached
 }
 
 } // namespace

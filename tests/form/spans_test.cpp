@@ -16,17 +16,17 @@ TEST(Spans, CountUpCopiesAfreshAndCountDownKeepsTheHiddenText) {
         const char* focus;
     };
     const Step steps[] = {
-        {2, "3000", {true, true, false, false}, {"2500", "2500", "2500", "2500"}, "Edit5"},
-        {3, "3500", {true, true, true, false}, {"2500", "3000", "3000", "2500"}, "Edit6"},
-        {4, nullptr, {true, true, true, true}, {"2500", "3000", "3500", "3500"}, "Edit7"},
-        {3, "4000", {true, true, true, false}, {"2500", "3000", "3500", "3500"}, "Edit6"},
-        {4, nullptr, {true, true, true, true}, {"2500", "3000", "4000", "4000"}, "Edit7"},
-        {3, nullptr, {true, true, true, false}, {"2500", "3000", "4000", "4000"}, "Edit6"},
-        {2, nullptr, {true, true, false, false}, {"2500", "3000", "4000", "4000"}, "Edit5"},
-        {1, nullptr, {true, false, false, false}, {"2500", "3000", "4000", "4000"}, "Edit4"},
+        {2, "3000", {true, true, false, false}, {"2500", "2500", "2500", "2500"}, "span2Edit"},
+        {3, "3500", {true, true, true, false}, {"2500", "3000", "3000", "2500"}, "span3Edit"},
+        {4, nullptr, {true, true, true, true}, {"2500", "3000", "3500", "3500"}, "span4Edit"},
+        {3, "4000", {true, true, true, false}, {"2500", "3000", "3500", "3500"}, "span3Edit"},
+        {4, nullptr, {true, true, true, true}, {"2500", "3000", "4000", "4000"}, "span4Edit"},
+        {3, nullptr, {true, true, true, false}, {"2500", "3000", "4000", "4000"}, "span3Edit"},
+        {2, nullptr, {true, true, false, false}, {"2500", "3000", "4000", "4000"}, "span2Edit"},
+        {1, nullptr, {true, false, false, false}, {"2500", "3000", "4000", "4000"}, "span1Edit"},
     };
     for (const auto& step : steps) {
-        set_spin_value(form, form.CSpinEdit6, step.count);
+        set_spin_value(form, form.spanCountSpin, step.count);
         for (int span = 1; span <= 4; ++span) {
             const Edit& edit = span_edit(form, span);
             EXPECT_EQ(edit.visible, step.visible[span - 1]) << step.count << " " << edit.name;
@@ -41,10 +41,10 @@ TEST(Spans, CountUpCopiesAfreshAndCountDownKeepsTheHiddenText) {
 
 TEST(Spans, JumpingCountShowsAndHidesEveryEditBetween) {
     InputForm form;
-    set_spin_value(form, form.CSpinEdit6, 4);
-    EXPECT_TRUE(form.Edit5.visible && form.Edit6.visible && form.Edit7.visible);
-    set_spin_value(form, form.CSpinEdit6, 1);
-    EXPECT_FALSE(form.Edit5.visible || form.Edit6.visible || form.Edit7.visible);
+    set_spin_value(form, form.spanCountSpin, 4);
+    EXPECT_TRUE(form.span2Edit.visible && form.span3Edit.visible && form.span4Edit.visible);
+    set_spin_value(form, form.spanCountSpin, 1);
+    EXPECT_FALSE(form.span2Edit.visible || form.span3Edit.visible || form.span4Edit.visible);
 }
 
 TEST(Spans, PictureByCountAndCantilever) {
@@ -54,24 +54,24 @@ TEST(Spans, PictureByCountAndCantilever) {
         const char* picture;
     };
     for (const auto& c :
-         {Case{1, 0, "Image1_S1_C0"}, Case{4, 0, "Image4_S4_C0"}, Case{2, 1, "Image6_S2_CL"},
-          Case{1, 2, "Image9_S1_CR"}, Case{3, 2, "Image11_S3_CR"}, Case{4, 3, "Image16_S4_CLR"},
-          Case{1, 3, "Image13_S1_CLR"}, Case{3, -1, "Image3_S3_C0"}})
+         {Case{1, 0, "spanPicture1"}, Case{4, 0, "spanPicture4"}, Case{2, 1, "spanPicture2Left"},
+          Case{1, 2, "spanPicture1Right"}, Case{3, 2, "spanPicture3Right"}, Case{4, 3, "spanPicture4Both"},
+          Case{1, 3, "spanPicture1Both"}, Case{3, -1, "spanPicture3"}})
         EXPECT_EQ(span_picture_name(c.count, c.cantilever), c.picture);
 
     InputForm form;
-    set_spin_value(form, form.CSpinEdit6, 2);
-    form.ComboBox6.item_index = 1; // "有り"
+    set_spin_value(form, form.spanCountSpin, 2);
+    form.cantileverBox.item_index = 1; // "有り"
     update_spans(form);
-    EXPECT_EQ(form.state.spanPicture, "Image6_S2_CL");
+    EXPECT_EQ(form.state.spanPicture, "spanPicture2Left");
     EXPECT_EQ(form.state.cantileverMode, 1);
-    EXPECT_TRUE(form.Edit77.visible);
-    EXPECT_FALSE(form.Edit88.visible);
-    EXPECT_EQ(form.active_control, "Edit5"); // the cantilever change refocuses the last span
-    form.ComboBox6.item_index = 0;
+    EXPECT_TRUE(form.cantileverLengthEdit.visible);
+    EXPECT_FALSE(form.rightCantileverLengthEdit.visible);
+    EXPECT_EQ(form.active_control, "span2Edit"); // the cantilever change refocuses the last span
+    form.cantileverBox.item_index = 0;
     update_spans(form);
-    EXPECT_EQ(form.state.spanPicture, "Image2_S2_C0");
-    EXPECT_FALSE(form.Edit77.visible);
+    EXPECT_EQ(form.state.spanPicture, "spanPicture2");
+    EXPECT_FALSE(form.cantileverLengthEdit.visible);
 }
 
 TEST(Spans, CantileverExitCheck) {
@@ -90,18 +90,18 @@ TEST(Spans, CantileverExitCheck) {
     };
     for (const auto& c : cases) {
         InputForm form;
-        form.active_control = "BitBtn1";
-        form.Edit77.text = c.typed;
+        form.active_control = "calculateButton";
+        form.cantileverLengthEdit.text = c.typed;
         const auto message = check_cantilever_exit(form);
-        EXPECT_EQ(form.Edit77.text, c.after) << c.typed;
+        EXPECT_EQ(form.cantileverLengthEdit.text, c.after) << c.typed;
         if (c.message) {
             ASSERT_TRUE(message) << c.typed;
             EXPECT_EQ(message->text, c.message);
-            EXPECT_EQ(message->focus, "Edit77");
-            EXPECT_EQ(form.active_control, "Edit77");
+            EXPECT_EQ(message->focus, "cantileverLengthEdit");
+            EXPECT_EQ(form.active_control, "cantileverLengthEdit");
         } else {
             EXPECT_FALSE(message) << c.typed;
-            EXPECT_EQ(form.active_control, "BitBtn1");
+            EXPECT_EQ(form.active_control, "calculateButton");
         }
     }
 }

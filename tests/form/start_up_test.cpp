@@ -10,37 +10,37 @@ namespace korvex::form {
 namespace {
 
 TEST_F(FormTest, StartsOnTheFirstAreaOfTheFirstPrefecture) {
-    EXPECT_EQ(form.ComboBox3.items.size(), 47u);
-    EXPECT_EQ(item_text(form.ComboBox3), "北海道");
-    EXPECT_EQ(form.ComboBox4.items, (std::vector<std::string>{"札幌市", "小樽市"}));
-    EXPECT_EQ(item_text(form.ComboBox4), "札幌市");
+    EXPECT_EQ(form.prefectureBox.items.size(), 47u);
+    EXPECT_EQ(item_text(form.prefectureBox), "北海道");
+    EXPECT_EQ(form.areaBox.items, (std::vector<std::string>{"札幌市", "小樽市"}));
+    EXPECT_EQ(item_text(form.areaBox), "札幌市");
     EXPECT_EQ(form.site.prefectureName, "北海道");
     EXPECT_EQ(form.site.areaName, "札幌市");
 
-    EXPECT_EQ(form.Label39.caption, "32");
-    EXPECT_EQ(form.Label37.caption, "20");
-    EXPECT_EQ(form.Label12.caption, "140");
-    EXPECT_EQ(form.Label16.caption, "40");
-    EXPECT_EQ(form.CSpinEdit4.value, 20);
-    EXPECT_EQ(form.CSpinEdit2.value, 140);
-    EXPECT_TRUE(form.CSpinEdit2.enabled);
-    EXPECT_FALSE(form.CSpinEdit4.enabled);
-    EXPECT_FALSE(form.CSpinEdit5.enabled);
-    EXPECT_EQ(form.CSpinEdit3.value, 30);
-    EXPECT_TRUE(form.CheckBox1.checked);
-    EXPECT_FALSE(form.CheckBox1.enabled);
+    EXPECT_EQ(form.baseWindSpeedLabel.caption, "32");
+    EXPECT_EQ(form.tableAltitudeLabel.caption, "20");
+    EXPECT_EQ(form.tableSnowDepthLabel.caption, "140");
+    EXPECT_EQ(form.seaRatioRadiusLabel.caption, "40");
+    EXPECT_EQ(form.altitudeSpin.value, 20);
+    EXPECT_EQ(form.snowDepthSpin.value, 140);
+    EXPECT_TRUE(form.snowDepthSpin.enabled);
+    EXPECT_FALSE(form.altitudeSpin.enabled);
+    EXPECT_FALSE(form.seaRatioSpin.enabled);
+    EXPECT_EQ(form.snowUnitWeightSpin.value, 30);
+    EXPECT_TRUE(form.heavySnowCheck.checked);
+    EXPECT_FALSE(form.heavySnowCheck.enabled);
 
-    EXPECT_TRUE(form.RadioButton1.checked);
-    EXPECT_TRUE(form.RadioButton2.enabled);
-    EXPECT_EQ(form.RadioButton1.hint, kHintDirectDepthDesign);
-    EXPECT_TRUE(form.GroupBox5.visible);
-    EXPECT_FALSE(form.GroupBox4.visible);
-    EXPECT_FALSE(form.Panel9.visible);
+    EXPECT_TRUE(form.typedDepthRadio.checked);
+    EXPECT_TRUE(form.formulaDepthRadio.enabled);
+    EXPECT_EQ(form.typedDepthRadio.hint, kHintDirectDepthDesign);
+    EXPECT_TRUE(form.buildingFormGroup.visible);
+    EXPECT_FALSE(form.canopyShapeGroup.visible);
+    EXPECT_FALSE(form.directLoadPanel.visible);
     EXPECT_EQ(form.height, 575);
-    EXPECT_EQ(form.state.spanPicture, "Image1_S1_C0");
-    EXPECT_EQ(form.active_control, "ComboBox1");
-    EXPECT_EQ(form.StaticText2.caption, "ver.2.2");
-    EXPECT_TRUE(form.StatusBar1.caption.ends_with("ver.2.2"));
+    EXPECT_EQ(form.state.spanPicture, "spanPicture1");
+    EXPECT_EQ(form.active_control, "deckTypeBox");
+    EXPECT_EQ(form.versionLabel.caption, "ver.2.2");
+    EXPECT_TRUE(form.statusBar.caption.ends_with("ver.2.2"));
     EXPECT_EQ(form.caption, "Korvex屋根計算プログラム-木造梁-");
 }
 

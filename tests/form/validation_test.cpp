@@ -10,20 +10,20 @@ namespace korvex::form {
 namespace {
 
 void spans(InputForm& form, std::vector<std::string> texts) {
-    set_spin_value(form, form.CSpinEdit6, static_cast<int>(texts.size()));
+    set_spin_value(form, form.spanCountSpin, static_cast<int>(texts.size()));
     for (std::size_t i = 0; i < texts.size(); ++i)
         span_edit(form, static_cast<int>(i) + 1).text = texts[i];
 }
 
 void left_cantilever(InputForm& form, const std::string& text) {
-    form.ComboBox6.item_index = 1;
+    form.cantileverBox.item_index = 1;
     update_spans(form);
-    form.Edit77.text = text;
+    form.cantileverLengthEdit.text = text;
 }
 
 void surface(InputForm& form, int index, const std::string& weight) {
-    form.ComboBox7.item_index = index;
-    form.Edit99.text = weight;
+    form.surfaceTreatmentBox.item_index = index;
+    form.deckUnitWeightEdit.text = weight;
 }
 
 TEST(Validation, ChecksInOrderWithTheirMessagesAndFocus) {
@@ -35,89 +35,89 @@ TEST(Validation, ChecksInOrderWithTheirMessagesAndFocus) {
     };
     const Case cases[] = {
         {"12000 mm", [](InputForm& f) { spans(f, {"12000"}); }, nullptr, ""},
-        {"12001 mm", [](InputForm& f) { spans(f, {"12001"}); }, kDeckTooLong, "Edit4"},
+        {"12001 mm", [](InputForm& f) { spans(f, {"12001"}); }, kDeckTooLong, "span1Edit"},
         {"6000 + 6000",
          [](InputForm& f) {
              spans(f, {"6000", "6000"});
          },
          nullptr, ""},
         {"cantilever 199", [](InputForm& f) { left_cantilever(f, "199"); }, kCantileverTooShort,
-         "Edit77"},
+         "cantileverLengthEdit"},
         {"cantilever 200", [](InputForm& f) { left_cantilever(f, "200"); }, nullptr, ""},
         {"cantilever 1000", [](InputForm& f) { left_cantilever(f, "1000"); }, nullptr, ""},
         {"cantilever 1001", [](InputForm& f) { left_cantilever(f, "1001"); }, kCantileverTooLong,
-         "Edit77"},
+         "cantileverLengthEdit"},
         {"cantilever 0", [](InputForm& f) { left_cantilever(f, "0"); }, kCantileverMissing,
-         "Edit77"},
+         "cantileverLengthEdit"},
         {"cantilever empty", [](InputForm& f) { left_cantilever(f, ""); }, kCantileverMissing,
-         "Edit77"},
+         "cantileverLengthEdit"},
         {"cantilever abc", [](InputForm& f) { left_cantilever(f, "abc"); },
-         "はね出し部分の長さが整数ではありません。mm単位の整数で入力して下さい。", "Edit77"},
+         "はね出し部分の長さが整数ではありません。mm単位の整数で入力して下さい。", "cantileverLengthEdit"},
         {"cantilever before deck length",
          [](InputForm& f) {
              spans(f, {"5000", "5000"});
              left_cantilever(f, "2500");
          },
-         kCantileverTooLong, "Edit77"},
-        {"他 with 0", [](InputForm& f) { surface(f, 2, "0"); }, kUnitWeightMessage, "Edit99"},
-        {"他 empty", [](InputForm& f) { surface(f, 2, ""); }, kUnitWeightMessage, "Edit99"},
-        {"他 negative", [](InputForm& f) { surface(f, 2, "-5"); }, kUnitWeightMessage, "Edit99"},
+         kCantileverTooLong, "cantileverLengthEdit"},
+        {"他 with 0", [](InputForm& f) { surface(f, 2, "0"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
+        {"他 empty", [](InputForm& f) { surface(f, 2, ""); }, kUnitWeightMessage, "deckUnitWeightEdit"},
+        {"他 negative", [](InputForm& f) { surface(f, 2, "-5"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
         {"他 abc", [](InputForm& f) { surface(f, 2, "abc"); },
-         "デッキの単位重量が数値ではありません。N/㎡単位の数値で入力して下さい。", "Edit99"},
+         "デッキの単位重量が数値ではありません。N/㎡単位の数値で入力して下さい。", "deckUnitWeightEdit"},
         {"他 150", [](InputForm& f) { surface(f, 2, "150"); }, nullptr, ""},
         {"他 127.6", [](InputForm& f) { surface(f, 2, "127.6"); }, nullptr, ""},
-        {"他 0.0", [](InputForm& f) { surface(f, 2, "0.0"); }, kUnitWeightMessage, "Edit99"},
+        {"他 0.0", [](InputForm& f) { surface(f, 2, "0.0"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
         // Z12 and Z27 take their weight from the product table, but a project file
         // edited by hand may bring any text along; nonsense is refused all the same.
-        {"Z12 with 0", [](InputForm& f) { surface(f, 0, "0"); }, kUnitWeightMessage, "Edit99"},
+        {"Z12 with 0", [](InputForm& f) { surface(f, 0, "0"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
         {"Z27 with -21474836480", [](InputForm& f) { surface(f, 1, "-21474836480"); },
-         kUnitWeightMessage, "Edit99"},
+         kUnitWeightMessage, "deckUnitWeightEdit"},
         {"Z12 with 127", [](InputForm& f) { surface(f, 0, "127"); }, nullptr, ""},
         {"他 9000", [](InputForm& f) { surface(f, 2, "9000"); }, nullptr, ""},
-        {"他 9000.5", [](InputForm& f) { surface(f, 2, "9000.5"); }, kUnitWeightMessage, "Edit99"},
+        {"他 9000.5", [](InputForm& f) { surface(f, 2, "9000.5"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
         {"unit weight before cantilever",
          [](InputForm& f) {
              surface(f, 2, "0");
              left_cantilever(f, "100");
          },
-         kUnitWeightMessage, "Edit99"},
-        {"span 0", [](InputForm& f) { spans(f, {"0"}); }, kSpanLengthMessage, "Edit4"},
+         kUnitWeightMessage, "deckUnitWeightEdit"},
+        {"span 0", [](InputForm& f) { spans(f, {"0"}); }, kSpanLengthMessage, "span1Edit"},
         {"second span negative",
          [](InputForm& f) {
              spans(f, {"2500", "-100"});
          },
-         kSpanLengthMessage, "Edit5"},
+         kSpanLengthMessage, "span2Edit"},
         {"cantilever before span 0",
          [](InputForm& f) {
              spans(f, {"0"});
              left_cantilever(f, "150");
          },
-         kCantileverTooShort, "Edit77"},
+         kCantileverTooShort, "cantileverLengthEdit"},
         {"span 0 before deck length",
          [](InputForm& f) {
              spans(f, {"13000", "0"});
          },
-         kSpanLengthMessage, "Edit5"},
+         kSpanLengthMessage, "span2Edit"},
         {"span text abc",
          [](InputForm& f) {
              spans(f, {"2500", "abc"});
          },
-         "スパン2の長さが整数ではありません。mm単位の整数で入力して下さい。", "Edit5"},
+         "スパン2の長さが整数ではありません。mm単位の整数で入力して下さい。", "span2Edit"},
         {"span empty", [](InputForm& f) { spans(f, {""}); }, "スパン1の長さを入力して下さい。",
-         "Edit4"},
+         "span1Edit"},
         {"hidden span not read",
          [](InputForm& f) {
              spans(f, {"2500", "abc"});
-             set_spin_value(f, f.CSpinEdit6, 1);
+             set_spin_value(f, f.spanCountSpin, 1);
          },
          nullptr, ""},
-        {"height empty", [](InputForm& f) { f.Edit1.text = ""; }, "軒の高さＨ１を入力して下さい。",
-         "Edit1"},
+        {"height empty", [](InputForm& f) { f.eaveHeightEdit.text = ""; }, "軒の高さＨ１を入力して下さい。",
+         "eaveHeightEdit"},
     };
     for (const auto& c : cases) {
         InputForm form;
         c.set(form);
-        form.active_control = "BitBtn1";
+        form.active_control = "calculateButton";
         calc::DesignInputs inputs;
         const auto message = validate_inputs(form, inputs, calc::CoefficientSettings{});
         if (c.message) {
@@ -127,7 +127,7 @@ TEST(Validation, ChecksInOrderWithTheirMessagesAndFocus) {
             EXPECT_EQ(form.active_control, c.focus) << c.what;
         } else {
             EXPECT_FALSE(message) << c.what << ": " << message->text;
-            EXPECT_EQ(form.active_control, "BitBtn1") << c.what;
+            EXPECT_EQ(form.active_control, "calculateButton") << c.what;
         }
     }
 }
@@ -147,9 +147,9 @@ TEST(Validation, FillsSpansTotalAndBeamType) {
     EXPECT_EQ(inputs.beamTypeName, "連続梁");
 
     // One span: the other edits are not read, whatever they hold.
-    set_spin_value(form, form.CSpinEdit6, 1);
-    form.Edit5.text = "99999";
-    form.ComboBox6.item_index = 0;
+    set_spin_value(form, form.spanCountSpin, 1);
+    form.span2Edit.text = "99999";
+    form.cantileverBox.item_index = 0;
     update_spans(form);
     ASSERT_FALSE(validate_inputs(form, inputs, calc::CoefficientSettings{}));
     EXPECT_EQ(inputs.totalDeckLength, 2500);

@@ -129,36 +129,36 @@ const Design kDesigns[] = {
 
 void set_design(form::Session& s, const Design& d) {
     form::InputForm& f = s.form;
-    f.ComboBox1.item_index = d.deck;
-    f.ComboBox2.item_index = d.fastener;
-    f.ComboBox7.item_index = d.surface;
-    if (d.surface == 2) f.Edit99.text = d.unitWeight;
-    f.ComboBox5.item_index = d.roughness;
-    f.Edit1.text = d.h1;
-    f.Edit2.text = d.h2;
-    f.Edit3.text = d.d;
+    f.deckTypeBox.item_index = d.deck;
+    f.fastenerBox.item_index = d.fastener;
+    f.surfaceTreatmentBox.item_index = d.surface;
+    if (d.surface == 2) f.deckUnitWeightEdit.text = d.unitWeight;
+    f.roughnessBox.item_index = d.roughness;
+    f.eaveHeightEdit.text = d.h1;
+    f.buildingHeightEdit.text = d.h2;
+    f.spanDirectionLengthEdit.text = d.d;
     form::select_roof_type(f, d.roof);
     form::select_building_form(f, d.building);
     form::select_canopy_shape(f, d.canopy);
     if (d.v0) f.site.baseWindSpeed = *d.v0;
-    form::set_spin_value(f, f.CSpinEdit2, d.snowDepth);
-    form::set_spin_value(f, f.CSpinEdit3, d.snowUnitWeight);
-    form::set_spin_value(f, f.CSpinEdit1, d.live);
-    form::set_spin_value(f, f.CSpinEdit7, d.otherDead);
-    form::set_spin_value(f, f.CSpinEdit8, d.windPositive);
-    form::set_spin_value(f, f.CSpinEdit9, d.windNegative);
-    form::set_spin_value(f, f.CSpinEdit10, d.snowLoad);
+    form::set_spin_value(f, f.snowDepthSpin, d.snowDepth);
+    form::set_spin_value(f, f.snowUnitWeightSpin, d.snowUnitWeight);
+    form::set_spin_value(f, f.liveLoadSpin, d.live);
+    form::set_spin_value(f, f.otherDeadLoadSpin, d.otherDead);
+    form::set_spin_value(f, f.directWindPositiveSpin, d.windPositive);
+    form::set_spin_value(f, f.directWindNegativeSpin, d.windNegative);
+    form::set_spin_value(f, f.directSnowLoadSpin, d.snowLoad);
     form::apply_layout(f, d.layout);
 
     const int count = static_cast<int>(d.spans.size());
-    while (f.CSpinEdit6.value != count)
-        form::set_spin_value(f, f.CSpinEdit6,
-                             f.CSpinEdit6.value + (count > f.CSpinEdit6.value ? 1 : -1));
+    while (f.spanCountSpin.value != count)
+        form::set_spin_value(f, f.spanCountSpin,
+                             f.spanCountSpin.value + (count > f.spanCountSpin.value ? 1 : -1));
     for (int span = 1; span <= count; ++span)
         form::span_edit(f, span).text = std::to_string(d.spans[static_cast<std::size_t>(span - 1)]);
-    f.ComboBox6.item_index = d.cantilever > 0 ? 1 : 0;
+    f.cantileverBox.item_index = d.cantilever > 0 ? 1 : 0;
     form::update_spans(f);
-    if (d.cantilever > 0) f.Edit77.text = std::to_string(d.cantilever);
+    if (d.cantilever > 0) f.cantileverLengthEdit.text = std::to_string(d.cantilever);
 
     s.coefficients.designStrength = d.strength;
     s.coefficients.maxDeckLength = d.maxDeckLength;

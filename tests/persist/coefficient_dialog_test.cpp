@@ -19,22 +19,24 @@ TEST(CoefficientDialog, KeyFilterTakesDigitsPointAndBackspace) {
 
 TEST(CoefficientDialog, GEditsMirrorIntoTheirPEdits) {
     CoefficientDialog dialog = dialog_showing({});
-    dialog.ratioEdits[7] = "0.9"; // Edit8
+    dialog.ratioEdits[7] = "0.9"; // storm G
     mirror_g_to_p(dialog, 7);
-    EXPECT_EQ(dialog.ratioEdits[8], "0.9"); // Edit9
-    dialog.ratioEdits[2] = "0.5";           // Edit3 is an S edit: nothing to mirror
+    EXPECT_EQ(dialog.ratioEdits[8], "0.9"); // storm P
+    dialog.ratioEdits[2] = "0.5";           // long-term S: nothing to mirror
     mirror_g_to_p(dialog, 2);
     EXPECT_EQ(dialog.ratioEdits[3], "1");
-    EXPECT_TRUE(is_p_edit(19)); // Edit20
-    EXPECT_EQ(ratio_edit_name(19), "Edit20");
+    EXPECT_TRUE(is_p_edit(19)); // heavy-snow storm P
+    EXPECT_EQ(ratio_edit_name(19), "heavySnowStormPEdit");
+    EXPECT_EQ(ratio_edit_name(0), "ordinaryLongTermGEdit");
+    EXPECT_EQ(ratio_edit_name(6), "ordinarySnowWEdit");
 }
 
 TEST(CoefficientDialog, StandardValuesReadAsShortestDecimals) {
     const CoefficientDialog dialog = dialog_showing({});
-    EXPECT_EQ(dialog.ratioEdits[13], "0.7");  // Edit14
-    EXPECT_EQ(dialog.ratioEdits[20], "0.35"); // Edit21
-    EXPECT_EQ(dialog.CSpinEdit1, 12000);
-    EXPECT_TRUE(dialog.RadioButton1);
+    EXPECT_EQ(dialog.ratioEdits[13], "0.7");  // heavy-snow long-term S
+    EXPECT_EQ(dialog.ratioEdits[20], "0.35"); // heavy-snow storm S
+    EXPECT_EQ(dialog.maxDeckLengthSpin, 12000);
+    EXPECT_TRUE(dialog.strength205Radio);
 }
 
 TEST(CoefficientDialog, SetTakesEverythingOrNothing) {
@@ -42,7 +44,7 @@ TEST(CoefficientDialog, SetTakesEverythingOrNothing) {
     CoefficientDialog dialog = dialog_showing(settings);
     dialog.ratioEdits[0] = "0.9";
     dialog.ratioEdits[5] = "1.2.3";
-    dialog.CSpinEdit1 = 9000;
+    dialog.maxDeckLengthSpin = 9000;
     const auto failure = apply_set(dialog, settings);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->editIndex, 5);
@@ -59,8 +61,8 @@ TEST(CoefficientDialog, SetTakesEverythingOrNothing) {
     EXPECT_EQ(settings.comboRatio[0][0], 1.0);
 
     dialog.ratioEdits[5] = "1";
-    dialog.RadioButton2 = true;
-    dialog.RadioButton1 = false;
+    dialog.strength235Radio = true;
+    dialog.strength205Radio = false;
     select_method(dialog, 1);
     EXPECT_FALSE(apply_set(dialog, settings));
     EXPECT_EQ(settings.comboRatio[0][0], 0.9);
@@ -77,12 +79,12 @@ TEST(CoefficientDialog, ResetThenCancelRestoresTheStoredValues) {
     CoefficientDialog dialog = dialog_showing(settings);
     reset_to_standard(dialog);
     EXPECT_EQ(dialog.ratioEdits[20], "0.35");
-    EXPECT_TRUE(dialog.RadioButton1);
+    EXPECT_TRUE(dialog.strength205Radio);
     apply_cancel(dialog, settings);
     EXPECT_EQ(settings.maxDeckLength, 15000);
-    EXPECT_EQ(dialog.CSpinEdit1, 15000);
+    EXPECT_EQ(dialog.maxDeckLengthSpin, 15000);
     EXPECT_EQ(dialog.ratioEdits[20], "0.5");
-    EXPECT_TRUE(dialog.RadioButton2);
+    EXPECT_TRUE(dialog.strength235Radio);
 }
 
 TEST(CoefficientDialog, CancelLeavesTheChosenMethodForTheNextSet) {
@@ -90,7 +92,7 @@ TEST(CoefficientDialog, CancelLeavesTheChosenMethodForTheNextSet) {
     CoefficientDialog dialog = dialog_showing(settings);
     select_method(dialog, 1); // the user picks direct input, then cancels
     apply_cancel(dialog, settings);
-    EXPECT_TRUE(dialog.RadioButton4);
+    EXPECT_TRUE(dialog.directLoadsRadio);
     EXPECT_FALSE(apply_set(dialog, settings)); // the next Set applies it
     EXPECT_EQ(chosen_layout_mode(dialog), 1);
 }

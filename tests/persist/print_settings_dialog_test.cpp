@@ -13,16 +13,16 @@ TEST(PrintSettingsDialog, EmptySubjectOrPromptMeansNoSubject) {
         settings.subject = "倉庫新築工事";
         PrintSettingsDialog dialog;
         show_print_dialog(dialog, settings);
-        dialog.Edit1 = typed;
+        dialog.subjectEdit = typed;
         confirm_print_dialog(dialog, settings);
         EXPECT_EQ(settings.subject, report::kSubjectPlaceholder) << typed;
     }
     PrintSettingsDialog dialog;
     click_subject(dialog);
-    EXPECT_EQ(dialog.Edit1, "");
-    dialog.Edit1 = "倉庫";
+    EXPECT_EQ(dialog.subjectEdit, "");
+    dialog.subjectEdit = "倉庫";
     click_subject(dialog);
-    EXPECT_EQ(dialog.Edit1, "倉庫");
+    EXPECT_EQ(dialog.subjectEdit, "倉庫");
 }
 
 TEST(PrintSettingsDialog, PositionIsStoredAtOnceAndNoneOnlyOnConfirm) {
@@ -30,14 +30,14 @@ TEST(PrintSettingsDialog, PositionIsStoredAtOnceAndNoneOnlyOnConfirm) {
     PrintSettingsDialog dialog;
     click_position(dialog, settings, 21);
     EXPECT_EQ(settings.PageNumberPosition, 21);
-    EXPECT_TRUE(dialog.GroupBox1Enabled);
-    dialog.CSpinEdit1 = 5;
+    EXPECT_TRUE(dialog.contentGroupEnabled);
+    dialog.startNumberSpin = 5;
     confirm_print_dialog(dialog, settings);
     EXPECT_EQ(settings.start_number, "5");
 
     click_position(dialog, settings, 0); // "無し": the group closes, nothing stored yet
     EXPECT_EQ(settings.PageNumberPosition, 21);
-    EXPECT_FALSE(dialog.GroupBox1Enabled);
+    EXPECT_FALSE(dialog.contentGroupEnabled);
     confirm_print_dialog(dialog, settings);
     EXPECT_EQ(settings.PageNumberPosition, 0);
 }
@@ -50,30 +50,30 @@ TEST(PrintSettingsDialog, CancelUndoesSubjectStartAndNoneButNotANewPosition) {
     PrintSettingsDialog dialog;
     show_print_dialog(dialog, settings);
     click_position(dialog, settings, 12); // stored at once
-    dialog.Edit1 = "件名B";
-    dialog.CSpinEdit1 = 8;
+    dialog.subjectEdit = "件名B";
+    dialog.startNumberSpin = 8;
     cancel_print_dialog(dialog, settings);
     EXPECT_EQ(settings.PageNumberPosition, 12);
     EXPECT_EQ(dialog.checkedPosition, 12);
-    EXPECT_EQ(dialog.Edit1, "件名A");
-    EXPECT_EQ(dialog.CSpinEdit1, 3);
+    EXPECT_EQ(dialog.subjectEdit, "件名A");
+    EXPECT_EQ(dialog.startNumberSpin, 3);
     EXPECT_EQ(settings.start_number, "3");
 
     click_position(dialog, settings, 0);
     cancel_print_dialog(dialog, settings); // a change to "無し" is undone
     EXPECT_EQ(dialog.checkedPosition, 12);
-    EXPECT_TRUE(dialog.GroupBox1Enabled);
+    EXPECT_TRUE(dialog.contentGroupEnabled);
 
     settings.PageNumberPosition = 25; // not a position: "無し"
     cancel_print_dialog(dialog, settings);
     EXPECT_EQ(dialog.checkedPosition, 0);
-    EXPECT_FALSE(dialog.GroupBox1Enabled);
+    EXPECT_FALSE(dialog.contentGroupEnabled);
 }
 
 TEST(PrintSettingsDialog, NumberFormatComesFromTheListAndKeysAreDigits) {
     PrintSettings settings;
     PrintSettingsDialog dialog;
-    dialog.ComboBox1 = 1;
+    dialog.numberFormatBox = 1;
     EXPECT_EQ(settings_for_printing(dialog, settings).number_format, report::kDashedNumbers);
     EXPECT_EQ(settings.number_format, report::kPlainNumbers);
     EXPECT_TRUE(accepts_start_number_key(U'7'));

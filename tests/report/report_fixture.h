@@ -40,7 +40,7 @@ struct DesignOptions {
 
 struct SampleReport {
     calc::DesignInputs inputs;
-    calc::CaLC_DATA data;
+    calc::CalculationData data;
     calc::WindResult wind;
     calc::SnowIncrease increase;
     calc::LoadSet loads;

@@ -13,7 +13,7 @@ namespace {
 
 struct Design {
     calc::DesignInputs inputs;
-    calc::CaLC_DATA data;
+    calc::CalculationData data;
     calc::LoadSet loads;
 };
 
