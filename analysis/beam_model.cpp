@@ -19,9 +19,9 @@ void setup_model(const calc::CalculationData& data, BeamModel& model) {
         model.A[i] = area;
         model.I[i] = inertia;
     }
-    model.cantilever_left = data.leftCantileverLength;
-    model.cantilever_right = data.rightCantileverLength;
-    model.deck_height = calc::deck_height(data.deckIndex);
+    model.cantileverLeft = data.leftCantileverLength;
+    model.cantileverRight = data.rightCantileverLength;
+    model.deckHeight = calc::deck_height(data.deckIndex);
 }
 
 void apply_case_loads(const CaseLoadInputs& in, BeamModel& model) {
@@ -32,43 +32,42 @@ void apply_case_loads(const CaseLoadInputs& in, BeamModel& model) {
         model.q[i][0] = -0.001 * in.S[i][0] * f.cS;
         // The design inputs give every span a uniform snow load: the end value
         // repeats the start value.
-        model.load_shape[i] = 1;
+        model.loadShape[i] = 1;
         model.q[i][1] = model.q[i][0];
     }
 
     // Under suction the positive pressure on the wall below a cantilever lifts it
     // further: the overhang carries that load, in the beam and in its checks.
-    model.edge_load.fill(0.0);
-    model.overhang_load = {0.0, 0.0};
+    model.edgeLoad.fill(0.0);
+    model.overhangLoad = {0.0, 0.0};
     if (model.n <= 0) return;
     const int last = model.n - 1;
-    model.overhang_load = {model.w[0] + model.q[0][0], model.w[last] + model.q[last][1]};
-    if (!in.negative_pass) return;
+    model.overhangLoad = {model.w[0] + model.q[0][0], model.w[last] + model.q[last][1]};
+    if (!in.negativePass) return;
     const double edge = -0.001 * (in.G * f.cG + (in.W - in.Pw) * f.cW);
     for (int i = 0; i < model.n; ++i) {
         bool left_written = false;
-        if (i == 0 && model.cantilever_left != 0.0) {
-            model.edge_load[0] = edge;
+        if (i == 0 && model.cantileverLeft != 0.0) {
+            model.edgeLoad[0] = edge;
             left_written = true;
         }
-        if (!left_written && i == model.n - 1 && model.cantilever_right != 0.0)
-            model.edge_load[i] = edge;
+        if (!left_written && i == model.n - 1 && model.cantileverRight != 0.0)
+            model.edgeLoad[i] = edge;
     }
-    if (has_left_overhang(model)) model.overhang_load[0] = model.edge_load[0] + model.q[0][0];
-    if (has_right_overhang(model))
-        model.overhang_load[1] = model.edge_load[last] + model.q[last][1];
+    if (has_left_overhang(model)) model.overhangLoad[0] = model.edgeLoad[0] + model.q[0][0];
+    if (has_right_overhang(model)) model.overhangLoad[1] = model.edgeLoad[last] + model.q[last][1];
 }
 
 bool has_left_overhang(const BeamModel& model) {
-    return model.n > 0 && model.cantilever_left != 0.0;
+    return model.n > 0 && model.cantileverLeft != 0.0;
 }
 
 bool has_right_overhang(const BeamModel& model) {
-    return model.n > 0 && model.cantilever_right != 0.0;
+    return model.n > 0 && model.cantileverRight != 0.0;
 }
 
 double deflection_factor(const BeamModel& model) {
-    return model.deck_height == 75.0 ? 1.2 : 1.0;
+    return model.deckHeight == 75.0 ? 1.2 : 1.0;
 }
 
 } // namespace korvex::analysis

@@ -27,20 +27,20 @@ struct BeamModel {
     int E = 0;
     int n = 0;
     std::array<double, kMaxSpans> L{};
-    double cantilever_left = 0.0;
-    double cantilever_right = 0.0;
+    double cantileverLeft = 0.0;
+    double cantileverRight = 0.0;
     std::array<double, kMaxSpans> A{};
     std::array<double, kMaxSpans> I{};
     std::array<int, kMaxNodes> support{kSupportPin, kSupportPin, kSupportPin, kSupportPin,
                                        kSupportPin};
     std::array<double, kMaxSpans> w{};
     std::array<std::array<double, 2>, kMaxSpans> q{};
-    std::array<int, kMaxSpans> load_shape{};
-    std::array<double, kMaxSpans> edge_load{};
+    std::array<int, kMaxSpans> loadShape{};
+    std::array<double, kMaxSpans> edgeLoad{};
     // The line load each overhang (left, right) carries in this case, N/mm: the
     // edge load with its snow share under suction, otherwise the end span's load.
-    std::array<double, 2> overhang_load{};
-    double deck_height = 0.0; // mm; the 75 mm decks get the larger deflection factor
+    std::array<double, 2> overhangLoad{};
+    double deckHeight = 0.0; // mm; the 75 mm decks get the larger deflection factor
 };
 
 // The four combination factors of a load case: dead plus live, concentrated,
@@ -58,8 +58,8 @@ struct CaseLoadInputs {
     int W = 0; // wind pressure of the case, N/m2 (negative for suction)
     std::array<std::array<int, 2>, kMaxSpans> S{}; // snow at each span end, N/m2
     CaseFactors factors;
-    bool negative_pass = false; // the wind pass is "Ms"
-    double Pw = 0.0;            // positive pressure on the wall below a cantilever, N/m2
+    bool negativePass = false; // the wind pass is "Ms"
+    double Pw = 0.0;           // positive pressure on the wall below a cantilever, N/m2
 };
 
 void setup_model(const calc::CalculationData& data, BeamModel& model);

@@ -11,10 +11,10 @@ namespace {
 inline constexpr double kSampleStep = 100.0;
 
 double left_load(const BeamModel& m) {
-    return m.overhang_load[0];
+    return m.overhangLoad[0];
 }
 double right_load(const BeamModel& m) {
-    return m.overhang_load[1];
+    return m.overhangLoad[1];
 }
 
 double inverse_stiffness(const BeamModel& m, int span) {
@@ -40,29 +40,27 @@ double deflection_ordinate(double u, double a, double p, double c, double k) {
 } // namespace
 
 void cantilever_moments(const BeamModel& m, const CantileverCase& c, CaseResults& r) {
-    const double aL = m.cantilever_left;
-    const double aR = m.cantilever_right;
+    const double aL = m.cantileverLeft;
+    const double aR = m.cantileverRight;
     const double pL = left_load(m);
     const double pR = right_load(m);
 
-    r.span_moment[kLeftCantileverSlot] = round_root_moment(pL * aL * aL / 2.0);
-    r.span_moment[kRightCantileverSlot] = round_root_moment(-pR * aR * aR / 2.0);
+    r.spanMoment[kLeftCantileverSlot] = round_root_moment(pL * aL * aL / 2.0);
+    r.spanMoment[kRightCantileverSlot] = round_root_moment(-pR * aR * aR / 2.0);
 
-    const bool wall_pressure = c.negative_pass && c.derived_loads;
-    r.cantilever_check_moment = {0.0, 0.0};
+    const bool wall_pressure = c.negativePass && c.derivedLoads;
+    r.cantileverCheckMoment = {0.0, 0.0};
     if (aL != 0.0) {
-        r.cantilever_check_moment[0] =
-            wall_pressure ? pL * aL * aL / 2.0 : r.span_moment[kLeftCantileverSlot];
+        r.cantileverCheckMoment[0] =
+            wall_pressure ? pL * aL * aL / 2.0 : r.spanMoment[kLeftCantileverSlot];
     }
     if (aR != 0.0) {
-        r.cantilever_check_moment[1] =
-            wall_pressure
-                ? common::round_to(-pR * aR * aR / 2.0, -3)
-                : r.span_moment[kRightCantileverSlot];
+        r.cantileverCheckMoment[1] = wall_pressure ? common::round_to(-pR * aR * aR / 2.0, -3)
+                                                   : r.spanMoment[kRightCantileverSlot];
     }
 
-    auto& left = r.cantilever_moment_samples[0];
-    auto& right = r.cantilever_moment_samples[1];
+    auto& left = r.cantileverMomentSamples[0];
+    auto& right = r.cantileverMomentSamples[1];
     left.clear();
     right.clear();
     for (double x = 0.0; x <= aL; x += kSampleStep) left.push_back(-pL * x * x / 2.0);
@@ -74,23 +72,21 @@ void cantilever_moments(const BeamModel& m, const CantileverCase& c, CaseResults
 
 void cantilever_deflections(const BeamModel& m, const CantileverCase& c, CaseResults& r) {
     const double k = deflection_factor(m);
-    const double aL = m.cantilever_left;
-    const double aR = m.cantilever_right;
+    const double aL = m.cantileverLeft;
+    const double aR = m.cantileverRight;
     const double pL = left_load(m);
     const double pR = right_load(m);
     const double cL = inverse_stiffness(m, 0);
     const double cR = inverse_stiffness(m, m.n - 1);
 
-    r.span_deflection[kLeftCantileverSlot] = tip_deflection(pL, aL, cL, k);
-    r.span_deflection[kRightCantileverSlot] = tip_deflection(pR, aR, cR, k);
-    r.cantilever_check_deflection = {0.0, 0.0};
-    if (c.negative_pass && aL != 0.0)
-        r.cantilever_check_deflection[0] = tip_deflection(pL, aL, cL, k);
-    if (c.negative_pass && aR != 0.0)
-        r.cantilever_check_deflection[1] = tip_deflection(pR, aR, cR, k);
+    r.spanDeflection[kLeftCantileverSlot] = tip_deflection(pL, aL, cL, k);
+    r.spanDeflection[kRightCantileverSlot] = tip_deflection(pR, aR, cR, k);
+    r.cantileverCheckDeflection = {0.0, 0.0};
+    if (c.negativePass && aL != 0.0) r.cantileverCheckDeflection[0] = tip_deflection(pL, aL, cL, k);
+    if (c.negativePass && aR != 0.0) r.cantileverCheckDeflection[1] = tip_deflection(pR, aR, cR, k);
 
-    auto& left = r.cantilever_deflection_samples[0];
-    auto& right = r.cantilever_deflection_samples[1];
+    auto& left = r.cantileverDeflectionSamples[0];
+    auto& right = r.cantileverDeflectionSamples[1];
     left.clear();
     right.clear();
     for (double x = 0.0; x <= aL; x += kSampleStep)

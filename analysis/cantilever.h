@@ -10,8 +10,8 @@
 namespace korvex::analysis {
 
 struct CantileverCase {
-    bool negative_pass = false; // the wind pass is "Ms": the edge loads exist
-    bool derived_loads = false; // wind and snow derived, not entered directly
+    bool negativePass = false; // the wind pass is "Ms": the edge loads exist
+    bool derivedLoads = false; // wind and snow derived, not entered directly
 };
 
 // span_moment[4] and [5], cantilever_check_moment and the moment ordinates.

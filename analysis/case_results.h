@@ -20,34 +20,34 @@ inline constexpr int kRightCantileverSlot = 5;
 
 struct CaseResults {
     std::array<std::array<double, 3>, kMaxNodes> reactions{}; // Fx, Fy, M per node
-    std::array<SpanVector, kMaxSpans> end_forces{};           // Fx1 Fy1 M1 Fx2 Fy2 M2
+    std::array<SpanVector, kMaxSpans> endForces{};            // Fx1 Fy1 M1 Fx2 Fy2 M2
     std::array<SpanVector, kMaxSpans> displacements{};
     // Fx, Fy, M that the first and the last support exert on the left and the
     // right overhang: with the spans' end forces they make up the end reactions.
-    std::array<std::array<double, 3>, 2> overhang_end_forces{};
+    std::array<std::array<double, 3>, 2> overhangEndForces{};
 
-    std::array<double, 6> span_moment{};
-    std::array<double, kMaxSpans> span_moment_x{};
-    std::array<double, 6> span_deflection{};
-    std::array<double, 2> cantilever_check_moment{};     // left, right
-    std::array<double, 2> cantilever_check_deflection{}; // left, right
+    std::array<double, 6> spanMoment{};
+    std::array<double, kMaxSpans> spanMomentX{};
+    std::array<double, 6> spanDeflection{};
+    std::array<double, 2> cantileverCheckMoment{};     // left, right
+    std::array<double, 2> cantileverCheckDeflection{}; // left, right
 
     // Ordinates every 100 mm, each list ended by kSampleEnd. They grow with the
     // span: the deck-length limit admits spans far longer than 4800 mm.
-    std::array<std::vector<double>, kMaxSpans> moment_samples;
-    std::array<std::vector<double>, kMaxSpans> deflection_samples;
-    std::array<std::vector<double>, 2> cantilever_moment_samples;
-    std::array<std::vector<double>, 2> cantilever_deflection_samples;
+    std::array<std::vector<double>, kMaxSpans> momentSamples;
+    std::array<std::vector<double>, kMaxSpans> deflectionSamples;
+    std::array<std::vector<double>, 2> cantileverMomentSamples;
+    std::array<std::vector<double>, 2> cantileverDeflectionSamples;
 
-    double max_moment = 0.0;
-    double max_deflection = 0.0;
-    double deflection_ratio = 0.0;
-    double governing_span_length = 0.0;
-    double reaction_v1 = 0.0;
-    double reaction_v2 = 0.0;
+    double maxMoment = 0.0;
+    double maxDeflection = 0.0;
+    double deflectionRatio = 0.0;
+    double governingSpanLength = 0.0;
+    double reactionV1 = 0.0;
+    double reactionV2 = 0.0;
 
     // Total line load at both ends of every span, for the diagram labels.
-    std::array<std::array<double, 2>, kMaxSpans> total_load{};
+    std::array<std::array<double, 2>, kMaxSpans> totalLoad{};
 };
 
 // Clears the model's inputs and every result before a case, so no value of an

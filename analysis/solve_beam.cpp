@@ -17,7 +17,7 @@ double tidy_reaction(double x) {
 
 void add_span_to_reactions(int span, CaseResults& results) {
     for (int r = 0; r < 6; ++r)
-        results.reactions[span + r / 3][r % 3] += results.end_forces[span][r];
+        results.reactions[span + r / 3][r % 3] += results.endForces[span][r];
 }
 
 using NodeLoad = std::array<double, 3>; // Fx, Fy, M applied at a support
@@ -39,7 +39,7 @@ void solve_beam(const BeamModel& model, CaseResults& results) {
     if (n <= 0) return;
     const double E = model.E;
     const DofNumbering dofs = number_dofs(model.support, n);
-    const int N = dofs.free_count;
+    const int N = dofs.freeCount;
     const bool left = has_left_overhang(model);
     const bool right = has_right_overhang(model);
 
@@ -66,8 +66,8 @@ void solve_beam(const BeamModel& model, CaseResults& results) {
     // any other load. The moment turns the end span, which is why an end span
     // with an overhang is not released at that support.
     std::array<NodeLoad, 2> overhang{};
-    if (left) overhang[0] = left_overhang_load(model.overhang_load[0], model.cantilever_left);
-    if (right) overhang[1] = right_overhang_load(model.overhang_load[1], model.cantilever_right);
+    if (left) overhang[0] = left_overhang_load(model.overhangLoad[0], model.cantileverLeft);
+    if (right) overhang[1] = right_overhang_load(model.overhangLoad[1], model.cantileverRight);
     const std::array<int, 2> overhang_node{0, n};
     for (int side = 0; side < 2; ++side) {
         for (int j = 0; j < 3; ++j) {
@@ -86,7 +86,7 @@ void solve_beam(const BeamModel& model, CaseResults& results) {
         for (int r = 0; r < 6; ++r) {
             double force = 0.0;
             for (int s = 0; s < 6; ++s) force += k[i][r][s] * d[s];
-            results.end_forces[i][r] = force - Q[i][r];
+            results.endForces[i][r] = force - Q[i][r];
         }
         add_span_to_reactions(i, results);
     }
@@ -94,7 +94,7 @@ void solve_beam(const BeamModel& model, CaseResults& results) {
     // the end reaction beside the end span's own shear.
     for (int side = 0; side < 2; ++side) {
         for (int j = 0; j < 3; ++j) {
-            results.overhang_end_forces[side][j] = -overhang[side][j];
+            results.overhangEndForces[side][j] = -overhang[side][j];
             results.reactions[overhang_node[side]][j] -= overhang[side][j];
         }
     }

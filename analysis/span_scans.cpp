@@ -19,8 +19,8 @@ struct SpanLoad {
 };
 
 SpanLoad span_load(int i, const BeamModel& model, const CaseResults& results) {
-    return {model.L[i], model.w[i] + model.q[i][0], common::trunc_to(results.end_forces[i][2], 0),
-            common::trunc_to(results.end_forces[i][5], 0)};
+    return {model.L[i], model.w[i] + model.q[i][0], common::trunc_to(results.endForces[i][2], 0),
+            common::trunc_to(results.endForces[i][5], 0)};
 }
 
 } // namespace
@@ -28,10 +28,10 @@ SpanLoad span_load(int i, const BeamModel& model, const CaseResults& results) {
 double span_deflection_scan(int i, const BeamModel& model, CaseResults& results,
                             bool record_samples) {
     const SpanLoad s = span_load(i, model, results);
-    std::vector<double>& samples = results.deflection_samples[i];
+    std::vector<double>& samples = results.deflectionSamples[i];
     if (record_samples) samples.clear();
     if (s.L <= 0.0) {
-        results.span_deflection[i] = 0.0;
+        results.spanDeflection[i] = 0.0;
         if (record_samples) samples.push_back(kSampleEnd);
         return 0.0;
     }
@@ -61,14 +61,14 @@ double span_deflection_scan(int i, const BeamModel& model, CaseResults& results,
     if (record_samples) samples.push_back(kSampleEnd);
 
     const double governing = std::fabs(smallest) > std::fabs(largest) ? smallest : largest;
-    results.span_deflection[i] = governing;
+    results.spanDeflection[i] = governing;
     return governing;
 }
 
 MomentExtremes span_moment_scan(int i, const BeamModel& model, CaseResults& results,
                                 bool record_samples) {
     const SpanLoad s = span_load(i, model, results);
-    std::vector<double>& samples = results.moment_samples[i];
+    std::vector<double>& samples = results.momentSamples[i];
     if (record_samples) samples.clear();
     MomentExtremes e;
     if (s.L <= 0.0) {
@@ -84,11 +84,11 @@ MomentExtremes span_moment_scan(int i, const BeamModel& model, CaseResults& resu
         const double m = common::trunc_to(M, 0);
         if (m < e.minimum) {
             e.minimum = m;
-            e.minimum_x = x;
+            e.minimumX = x;
         }
         if (m > e.maximum) {
             e.maximum = m;
-            e.maximum_x = x;
+            e.maximumX = x;
         }
         if (record_samples && step % kStepsPerSample == 0) samples.push_back(M);
     }
@@ -101,15 +101,15 @@ void governing_span_moment(int i, const BeamModel& model, const MomentExtremes& 
     const double L = model.L[i];
     double moment = 0.0;
     double x = 0.0;
-    if (e.minimum_x == 0.0 || e.minimum_x == L) {
+    if (e.minimumX == 0.0 || e.minimumX == L) {
         moment = e.maximum;
-        x = e.maximum_x;
-    } else if (e.maximum_x == 0.0 || e.maximum_x == L) {
+        x = e.maximumX;
+    } else if (e.maximumX == 0.0 || e.maximumX == L) {
         moment = e.minimum;
-        x = e.minimum_x;
+        x = e.minimumX;
     }
-    results.span_moment[i] = moment;
-    results.span_moment_x[i] = x;
+    results.spanMoment[i] = moment;
+    results.spanMomentX[i] = x;
 }
 
 } // namespace korvex::analysis

@@ -15,9 +15,9 @@ double span_deflection_scan(int i, const BeamModel& model, CaseResults& results,
 
 struct MomentExtremes {
     double minimum = 99999.0;
-    double minimum_x = 0.0;
+    double minimumX = 0.0;
     double maximum = -99999.0;
-    double maximum_x = 0.0;
+    double maximumX = 0.0;
 };
 
 // Smallest and largest floored moment of span i and where they lie. With

@@ -91,7 +91,7 @@ DofNumbering number_dofs(const std::array<int, kMaxNodes>& support, int span_cou
     int next = 0;
     for (int dof = 0; dof < dofs; ++dof)
         if (!restrained[dof]) numbering.number[dof] = next++;
-    numbering.free_count = next;
+    numbering.freeCount = next;
     for (int dof = 0; dof < dofs; ++dof)
         if (restrained[dof]) numbering.number[dof] = next++;
     return numbering;

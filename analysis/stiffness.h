@@ -35,7 +35,7 @@ inline constexpr int kMaxDofs = 3 * kMaxNodes;
 struct DofNumbering {
     // Free degrees of freedom first, in node order, then the restrained ones.
     std::array<int, kMaxDofs> number{};
-    int free_count = 0;
+    int freeCount = 0;
 };
 
 DofNumbering number_dofs(const std::array<int, kMaxNodes>& support, int span_count);

@@ -75,11 +75,12 @@ QPushButton* button(const char* name, const QString& caption, const QString& hin
 
 } // namespace
 
-CoefficientWindow::CoefficientWindow(form::Session& session, MessageSink& sink, QWidget* mainWindow)
+CoefficientWindow::CoefficientWindow(form::Session& session, MessageSink& sink,
+                                     QWidget* main_window)
     // Without a parent: a child window would be disabled together with the main
     // window it has to stand in for.
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      session_(session), sink_(sink), mainWindow_(mainWindow) {
+      session_(session), sink_(sink), mainWindow_(main_window) {
     setObjectName(QStringLiteral("CoefficientWindow"));
     setWindowTitle(QStringLiteral("係数等の定義"));
     setFont(dialog_font());
@@ -94,24 +95,26 @@ void CoefficientWindow::build() {
     root->setSpacing(6);
 
     auto* method = new QGroupBox(QStringLiteral("計算の方法"));
-    auto* methodLayout = new QHBoxLayout(method);
-    derivedLoadsRadio_ = radio("derivedLoadsRadio", QStringLiteral("告示第1458号及び積雪量より計算する"),
-                          QStringLiteral("平成12年建設省告示第1458号、垂直積雪量より計算します"));
+    auto* method_layout = new QHBoxLayout(method);
+    derivedLoadsRadio_ =
+        radio("derivedLoadsRadio", QStringLiteral("告示第1458号及び積雪量より計算する"),
+              QStringLiteral("平成12年建設省告示第1458号、垂直積雪量より計算します"));
     directLoadsRadio_ = radio("directLoadsRadio", QStringLiteral("風・雪荷重値を直接入力する"),
-                          QStringLiteral("別途算出した風荷重・雪荷重値を使用します。"));
-    methodLayout->addWidget(derivedLoadsRadio_);
-    methodLayout->addWidget(directLoadsRadio_);
-    methodLayout->addStretch();
+                              QStringLiteral("別途算出した風荷重・雪荷重値を使用します。"));
+    method_layout->addWidget(derivedLoadsRadio_);
+    method_layout->addWidget(directLoadsRadio_);
+    method_layout->addStretch();
     root->addWidget(method);
 
     auto* ratios = new QGroupBox(QStringLiteral(" 荷重の比率 "));
-    auto* ratiosLayout = new QVBoxLayout(ratios);
-    ratiosLayout->setSpacing(4);
-    ratiosLayout->addWidget(
+    auto* ratios_layout = new QVBoxLayout(ratios);
+    ratios_layout->setSpacing(4);
+    ratios_layout->addWidget(
         new QLabel(QStringLiteral("Ｇ:固定荷重/Ｐ:積載荷重/Ｓ:積雪荷重/Ｗ:風荷重")));
-    const QString areaTitles[2] = {QStringLiteral(" 一般の場合 "), QStringLiteral(" 多 雪 区 域 ")};
+    const QString area_titles[2] = {QStringLiteral(" 一般の場合 "),
+                                    QStringLiteral(" 多 雪 区 域 ")};
     for (int area = 0; area < 2; ++area) {
-        auto* group = new QGroupBox(areaTitles[area]);
+        auto* group = new QGroupBox(area_titles[area]);
         auto* grid = new QGridLayout(group);
         grid->setHorizontalSpacing(4);
         grid->setVerticalSpacing(3);
@@ -144,13 +147,13 @@ void CoefficientWindow::build() {
                 grid->addWidget(edit, row, 1 + 2 * k);
                 QString letter = QString::fromUtf8(kLetters[k]);
                 if (k + 1 < layout.count) letter += QStringLiteral(" ＋");
-                auto* letterLabel = new QLabel(letter);
-                letterLabel->setFixedWidth(kLetterWidth);
-                grid->addWidget(letterLabel, row, 2 + 2 * k);
+                auto* letter_label = new QLabel(letter);
+                letter_label->setFixedWidth(kLetterWidth);
+                grid->addWidget(letter_label, row, 2 + 2 * k);
             }
         }
         grid->setColumnStretch(9, 1);
-        ratiosLayout->addWidget(group);
+        ratios_layout->addWidget(group);
     }
     // The notes stand under the P column.
     auto* notes = new QHBoxLayout;
@@ -159,30 +162,30 @@ void CoefficientWindow::build() {
     notes->addSpacing(12);
     notes->addWidget(new QLabel(QStringLiteral("Ｇと同値")));
     notes->addStretch();
-    ratiosLayout->addLayout(notes);
+    ratios_layout->addLayout(notes);
     root->addWidget(ratios);
 
     auto* lower = new QHBoxLayout;
     auto* strength = new QGroupBox(QStringLiteral("デッキプレート設計基準強度 Ｆ"));
-    auto* strengthLayout = new QHBoxLayout(strength);
+    auto* strength_layout = new QHBoxLayout(strength);
     strength205Radio_ = radio("strength205Radio", QStringLiteral("205 N/m㎡"), kStrengthHint);
     strength235Radio_ = radio("strength235Radio", QStringLiteral("235 N/m㎡"), kStrengthHint);
-    strengthLayout->addWidget(strength205Radio_);
-    strengthLayout->addWidget(strength235Radio_);
-    strengthLayout->addStretch();
+    strength_layout->addWidget(strength205Radio_);
+    strength_layout->addWidget(strength235Radio_);
+    strength_layout->addStretch();
     lower->addWidget(strength, 1);
 
     auto* length = new QGroupBox(QStringLiteral("デッキプレート最大長さ"));
-    auto* lengthLayout = new QHBoxLayout(length);
+    auto* length_layout = new QHBoxLayout(length);
     maxDeckLengthSpin_ = new QSpinBox;
     maxDeckLengthSpin_->setObjectName(QStringLiteral("maxDeckLengthSpin"));
     maxDeckLengthSpin_->setRange(persist::kMaxDeckLengthMin, persist::kMaxDeckLengthMax);
     maxDeckLengthSpin_->setSingleStep(persist::kMaxDeckLengthStep);
     maxDeckLengthSpin_->setToolTip(QStringLiteral("規定値12ｍ"));
     maxDeckLengthSpin_->setMinimumWidth(90);
-    lengthLayout->addWidget(maxDeckLengthSpin_);
-    lengthLayout->addWidget(new QLabel(QStringLiteral("mm")));
-    lengthLayout->addStretch();
+    length_layout->addWidget(maxDeckLengthSpin_);
+    length_layout->addWidget(new QLabel(QStringLiteral("mm")));
+    length_layout->addStretch();
     lower->addWidget(length, 1);
     root->addLayout(lower);
 
@@ -204,7 +207,8 @@ void CoefficientWindow::build() {
     connect(set, &QPushButton::clicked, this, &CoefficientWindow::set_coefficients);
     connect(cancel, &QPushButton::clicked, this, &CoefficientWindow::cancel);
     connect(reset, &QPushButton::clicked, this, &CoefficientWindow::restore_standard_values);
-    for (QRadioButton* r : {strength205Radio_, strength235Radio_, derivedLoadsRadio_, directLoadsRadio_})
+    for (QRadioButton* r :
+         {strength205Radio_, strength235Radio_, derivedLoadsRadio_, directLoadsRadio_})
         connect(r, &QRadioButton::toggled, this, &CoefficientWindow::radios_toggled);
     connect(maxDeckLengthSpin_, &QSpinBox::valueChanged, this,
             [this](int value) { session_.coefficientDialog.maxDeckLengthSpin = value; });
@@ -218,7 +222,8 @@ void CoefficientWindow::read_state() {
     (d.derivedLoadsRadio ? derivedLoadsRadio_ : directLoadsRadio_)->setChecked(true);
     maxDeckLengthSpin_->setValue(d.maxDeckLengthSpin);
     reading_ = false;
-    for (QRadioButton* r : {strength205Radio_, strength235Radio_, derivedLoadsRadio_, directLoadsRadio_})
+    for (QRadioButton* r :
+         {strength205Radio_, strength235Radio_, derivedLoadsRadio_, directLoadsRadio_})
         apply_radio_highlight(r, r->isChecked());
 }
 
@@ -255,7 +260,8 @@ void CoefficientWindow::radios_toggled() {
     d.strength235Radio = strength235Radio_->isChecked();
     d.derivedLoadsRadio = derivedLoadsRadio_->isChecked();
     d.directLoadsRadio = directLoadsRadio_->isChecked();
-    for (QRadioButton* r : {strength205Radio_, strength235Radio_, derivedLoadsRadio_, directLoadsRadio_})
+    for (QRadioButton* r :
+         {strength205Radio_, strength235Radio_, derivedLoadsRadio_, directLoadsRadio_})
         apply_radio_highlight(r, r->isChecked());
 }
 

@@ -24,7 +24,7 @@ class CoefficientWindow : public QDialog {
     Q_OBJECT
 public:
     // `mainWindow` is disabled while the dialog is open; it may be null.
-    CoefficientWindow(form::Session& session, MessageSink& sink, QWidget* mainWindow = nullptr);
+    CoefficientWindow(form::Session& session, MessageSink& sink, QWidget* main_window = nullptr);
 
     // The main window's "設　定".
     void show_coefficient_dialog();
@@ -32,8 +32,8 @@ public:
     // Re-reads the controls from the session, e.g. after a project file filled them.
     void read_state();
 
-    void set_coefficients(); // "設定"
-    void cancel(); // "キャンセル"
+    void set_coefficients();        // "設定"
+    void cancel();                  // "キャンセル"
     void restore_standard_values(); // "初期値へ戻す"
 
 signals:

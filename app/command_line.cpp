@@ -29,7 +29,7 @@ struct Failure {
 };
 
 int report_failure(const HeadlessRequest& request, const Failure& failure) {
-    if (request.output == HeadlessOutput::Json) {
+    if (request.output == HeadlessOutput::json) {
         const QByteArray json =
             QJsonDocument(error_json(failure.message, failure.control)).toJson();
         std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
@@ -65,22 +65,22 @@ int run_headless(const HeadlessRequest& request) {
     const Failure failure = prepare(request, *session, messages);
     if (failure.code != kExitOk) return report_failure(request, failure);
     for (const auto& m : messages)
-        if (request.output != HeadlessOutput::Json) std::fprintf(stderr, "korvex: %s\n", m.c_str());
+        if (request.output != HeadlessOutput::json) std::fprintf(stderr, "korvex: %s\n", m.c_str());
 
     const QString out = QString::fromStdString(request.outputFile.string());
     switch (request.output) {
-    case HeadlessOutput::Json: {
+    case HeadlessOutput::json: {
         const QByteArray json = QJsonDocument(results_json(*session, messages)).toJson();
         std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
         std::fflush(stdout);
         return kExitOk;
     }
-    case HeadlessOutput::Pdf: {
+    case HeadlessOutput::pdf: {
         const QString error = save_pdf_report(*session, out);
         if (error.isEmpty()) return kExitOk;
         return report_failure(request, {error.toStdString(), "", kExitProgramData});
     }
-    case HeadlessOutput::Png:
+    case HeadlessOutput::png:
         if (render_screen_report(*session).save(out, "PNG")) return kExitOk;
         return report_failure(
             request, {"PNG ファイル " + request.outputFile.string() + " に書き込めませんでした。",

@@ -17,10 +17,10 @@ enum ExitCode : int {
     kExitInvalidInput = 3, // the design does not pass the Calculate command's checks
 };
 
-enum class HeadlessOutput { Json, Pdf, Png };
+enum class HeadlessOutput { json, pdf, png };
 
 struct HeadlessRequest {
-    HeadlessOutput output = HeadlessOutput::Json;
+    HeadlessOutput output = HeadlessOutput::json;
     std::filesystem::path outputFile; // PDF or PNG
     std::filesystem::path project;
     std::filesystem::path programFolder;

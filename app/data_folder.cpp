@@ -4,10 +4,10 @@
 
 namespace korvex::app {
 
-std::optional<std::filesystem::path> find_data_folder(const std::filesystem::path& programFolder) {
+std::optional<std::filesystem::path> find_data_folder(const std::filesystem::path& program_folder) {
     const std::filesystem::path candidates[] = {
-        programFolder / "Load_data",
-        programFolder / ".." / "share" / "korvex" / "Load_data",
+        program_folder / "Load_data",
+        program_folder / ".." / "share" / "korvex" / "Load_data",
     };
     for (const auto& folder : candidates) {
         std::error_code ec;

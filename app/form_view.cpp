@@ -45,9 +45,9 @@ QWidget* FormSpinEdit::editor() const {
 }
 
 void FormSpinEdit::fixup(QString& input) const {
-    bool isNumber = false;
-    input.trimmed().toInt(&isNumber);
-    if (!isNumber) input = QString::number(minimum());
+    bool is_number = false;
+    input.trimmed().toInt(&is_number);
+    if (!is_number) input = QString::number(minimum());
 }
 
 void show_hint_tooltip(QWidget& widget, const std::string& hint) {
@@ -64,7 +64,7 @@ void show_edit(QLineEdit& widget, const form::Edit& edit) {
 }
 
 void show_spin(FormSpinEdit& widget, const form::SpinEdit& spin) {
-    widget.setRange(spin.min_value, std::max(spin.min_value, spin.max_value));
+    widget.setRange(spin.minValue, std::max(spin.minValue, spin.maxValue));
     widget.setSingleStep(spin.increment);
     if (widget.value() != spin.value) widget.setValue(spin.value);
     widget.setEnabled(spin.enabled);
@@ -81,7 +81,7 @@ void show_combo(QComboBox& widget, const form::ComboBox& combo) {
         widget.clear();
         widget.addItems(items);
     }
-    if (widget.currentIndex() != combo.item_index) widget.setCurrentIndex(combo.item_index);
+    if (widget.currentIndex() != combo.itemIndex) widget.setCurrentIndex(combo.itemIndex);
     widget.setEnabled(combo.enabled);
     widget.setVisible(combo.visible);
     show_hint_tooltip(widget, combo.hint);
@@ -92,9 +92,9 @@ void show_radio(QRadioButton& widget, const form::RadioButton& radio) {
     widget.setChecked(radio.checked);
     widget.setEnabled(radio.enabled);
     QFont font = widget.font();
-    font.setBold(radio.font_bold);
+    font.setBold(radio.fontBold);
     widget.setFont(font);
-    show_text_colour(widget, to_qcolor(radio.font_colour));
+    show_text_colour(widget, to_qcolor(radio.fontColour));
     show_hint_tooltip(widget, radio.hint);
 }
 
@@ -107,7 +107,7 @@ void show_check(QCheckBox& widget, const form::CheckBox& check) {
 
 void show_label(QLabel& widget, const form::Label& label) {
     widget.setText(qt(label.caption));
-    show_text_colour(widget, to_qcolor(label.font_colour));
+    show_text_colour(widget, to_qcolor(label.fontColour));
     show_hint_tooltip(widget, label.hint);
 }
 

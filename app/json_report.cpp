@@ -162,25 +162,25 @@ QJsonObject loads_json(const calc::LoadSet& l) {
 
 void add_case_results(QJsonObject& o, const analysis::CaseResults& r) {
     o["reactions"] = matrix(r.reactions);
-    o["end_forces"] = matrix(r.end_forces);
-    o["span_moment"] = numbers(r.span_moment);
-    o["span_moment_x"] = numbers(r.span_moment_x);
-    o["span_deflection"] = numbers(r.span_deflection);
-    o["cantilever_check_moment"] = numbers(r.cantilever_check_moment);
-    o["cantilever_check_deflection"] = numbers(r.cantilever_check_deflection);
-    o["max_moment"] = r.max_moment;
-    o["max_deflection"] = r.max_deflection;
-    o["deflection_ratio"] = r.deflection_ratio;
-    o["governing_span_length"] = r.governing_span_length;
-    o["reaction_v1"] = r.reaction_v1;
-    o["reaction_v2"] = r.reaction_v2;
+    o["end_forces"] = matrix(r.endForces);
+    o["span_moment"] = numbers(r.spanMoment);
+    o["span_moment_x"] = numbers(r.spanMomentX);
+    o["span_deflection"] = numbers(r.spanDeflection);
+    o["cantilever_check_moment"] = numbers(r.cantileverCheckMoment);
+    o["cantilever_check_deflection"] = numbers(r.cantileverCheckDeflection);
+    o["max_moment"] = r.maxMoment;
+    o["max_deflection"] = r.maxDeflection;
+    o["deflection_ratio"] = r.deflectionRatio;
+    o["governing_span_length"] = r.governingSpanLength;
+    o["reaction_v1"] = r.reactionV1;
+    o["reaction_v2"] = r.reactionV2;
 }
 
 QJsonObject check_page_json(const run::CheckPage& page) {
     QJsonObject o{{"label", text(page.label)},
                   {"windPass", text(page.windPass)},
-                  {"W_total", page.W_total},
-                  {"caseText", text(page.case_text)}};
+                  {"W_total", page.wTotal},
+                  {"caseText", text(page.caseText)}};
     add_case_results(o, page.results);
     QJsonArray checks;
     for (const run::CheckLine& line : page.lines)
@@ -196,15 +196,15 @@ QJsonObject diagram_block_json(const run::DiagramBlock& block) {
     const analysis::CaseResults& r = block.results;
     return QJsonObject{
         {"label", text(block.label)},
-        {"max_moment", r.max_moment},
-        {"max_deflection", r.max_deflection},
-        {"span_moment", numbers(r.span_moment)},
-        {"span_moment_x", numbers(r.span_moment_x)},
-        {"span_deflection", numbers(r.span_deflection)},
-        {"moment_samples", matrix(r.moment_samples)},
-        {"deflection_samples", matrix(r.deflection_samples)},
-        {"cantilever_moment_samples", matrix(r.cantilever_moment_samples)},
-        {"cantilever_deflection_samples", matrix(r.cantilever_deflection_samples)},
+        {"max_moment", r.maxMoment},
+        {"max_deflection", r.maxDeflection},
+        {"span_moment", numbers(r.spanMoment)},
+        {"span_moment_x", numbers(r.spanMomentX)},
+        {"span_deflection", numbers(r.spanDeflection)},
+        {"moment_samples", matrix(r.momentSamples)},
+        {"deflection_samples", matrix(r.deflectionSamples)},
+        {"cantilever_moment_samples", matrix(r.cantileverMomentSamples)},
+        {"cantilever_deflection_samples", matrix(r.cantileverDeflectionSamples)},
     };
 }
 
@@ -212,9 +212,9 @@ QJsonObject diagram_block_json(const run::DiagramBlock& block) {
 
 QJsonObject results_json(const form::Session& s, const std::vector<std::string>& messages) {
     QJsonArray pages;
-    for (const auto& page : s.run.check_pages) pages.append(check_page_json(page));
+    for (const auto& page : s.run.checkPages) pages.append(check_page_json(page));
     QJsonArray blocks;
-    for (const auto& block : s.run.diagram_blocks) blocks.append(diagram_block_json(block));
+    for (const auto& block : s.run.diagramBlocks) blocks.append(diagram_block_json(block));
     const run::CheckCounters& c = s.run.verdict.counters;
     return QJsonObject{
         {"inputs", inputs_json(s.inputs)},

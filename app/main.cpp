@@ -42,21 +42,21 @@ bool no_display() {
            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-std::string data_folder_missing(const std::string& programFolder) {
-    return "データフォルダ Load_data が見つかりません（" + programFolder + "）。";
+std::string data_folder_missing(const std::string& program_folder) {
+    return "データフォルダ Load_data が見つかりません（" + program_folder + "）。";
 }
 
 // The design the window opens with, calculated as Calculate would, printed to a
 // PDF file in the current folder.
-int write_sample_report(const std::string& programFolder) {
+int write_sample_report(const std::string& program_folder) {
     std::fprintf(stderr,
                  "korvex: 画面（ディスプレイ）が見つからないため、入力ウィンドウを開けません。"
                  "代わりに起動時の設計の計算書を %s に書き出します。\n",
                  kSampleReportFile);
     auto session = std::make_unique<form::Session>();
-    const auto folder = app::find_data_folder(programFolder);
+    const auto folder = app::find_data_folder(program_folder);
     if (!folder) {
-        std::fprintf(stderr, "korvex: %s\n", data_folder_missing(programFolder).c_str());
+        std::fprintf(stderr, "korvex: %s\n", data_folder_missing(program_folder).c_str());
         return app::kExitProgramData;
     }
     if (const auto error = form::start_session(*session, *folder, KORVEX_VERSION)) {
@@ -78,17 +78,17 @@ int write_sample_report(const std::string& programFolder) {
 
 // Start-up in its fixed order, then the windows; a project named on the command
 // line is loaded as "データ読込" would load it.
-int run_window(const std::string& programFolder, const QStringList& files) {
+int run_window(const std::string& program_folder, const QStringList& files) {
     app::set_up_application();
     app::MessageBoxSink sink;
     auto session = std::make_unique<form::Session>();
     app::StartupOptions options;
-    options.programFolder = programFolder;
+    options.programFolder = program_folder;
     const app::StartupOutcome started = app::run_startup(*session, sink, options);
     if (!started.ok) return app::kExitProgramData;
 
     app::FileDialogChooser chooser;
-    app::ProgramWindows windows(*session, sink, chooser, programFolder, started.dataFolder);
+    app::ProgramWindows windows(*session, sink, chooser, program_folder, started.dataFolder);
     windows.main_window().show();
     if (!files.isEmpty()) windows.open_file(app::to_path(files.front()));
     return QApplication::exec();
@@ -97,8 +97,8 @@ int run_window(const std::string& programFolder, const QStringList& files) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool withoutDisplay = no_display();
-    if ((headless(argc, argv) || withoutDisplay) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    const bool without_display = no_display();
+    if ((headless(argc, argv) || without_display) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvex for wood");
@@ -117,9 +117,9 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     const QStringList files = parser.positionalArguments();
-    const bool wantsOutput = parser.isSet(json) || parser.isSet(pdf) || parser.isSet(png);
-    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
-    if (wantsOutput) {
+    const bool wants_output = parser.isSet(json) || parser.isSet(pdf) || parser.isSet(png);
+    const std::string program_folder = QCoreApplication::applicationDirPath().toStdString();
+    if (wants_output) {
         if (files.size() != 1 ||
             int(parser.isSet(json)) + parser.isSet(pdf) + parser.isSet(png) != 1) {
             std::fprintf(stderr, "korvex: --json、--pdf、--png のいずれか一つとデータファイルを"
@@ -127,16 +127,16 @@ int main(int argc, char** argv) {
             return app::kExitBadFile;
         }
         app::HeadlessRequest request;
-        request.output = parser.isSet(json)  ? app::HeadlessOutput::Json
-                         : parser.isSet(pdf) ? app::HeadlessOutput::Pdf
-                                             : app::HeadlessOutput::Png;
+        request.output = parser.isSet(json)  ? app::HeadlessOutput::json
+                         : parser.isSet(pdf) ? app::HeadlessOutput::pdf
+                                             : app::HeadlessOutput::png;
         request.outputFile =
             (parser.isSet(pdf) ? parser.value(pdf) : parser.value(png)).toStdString();
         request.project = files.front().toStdString();
-        request.programFolder = programFolder;
+        request.programFolder = program_folder;
         request.version = KORVEX_VERSION;
         return app::run_headless(request);
     }
-    if (withoutDisplay) return write_sample_report(programFolder);
-    return run_window(programFolder, files);
+    if (without_display) return write_sample_report(program_folder);
+    return run_window(program_folder, files);
 }

@@ -79,14 +79,14 @@ void MainWindow::refresh() {
     setFixedSize(kMainWindowWidth, form_.height);
     for (QObject* child : findChildren<QWidget*>()) child->blockSignals(true);
     for (const auto& view : views_) view();
-    for (std::size_t i = 0; i < span_pictures_.size(); ++i)
-        span_pictures_[i]->setVisible(span_picture_name(static_cast<int>(i)).name ==
-                                      qt(form_.state.spanPicture));
-    rightCantileverLengthEdit_->move(kSpanPictureLeft + right_cantilever_centre_x(form_.state.spanCount) -
-                      rightCantileverLengthEdit_->width() / 2,
-                  rightCantileverLengthEdit_->y());
-    statusBar_->setGeometry(0, form_.height - kStatusBarHeight, kMainWindowWidth,
-                             kStatusBarHeight);
+    for (std::size_t i = 0; i < spanPictures_.size(); ++i)
+        spanPictures_[i]->setVisible(span_picture_name(static_cast<int>(i)).name ==
+                                     qt(form_.state.spanPicture));
+    rightCantileverLengthEdit_->move(kSpanPictureLeft +
+                                         right_cantilever_centre_x(form_.state.spanCount) -
+                                         rightCantileverLengthEdit_->width() / 2,
+                                     rightCantileverLengthEdit_->y());
+    statusBar_->setGeometry(0, form_.height - kStatusBarHeight, kMainWindowWidth, kStatusBarHeight);
     statusBar_->raise();
     for (QObject* child : findChildren<QWidget*>()) child->blockSignals(false);
     refreshing_ = false;
@@ -96,23 +96,23 @@ void MainWindow::refresh() {
 // The form knows which control has the focus; Qt follows it. Leaving the
 // cantilever edit runs its check, which may take the focus back.
 void MainWindow::move_focus(const std::string& control) {
-    const std::string leaving = form_.active_control;
+    const std::string leaving = form_.activeControl;
     form::focus(form_, control);
     apply_focus();
     if (leaving == form_.cantileverLengthEdit.name && control != leaving) check_cantilever_length();
 }
 
 void MainWindow::apply_focus() {
-    if (control_name(focusWidget()) == form_.active_control) return;
-    const auto found = widgets_.find(form_.active_control);
+    if (control_name(focusWidget()) == form_.activeControl) return;
+    const auto found = widgets_.find(form_.activeControl);
     if (found != widgets_.end()) found->second->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::on_focus_changed(QWidget* now) {
     if (!now || refreshing_ || now->window() != this) return;
     const std::string name = control_name(now);
-    if (name.empty() || name == form_.active_control) return;
-    const std::string leaving = form_.active_control;
+    if (name.empty() || name == form_.activeControl) return;
+    const std::string leaving = form_.activeControl;
     form::focus(form_, name);
     if (leaving == form_.cantileverLengthEdit.name) check_cantilever_length();
 }
@@ -134,7 +134,7 @@ void MainWindow::on_prefecture_chosen() {
 
 void MainWindow::calculate() {
     move_focus(form_.calculateButton.name);
-    if (form_.active_control != form_.calculateButton.name) return;
+    if (form_.activeControl != form_.calculateButton.name) return;
 
     // The inputs are checked before the busy popup appears; the records of the
     // last calculation stay as they are until they have passed.
@@ -190,10 +190,10 @@ void MainWindow::show_status(const std::string& hint) {
 }
 
 void MainWindow::show_picture(QLabel& label, const std::string& file) {
-    auto& shown = shown_pictures_[&label];
+    auto& shown = shownPictures_[&label];
     if (shown == file) return;
     shown = file;
-    const std::filesystem::path path = session_.siteTables.data_folder / file;
+    const std::filesystem::path path = session_.siteTables.dataFolder / file;
     const QPixmap picture(qt(path.string()));
     label.setPixmap(picture);
     if (picture.isNull())

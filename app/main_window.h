@@ -59,10 +59,10 @@ public slots:
     void show_again();
 
     // The commands of the other windows; each tells whoever is connected.
-    void show_overview(); // "概　要"
-    void show_settings(); // "設　定"
-    void load_project(); // "データ読込"
-    void save_project(); // "データ保存"
+    void show_overview();     // "概　要"
+    void show_settings();     // "設　定"
+    void load_project();      // "データ読込"
+    void save_project();      // "データ保存"
     void show_usage_notice(); // "本プログラムのご利用について"
 
 signals:
@@ -125,7 +125,7 @@ private:
     std::map<const QObject*, std::string> names_;
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, std::function<std::string()>> hints_;
-    std::map<QLabel*, std::string> shown_pictures_;
+    std::map<QLabel*, std::string> shownPictures_;
     bool refreshing_ = false;
 
     QWidget* deckPanel_ = nullptr;
@@ -137,7 +137,7 @@ private:
     QWidget* directLoadPanel_ = nullptr;
     QWidget* commandPanel_ = nullptr;
     QLabel* statusBar_ = nullptr;
-    std::vector<QLabel*> span_pictures_;
+    std::vector<QLabel*> spanPictures_;
     QLineEdit* rightCantileverLengthEdit_ = nullptr;
 };
 

@@ -53,19 +53,25 @@ void MainWindow::build_panels() {
     // Stacking order: the direct-load panel lies under the span and command
     // panels, which cover its lower part in the smaller layout.
     deckPanel_ = add_panel("deckPanel", {0, 0, kHalfWidth, kTopPanelHeight}, kFormBackground);
-    sitePanel_ = add_panel("sitePanel", {kHalfWidth, 0, kHalfWidth, kTopPanelHeight}, kFormBackground);
-    directLoadPanel_ = add_panel("directLoadPanel", {0, form_.directLoadPanel.top, kHalfWidth, form_.directLoadPanel.height},
-                        kFormBackground);
-    windPanel_ = add_panel("windPanel", {0, form_.windPanel.top, kHalfWidth, form_.windPanel.height},
-                        kFormBackground);
-    snowPanel_ = add_panel("snowPanel", {kHalfWidth, form_.snowPanel.top, kHalfWidth, form_.snowPanel.height},
-                        kFormBackground);
-    otherLoadPanel_ = add_panel("otherLoadPanel", {kHalfWidth, form_.otherLoadPanel.top, kHalfWidth, form_.otherLoadPanel.height},
-                        kFormBackground);
-    spanPanel_ =
-        add_panel("spanPanel", {0, form_.spanPanel.top, kMainWindowWidth, kSpanPanelHeight}, Qt::white);
-    commandPanel_ = add_panel("commandPanel", {0, form_.commandPanel.top, kMainWindowWidth, form_.commandPanel.height},
-                         kFormBackground);
+    sitePanel_ =
+        add_panel("sitePanel", {kHalfWidth, 0, kHalfWidth, kTopPanelHeight}, kFormBackground);
+    directLoadPanel_ = add_panel(
+        "directLoadPanel", {0, form_.directLoadPanel.top, kHalfWidth, form_.directLoadPanel.height},
+        kFormBackground);
+    windPanel_ = add_panel(
+        "windPanel", {0, form_.windPanel.top, kHalfWidth, form_.windPanel.height}, kFormBackground);
+    snowPanel_ = add_panel("snowPanel",
+                           {kHalfWidth, form_.snowPanel.top, kHalfWidth, form_.snowPanel.height},
+                           kFormBackground);
+    otherLoadPanel_ =
+        add_panel("otherLoadPanel",
+                  {kHalfWidth, form_.otherLoadPanel.top, kHalfWidth, form_.otherLoadPanel.height},
+                  kFormBackground);
+    spanPanel_ = add_panel("spanPanel",
+                           {0, form_.spanPanel.top, kMainWindowWidth, kSpanPanelHeight}, Qt::white);
+    commandPanel_ = add_panel(
+        "commandPanel", {0, form_.commandPanel.top, kMainWindowWidth, form_.commandPanel.height},
+        kFormBackground);
     views_.push_back([this] {
         show_panel(*otherLoadPanel_, form_.otherLoadPanel);
         show_panel(*snowPanel_, form_.snowPanel);
@@ -93,9 +99,11 @@ void MainWindow::build_panels() {
 void MainWindow::build_deck_panel() {
     QWidget* p = deckPanel_;
     add_text(p, QStringLiteral("デッキ種類"), {8, 12, 100, 22});
-    add_combo(p, form_.deckTypeBox, {110, 12, 104, 22}, [this] { form::update_unit_weight(form_); });
+    add_combo(p, form_.deckTypeBox, {110, 12, 104, 22},
+              [this] { form::update_unit_weight(form_); });
     add_text(p, QStringLiteral("表面処理"), {262, 12, 54, 22});
-    add_combo(p, form_.surfaceTreatmentBox, {316, 12, 64, 22}, [this] { form::update_unit_weight(form_); });
+    add_combo(p, form_.surfaceTreatmentBox, {316, 12, 64, 22},
+              [this] { form::update_unit_weight(form_); });
     add_text(p, QStringLiteral("梁(母屋)との接合"), {8, 40, 100, 22});
     add_combo(p, form_.fastenerBox, {110, 40, 146, 22});
     add_text(p, QStringLiteral("単位重量"), {262, 40, 54, 22});
@@ -113,7 +121,8 @@ void MainWindow::build_site_panel() {
     auto* heavy = new QCheckBox(p);
     heavy->setGeometry(250, 12, 18, 22);
     add_control(
-        heavy, form_.heavySnowCheck.name, [this, heavy] { show_check(*heavy, form_.heavySnowCheck); },
+        heavy, form_.heavySnowCheck.name,
+        [this, heavy] { show_check(*heavy, form_.heavySnowCheck); },
         [this] { return form_.heavySnowCheck.hint; });
     add_display(p, form_.heavySnowLabel, {270, 12, 70, 22}, Qt::AlignLeft | Qt::AlignVCenter);
     add_text(p, QStringLiteral("地域"), {70, 40, 54, 22});
@@ -134,11 +143,13 @@ void MainWindow::build_wind_panel() {
     add_text(p, QStringLiteral("粗 度 区 分"), {8, 32, 114, 22});
     add_combo(p, form_.roughnessBox, {122, 32, 48, 22});
     add_text(p, QStringLiteral("→"), {176, 32, 20, 22});
-    add_picture(p, "roughnessPicture", {202, 30, 188, 96}, [] { return std::string("Roughness.bmp"); });
+    add_picture(p, "roughnessPicture", {202, 30, 188, 96},
+                [] { return std::string("Roughness.bmp"); });
 
-    const std::pair<const char*, form::Edit*> heights[] = {{"軒 の 高 さ   Ｈ１", &form_.eaveHeightEdit},
-                                                           {"建 物 の 高 さ Ｈ2", &form_.buildingHeightEdit},
-                                                           {"張り間方向の長さＤ", &form_.spanDirectionLengthEdit}};
+    const std::pair<const char*, form::Edit*> heights[] = {
+        {"軒 の 高 さ   Ｈ１", &form_.eaveHeightEdit},
+        {"建 物 の 高 さ Ｈ2", &form_.buildingHeightEdit},
+        {"張り間方向の長さＤ", &form_.spanDirectionLengthEdit}};
     int top = 60;
     for (const auto& [label, edit] : heights) {
         add_text(p, QString::fromUtf8(label), {8, top, 114, 22});
@@ -148,26 +159,30 @@ void MainWindow::build_wind_panel() {
     }
 
     QGroupBox* roof = add_group(p, form_.roofTypeGroup, {4, 136, 388, 84});
-    form::RadioButton* roofs[] = {&form_.monoPitchRoofRadio, &form_.gableRoofRadio, &form_.arcRoofRadio,
-                                  &form_.canopyRoofRadio};
+    form::RadioButton* roofs[] = {&form_.monoPitchRoofRadio, &form_.gableRoofRadio,
+                                  &form_.arcRoofRadio, &form_.canopyRoofRadio};
     for (int i = 0; i < 4; ++i)
         add_radio(roof, *roofs[i], {10, 16 + 16 * i, 96, 16},
                   [this, i] { form::select_roof_type(form_, 3 + i); });
-    add_picture(roof, "roofPicture", {112, 14, 270, 64}, [this] { return form_.roofPicture.picture_file; });
+    add_picture(roof, "roofPicture", {112, 14, 270, 64},
+                [this] { return form_.roofPicture.pictureFile; });
 
     QGroupBox* shape = add_group(p, form_.buildingFormGroup, {4, 222, 388, 78});
-    form::RadioButton* shapes[] = {&form_.closedFormRadio, &form_.windwardOpenFormRadio, &form_.leewardOpenFormRadio};
+    form::RadioButton* shapes[] = {&form_.closedFormRadio, &form_.windwardOpenFormRadio,
+                                   &form_.leewardOpenFormRadio};
     for (int i = 0; i < 3; ++i)
         add_radio(shape, *shapes[i], {10, 18 + 18 * i, 96, 17},
                   [this, i] { form::select_building_form(form_, i); });
-    add_picture(shape, "buildingFormPicture", {112, 14, 270, 60}, [this] { return form_.buildingFormPicture.picture_file; });
+    add_picture(shape, "buildingFormPicture", {112, 14, 270, 60},
+                [this] { return form_.buildingFormPicture.pictureFile; });
 
     QGroupBox* canopy = add_group(p, form_.canopyShapeGroup, {4, 222, 388, 78});
     form::RadioButton* canopies[] = {&form_.gableCanopyRadio, &form_.wingCanopyRadio};
     for (int i = 0; i < 2; ++i)
         add_radio(canopy, *canopies[i], {10, 22 + 22 * i, 96, 17},
                   [this, i] { form::select_canopy_shape(form_, i); });
-    add_picture(canopy, "canopyShapePicture", {112, 14, 270, 60}, [this] { return form_.canopyShapePicture.picture_file; });
+    add_picture(canopy, "canopyShapePicture", {112, 14, 270, 60},
+                [this] { return form_.canopyShapePicture.pictureFile; });
 }
 
 void MainWindow::build_direct_load_panel() {
@@ -247,7 +262,7 @@ void MainWindow::build_span_panel() {
         image->setPixmap(
             QPixmap::fromImage(draw_span_picture(picture.spanCount, picture.cantileverMode)));
         image->hide();
-        span_pictures_.push_back(image);
+        spanPictures_.push_back(image);
     }
 
     add_text(p, QStringLiteral("スパン数"), {12, 14, 60, 22});
@@ -264,23 +279,24 @@ void MainWindow::build_span_panel() {
              Qt::AlignRight | Qt::AlignVCenter)
         ->setObjectName(QStringLiteral("spanRowLabel"));
 
-    const int editTop = kPictureTop + kSpanEditTop;
+    const int edit_top = kPictureTop + kSpanEditTop;
     for (int span = 1; span <= 4; ++span) {
         form::Edit& edit = form::span_edit(form_, span);
         constexpr int kWidth = 58;
         add_edit(
             p, edit,
-            {kPictureLeft + span_centre_x(span) - kWidth / 2, editTop, kWidth, kSpanEditHeight})
+            {kPictureLeft + span_centre_x(span) - kWidth / 2, edit_top, kWidth, kSpanEditHeight})
             ->setAlignment(Qt::AlignCenter);
     }
     constexpr int kCantileverWidth = 46;
     add_edit(p, form_.cantileverLengthEdit,
-             {kPictureLeft + left_cantilever_centre_x() - kCantileverWidth / 2, editTop,
+             {kPictureLeft + left_cantilever_centre_x() - kCantileverWidth / 2, edit_top,
               kCantileverWidth, kSpanEditHeight})
         ->setAlignment(Qt::AlignCenter);
-    rightCantileverLengthEdit_ = add_edit(p, form_.rightCantileverLengthEdit,
-                       {kPictureLeft + right_cantilever_centre_x(1) - kCantileverWidth / 2, editTop,
-                        kCantileverWidth, kSpanEditHeight});
+    rightCantileverLengthEdit_ =
+        add_edit(p, form_.rightCantileverLengthEdit,
+                 {kPictureLeft + right_cantilever_centre_x(1) - kCantileverWidth / 2, edit_top,
+                  kCantileverWidth, kSpanEditHeight});
     rightCantileverLengthEdit_->setAlignment(Qt::AlignCenter);
 }
 
@@ -347,7 +363,7 @@ QGroupBox* MainWindow::add_group(QWidget* parent, form::GroupBox& group, const Q
 }
 
 QLabel* MainWindow::add_text(QWidget* parent, const QString& text, const QRect& geometry,
-                         Qt::Alignment alignment) {
+                             Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
     label->setAlignment(alignment);
@@ -366,7 +382,7 @@ void MainWindow::add_title_band(QWidget* panel, const QString& text) {
 }
 
 void MainWindow::add_control(QWidget* widget, const std::string& name, std::function<void()> show,
-                         std::function<std::string()> hint) {
+                             std::function<std::string()> hint) {
     widget->setObjectName(qt(name));
     names_[widget] = name;
     widgets_[name] = widget;
@@ -409,7 +425,7 @@ FormSpinEdit* MainWindow::add_spin(QWidget* parent, form::SpinEdit& spin, const 
 }
 
 QComboBox* MainWindow::add_combo(QWidget* parent, form::ComboBox& combo, const QRect& geometry,
-                             std::function<void()> behaviour) {
+                                 std::function<void()> behaviour) {
     auto* widget = new QComboBox(parent);
     widget->setGeometry(geometry);
     add_control(
@@ -417,15 +433,15 @@ QComboBox* MainWindow::add_combo(QWidget* parent, form::ComboBox& combo, const Q
         [&combo] { return combo.hint; });
     connect(widget, &QComboBox::currentIndexChanged, this,
             [this, &combo, behaviour = std::move(behaviour)](int index) {
-                combo.item_index = index;
+                combo.itemIndex = index;
                 if (behaviour) behaviour();
                 refresh();
             });
     return widget;
 }
 
-QRadioButton* MainWindow::add_radio(QWidget* parent, form::RadioButton& radio, const QRect& geometry,
-                                std::function<void()> behaviour) {
+QRadioButton* MainWindow::add_radio(QWidget* parent, form::RadioButton& radio,
+                                    const QRect& geometry, std::function<void()> behaviour) {
     auto* widget = new QRadioButton(parent);
     widget->setGeometry(geometry);
     add_control(
@@ -439,7 +455,7 @@ QRadioButton* MainWindow::add_radio(QWidget* parent, form::RadioButton& radio, c
 }
 
 QLabel* MainWindow::add_display(QWidget* parent, form::Label& label, const QRect& geometry,
-                            Qt::Alignment alignment) {
+                                Qt::Alignment alignment) {
     QLabel* widget = add_text(parent, {}, geometry, alignment);
     add_control(
         widget, label.name, [widget, &label] { show_label(*widget, label); },
@@ -448,7 +464,7 @@ QLabel* MainWindow::add_display(QWidget* parent, form::Label& label, const QRect
 }
 
 QLabel* MainWindow::add_picture(QWidget* parent, const char* name, const QRect& geometry,
-                            std::function<std::string()> file) {
+                                std::function<std::string()> file) {
     QLabel* picture = add_text(parent, {}, geometry, Qt::AlignCenter);
     picture->setObjectName(QString::fromLatin1(name));
     views_.push_back([this, picture, file = std::move(file)] { show_picture(*picture, file()); });

@@ -34,8 +34,8 @@ OverviewWindow::OverviewWindow(MessageSink& sink, QWidget* owner)
     layout->addWidget(documentView_);
 }
 
-bool OverviewWindow::show_overview(const std::filesystem::path& dataFolder) {
-    auto read = read_rich_text_file(dataFolder / kOverviewFileName);
+bool OverviewWindow::show_overview(const std::filesystem::path& data_folder) {
+    auto read = read_rich_text_file(data_folder / kOverviewFileName);
     if (const QString* error = std::get_if<QString>(&read)) {
         sink_.show_message(isVisible() ? this : parentWidget(), *error);
         return false;

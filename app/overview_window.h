@@ -24,7 +24,7 @@ public:
     // The main window's "概　要": loads the document of `dataFolder`, replacing
     // what the view held, and shows the viewer. A missing or unreadable file is
     // reported through the sink and the viewer is not shown; false then.
-    bool show_overview(const std::filesystem::path& dataFolder);
+    bool show_overview(const std::filesystem::path& data_folder);
 
     QTextEdit* view() const { return documentView_; }
 

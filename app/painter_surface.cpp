@@ -24,7 +24,7 @@ QPointF qt_point(report::Point p) {
 // with on screen; they are scaled to the device so paper shows the same rhythm.
 QList<qreal> dash_pattern(report::PenStyle style, int dpi, int width) {
     const QList<qreal> points =
-        style == report::PenStyle::Dot ? QList<qreal>{3, 3} : QList<qreal>{9, 6, 3, 6};
+        style == report::PenStyle::dot ? QList<qreal>{3, 3} : QList<qreal>{9, 6, 3, 6};
     QList<qreal> units;
     for (qreal p : points) units.append(p * dpi / 72.0 / width);
     return units;
@@ -44,11 +44,11 @@ double ellipse_angle(const QRectF& bounds, report::Point p) {
 } // namespace
 
 bool PainterSurface::begin(QPaintDevice* device, report::Size page_size) {
-    page_size_ = page_size;
+    pageSize_ = page_size;
     if (!painter_.begin(device)) return false;
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
-    font_dirty_ = true;
+    fontDirty_ = true;
     return true;
 }
 
@@ -57,16 +57,16 @@ bool PainterSurface::end() {
 }
 
 void PainterSurface::apply_font() {
-    if (!font_dirty_) return;
-    painter_.setFont(qt_font(font(), font_dpi_));
-    font_dirty_ = false;
+    if (!fontDirty_) return;
+    painter_.setFont(qt_font(font(), fontDpi_));
+    fontDirty_ = false;
 }
 
 void PainterSurface::apply_pen() {
     const report::Pen& p = pen();
     const int width = std::max(1, p.width);
     QPen q(qt_color(p.color), width);
-    if (p.style == report::PenStyle::Solid) {
+    if (p.style == report::PenStyle::solid) {
         q.setCapStyle(Qt::RoundCap);
         q.setJoinStyle(Qt::RoundJoin);
     } else {

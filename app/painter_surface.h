@@ -13,14 +13,14 @@ namespace korvex::app {
 class PainterSurface : public report::Surface {
 public:
     int dpi() const override { return dpi_; }
-    report::Size page_size() const override { return page_size_; }
-    int font_dpi() const { return font_dpi_; }
+    report::Size page_size() const override { return pageSize_; }
+    int font_dpi() const { return fontDpi_; }
     bool is_active() const { return painter_.isActive(); }
 
 protected:
     // `dpi`: pixels per inch of the report coordinates; `font_dpi`: pixels per
     // inch at which point sizes become pixel sizes.
-    PainterSurface(int dpi, int font_dpi) : dpi_(dpi), font_dpi_(font_dpi) {}
+    PainterSurface(int dpi, int font_dpi) : dpi_(dpi), fontDpi_(font_dpi) {}
 
     // Starts painting; `page_size` is the drawable area in report pixels.
     bool begin(QPaintDevice* device, report::Size page_size);
@@ -33,7 +33,7 @@ protected:
     void draw_arc(const report::Rect& bounds, report::Point start, report::Point end) override;
     void draw_fill(const report::Rect& rect, report::Color color) override;
 
-    void font_changed() override { font_dirty_ = true; }
+    void font_changed() override { fontDirty_ = true; }
 
 private:
     void apply_font();
@@ -41,9 +41,9 @@ private:
 
     QPainter painter_;
     int dpi_;
-    int font_dpi_;
-    report::Size page_size_;
-    bool font_dirty_ = true;
+    int fontDpi_;
+    report::Size pageSize_;
+    bool fontDirty_ = true;
 };
 
 } // namespace korvex::app

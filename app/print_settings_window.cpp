@@ -63,7 +63,7 @@ bool is_typed_character(const QKeyEvent& key) {
 }
 
 const char* const kPositionRadioNames[7] = {
-    "noPageNumberRadio", "topLeftRadio",    "topCentreRadio",   "topRightRadio",
+    "noPageNumberRadio", "topLeftRadio",      "topCentreRadio",  "topRightRadio",
     "bottomLeftRadio",   "bottomCentreRadio", "bottomRightRadio"};
 const char* const kPositionCaptions[7] = {"無し",  "上-左", "上-中", "上-右",
                                           "下-左", "下-中", "下-右"};
@@ -89,7 +89,8 @@ PrintSettingsWindow::PrintSettingsWindow(form::Session& session, QWidget* owner)
 }
 
 void PrintSettingsWindow::build_subject_row() {
-    label_at(this, QStringLiteral("物件名"), 12, 8, true)->setObjectName(QStringLiteral("subjectLabel"));
+    label_at(this, QStringLiteral("物件名"), 12, 8, true)
+        ->setObjectName(QStringLiteral("subjectLabel"));
     QLabel* limit = label_at(this, QStringLiteral(" [文字数は全角半角共に65以下]"), 60, 8);
     limit->setObjectName(QStringLiteral("subjectLimitLabel"));
     set_text_colour(limit, kDarkGrey);
@@ -109,20 +110,20 @@ void PrintSettingsWindow::build_subject_row() {
 }
 
 void PrintSettingsWindow::build_position_group() {
-    auto* positionGroup = new QGroupBox(QStringLiteral("ページ番号表示/位置"), this);
-    positionGroup->setObjectName(QStringLiteral("positionGroup"));
-    positionGroup->setFont(dialog_font(true));
-    positionGroup->setGeometry(8, 54, 450, 92);
+    auto* position_group = new QGroupBox(QStringLiteral("ページ番号表示/位置"), this);
+    position_group->setObjectName(QStringLiteral("positionGroup"));
+    position_group->setFont(dialog_font(true));
+    position_group->setGeometry(8, 54, 450, 92);
 
     // Six of the buttons sit in framed cells, so they need a group of their own
     // to stay exclusive.
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 7; ++i) {
-        QWidget* cell = positionGroup;
+        QWidget* cell = position_group;
         int x = 14;
         int y = 18;
         if (i > 0) {
-            auto* frame = new QFrame(positionGroup);
+            auto* frame = new QFrame(position_group);
             frame->setFrameShape(QFrame::Box);
             frame->setFrameShadow(QFrame::Sunken);
             frame->setGeometry(10 + (i - 1) % 3 * 62, i <= 3 ? 40 : 64, 60, 23);
@@ -143,7 +144,7 @@ void PrintSettingsWindow::build_position_group() {
         radios_[static_cast<std::size_t>(i)] = radio;
     }
 
-    contentGroup_ = new QGroupBox(QStringLiteral("表示内容"), positionGroup);
+    contentGroup_ = new QGroupBox(QStringLiteral("表示内容"), position_group);
     contentGroup_->setObjectName(QStringLiteral("contentGroup"));
     contentGroup_->setFont(dialog_font());
     contentGroup_->setGeometry(210, 12, 230, 74);
@@ -171,20 +172,20 @@ void PrintSettingsWindow::build_footer() {
     label_at(this, QStringLiteral("ページ表示位置のキャンセルは無効です。"), 12, 166)
         ->setObjectName(QStringLiteral("positionCancelNoteLabel"));
 
-    auto* setButton = new QPushButton(QStringLiteral("    設　定"), this);
-    setButton->setObjectName(QStringLiteral("setButton"));
-    setButton->setToolTip(QStringLiteral("設定終了"));
-    setButton->setGeometry(286, 152, 82, 27);
-    connect(setButton, &QPushButton::clicked, this, &PrintSettingsWindow::confirm);
+    auto* set_button = new QPushButton(QStringLiteral("    設　定"), this);
+    set_button->setObjectName(QStringLiteral("setButton"));
+    set_button->setToolTip(QStringLiteral("設定終了"));
+    set_button->setGeometry(286, 152, 82, 27);
+    connect(set_button, &QPushButton::clicked, this, &PrintSettingsWindow::confirm);
 
-    auto* cancelButton = new QPushButton(QStringLiteral(" キャンセル"), this);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setToolTip(QStringLiteral("設定を破棄します"));
-    cancelButton->setGeometry(374, 152, 82, 27);
-    connect(cancelButton, &QPushButton::clicked, this, &PrintSettingsWindow::cancel);
+    auto* cancel_button = new QPushButton(QStringLiteral(" キャンセル"), this);
+    cancel_button->setObjectName(QStringLiteral("cancelButton"));
+    cancel_button->setToolTip(QStringLiteral("設定を破棄します"));
+    cancel_button->setGeometry(374, 152, 82, 27);
+    connect(cancel_button, &QPushButton::clicked, this, &PrintSettingsWindow::cancel);
 
     // Return in the subject box does not close the dialog behind the user's back.
-    for (QPushButton* button : {setButton, cancelButton}) button->setAutoDefault(false);
+    for (QPushButton* button : {set_button, cancel_button}) button->setAutoDefault(false);
 }
 
 void PrintSettingsWindow::open_dialog() {

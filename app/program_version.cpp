@@ -17,18 +17,18 @@ bool all_digits(std::string_view part) {
 
 } // namespace
 
-std::string version_string(std::string_view programVersion) {
-    if (programVersion.empty()) return {};
-    const std::size_t dot = programVersion.find('.');
-    const std::string_view majorText = programVersion.substr(0, dot);
-    std::string_view minorText = "0";
+std::string version_string(std::string_view program_version) {
+    if (program_version.empty()) return {};
+    const std::size_t dot = program_version.find('.');
+    const std::string_view major_text = program_version.substr(0, dot);
+    std::string_view minor_text = "0";
     if (dot != std::string_view::npos) {
-        const std::string_view rest = programVersion.substr(dot + 1);
-        minorText = rest.substr(0, rest.find('.'));
+        const std::string_view rest = program_version.substr(dot + 1);
+        minor_text = rest.substr(0, rest.find('.'));
     }
-    if (!all_digits(majorText) || !all_digits(minorText)) return kVersionErrorText;
-    const auto major = common::parse_int(majorText);
-    const auto minor = common::parse_int(minorText);
+    if (!all_digits(major_text) || !all_digits(minor_text)) return kVersionErrorText;
+    const auto major = common::parse_int(major_text);
+    const auto minor = common::parse_int(minor_text);
     if (!major || !minor) return kVersionErrorText;
     return std::to_string(*major) + "." + std::to_string(*minor);
 }

@@ -5,10 +5,10 @@
 namespace korvex::app {
 
 ProgramWindows::ProgramWindows(form::Session& session, MessageSink& sink,
-                               ProjectFileChooser& chooser, std::filesystem::path programFolder,
-                               std::filesystem::path dataFolder)
-    : session_(session), sink_(sink), chooser_(chooser), programFolder_(std::move(programFolder)),
-      dataFolder_(std::move(dataFolder)), main_(session, sink), overview_(sink),
+                               ProjectFileChooser& chooser, std::filesystem::path program_folder,
+                               std::filesystem::path data_folder)
+    : session_(session), sink_(sink), chooser_(chooser), programFolder_(std::move(program_folder)),
+      dataFolder_(std::move(data_folder)), main_(session, sink), overview_(sink),
       result_(session, sink), coefficients_(session, sink, &main_) {
     main_.set_result_presenter([this](const QImage& image) { result_.show_report(image); });
     QObject::connect(&result_, &ResultWindow::closed, &main_, &MainWindow::show_again);

@@ -19,7 +19,7 @@ namespace korvex::app {
 class ProgramWindows {
 public:
     ProgramWindows(form::Session& session, MessageSink& sink, ProjectFileChooser& chooser,
-                   std::filesystem::path programFolder, std::filesystem::path dataFolder);
+                   std::filesystem::path program_folder, std::filesystem::path data_folder);
 
     MainWindow& main_window() { return main_; }
     ResultWindow& result_window() { return result_; }

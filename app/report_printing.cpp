@@ -58,20 +58,20 @@ ReportDialogs system_report_dialogs() {
 PrintOutcome print_report(const form::Session& session, QPrinter& printer,
                           const ReportDialogs& dialogs, MessageSink& sink, QWidget* parent) {
     set_up_printer(printer);
-    if (!dialogs.run_print_dialog(printer, parent)) return PrintOutcome::Cancelled;
+    if (!dialogs.runPrintDialog(printer, parent)) return PrintOutcome::cancelled;
     bool printed = false;
     {
         BusyPopup popup(kPrintingText, parent);
         printed = render_paper_report(session, printer);
     }
-    if (printed) return PrintOutcome::Printed;
+    if (printed) return PrintOutcome::printed;
     sink.show_message(parent, print_failure(printer));
-    return PrintOutcome::Failed;
+    return PrintOutcome::failed;
 }
 
 std::filesystem::path pdf_proposal(const persist::ProjectPaths& paths,
-                                   const std::filesystem::path& fallbackFolder) {
-    if (paths.currentFilePath.empty()) return fallbackFolder / "計算書.pdf";
+                                   const std::filesystem::path& fallback_folder) {
+    if (paths.currentFilePath.empty()) return fallback_folder / "計算書.pdf";
     std::filesystem::path file = paths.currentFilePath;
     return file.replace_extension(".pdf");
 }
@@ -80,7 +80,7 @@ bool save_report_as_pdf(const form::Session& session, const ReportDialogs& dialo
                         MessageSink& sink, QWidget* parent) {
     const QString proposal =
         to_qstring(pdf_proposal(session.paths, QDir::homePath().toStdString()));
-    const QString file = dialogs.choose_pdf_file(parent, proposal);
+    const QString file = dialogs.choosePdfFile(parent, proposal);
     if (file.isEmpty()) return false;
     QString error;
     {
@@ -99,7 +99,7 @@ void preview_report(const form::Session& session, const ReportDialogs& dialogs, 
     dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&session](QPrinter* device) { render_paper_report(session, *device); });
-    dialogs.run_preview(dialog);
+    dialogs.runPreview(dialog);
 }
 
 } // namespace korvex::app

@@ -22,17 +22,17 @@ class MessageSink;
 
 struct ReportDialogs {
     // Lets the user choose the printer; false when they cancel.
-    std::function<bool(QPrinter& printer, QWidget* parent)> run_print_dialog;
+    std::function<bool(QPrinter& printer, QWidget* parent)> runPrintDialog;
     // The save dialog for a PDF file, opened on `proposal`; empty when cancelled.
-    std::function<QString(QWidget* parent, const QString& proposal)> choose_pdf_file;
+    std::function<QString(QWidget* parent, const QString& proposal)> choosePdfFile;
     // Shows the preview; it asks for its pages through its paint request.
-    std::function<void(QPrintPreviewDialog& dialog)> run_preview;
+    std::function<void(QPrintPreviewDialog& dialog)> runPreview;
 };
 
 // The system's print, save and preview dialogs.
 ReportDialogs system_report_dialogs();
 
-enum class PrintOutcome { Printed, Cancelled, Failed };
+enum class PrintOutcome { printed, cancelled, failed };
 
 // Runs the print dialog on `printer` (set up for A4 portrait first) and prints
 // the report with the busy popup shown. A printer that cannot start the document
@@ -43,7 +43,7 @@ PrintOutcome print_report(const form::Session& session, QPrinter& printer,
 // The PDF file the save dialog proposes: the project file's name with ".pdf" in
 // its folder, or "計算書.pdf" in `fallbackFolder` while there is no project file.
 std::filesystem::path pdf_proposal(const persist::ProjectPaths& paths,
-                                   const std::filesystem::path& fallbackFolder);
+                                   const std::filesystem::path& fallback_folder);
 
 // Asks for a file and writes the PDF report there; false when nothing was
 // written (cancelled, or the error has gone to `sink`).

@@ -61,7 +61,7 @@ ResultWindow::ResultWindow(form::Session& session, MessageSink& sink, QWidget* p
     reportImage_->setFixedSize(565, 3050);
     reportScroll_->setWidget(reportImage_);
 
-    print_settings_ = std::make_unique<PrintSettingsWindow>(session_, this);
+    printSettings_ = std::make_unique<PrintSettingsWindow>(session_, this);
 }
 
 ResultWindow::~ResultWindow() = default;
@@ -159,7 +159,7 @@ void ResultWindow::close_report() {
 }
 
 void ResultWindow::open_print_settings() {
-    print_settings_->open_dialog();
+    printSettings_->open_dialog();
 }
 
 void ResultWindow::save_pdf() {

@@ -36,7 +36,7 @@ public:
 
     // The image shown; null after "閉じる".
     const QImage& report_image() const;
-    PrintSettingsWindow& print_settings_window() { return *print_settings_; }
+    PrintSettingsWindow& print_settings_window() { return *printSettings_; }
 
 signals:
     // The window has gone; the input window comes back.
@@ -65,7 +65,7 @@ private:
     QWidget* toolBar_ = nullptr;
     QScrollArea* reportScroll_ = nullptr;
     ReportView* reportImage_ = nullptr;
-    std::unique_ptr<PrintSettingsWindow> print_settings_;
+    std::unique_ptr<PrintSettingsWindow> printSettings_;
 };
 
 } // namespace korvex::app

@@ -13,13 +13,13 @@ namespace {
 
 Qt::Alignment qt_alignment(persist::RtfAlignment alignment) {
     switch (alignment) {
-    case persist::RtfAlignment::Centre:
+    case persist::RtfAlignment::centre:
         return Qt::AlignHCenter;
-    case persist::RtfAlignment::Right:
+    case persist::RtfAlignment::right:
         return Qt::AlignRight;
-    case persist::RtfAlignment::Justified:
+    case persist::RtfAlignment::justified:
         return Qt::AlignJustify;
-    case persist::RtfAlignment::Left:
+    case persist::RtfAlignment::left:
         break;
     }
     return Qt::AlignLeft;

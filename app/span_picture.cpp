@@ -28,15 +28,15 @@ struct Extent {
     int right = 0; // its right end
 };
 
-int right_cantilever_tip_x(int spanCount) {
-    return std::min(support_x(spanCount) + kCantileverLength, kSpanPictureWidth - 4);
+int right_cantilever_tip_x(int span_count) {
+    return std::min(support_x(span_count) + kCantileverLength, kSpanPictureWidth - 4);
 }
 
-Extent beam_extent(int spanCount, int cantileverMode) {
-    const bool left = cantileverMode == 1 || cantileverMode == 3;
-    const bool right = cantileverMode == 2 || cantileverMode == 3;
+Extent beam_extent(int span_count, int cantilever_mode) {
+    const bool left = cantilever_mode == 1 || cantilever_mode == 3;
+    const bool right = cantilever_mode == 2 || cantilever_mode == 3;
     return {left ? kFirstSupportX - kCantileverLength : kFirstSupportX,
-            right ? right_cantilever_tip_x(spanCount) : support_x(spanCount)};
+            right ? right_cantilever_tip_x(span_count) : support_x(span_count)};
 }
 
 void draw_load(QPainter& p, const Extent& beam) {
@@ -77,7 +77,7 @@ void draw_support(QPainter& p, int x) {
 }
 
 // The dimension line with a tick at every support and cantilever tip.
-void draw_dimensions(QPainter& p, const Extent& beam, int spanCount) {
+void draw_dimensions(QPainter& p, const Extent& beam, int span_count) {
     p.setPen(QPen(kDimensionColour, 1));
     p.drawLine(QPointF(beam.left - 4, kDimensionY), QPointF(beam.right + 4, kDimensionY));
     auto tick = [&](int x) {
@@ -85,7 +85,7 @@ void draw_dimensions(QPainter& p, const Extent& beam, int spanCount) {
         p.drawLine(QPointF(x - 3, kDimensionY + 3), QPointF(x + 3, kDimensionY - 3));
     };
     tick(beam.left);
-    for (int support = 0; support <= spanCount; ++support) tick(support_x(support));
+    for (int support = 0; support <= span_count; ++support) tick(support_x(support));
     tick(beam.right);
 }
 
@@ -103,28 +103,28 @@ int left_cantilever_centre_x() {
     return kFirstSupportX - kCantileverLength / 2;
 }
 
-int right_cantilever_centre_x(int spanCount) {
-    return (support_x(spanCount) + right_cantilever_tip_x(spanCount)) / 2;
+int right_cantilever_centre_x(int span_count) {
+    return (support_x(span_count) + right_cantilever_tip_x(span_count)) / 2;
 }
 
 SpanPictureName span_picture_name(int index) {
-    const int spanCount = index % 4 + 1;
-    const int cantileverMode = std::clamp(index / 4, 0, 3);
-    return {QString::fromStdString(form::span_picture_name(spanCount, cantileverMode)), spanCount,
-            cantileverMode};
+    const int span_count = index % 4 + 1;
+    const int cantilever_mode = std::clamp(index / 4, 0, 3);
+    return {QString::fromStdString(form::span_picture_name(span_count, cantilever_mode)),
+            span_count, cantilever_mode};
 }
 
-QImage draw_span_picture(int spanCount, int cantileverMode) {
-    spanCount = std::clamp(spanCount, 1, 4);
+QImage draw_span_picture(int span_count, int cantilever_mode) {
+    span_count = std::clamp(span_count, 1, 4);
     QImage image(kSpanPictureWidth, kSpanPictureHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const Extent beam = beam_extent(spanCount, cantileverMode);
+    const Extent beam = beam_extent(span_count, cantilever_mode);
     draw_load(p, beam);
     draw_beam(p, beam);
-    for (int support = 0; support <= spanCount; ++support) draw_support(p, support_x(support));
-    draw_dimensions(p, beam, spanCount);
+    for (int support = 0; support <= span_count; ++support) draw_support(p, support_x(support));
+    draw_dimensions(p, beam, span_count);
     return image;
 }
 

@@ -30,7 +30,7 @@ inline constexpr int kSpanEditHeight = 19;
 int support_x(int support);
 int span_centre_x(int span); // span 1..4
 int left_cantilever_centre_x();
-int right_cantilever_centre_x(int spanCount);
+int right_cantilever_centre_x(int span_count);
 
 // "spanPicture2Left" and the like: the 16 names with their span count and
 // cantilever mode (0 none, 1 left, 2 right, 3 both).
@@ -41,6 +41,6 @@ struct SpanPictureName {
 };
 SpanPictureName span_picture_name(int index); // index 0..15: plain, left, right, both
 
-QImage draw_span_picture(int spanCount, int cantileverMode);
+QImage draw_span_picture(int span_count, int cantilever_mode);
 
 } // namespace korvex::app

@@ -40,12 +40,12 @@ void process_events_for(std::chrono::milliseconds duration) {
 StartupOutcome run_startup(form::Session& session, MessageSink& sink,
                            const StartupOptions& options) {
     StartupOutcome outcome;
-    std::function<void()> notice = options.show_usage_notice;
+    std::function<void()> notice = options.showUsageNotice;
     if (!notice) notice = [] { show_usage_notice(nullptr); };
-    const persist::FirstRunResult firstRun =
+    const persist::FirstRunResult first_run =
         persist::check_first_run(persist::first_run_marker_path(options.getenv), notice);
-    outcome.noticeShown = firstRun.noticeShown;
-    if (firstRun.error) sink.show_message(nullptr, QString::fromStdString(*firstRun.error));
+    outcome.noticeShown = first_run.noticeShown;
+    if (first_run.error) sink.show_message(nullptr, QString::fromStdString(*first_run.error));
 
     outcome.dataFolder =
         find_data_folder(options.programFolder).value_or(options.programFolder / "Load_data");

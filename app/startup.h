@@ -27,7 +27,7 @@ struct StartupOptions {
         return std::getenv(name);
     };
     // Modal; the usage notice by default.
-    std::function<void()> show_usage_notice;
+    std::function<void()> showUsageNotice;
     // Keeps the splash box up (processing window events) for the remaining time.
     std::function<void(std::chrono::milliseconds)> wait;
 };

@@ -63,17 +63,17 @@ UsageNotice::UsageNotice(QWidget* owner)
     auto* band = new QWidget;
     band->setObjectName(QStringLiteral("headingBand"));
     band->setAutoFillBackground(true);
-    QPalette bandPalette = band->palette();
-    bandPalette.setColor(QPalette::Window, kBandColour);
-    band->setPalette(bandPalette);
-    auto* bandLayout = new QVBoxLayout(band);
-    bandLayout->setContentsMargins(12, 6, 12, 6);
-    bandLayout->setSpacing(2);
+    QPalette band_palette = band->palette();
+    band_palette.setColor(QPalette::Window, kBandColour);
+    band->setPalette(band_palette);
+    auto* band_layout = new QVBoxLayout(band);
+    band_layout->setContentsMargins(12, 6, 12, 6);
+    band_layout->setSpacing(2);
     auto* heading =
         band_label(QStringLiteral("「Korvex for wood」のご利用について"), notice_font(15, true));
     heading->setObjectName(QStringLiteral("headingLabel"));
-    bandLayout->addWidget(heading);
-    bandLayout->addWidget(band_label(
+    band_layout->addWidget(heading);
+    band_layout->addWidget(band_label(
         QStringLiteral("デッキプレート屋根（木造梁）の構造計算プログラム"), notice_font(11)));
 
     termsText_->setObjectName(QStringLiteral("termsText"));

@@ -24,7 +24,7 @@ std::unique_ptr<form::Session> four_span_session() {
     if (form::start_session(*session, KORVEX_DATA_DIR, "bench")) return nullptr;
     form::InputForm& f = session->form;
     for (int n = 2; n <= 4; ++n) form::set_spin_value(f, f.spanCountSpin, n);
-    f.cantileverBox.item_index = 1;
+    f.cantileverBox.itemIndex = 1;
     form::update_spans(f);
     f.cantileverLengthEdit.text = "600";
     return session;

@@ -2,7 +2,7 @@
 
 namespace korvex::calc {
 
-double Interpolate(int n, const double* xs, const double* ys, double x) {
+double interpolate(int n, const double* xs, const double* ys, double x) {
     if (n <= 0) return 0.0;
     if (x <= xs[0]) return ys[0];
     if (x >= xs[n - 1]) return ys[n - 1];

@@ -53,9 +53,9 @@ double deck_moment_of_inertia(int i) {
     return deck(i) ? deck(i)->momentOfInertia : 0.0;
 }
 
-int deck_unit_weight(int surfaceIndex, int deckIndex) {
-    if (!deck(deckIndex) || surfaceIndex < 0 || surfaceIndex > 1) return 0;
-    return deck(deckIndex)->unitWeight[surfaceIndex];
+int deck_unit_weight(int surface_index, int deck_index) {
+    if (!deck(deck_index) || surface_index < 0 || surface_index > 1) return 0;
+    return deck(deck_index)->unitWeight[surface_index];
 }
 
 const char* fastener_name(int i) {

@@ -8,14 +8,14 @@ namespace korvex::calc {
 
 using common::round_to;
 
-int formula_snow_depth_cm(double alpha, double beta, double gamma, int altitude, int seaRatio) {
-    const double metres = alpha * altitude + beta * seaRatio * 0.01 + gamma;
+int formula_snow_depth_cm(double alpha, double beta, double gamma, int altitude, int sea_ratio) {
+    const double metres = alpha * altitude + beta * sea_ratio * 0.01 + gamma;
     // Rounded half up to 0.1 m, in whole centimetres.
     return common::to_int(round_to(metres, 1) * 100);
 }
 
-HeavySnowRule heavy_snow_rule(int snowDepthCm) {
-    if (snowDepthCm < 100) return {20, false};
+HeavySnowRule heavy_snow_rule(int snow_depth_cm) {
+    if (snow_depth_cm < 100) return {20, false};
     return {30, true};
 }
 
@@ -43,22 +43,22 @@ double dr_value(double l, double theta) {
 
 } // namespace
 
-SnowIncrease check_snow_increase(bool heavySnowArea, int snowDepthCm, double spanDirectionLengthCm,
-                                 double theta) {
+SnowIncrease check_snow_increase(bool heavy_snow_area, int snow_depth_cm,
+                                 double span_direction_length_cm, double theta) {
     SnowIncrease result;
     result.factor = 1.0;
     const bool applies =
-        !heavySnowArea && snowDepthCm >= 15 && spanDirectionLengthCm >= 1000 && theta <= 15;
+        !heavy_snow_area && snow_depth_cm >= 15 && span_direction_length_cm >= 1000 && theta <= 15;
     if (!applies) return result;
 
     const double cosine = std::cos(1.5 * theta * common::kPi / 180);
     const double shape = cosine > 0 ? round_to(std::sqrt(cosine), 3) : 0.0;
     if (shape <= 0) return result; // no real shape factor: outside the check
 
-    const double l = spanDirectionLengthCm * 0.01;
+    const double l = span_direction_length_cm * 0.01;
     result.shapeFactor = shape;
     result.drValue = round_to(dr_value(l, theta), 2);
-    result.factor = round_to(0.7 + std::sqrt(result.drValue / (shape * snowDepthCm * 0.01)), 2);
+    result.factor = round_to(0.7 + std::sqrt(result.drValue / (shape * snow_depth_cm * 0.01)), 2);
     result.status = 1;
     if (result.factor < 1) {
         result.rawFactor = result.factor;
@@ -68,9 +68,9 @@ SnowIncrease check_snow_increase(bool heavySnowArea, int snowDepthCm, double spa
     return result;
 }
 
-int increased_snow_load(int snowLoad, const SnowIncrease& increase) {
-    if (increase.status == 0) return snowLoad;
-    return common::to_int(round_to(snowLoad * increase.factor, 0));
+int increased_snow_load(int snow_load, const SnowIncrease& increase) {
+    if (increase.status == 0) return snow_load;
+    return common::to_int(round_to(snow_load * increase.factor, 0));
 }
 
 } // namespace korvex::calc

@@ -8,7 +8,7 @@ namespace korvex::calc {
 
 // d = alpha * ls + beta * rs * 0.01 + gamma metres, rounded half up to whole
 // tens of centimetres. Altitude ls in m, sea ratio rs in percent; result in cm.
-int formula_snow_depth_cm(double alpha, double beta, double gamma, int altitude, int seaRatio);
+int formula_snow_depth_cm(double alpha, double beta, double gamma, int altitude, int sea_ratio);
 
 // A depth of 100 cm or more makes a heavy-snow area with a snow unit weight of
 // 30 N/m2 per cm; below that 20 and no heavy snow.
@@ -16,7 +16,7 @@ struct HeavySnowRule {
     int snowUnitWeight;
     bool heavySnowArea;
 };
-HeavySnowRule heavy_snow_rule(int snowDepthCm);
+HeavySnowRule heavy_snow_rule(int snow_depth_cm);
 
 struct SnowIncrease {
     int status = 0;           // 0 not examined, 1 applied, 2 computed factor below 1, replaced by 1
@@ -29,10 +29,10 @@ struct SnowIncrease {
 // The increase check. theta is the roof angle in whole degrees, D in cm.
 // A roof so steeply inverted that cos(1.5 theta) is not positive (an arc roof
 // with theta below -60 degrees) has no shape factor and is left outside the check.
-SnowIncrease check_snow_increase(bool heavySnowArea, int snowDepthCm, double spanDirectionLengthCm,
-                                 double theta);
+SnowIncrease check_snow_increase(bool heavy_snow_area, int snow_depth_cm,
+                                 double span_direction_length_cm, double theta);
 
 // S raised by the factor of an examined check (nearest N/m2, halves up).
-int increased_snow_load(int snowLoad, const SnowIncrease& increase);
+int increased_snow_load(int snow_load, const SnowIncrease& increase);
 
 } // namespace korvex::calc

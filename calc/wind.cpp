@@ -57,35 +57,36 @@ int clamp_index(int index, int count) {
 
 } // namespace
 
-double roof_angle(int roofKind, int eaveHeightCm, int buildingHeightCm, int spanDirectionLengthCm) {
-    const double dh = round_to(std::abs(buildingHeightCm - eaveHeightCm) * 0.01, 2);
-    if (roofKind == 1) {
-        const double t = spanDirectionLengthCm != 0
-                             ? std::atan(static_cast<double>(buildingHeightCm - eaveHeightCm) /
-                                         spanDirectionLengthCm)
+double roof_angle(int roof_kind, int eave_height_cm, int building_height_cm,
+                  int span_direction_length_cm) {
+    const double dh = round_to(std::abs(building_height_cm - eave_height_cm) * 0.01, 2);
+    if (roof_kind == 1) {
+        const double t = span_direction_length_cm != 0
+                             ? std::atan(static_cast<double>(building_height_cm - eave_height_cm) /
+                                         span_direction_length_cm)
                              : std::atan(0.0);
         return t != 0.0 ? trunc_to(t / kPi * 180.0, 0) : 0.0;
     }
-    if (spanDirectionLengthCm == 0) return 0.0;
-    return trunc_to(std::atan(dh * 100.0 / spanDirectionLengthCm) / kPi * 180.0, 0);
+    if (span_direction_length_cm == 0) return 0.0;
+    return trunc_to(std::atan(dh * 100.0 / span_direction_length_cm) / kPi * 180.0, 0);
 }
 
-RoughnessParameters roughness_parameters(int roughnessIndex) {
-    return kRoughness[clamp_index(roughnessIndex, 4)];
+RoughnessParameters roughness_parameters(int roughness_index) {
+    return kRoughness[clamp_index(roughness_index, 4)];
 }
 
-double gust_factor(int roughnessIndex, double meanHeight) {
-    return Interpolate(2, kGustHeights, kGust[clamp_index(roughnessIndex, 4)], meanHeight);
+double gust_factor(int roughness_index, double mean_height) {
+    return interpolate(2, kGustHeights, kGust[clamp_index(roughness_index, 4)], mean_height);
 }
 
-InternalCoefficients internal_coefficients(int buildingForm) {
-    return kInternal[clamp_index(buildingForm, 3)];
+InternalCoefficients internal_coefficients(int building_form) {
+    return kInternal[clamp_index(building_form, 3)];
 }
 
 void derive_wind(CalculationData data, WindResult& w, LoadSet& loads) {
     w = WindResult{};
-    int designPositive = 0;
-    int designNegative = 0;
+    int design_positive = 0;
+    int design_negative = 0;
 
     const int h1 = data.eaveHeight;
     const int h2 = data.buildingHeight;
@@ -126,7 +127,7 @@ void derive_wind(CalculationData data, WindResult& w, LoadSet& loads) {
                 row[i] = kArcCpeLow[i] + (kArcCpeHigh[i] - kArcCpeLow[i]) * hd / 0.5;
         }
         w.heightRatio = hd;
-        w.externalCoefficient = trunc_to(Interpolate(4, kArcRiseRatios, row, w.riseRatio), 3);
+        w.externalCoefficient = trunc_to(interpolate(4, kArcRiseRatios, row, w.riseRatio), 3);
         w.peakExternalPositive = w.externalCoefficient * gpe;
         w.peakExternalNegative[0] = kArcNegative[0];
         w.peakExternalNegative[1] = kArcNegative[1];
@@ -136,15 +137,15 @@ void derive_wind(CalculationData data, WindResult& w, LoadSet& loads) {
         const int shape = data.canopyShape == 1 ? 1 : 0;
         for (int i = 0; i < 4; ++i)
             w.peakExternalNegative[i] =
-                trunc_to(Interpolate(2, kCanopyAngles, kCanopyCf[shape][i], theta), 3);
+                trunc_to(interpolate(2, kCanopyAngles, kCanopyCf[shape][i], theta), 3);
     } else {
         w.positiveCount = 1;
         w.negativeCount = 4;
-        w.externalCoefficient = trunc_to(Interpolate(4, kPitchedAngles, kPitchedCpe, theta), 3);
+        w.externalCoefficient = trunc_to(interpolate(4, kPitchedAngles, kPitchedCpe, theta), 3);
         w.peakExternalPositive = w.externalCoefficient * gpe;
         for (int i = 0; i < 4; ++i)
             w.peakExternalNegative[i] =
-                trunc_to(Interpolate(3, kPitchedNegativeAngles, kPitchedNegative[i], theta), 3);
+                trunc_to(interpolate(3, kPitchedNegativeAngles, kPitchedNegative[i], theta), 3);
     }
 
     const InternalCoefficients internal = internal_coefficients(data.buildingForm);
@@ -166,17 +167,17 @@ void derive_wind(CalculationData data, WindResult& w, LoadSet& loads) {
     // magnitudes stays.
     for (int i = 0; i < w.positiveCount; ++i) {
         w.pressurePositive[i] = common::to_int(trunc_to(q * w.peakPositive[i], 0));
-        if (std::abs(w.pressurePositive[i]) > std::abs(designPositive))
-            designPositive = w.pressurePositive[i];
+        if (std::abs(w.pressurePositive[i]) > std::abs(design_positive))
+            design_positive = w.pressurePositive[i];
     }
     for (int i = 0; i < w.negativeCount; ++i) {
         w.pressureNegative[i] = common::to_int(trunc_to(q * w.peakNegative[i], 0));
         if (w.pressureNegative[i] != kNotComputedPressure &&
-            std::abs(w.pressureNegative[i]) > std::abs(designNegative))
-            designNegative = w.pressureNegative[i];
+            std::abs(w.pressureNegative[i]) > std::abs(design_negative))
+            design_negative = w.pressureNegative[i];
     }
-    loads.windPositive = designPositive;
-    loads.windNegative = designNegative;
+    loads.windPositive = design_positive;
+    loads.windNegative = design_negative;
 
     // The wall below a cantilever stands at the mean height, so its height
     // factor (Z/H)^2alpha is 1 for every H.
@@ -193,7 +194,7 @@ void derive_wind(CalculationData data, WindResult& w, LoadSet& loads) {
     w.wallPeak = w.wallPeakExternal - w.wallInternal;
     w.wallVelocityPressure = round_to(q, 1);
     w.wallPressure = trunc_to(w.wallVelocityPressure * w.wallPeak, 0);
-    w.cantileverWind = designNegative - w.wallPressure;
+    w.cantileverWind = design_negative - w.wallPressure;
 }
 
 } // namespace korvex::calc

@@ -56,7 +56,8 @@ struct WindResult {
 
 // Roof pitch in whole degrees, rounded down. roofKind 1 (arc) keeps the sign of
 // H2 - H1; the others use |H2 - H1|. Heights and D in cm; D = 0 gives 0.
-double roof_angle(int roofKind, int eaveHeightCm, int buildingHeightCm, int spanDirectionLengthCm);
+double roof_angle(int roof_kind, int eave_height_cm, int building_height_cm,
+                  int span_direction_length_cm);
 
 // Roughness parameters of category index 0..3 (table of Notification 1454).
 struct RoughnessParameters {
@@ -64,17 +65,17 @@ struct RoughnessParameters {
     int zg;
     double alpha;
 };
-RoughnessParameters roughness_parameters(int roughnessIndex);
+RoughnessParameters roughness_parameters(int roughness_index);
 
 // Gust factor Gpe by mean height H (m), linear between 5 m and 40 m.
-double gust_factor(int roughnessIndex, double meanHeight);
+double gust_factor(int roughness_index, double mean_height);
 
 // Internal pressure coefficients subtracted in the positive and negative case.
 struct InternalCoefficients {
     double positive;
     double negative;
 };
-InternalCoefficients internal_coefficients(int buildingForm);
+InternalCoefficients internal_coefficients(int building_form);
 
 // Runs the whole derivation on a copy of the calculation data: rewrites `wind`
 // and sets windPositive and windNegative of `loads`.

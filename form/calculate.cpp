@@ -11,10 +11,11 @@ namespace korvex::form {
 
 report::WindowSnapshot window_snapshot(const InputForm& form) {
     report::WindowSnapshot snapshot;
-    snapshot.surfaceIndex = form.surfaceTreatmentBox.item_index;
+    snapshot.surfaceIndex = form.surfaceTreatmentBox.itemIndex;
     snapshot.surfaceName = item_text(form.surfaceTreatmentBox);
     snapshot.unitWeightText = form.deckUnitWeightEdit.text;
-    snapshot.cantileverShown = form.cantileverLengthEdit.visible || form.rightCantileverLengthEdit.visible;
+    snapshot.cantileverShown =
+        form.cantileverLengthEdit.visible || form.rightCantileverLengthEdit.visible;
     snapshot.heavySnowBox = form.heavySnowCheck.checked;
     return snapshot;
 }

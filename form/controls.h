@@ -32,8 +32,8 @@ struct Edit {
 struct SpinEdit {
     std::string name{};
     int value = 0;
-    int min_value = 0;
-    int max_value = 0;
+    int minValue = 0;
+    int maxValue = 0;
     int increment = 1;
     std::string hint{};
     bool enabled = true;
@@ -43,7 +43,7 @@ struct SpinEdit {
 struct ComboBox {
     std::string name{};
     std::vector<std::string> items{};
-    int item_index = 0; // -1: nothing selected
+    int itemIndex = 0; // -1: nothing selected
     std::string hint{};
     bool enabled = true;
     bool visible = true;
@@ -55,8 +55,8 @@ struct RadioButton {
     bool checked = false;
     std::string hint{};
     bool enabled = true;
-    Rgb font_colour = kBlack;
-    bool font_bold = false;
+    Rgb fontColour = kBlack;
+    bool fontBold = false;
 };
 
 struct CheckBox {
@@ -71,7 +71,7 @@ struct Label {
     std::string name{};
     std::string caption{};
     std::string hint{};
-    Rgb font_colour = kBlack;
+    Rgb fontColour = kBlack;
 };
 
 struct GroupBox {
@@ -89,7 +89,7 @@ struct Panel {
 
 struct Image {
     std::string name{};
-    std::string picture_file{}; // a file of the data folder
+    std::string pictureFile{}; // a file of the data folder
 };
 
 struct Button {
@@ -108,14 +108,14 @@ struct FormMessage {
 
 // The selected item's text, or "" when nothing is selected.
 inline std::string item_text(const ComboBox& combo) {
-    if (combo.item_index < 0 || combo.item_index >= static_cast<int>(combo.items.size())) return {};
-    return combo.items[static_cast<std::size_t>(combo.item_index)];
+    if (combo.itemIndex < 0 || combo.itemIndex >= static_cast<int>(combo.items.size())) return {};
+    return combo.items[static_cast<std::size_t>(combo.itemIndex)];
 }
 
 // The selected button navy and bold, the others black and regular.
 inline void highlight_radio(RadioButton& radio) {
-    radio.font_colour = radio.checked ? kNavy : kBlack;
-    radio.font_bold = radio.checked;
+    radio.fontColour = radio.checked ? kNavy : kBlack;
+    radio.fontBold = radio.checked;
 }
 
 } // namespace korvex::form

@@ -18,8 +18,8 @@ void gather_roof(const InputForm& form, calc::DesignInputs& in) {
     static constexpr const char* kRoofNames[4] = {"片流れ屋根", "切妻屋根", "円弧屋根", "独立上屋"};
     static constexpr const char* kFormNames[3] = {"閉鎖型", "風上開放型", "風下開放型"};
     static constexpr const char* kCanopyNames[2] = {"切妻屋根", "翼型屋根"};
-    const RadioButton* const roofs[4] = {&form.monoPitchRoofRadio, &form.gableRoofRadio, &form.arcRoofRadio,
-                                         &form.canopyRoofRadio};
+    const RadioButton* const roofs[4] = {&form.monoPitchRoofRadio, &form.gableRoofRadio,
+                                         &form.arcRoofRadio, &form.canopyRoofRadio};
     for (int i = 0; i < 4; ++i) {
         if (roofs[i]->checked) {
             in.roofType = 3 + i;
@@ -52,12 +52,12 @@ void gather_site(const site::SiteValues& site, calc::DesignInputs& in) {
 
 void gather_inputs(const InputForm& form, const calc::CoefficientSettings& settings,
                    calc::DesignInputs& in) {
-    in.deckIndex = form.deckTypeBox.item_index;
+    in.deckIndex = form.deckTypeBox.itemIndex;
     in.deckName = item_text(form.deckTypeBox);
     in.deckUnitWeight = common::parse_decimal(form.deckUnitWeightEdit.text).value_or(0.0);
     in.sectionModulus = calc::deck_section_modulus(in.deckIndex) * 1000;
     in.momentOfInertia = calc::deck_moment_of_inertia(in.deckIndex) * 10000;
-    in.fastenerIndex = form.fastenerBox.item_index;
+    in.fastenerIndex = form.fastenerBox.itemIndex;
     in.fastenerName = item_text(form.fastenerBox);
     in.jointCapacityEnd = calc::fastener_capacity(in.fastenerIndex);
     in.jointCapacityMid = in.jointCapacityEnd;
@@ -65,7 +65,7 @@ void gather_inputs(const InputForm& form, const calc::CoefficientSettings& setti
     in.heavySnowArea = form.heavySnowCheck.checked;
     gather_site(form.site, in);
 
-    in.roughnessCategory = form.roughnessBox.item_index + 1;
+    in.roughnessCategory = form.roughnessBox.itemIndex + 1;
     in.eaveHeightCm = millimetres_as_cm(form.eaveHeightEdit);
     in.buildingHeightCm = millimetres_as_cm(form.buildingHeightEdit);
     in.spanDirectionLengthCm = millimetres_as_cm(form.spanDirectionLengthEdit);

@@ -11,12 +11,12 @@ std::optional<site::SiteError> initialise_form(InputForm& form, site::SiteTables
                                                const std::string& version) {
     form = InputForm{};
     form.prefectureBox.items.assign(site::kPrefectureNames.begin(), site::kPrefectureNames.end());
-    form.prefectureBox.item_index = 0;
+    form.prefectureBox.itemIndex = 0;
 
     site::SiteValues& site = form.site;
     if (auto error = site::load_address_table(data_folder, tables, site, form.areaBox.items))
         return error;
-    form.areaBox.item_index = form.areaBox.items.empty() ? -1 : 0;
+    form.areaBox.itemIndex = form.areaBox.items.empty() ? -1 : 0;
     form.state.buildingForm = 0;
     form.state.canopyShape = 0;
     if (auto error = site::load_snow_zone_table(tables, site.snowZone, site)) return error;

@@ -7,13 +7,25 @@ namespace korvex::form {
 
 namespace {
 
-constexpr std::array<std::string_view, 16> kDigitControls = {
-    "eaveHeightEdit",      "buildingHeightEdit",      "spanDirectionLengthEdit",      "span1Edit",      "span2Edit",      "span3Edit",
-    "span4Edit",      "liveLoadSpin", "snowDepthSpin", "snowUnitWeightSpin", "altitudeSpin", "seaRatioSpin",
-    "otherDeadLoadSpin", "directWindPositiveSpin", "directWindNegativeSpin", "directSnowLoadSpin"};
+constexpr std::array<std::string_view, 16> kDigitControls = {"eaveHeightEdit",
+                                                             "buildingHeightEdit",
+                                                             "spanDirectionLengthEdit",
+                                                             "span1Edit",
+                                                             "span2Edit",
+                                                             "span3Edit",
+                                                             "span4Edit",
+                                                             "liveLoadSpin",
+                                                             "snowDepthSpin",
+                                                             "snowUnitWeightSpin",
+                                                             "altitudeSpin",
+                                                             "seaRatioSpin",
+                                                             "otherDeadLoadSpin",
+                                                             "directWindPositiveSpin",
+                                                             "directWindNegativeSpin",
+                                                             "directSnowLoadSpin"};
 
 bool unit_weight_from_table(const InputForm& form) {
-    return form.surfaceTreatmentBox.item_index != 2;
+    return form.surfaceTreatmentBox.itemIndex != 2;
 }
 
 } // namespace

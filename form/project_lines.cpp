@@ -33,9 +33,9 @@ public:
     explicit LineReader(const persist::ProjectLines& lines) : lines_(lines) {}
 
     const std::string& text(int line) const {
-        static const std::string empty;
+        static const std::string kEmpty;
         return line < static_cast<int>(lines_.size()) ? lines_[static_cast<std::size_t>(line)]
-                                                      : empty;
+                                                      : kEmpty;
     }
 
     // "int or D"
@@ -73,9 +73,9 @@ private:
     const persist::ProjectLines& lines_;
 };
 
-void set_radio_group(InputForm& form, int roofType) {
-    form.buildingFormGroup.visible = roofType < 6;
-    form.canopyShapeGroup.visible = roofType == 6;
+void set_radio_group(InputForm& form, int roof_type) {
+    form.buildingFormGroup.visible = roof_type < 6;
+    form.canopyShapeGroup.visible = roof_type == 6;
 }
 
 void apply_ratio_lines(const LineReader& in, int first, calc::RatioRow& row,
@@ -116,17 +116,20 @@ persist::ProjectLines collect_project_lines(const Session& s) {
     const auto num = [&add](long long value) { add(std::to_string(value)); };
 
     add(persist::kProjectIdentification);
-    num(f.deckTypeBox.item_index);
-    num(f.fastenerBox.item_index);
-    num(f.prefectureBox.item_index);
-    num(f.areaBox.item_index);
+    num(f.deckTypeBox.itemIndex);
+    num(f.fastenerBox.itemIndex);
+    num(f.prefectureBox.itemIndex);
+    num(f.areaBox.itemIndex);
     add(f.baseWindSpeedLabel.caption);
-    num(f.roughnessBox.item_index);
+    num(f.roughnessBox.itemIndex);
     add(f.eaveHeightEdit.text);
     add(f.buildingHeightEdit.text);
     add(f.spanDirectionLengthEdit.text);
-    num(3 + checked_index({&f.monoPitchRoofRadio, &f.gableRoofRadio, &f.arcRoofRadio, &f.canopyRoofRadio}, 0));
-    num(7 + checked_index({&f.closedFormRadio, &f.windwardOpenFormRadio, &f.leewardOpenFormRadio}, 0));
+    num(3 +
+        checked_index(
+            {&f.monoPitchRoofRadio, &f.gableRoofRadio, &f.arcRoofRadio, &f.canopyRoofRadio}, 0));
+    num(7 +
+        checked_index({&f.closedFormRadio, &f.windwardOpenFormRadio, &f.leewardOpenFormRadio}, 0));
     num(f.gableCanopyRadio.checked ? 10 : 11);
     num(f.formulaDepthRadio.checked ? 2 : 1);
     add(f.tableSnowDepthLabel.caption);
@@ -145,7 +148,7 @@ persist::ProjectLines collect_project_lines(const Session& s) {
     add(spans >= 3 ? f.span3Edit.text : "0");
     add(spans >= 4 ? f.span4Edit.text : "0");
     add(s.printSettings.subject);
-    num(s.printSettings.PageNumberPosition);
+    num(s.printSettings.pageNumberPosition);
     num(s.printDialog.numberFormatBox);
     num(s.printDialog.startNumberSpin);
     add("1");
@@ -157,10 +160,10 @@ persist::ProjectLines collect_project_lines(const Session& s) {
     num(f.directWindPositiveSpin.value);
     num(f.directWindNegativeSpin.value);
     num(f.directSnowLoadSpin.value);
-    num(f.surfaceTreatmentBox.item_index);
+    num(f.surfaceTreatmentBox.itemIndex);
     add(f.deckUnitWeightEdit.text);
-    num(f.cantileverBox.item_index);
-    add(f.cantileverBox.item_index == 1 ? f.cantileverLengthEdit.text : "0");
+    num(f.cantileverBox.itemIndex);
+    add(f.cantileverBox.itemIndex == 1 ? f.cantileverLengthEdit.text : "0");
     return lines;
 }
 
@@ -169,14 +172,14 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     const LineReader in(lines);
     InputForm& f = s.form;
 
-    f.deckTypeBox.item_index = in.index_or(1, static_cast<int>(f.deckTypeBox.items.size()), 0);
-    f.fastenerBox.item_index = in.index_or(2, static_cast<int>(f.fastenerBox.items.size()), 0);
-    f.prefectureBox.item_index = in.index_or(3, static_cast<int>(f.prefectureBox.items.size()), 0);
+    f.deckTypeBox.itemIndex = in.index_or(1, static_cast<int>(f.deckTypeBox.items.size()), 0);
+    f.fastenerBox.itemIndex = in.index_or(2, static_cast<int>(f.fastenerBox.items.size()), 0);
+    f.prefectureBox.itemIndex = in.index_or(3, static_cast<int>(f.prefectureBox.items.size()), 0);
     if (auto message = select_prefecture(f, s.siteTables)) report.messages.push_back(message->text);
-    f.areaBox.item_index = in.index_or(4, static_cast<int>(f.areaBox.items.size()), 0);
+    f.areaBox.itemIndex = in.index_or(4, static_cast<int>(f.areaBox.items.size()), 0);
     select_area(f, s.siteTables);
     f.baseWindSpeedLabel.caption = in.text(5);
-    f.roughnessBox.item_index = in.index_or(6, static_cast<int>(f.roughnessBox.items.size()), 0);
+    f.roughnessBox.itemIndex = in.index_or(6, static_cast<int>(f.roughnessBox.items.size()), 0);
     f.eaveHeightEdit.text = in.text(7);
     f.buildingHeightEdit.text = in.text(8);
     f.spanDirectionLengthEdit.text = in.text(9);
@@ -196,11 +199,12 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     f.snowDepthSpin.enabled = f.altitudeSpin.enabled = f.seaRatioSpin.enabled = true;
     f.tableSnowDepthLabel.caption = in.text(14);
     f.tableAltitudeLabel.caption = in.text(15);
-    const int spinLines[4] = {16, 17, 19, 20};
-    SpinEdit* const spins[4] = {&f.altitudeSpin, &f.seaRatioSpin, &f.snowDepthSpin, &f.snowUnitWeightSpin};
+    const int spin_lines[4] = {16, 17, 19, 20};
+    SpinEdit* const spins[4] = {&f.altitudeSpin, &f.seaRatioSpin, &f.snowDepthSpin,
+                                &f.snowUnitWeightSpin};
     for (int i = 0; i < 4; ++i) {
-        if (spinLines[i] == 19) f.seaRatioRadiusLabel.caption = in.text(18);
-        const auto value = in.strict_int(spinLines[i], report);
+        if (spin_lines[i] == 19) f.seaRatioRadiusLabel.caption = in.text(18);
+        const auto value = in.strict_int(spin_lines[i], report);
         if (!value) return report;
         set_spin_value(f, *spins[i], *value);
     }
@@ -208,19 +212,20 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     // follow the method. Without the area's coefficients the formula method is not
     // available and the saved depth counts as typed in.
     const int shown =
-        method == kFormulaDepth && f.site.zone_registered ? kFormulaDepth : kDirectDepth;
+        method == kFormulaDepth && f.site.zoneRegistered ? kFormulaDepth : kDirectDepth;
     set_snow_method_radios(f, shown);
     f.snowDepthSpin.enabled = shown == kDirectDepth;
     f.altitudeSpin.enabled = f.seaRatioSpin.enabled = shown == kFormulaDepth;
 
-    for (auto [line, spin] : {std::pair{21, &f.liveLoadSpin}, std::pair{22, &f.otherDeadLoadSpin}}) {
+    for (auto [line, spin] :
+         {std::pair{21, &f.liveLoadSpin}, std::pair{22, &f.otherDeadLoadSpin}}) {
         const auto value = in.strict_int(line, report);
         if (!value) return report;
         set_spin_value(f, *spin, *value);
     }
-    const auto spanCount = in.strict_int(23, report);
-    if (!spanCount) return report;
-    const int target = std::clamp(*spanCount, f.spanCountSpin.min_value, f.spanCountSpin.max_value);
+    const auto span_count = in.strict_int(23, report);
+    if (!span_count) return report;
+    const int target = std::clamp(*span_count, f.spanCountSpin.minValue, f.spanCountSpin.maxValue);
     while (f.spanCountSpin.value != target)
         set_spin_value(f, f.spanCountSpin,
                        f.spanCountSpin.value + (target > f.spanCountSpin.value ? 1 : -1));
@@ -234,7 +239,7 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     if (std::find(std::begin(persist::kPositionCodes), std::end(persist::kPositionCodes),
                   position) == std::end(persist::kPositionCodes))
         position = 0;
-    print.PageNumberPosition = position;
+    print.pageNumberPosition = position;
     persist::click_position(dialog, print, position);
     dialog.contentGroupEnabled = true;
     dialog.numberFormatBox = in.index_or(30, 2, 0);
@@ -242,7 +247,7 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     if (!start) return report;
     dialog.startNumberSpin = std::clamp(*start, persist::kStartNumberMin, persist::kStartNumberMax);
     // Printing uses the file's start number, not one confirmed in an earlier session.
-    print.start_number = std::to_string(dialog.startNumberSpin);
+    print.startNumber = std::to_string(dialog.startNumberSpin);
     if (position == 0) dialog.contentGroupEnabled = false;
 
     calc::CoefficientSettings& settings = s.coefficients;
@@ -255,10 +260,10 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     coefficients.strength205Radio = !coefficients.strength235Radio;
     apply_ratio_lines(in, 35, settings.comboRatio[0], calc::kStandardOrdinaryRatios, report);
     apply_ratio_lines(in, 46, settings.comboRatio[1], calc::kStandardHeavySnowRatios, report);
-    const calc::CoefficientSettings shownSettings = settings;
+    const calc::CoefficientSettings shown_settings = settings;
     for (int i = 0; i < persist::kRatioEditCount; ++i)
         coefficients.ratioEdits[static_cast<std::size_t>(i)] =
-            shortest_decimal(shownSettings.comboRatio[i / 11][i % 11]);
+            shortest_decimal(shown_settings.comboRatio[i / 11][i % 11]);
 
     const int layout = in.int_or(57, 0) == 1 ? 1 : 0;
     persist::select_method(coefficients, layout);
@@ -267,11 +272,13 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
     set_spin_value(f, f.directSnowLoadSpin, in.int_or(60, 0));
     if (layout != f.state.layoutMode) apply_layout(f, layout);
 
-    f.surfaceTreatmentBox.item_index = in.index_or(61, static_cast<int>(f.surfaceTreatmentBox.items.size()), 0);
+    f.surfaceTreatmentBox.itemIndex =
+        in.index_or(61, static_cast<int>(f.surfaceTreatmentBox.items.size()), 0);
     f.deckUnitWeightEdit.text = unit_weight_text(in.text(62));
-    f.cantileverBox.item_index = in.index_or(63, static_cast<int>(f.cantileverBox.items.size()), 0);
+    f.cantileverBox.itemIndex = in.index_or(63, static_cast<int>(f.cantileverBox.items.size()), 0);
     update_spans(f);
-    if (f.cantileverBox.item_index == 1) f.cantileverLengthEdit.text = std::to_string(in.int_or(64, 500));
+    if (f.cantileverBox.itemIndex == 1)
+        f.cantileverLengthEdit.text = std::to_string(in.int_or(64, 500));
     return report;
 }
 

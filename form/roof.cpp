@@ -21,10 +21,10 @@ void select_roof_type(InputForm& form, int code) {
                                                  "Circular_arc_roof.bmp", "Independent_roof.bmp"};
     if (code < 3 || code > 6) return;
     form.state.roofType = code;
-    tick_only(
-        std::array{&form.monoPitchRoofRadio, &form.gableRoofRadio, &form.arcRoofRadio, &form.canopyRoofRadio},
-        static_cast<std::size_t>(code - 3));
-    form.roofPicture.picture_file = kPictures[code - 3];
+    tick_only(std::array{&form.monoPitchRoofRadio, &form.gableRoofRadio, &form.arcRoofRadio,
+                         &form.canopyRoofRadio},
+              static_cast<std::size_t>(code - 3));
+    form.roofPicture.pictureFile = kPictures[code - 3];
     // The canopy roof shape applies to the free-standing canopy only, the
     // building form to the other roof types; both groups share one place.
     form.canopyShapeGroup.visible = code == 6;
@@ -36,17 +36,19 @@ void select_building_form(InputForm& form, int code) {
                                                  "Shape_leeward.bmp"};
     if (code < 0 || code > 2) return;
     form.state.buildingForm = code;
-    tick_only(std::array{&form.closedFormRadio, &form.windwardOpenFormRadio, &form.leewardOpenFormRadio},
-              static_cast<std::size_t>(code));
-    form.buildingFormPicture.picture_file = kPictures[code];
+    tick_only(
+        std::array{&form.closedFormRadio, &form.windwardOpenFormRadio, &form.leewardOpenFormRadio},
+        static_cast<std::size_t>(code));
+    form.buildingFormPicture.pictureFile = kPictures[code];
 }
 
 void select_canopy_shape(InputForm& form, int code) {
     static constexpr const char* kPictures[2] = {"Shape_gable.bmp", "Shape_wing_roof.bmp"};
     if (code < 0 || code > 1) return;
     form.state.canopyShape = code;
-    tick_only(std::array{&form.gableCanopyRadio, &form.wingCanopyRadio}, static_cast<std::size_t>(code));
-    form.canopyShapePicture.picture_file = kPictures[code];
+    tick_only(std::array{&form.gableCanopyRadio, &form.wingCanopyRadio},
+              static_cast<std::size_t>(code));
+    form.canopyShapePicture.pictureFile = kPictures[code];
 }
 
 } // namespace korvex::form

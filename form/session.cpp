@@ -5,7 +5,7 @@
 namespace korvex::form {
 
 std::optional<site::SiteError> start_session(Session& session,
-                                             const std::filesystem::path& dataFolder,
+                                             const std::filesystem::path& data_folder,
                                              const std::string& version) {
     session.coefficients = calc::CoefficientSettings{};
     persist::show_settings(session.coefficientDialog, session.coefficients);
@@ -13,7 +13,7 @@ std::optional<site::SiteError> start_session(Session& session,
     session.printSettings = report::PrintSettings{};
     session.printDialog = persist::PrintSettingsDialog{};
     session.paths = persist::ProjectPaths{};
-    return initialise_form(session.form, session.siteTables, dataFolder, version);
+    return initialise_form(session.form, session.siteTables, data_folder, version);
 }
 
 } // namespace korvex::form

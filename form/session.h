@@ -53,7 +53,7 @@ struct Session {
 // file, and the input form on the site tables of `dataFolder`. A missing or broken
 // site file ends start-up with its message.
 std::optional<site::SiteError> start_session(Session& session,
-                                             const std::filesystem::path& dataFolder,
+                                             const std::filesystem::path& data_folder,
                                              const std::string& version);
 
 } // namespace korvex::form

@@ -9,16 +9,16 @@ namespace korvex::form {
 namespace {
 
 std::string radius_text(const site::SiteValues& site) {
-    if (!site.zone_registered) return "---";
+    if (!site.zoneRegistered) return "---";
     const std::string r = std::to_string(site.seaRatioRadius);
     return site.seaRatioRadius < 10 ? " " + r : r;
 }
 
 void update_formula_availability(InputForm& form) {
-    form.formulaDepthRadio.enabled = form.site.zone_registered;
+    form.formulaDepthRadio.enabled = form.site.zoneRegistered;
     form.formulaDepthRadio.hint =
-        form.site.zone_registered ? kHintFormulaMethod : kHintFormulaUnavailable;
-    if (!form.site.zone_registered && snow_method(form) == kFormulaDepth) {
+        form.site.zoneRegistered ? kHintFormulaMethod : kHintFormulaUnavailable;
+    if (!form.site.zoneRegistered && snow_method(form) == kFormulaDepth) {
         set_snow_method_radios(form, kDirectDepth);
         form.snowDepthSpin.enabled = true;
     }
@@ -42,7 +42,8 @@ void show_site_values(InputForm& form) {
         form.tableAltitudeLabel.caption = std::to_string(site.tableAltitude);
         set_spin_value(form, form.altitudeSpin, site.tableAltitude);
     }
-    form.tableSnowDepthLabel.caption = site.tableSnowDepth < 0 ? "---" : std::to_string(site.tableSnowDepth);
+    form.tableSnowDepthLabel.caption =
+        site.tableSnowDepth < 0 ? "---" : std::to_string(site.tableSnowDepth);
     form.seaRatioRadiusLabel.caption = radius_text(site);
     if (direct) {
         set_spin_value(form, form.snowDepthSpin, site.tableSnowDepth);

@@ -6,7 +6,7 @@ std::optional<FormMessage> select_prefecture(InputForm& form, site::SiteTables& 
     site::SiteValues& site = form.site;
     site.prefectureName = item_text(form.prefectureBox);
     site::fill_prefecture_areas(tables, site.prefectureName, site, form.areaBox.items);
-    form.areaBox.item_index = form.areaBox.items.empty() ? -1 : 0;
+    form.areaBox.itemIndex = form.areaBox.items.empty() ? -1 : 0;
     site.areaName = item_text(form.areaBox);
     form.baseWindSpeedLabel.caption = std::to_string(site.baseWindSpeed);
     if (auto error = site::load_snow_zone_table(tables, site.snowZone, site))

@@ -14,14 +14,14 @@ void apply_snow_depth_rule(InputForm& form) {
     form.heavySnowCheck.enabled = true;
     form.heavySnowCheck.checked = rule.heavySnowArea;
     form.heavySnowCheck.enabled = false;
-    form.heavySnowLabel.font_colour = rule.heavySnowArea ? kBlack : kGreyedLabel;
+    form.heavySnowLabel.fontColour = rule.heavySnowArea ? kBlack : kGreyedLabel;
 }
 
 std::optional<int> formula_snow_depth(InputForm& form) {
     site::SiteValues& site = form.site;
     site.seaRatio = form.seaRatioSpin.value;
     site.altitude = form.altitudeSpin.value;
-    if (!site.zone_registered) return std::nullopt;
+    if (!site.zoneRegistered) return std::nullopt;
     return calc::formula_snow_depth_cm(site.snowCoefA, site.snowCoefB, site.snowCoefC,
                                        site.altitude, site.seaRatio);
 }
@@ -45,14 +45,15 @@ void set_snow_method_radios(InputForm& form, int method) {
 }
 
 void apply_snow_method(InputForm& form, int method) {
-    if (method == kFormulaDepth && !form.site.zone_registered) method = kDirectDepth;
+    if (method == kFormulaDepth && !form.site.zoneRegistered) method = kDirectDepth;
     set_snow_method_radios(form, method);
     if (method == kFormulaDepth) {
         form.altitudeSpin.enabled = true;
         form.seaRatioSpin.enabled = true;
         recompute_formula_snow_depth(form);
         form.snowDepthSpin.enabled = false;
-        focus(form, form.state.layoutMode == 1 ? form.directWindPositiveSpin.name : form.seaRatioSpin.name);
+        focus(form, form.state.layoutMode == 1 ? form.directWindPositiveSpin.name
+                                               : form.seaRatioSpin.name);
     } else {
         form.snowDepthSpin.enabled = true;
         set_spin_value(form, form.snowDepthSpin, form.site.tableSnowDepth);
@@ -62,7 +63,8 @@ void apply_snow_method(InputForm& form, int method) {
 }
 
 void select_snow_method(InputForm& form, int method) {
-    const RadioButton& radio = method == kFormulaDepth ? form.formulaDepthRadio : form.typedDepthRadio;
+    const RadioButton& radio =
+        method == kFormulaDepth ? form.formulaDepthRadio : form.typedDepthRadio;
     if (radio.checked || !radio.enabled) return;
     apply_snow_method(form, method);
 }

@@ -6,10 +6,10 @@
 
 namespace korvex::form {
 
-std::string span_picture_name(int spanCount, int cantileverMode) {
+std::string span_picture_name(int span_count, int cantilever_mode) {
     static constexpr const char* kSuffix[4] = {"", "Left", "Right", "Both"};
-    const int n = std::clamp(spanCount, 1, 4);
-    const int c = (cantileverMode >= 1 && cantileverMode <= 3) ? cantileverMode : 0;
+    const int n = std::clamp(span_count, 1, 4);
+    const int c = (cantilever_mode >= 1 && cantilever_mode <= 3) ? cantilever_mode : 0;
     return "spanPicture" + std::to_string(n) + kSuffix[c];
 }
 
@@ -25,7 +25,7 @@ const Edit& span_edit(const InputForm& form, int span) {
 void update_spans(InputForm& form) {
     WindowState& state = form.state;
     const int n = std::clamp(form.spanCountSpin.value, 1, 4);
-    const int c = form.cantileverBox.item_index;
+    const int c = form.cantileverBox.itemIndex;
     state.spanCount = n;
     state.cantileverMode = c;
     state.spanPicture = span_picture_name(n, c);

@@ -9,7 +9,7 @@
 namespace korvex::form {
 
 int clamp_to_range(const SpinEdit& spin, int value) {
-    return std::clamp(value, spin.min_value, std::max(spin.min_value, spin.max_value));
+    return std::clamp(value, spin.minValue, std::max(spin.minValue, spin.maxValue));
 }
 
 void set_spin_value(InputForm& form, SpinEdit& spin, int value) {
@@ -24,7 +24,7 @@ void set_spin_value(InputForm& form, SpinEdit& spin, int value) {
 }
 
 void set_spin_text(InputForm& form, SpinEdit& spin, std::string_view text) {
-    set_spin_value(form, spin, common::parse_int(text).value_or(spin.min_value));
+    set_spin_value(form, spin, common::parse_int(text).value_or(spin.minValue));
 }
 
 } // namespace korvex::form

@@ -8,10 +8,10 @@ namespace korvex::form {
 
 void update_unit_weight(InputForm& form) {
     form.deckUnitWeightEdit.enabled = true;
-    const int surface = form.surfaceTreatmentBox.item_index;
+    const int surface = form.surfaceTreatmentBox.itemIndex;
     if (surface == 0 || surface == 1) {
         form.deckUnitWeightEdit.text =
-            std::to_string(calc::deck_unit_weight(surface, form.deckTypeBox.item_index));
+            std::to_string(calc::deck_unit_weight(surface, form.deckTypeBox.itemIndex));
         form.deckUnitWeightEdit.hint = kHintUnitWeightFromTable;
     } else {
         form.deckUnitWeightEdit.text.clear();

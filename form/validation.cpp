@@ -27,7 +27,8 @@ std::optional<FormMessage> not_an_integer(InputForm& form, const std::string& fi
 }
 
 std::string cantilever_field(const InputForm& form, const Edit& edit) {
-    return &edit == &form.rightCantileverLengthEdit ? "右側のはね出し部分の長さ" : "はね出し部分の長さ";
+    return &edit == &form.rightCantileverLengthEdit ? "右側のはね出し部分の長さ"
+                                                    : "はね出し部分の長さ";
 }
 
 std::optional<int> read_cantilever(InputForm& form, const Edit& edit,
@@ -56,7 +57,8 @@ std::optional<FormMessage> check_cantilever(InputForm& form, const Edit& edit) {
 // there, after the checks, so it is caught here with the others.
 std::optional<FormMessage> check_heights(InputForm& form) {
     const std::array<std::pair<const Edit*, const char*>, 3> fields = {
-        std::pair{&form.eaveHeightEdit, "軒の高さＨ１"}, std::pair{&form.buildingHeightEdit, "建物の高さＨ２"},
+        std::pair{&form.eaveHeightEdit, "軒の高さＨ１"},
+        std::pair{&form.buildingHeightEdit, "建物の高さＨ２"},
         std::pair{&form.spanDirectionLengthEdit, "張り間方向の長さＤ"}};
     for (const auto& [edit, field] : fields)
         if (!common::parse_int(edit->text)) return not_an_integer(form, field, "mm", *edit);
@@ -79,7 +81,7 @@ std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& 
         spans[static_cast<std::size_t>(span - 1)] = *value;
         total += *value;
     }
-    const int mode = form.cantileverBox.item_index;
+    const int mode = form.cantileverBox.itemIndex;
     int left = inputs.leftCantileverLength;
     int right = inputs.rightCantileverLength;
     std::optional<FormMessage> message;
@@ -109,7 +111,8 @@ std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& 
     // than the heaviest load the window takes: a project file edited by hand may
     // hold any text here.
     const auto weight = common::parse_decimal(form.deckUnitWeightEdit.text);
-    if (form.surfaceTreatmentBox.item_index == 2 && !common::trim(form.deckUnitWeightEdit.text).empty() && !weight)
+    if (form.surfaceTreatmentBox.itemIndex == 2 &&
+        !common::trim(form.deckUnitWeightEdit.text).empty() && !weight)
         return fail(form, "デッキの単位重量が数値ではありません。N/㎡単位の数値で入力して下さい。",
                     form.deckUnitWeightEdit);
     if (!weight || *weight <= 0 || *weight > kMaxUnitWeight)

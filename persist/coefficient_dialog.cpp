@@ -25,8 +25,8 @@ void set_ratio_texts(CoefficientDialog& dialog, const std::array<calc::RatioRow,
             dialog.ratioEdits[area * 11 + i] = common::shortest_decimal(ratios[area][i]);
 }
 
-void select_strength(CoefficientDialog& dialog, int designStrength) {
-    dialog.strength205Radio = designStrength == 205;
+void select_strength(CoefficientDialog& dialog, int design_strength) {
+    dialog.strength205Radio = design_strength == 205;
     dialog.strength235Radio = !dialog.strength205Radio;
 }
 
@@ -50,10 +50,10 @@ bool accepts_ratio_key(char32_t key) {
     return (key >= U'0' && key <= U'9') || key == U'.' || key == 8;
 }
 
-void mirror_g_to_p(CoefficientDialog& dialog, int changedIndex) {
+void mirror_g_to_p(CoefficientDialog& dialog, int changed_index) {
     for (int g : kGIndices) {
-        if (changedIndex % 11 == g && changedIndex >= 0 && changedIndex < kRatioEditCount)
-            dialog.ratioEdits[changedIndex + 1] = dialog.ratioEdits[changedIndex];
+        if (changed_index % 11 == g && changed_index >= 0 && changed_index < kRatioEditCount)
+            dialog.ratioEdits[changed_index + 1] = dialog.ratioEdits[changed_index];
     }
 }
 
@@ -63,8 +63,8 @@ void show_settings(CoefficientDialog& dialog, const calc::CoefficientSettings& s
     set_ratio_texts(dialog, settings.comboRatio);
 }
 
-void select_method(CoefficientDialog& dialog, int layoutMode) {
-    dialog.directLoadsRadio = layoutMode == 1;
+void select_method(CoefficientDialog& dialog, int layout_mode) {
+    dialog.directLoadsRadio = layout_mode == 1;
     dialog.derivedLoadsRadio = !dialog.directLoadsRadio;
 }
 

@@ -21,9 +21,9 @@ struct CoefficientDialog {
     std::array<std::string, kRatioEditCount> ratioEdits;
     bool strength205Radio = true;  // "205 N/m㎡"
     bool strength235Radio = false; // "235 N/m㎡"
-    bool derivedLoadsRadio = true;  // "告示第1458号及び積雪量より計算する"
+    bool derivedLoadsRadio = true; // "告示第1458号及び積雪量より計算する"
     bool directLoadsRadio = false; // "風・雪荷重値を直接入力する"
-    int maxDeckLengthSpin = 12000;    // maximum deck length, mm
+    int maxDeckLengthSpin = 12000; // maximum deck length, mm
     bool visible = false;
 };
 
@@ -41,14 +41,14 @@ bool is_p_edit(int index);
 bool accepts_ratio_key(char32_t key);
 
 // A change of a G edit copies its text into the P edit of the same row.
-void mirror_g_to_p(CoefficientDialog& dialog, int changedIndex);
+void mirror_g_to_p(CoefficientDialog& dialog, int changed_index);
 
 // Puts the stored values into the controls: F radio, deck length and ratio texts in
 // their shortest decimal form. The calculation-method radios are left alone.
 void show_settings(CoefficientDialog& dialog, const calc::CoefficientSettings& settings);
 
 // Selects the calculation-method radio of a layout mode (0 derived, 1 direct).
-void select_method(CoefficientDialog& dialog, int layoutMode);
+void select_method(CoefficientDialog& dialog, int layout_mode);
 
 // "初期値へ戻す": the standard values into the controls, not into the settings.
 void reset_to_standard(CoefficientDialog& dialog);

@@ -36,34 +36,35 @@ void click_position(PrintSettingsDialog& dialog, report::PrintSettings& settings
     }
     dialog.checkedPosition = code;
     dialog.contentGroupEnabled = true;
-    settings.PageNumberPosition = code;
+    settings.pageNumberPosition = code;
 }
 
 void confirm_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& settings) {
-    settings.subject = dialog.subjectEdit.empty() || dialog.subjectEdit == report::kSubjectPlaceholder
-                           ? report::kSubjectPlaceholder
-                           : dialog.subjectEdit;
+    settings.subject =
+        dialog.subjectEdit.empty() || dialog.subjectEdit == report::kSubjectPlaceholder
+            ? report::kSubjectPlaceholder
+            : dialog.subjectEdit;
     if (dialog.contentGroupEnabled)
-        settings.start_number = std::to_string(dialog.startNumberSpin);
+        settings.startNumber = std::to_string(dialog.startNumberSpin);
     else
-        settings.PageNumberPosition = report::kPageNumberNone;
+        settings.pageNumberPosition = report::kPageNumberNone;
     dialog.visible = false;
 }
 
 void cancel_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& settings) {
     dialog.subjectEdit = settings.subject;
     dialog.contentGroupEnabled = true;
-    dialog.startNumberSpin = std::clamp(common::parse_int(settings.start_number).value_or(1),
-                                   kStartNumberMin, kStartNumberMax);
-    click_position(dialog, settings, settings.PageNumberPosition);
+    dialog.startNumberSpin = std::clamp(common::parse_int(settings.startNumber).value_or(1),
+                                        kStartNumberMin, kStartNumberMax);
+    click_position(dialog, settings, settings.pageNumberPosition);
     dialog.visible = false;
 }
 
 report::PrintSettings settings_for_printing(const PrintSettingsDialog& dialog,
                                             const report::PrintSettings& settings) {
     report::PrintSettings used = settings;
-    used.number_format =
-        dialog.numberFormatBox == report::kDashedNumbers ? report::kDashedNumbers : report::kPlainNumbers;
+    used.numberFormat = dialog.numberFormatBox == report::kDashedNumbers ? report::kDashedNumbers
+                                                                         : report::kPlainNumbers;
     return used;
 }
 

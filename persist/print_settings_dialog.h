@@ -18,9 +18,9 @@ struct PrintSettingsDialog {
     std::string subjectEdit = report::kSubjectPlaceholder; // subject box
     // The ticked position button: 0 "無し", else its code 10..12, 20..22.
     int checkedPosition = report::kPageNumberNone;
-    bool contentGroupEnabled = false;         // "表示内容": disabled while "無し" is ticked
+    bool contentGroupEnabled = false; // "表示内容": disabled while "無し" is ticked
     int numberFormatBox = report::kPlainNumbers; // number format
-    int startNumberSpin = 1;                    // start number
+    int startNumberSpin = 1;                     // start number
     bool visible = false;
 };
 

@@ -83,19 +83,19 @@ std::string write_project_file(const fs::path& file, const ProjectLines& lines) 
     return {};
 }
 
-SaveProposal propose_save(const ProjectPaths& paths, const fs::path& programFolder) {
+SaveProposal propose_save(const ProjectPaths& paths, const fs::path& program_folder) {
     const fs::path& from =
         !paths.lastOpenedPath.empty() ? paths.lastOpenedPath : paths.lastSavedPath;
-    if (from.empty()) return {programFolder / "Data", "Data.kvxw"};
+    if (from.empty()) return {program_folder / "Data", "Data.kvxw"};
     fs::path name = from.filename();
     name.replace_extension(kProjectExtension);
     return {from.parent_path(), name.string()};
 }
 
-fs::path propose_open_folder(const ProjectPaths& paths, const fs::path& programFolder) {
+fs::path propose_open_folder(const ProjectPaths& paths, const fs::path& program_folder) {
     if (!paths.lastOpenedPath.empty()) return paths.lastOpenedPath.parent_path();
     if (!paths.lastSavedPath.empty()) return paths.lastSavedPath.parent_path();
-    return programFolder / "Data";
+    return program_folder / "Data";
 }
 
 fs::path with_project_extension(fs::path file) {

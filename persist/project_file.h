@@ -55,12 +55,12 @@ struct SaveProposal {
 
 // The save dialog proposes the opened file's folder and name (extension .kvxw),
 // else the saved file's, else "Data.kvxw" in the folder "Data" beside the program.
-SaveProposal propose_save(const ProjectPaths& paths, const std::filesystem::path& programFolder);
+SaveProposal propose_save(const ProjectPaths& paths, const std::filesystem::path& program_folder);
 
 // The open dialog starts in the opened file's folder, else the saved file's, else
 // the folder "Data" beside the program.
 std::filesystem::path propose_open_folder(const ProjectPaths& paths,
-                                          const std::filesystem::path& programFolder);
+                                          const std::filesystem::path& program_folder);
 
 // A name chosen without the extension receives ".kvxw".
 std::filesystem::path with_project_extension(std::filesystem::path file);

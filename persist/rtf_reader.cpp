@@ -33,12 +33,12 @@ public:
                 if (stack_.size() < kMaxDepth)
                     stack_.push_back(stack_.back());
                 else
-                    ++flat_depth_;
+                    ++flatDepth_;
             } else if (c == '}') {
                 ++pos_;
                 flush_bytes();
-                if (flat_depth_ > 0)
-                    --flat_depth_;
+                if (flatDepth_ > 0)
+                    --flatDepth_;
                 else if (stack_.size() > 1)
                     stack_.pop_back();
             } else if (c == '\\') {
@@ -115,8 +115,8 @@ private:
                 const int lo = hex(in_[pos_ + 1]);
                 if (hi >= 0 && lo >= 0) {
                     pos_ += 2;
-                    if (pending_skip_ > 0)
-                        --pending_skip_;
+                    if (pendingSkip_ > 0)
+                        --pendingSkip_;
                     else
                         byte(static_cast<unsigned char>(hi * 16 + lo), true);
                 }
@@ -129,7 +129,7 @@ private:
     }
 
     void control_word(const std::string& w, bool has_param, long p) {
-        static const char* kDestinations[] = {
+        static const char* const kDestinations[] = {
             "fonttbl",      "stylesheet", "info",      "pict",
             "header",       "footer",     "headerl",   "headerr",
             "footerl",      "footerr",    "object",    "field",
@@ -178,15 +178,15 @@ private:
             flush_bytes();
             s = RtfStyle{};
         } else if (w == "pard")
-            alignment_ = RtfAlignment::Left;
+            alignment_ = RtfAlignment::left;
         else if (w == "ql")
-            alignment_ = RtfAlignment::Left;
+            alignment_ = RtfAlignment::left;
         else if (w == "qc")
-            alignment_ = RtfAlignment::Centre;
+            alignment_ = RtfAlignment::centre;
         else if (w == "qr")
-            alignment_ = RtfAlignment::Right;
+            alignment_ = RtfAlignment::right;
         else if (w == "qj")
-            alignment_ = RtfAlignment::Justified;
+            alignment_ = RtfAlignment::justified;
         else if (w == "ansicpg")
             codepage_ = p == 1252 ? 1252 : 932;
         else if (w == "uc")
@@ -196,7 +196,7 @@ private:
             // A signed 16-bit value; anything outside it is no character.
             const long code = p < -32768 || p > 65535 ? 0xFFFD : p < 0 ? p + 65536 : p;
             append_code_point(static_cast<char32_t>(code));
-            pending_skip_ = state().unicodeSkip;
+            pendingSkip_ = state().unicodeSkip;
         }
     }
 
@@ -251,8 +251,8 @@ private:
 
     void byte(unsigned char b, bool escaped = false) {
         if (state().skip) return;
-        if (!escaped && pending_skip_ > 0) {
-            --pending_skip_;
+        if (!escaped && pendingSkip_ > 0) {
+            --pendingSkip_;
             return;
         }
         bytes_.push_back(static_cast<char>(b));
@@ -332,12 +332,12 @@ private:
     std::string_view in_;
     std::size_t pos_ = 0;
     std::vector<GroupState> stack_;
-    std::size_t flat_depth_ = 0;
-    int pending_skip_ = 0;
+    std::size_t flatDepth_ = 0;
+    int pendingSkip_ = 0;
     int codepage_ = 932;
     std::string bytes_;
     std::vector<std::uint32_t> colours_;
-    RtfAlignment alignment_ = RtfAlignment::Left;
+    RtfAlignment alignment_ = RtfAlignment::left;
     RtfParagraph current_;
     RtfDocument doc_;
 };

@@ -27,11 +27,11 @@ struct RtfRun {
     RtfStyle style;
 };
 
-enum class RtfAlignment { Left, Centre, Right, Justified };
+enum class RtfAlignment { left, centre, right, justified };
 
 struct RtfParagraph {
     std::vector<RtfRun> runs;
-    RtfAlignment alignment = RtfAlignment::Left;
+    RtfAlignment alignment = RtfAlignment::left;
 };
 
 struct RtfDocument {

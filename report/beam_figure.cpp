@@ -32,20 +32,20 @@ void draw_beam_figure(ReportCanvas& canvas, const analysis::BeamModel& model, do
     Surface& surface = *canvas.surface;
     for (const double node : nodes.node) {
         const double x = x0 + node;
-        surface.set_pen_style(PenStyle::DashDot);
+        surface.set_pen_style(PenStyle::dashDot);
         move_to_mm(canvas, x, y + 8.0);
         line_to_mm(canvas, x, centre_line_top);
-        surface.set_pen_style(PenStyle::Solid);
+        surface.set_pen_style(PenStyle::solid);
         draw_support(canvas, x, y, kDiagramSupportHeight);
     }
 
     constexpr double e = 5.0, f = 8.0, g = 7.0;
-    if (model.cantilever_left > 0.0)
-        draw_dimension(canvas, scale, x0, y, model.cantilever_left, e, f, g);
+    if (model.cantileverLeft > 0.0)
+        draw_dimension(canvas, scale, x0, y, model.cantileverLeft, e, f, g);
     for (int k = 0; k + 1 < static_cast<int>(nodes.node.size()); ++k)
         draw_dimension(canvas, scale, x0 + nodes.node[k], y, model.L[k], e, f, g);
-    if (model.cantilever_right > 0.0)
-        draw_dimension(canvas, scale, x0 + nodes.node.back(), y, model.cantilever_right, e, f, g);
+    if (model.cantileverRight > 0.0)
+        draw_dimension(canvas, scale, x0 + nodes.node.back(), y, model.cantileverRight, e, f, g);
 }
 
 } // namespace korvex::report

@@ -51,12 +51,12 @@ std::string comparison(bool ok) {
 }
 
 void next_line(ReportCanvas& c) {
-    advance_section(c, c.page_line_height);
+    advance_section(c, c.pageLineHeight);
 }
 
 // Draws at `col` on the section row and returns where the line continues.
 Point at_col(ReportCanvas& c, int col, std::string_view text) {
-    text_at_row_col(c, col, c.section_row, text);
+    text_at_row_col(c, col, c.sectionRow, text);
     return c.surface->pen_position();
 }
 
@@ -66,8 +66,8 @@ Point put(ReportCanvas& c, Point at, std::string_view text) {
 }
 
 Point script(ReportCanvas& c, ScriptKind kind, std::string_view text) {
-    const int size = kind == ScriptKind::Superscript ? kExponentSize : kSubscriptSize;
-    return draw_script_run(c, kind, text, size, c.base_font_size);
+    const int size = kind == ScriptKind::superscript ? kExponentSize : kSubscriptSize;
+    return draw_script_run(c, kind, text, size, c.baseFontSize);
 }
 
 void draw_mark(ReportCanvas& c, bool ok) {
@@ -83,7 +83,7 @@ void draw_mark(ReportCanvas& c, bool ok) {
     put(c, p, ok ? "OK" : "NG");
     if (highlight) {
         Font font = s.font();
-        font.color = c.text_color;
+        font.color = c.textColor;
         font.bold = false;
         s.set_font(font);
     }
@@ -97,9 +97,9 @@ const CheckLine* find_line(const CheckPage& page, CheckKind kind) {
 
 // "F/1.5 = 136N/㎜²" on the long-term page, "F = 205N/㎜²" on the others.
 void put_allowable_stress(ReportCanvas& c, Point at, const CheckPage& page) {
-    const std::string f = page.long_term_allowable ? "F/1.5 = " : "F = ";
-    put(c, at, f + str(page.allowable.f_a) + std::string(UnitLabels::n_per_mm));
-    script(c, ScriptKind::Superscript, "2");
+    const std::string f = page.longTermAllowable ? "F/1.5 = " : "F = ";
+    put(c, at, f + str(page.allowable.fA) + std::string(UnitLabels::kNPerMm));
+    script(c, ScriptKind::superscript, "2");
 }
 
 std::string joint_capacity_text(int per_screw, double stress_factor, double capacity) {
@@ -132,10 +132,10 @@ double beam_y(const ReportCanvas& c, const ReportData& d, int R) {
         if (d.inputs.directLoadInput) y -= 3.0;
         return y;
     }
-    if (c.sheet_index >= 2) return R + 16.0;
+    if (c.sheetIndex >= 2) return R + 16.0;
     double y = R + (cantilever ? 53.0 : 50.0);
-    if (subject_entered(c.print_settings))
-        y += is_top_page_number(c.print_settings.PageNumberPosition) ? 5.5 : 5.0;
+    if (subject_entered(c.printSettings))
+        y += is_top_page_number(c.printSettings.pageNumberPosition) ? 5.5 : 5.0;
     return y;
 }
 
@@ -145,7 +145,7 @@ void draw_schematic(ReportCanvas& c, const Schematic& g, double y) {
     s.set_pen_width(common::to_int(c.dpi / 600.0 * (on_paper(c) ? 12 : 30)));
     move_to_mm(c, kSchematicX, y);
     line_to_mm(c, g.right_end(), y);
-    s.set_pen_color(c.text_color);
+    s.set_pen_color(c.textColor);
     s.set_pen_width(common::to_int(c.dpi / 600.0 * (on_paper(c) ? 4 : 6)));
     for (int j = 0; j <= g.spans; ++j) draw_support(c, g.node_x(j), y, 2.0);
 }
@@ -160,20 +160,20 @@ double byte_width_mm(const ReportCanvas& c) {
 // A value centred on an absolute x, on a row counted from the top offset.
 void centred(ReportCanvas& c, double x_mm, int row, const std::string& text) {
     const double half = static_cast<double>(common::cp932_byte_length(text)) * byte_width_mm(c) / 2;
-    c.surface->text_out(mm_to_px(c, x_mm - half), mm_to_px(c, row) + c.top_offset, text);
+    c.surface->text_out(mm_to_px(c, x_mm - half), mm_to_px(c, row) + c.topOffset, text);
 }
 
 // The screen's desktop-sized font would make two joined support moments wider
 // than the 25 mm between supports; a point less keeps neighbours apart.
 int value_size(const ReportCanvas& c) {
-    return on_paper(c) ? c.base_font_size : c.base_font_size - 1;
+    return on_paper(c) ? c.baseFontSize : c.baseFontSize - 1;
 }
 
 // Draws a row's label and leaves the font at the size of the row's values.
 void row_label(ReportCanvas& c, int row, std::string_view label, std::string_view subscript) {
-    c.surface->set_font_size(c.base_font_size);
+    c.surface->set_font_size(c.baseFontSize);
     text_at_row_col(c, kTableLabelCol, row, label);
-    if (!subscript.empty()) script(c, ScriptKind::Subscript, subscript);
+    if (!subscript.empty()) script(c, ScriptKind::subscript, subscript);
     c.surface->set_font_size(value_size(c));
 }
 
@@ -187,15 +187,15 @@ std::string kn(double force) {
 
 // Moments of both sides of every support: the span ends and the cantilever roots.
 void draw_support_moments(ReportCanvas& c, const CheckPage& page, const Schematic& g, int row) {
-    const auto& f = page.results.end_forces;
+    const auto& f = page.results.endForces;
     for (int j = 0; j <= g.spans; ++j) {
         std::string text;
         if (j == 0) {
             text = kn_m(f[0][2]);
-            if (g.left) text = kn_m(page.table.left_root_moment) + "/" + text;
+            if (g.left) text = kn_m(page.table.leftRootMoment) + "/" + text;
         } else if (j == g.spans) {
             text = kn_m(f[static_cast<std::size_t>(j - 1)][5]);
-            if (g.right) text += "/" + kn_m(page.table.right_root_moment);
+            if (g.right) text += "/" + kn_m(page.table.rightRootMoment);
         } else {
             text = kn_m(f[static_cast<std::size_t>(j - 1)][5]) + "/" +
                    kn_m(f[static_cast<std::size_t>(j)][2]);
@@ -205,12 +205,12 @@ void draw_support_moments(ReportCanvas& c, const CheckPage& page, const Schemati
 }
 
 void draw_shears(ReportCanvas& c, const CheckPage& page, const Schematic& g, int row) {
-    const auto& f = page.results.end_forces;
+    const auto& f = page.results.endForces;
     for (int j = 0; j <= g.spans; ++j) {
         std::string text;
         if (j == 0) {
             text = kn(f[0][1]);
-            if (g.left) text = kn(page.table.left_cantilever_force) + "/" + text;
+            if (g.left) text = kn(page.table.leftCantileverForce) + "/" + text;
         } else if (j == g.spans) {
             text = kn(f[static_cast<std::size_t>(j - 1)][4]);
         } else {
@@ -224,43 +224,42 @@ void draw_shears(ReportCanvas& c, const CheckPage& page, const Schematic& g, int
 void draw_stress_table(ReportCanvas& c, const ReportData& d, const CheckPage& page) {
     const double s = on_paper(c) ? 3.5 : 4.0;
     next_line(c);
-    const int R = c.section_row;
+    const int R = c.sectionRow;
 
     const analysis::BeamModel& m = page.model;
     Schematic g;
     g.spans = std::clamp(m.n, 0, analysis::kMaxSpans);
-    g.left = m.cantilever_left != 0.0;
-    g.right = m.cantilever_right != 0.0;
+    g.left = m.cantileverLeft != 0.0;
+    g.right = m.cantileverRight != 0.0;
     if (g.spans > 0) draw_schematic(c, g, beam_y(c, d, R));
 
     const analysis::CaseResults& r = page.results;
     row_label(c, R, "Ｍ", "1");
     for (int i = 0; i < g.spans; ++i)
-        centred(c, g.mid_x(i), R, kn_m(r.span_moment[static_cast<std::size_t>(i)]));
+        centred(c, g.mid_x(i), R, kn_m(r.spanMoment[static_cast<std::size_t>(i)]));
 
     const int support_row = common::to_int(R + 2 * s);
     row_label(c, support_row, "Ｍ", "0");
     if (g.spans > 0) draw_support_moments(c, page, g, support_row);
 
-    c.section_row = support_row;
-    const int deflection_row = common::to_int(c.section_row + (on_paper(c) ? 1.5 * s : s));
+    c.sectionRow = support_row;
+    const int deflection_row = common::to_int(c.sectionRow + (on_paper(c) ? 1.5 * s : s));
     row_label(c, deflection_row, "δ", "");
     if (g.left)
-        centred(c, kSchematicX, deflection_row,
-                fixed_trimmed(page.table.left_tip_deflection, 4, 2));
+        centred(c, kSchematicX, deflection_row, fixed_trimmed(page.table.leftTipDeflection, 4, 2));
     for (int i = 0; i < g.spans; ++i)
         centred(c, g.mid_x(i), deflection_row,
-                fixed_trimmed(std::fabs(r.span_deflection[static_cast<std::size_t>(i)]), 4, 2));
+                fixed_trimmed(std::fabs(r.spanDeflection[static_cast<std::size_t>(i)]), 4, 2));
     if (g.right)
         centred(c, g.right_end(), deflection_row,
-                fixed_trimmed(page.table.right_tip_deflection, 4, 2));
+                fixed_trimmed(page.table.rightTipDeflection, 4, 2));
 
     if (page.windPass == "Ms") {
-        c.section_row = common::to_int(c.section_row + (on_paper(c) ? 3 * s : 2 * s));
-        row_label(c, c.section_row, "Ｑ", "");
-        if (g.spans > 0) draw_shears(c, page, g, c.section_row);
+        c.sectionRow = common::to_int(c.sectionRow + (on_paper(c) ? 3 * s : 2 * s));
+        row_label(c, c.sectionRow, "Ｑ", "");
+        if (g.spans > 0) draw_shears(c, page, g, c.sectionRow);
     }
-    c.surface->set_font_size(c.base_font_size);
+    c.surface->set_font_size(c.baseFontSize);
     advance_section(c, 2 * s, 4);
 }
 
@@ -270,13 +269,13 @@ void draw_span_checks(ReportCanvas& c, const CheckPage& page) {
     const AllowableValues& a = page.allowable;
     at_col(c, kC0 + 10,
            "最大曲げモーメントMmax = " +
-               fixed_trimmed(page.max_moment, static_cast<int>(str(page.max_moment).size()), 0) +
-               std::string(UnitLabels::n_mm));
+               fixed_trimmed(page.maxMoment, static_cast<int>(str(page.maxMoment).size()), 0) +
+               std::string(UnitLabels::kNMm));
     next_line(c);
 
     if (const CheckLine* line = find_line(page, CheckKind::stress)) {
         const Point p = at_col(c, kC0 + 10,
-                               "σ= Mmax/Z = " + fixed_trimmed(page.max_moment, 12, 0) + "/" +
+                               "σ= Mmax/Z = " + fixed_trimmed(page.maxMoment, 12, 0) + "/" +
                                    fixed_trimmed(a.Z, static_cast<int>(str(a.Z).size()), 0) +
                                    " = " + fixed_trimmed(page.sigma, 5, 1) + comparison(line->ok));
         put_allowable_stress(c, p, page);
@@ -286,10 +285,10 @@ void draw_span_checks(ReportCanvas& c, const CheckPage& page) {
 
     if (const CheckLine* line = find_line(page, CheckKind::deflection)) {
         at_col(c, kC0 + 10,
-               "最大たわみδmax = " + fmt(page.max_deflection, 4, 2) + comparison(line->ok) + "L/" +
-                   fmt(a.deflection_limit, 4, 0) + " = " +
-                   fmt(page.governing_span_length / a.deflection_limit, 4, 1) +
-                   std::string(UnitLabels::mm_wide));
+               "最大たわみδmax = " + fmt(page.maxDeflection, 4, 2) + comparison(line->ok) + "L/" +
+                   fmt(a.deflectionLimit, 4, 0) + " = " +
+                   fmt(page.governingSpanLength / a.deflectionLimit, 4, 1) +
+                   std::string(UnitLabels::kMmWide));
         draw_mark(c, line->ok);
         next_line(c);
     }
@@ -308,14 +307,14 @@ void draw_joint_checks(ReportCanvas& c, const CheckPage& page) {
         at_col(c, kC0 + 10, place);
         at_col(c, kC0 + 25,
                std::string(name) + fixed_trimmed(std::fabs(reaction), 10, 0) + comparison(line.ok) +
-                   joint_capacity_text(per_screw, a.stress_factor, capacity));
+                   joint_capacity_text(per_screw, a.stressFactor, capacity));
         draw_mark(c, line.ok);
         next_line(c);
     };
     if (end != nullptr)
-        joint(*end, "端　部：", "V1 = ", page.reaction_v1, a.jointCapacityEnd, a.C_end);
+        joint(*end, "端　部：", "V1 = ", page.reactionV1, a.jointCapacityEnd, a.cEnd);
     if (mid != nullptr)
-        joint(*mid, "中間部：", "V2 = ", page.reaction_v2, a.jointCapacityMid, a.C_mid);
+        joint(*mid, "中間部：", "V2 = ", page.reactionV2, a.jointCapacityMid, a.cMid);
 }
 
 void draw_cantilever_checks(ReportCanvas& c, const CheckPage& page) {
@@ -323,18 +322,18 @@ void draw_cantilever_checks(ReportCanvas& c, const CheckPage& page) {
     if (!k.present) return;
     const AllowableValues& a = page.allowable;
 
-    advance_section(c, 0.5 * c.page_line_height, 0);
+    advance_section(c, 0.5 * c.pageLineHeight, 0);
     at_col(c, kC0,
-           std::string("はね出し部-耐力検討") + (k.wall_pressure ? " [壁面正圧を考慮]" : ""));
+           std::string("はね出し部-耐力検討") + (k.wallPressure ? " [壁面正圧を考慮]" : ""));
     next_line(c);
-    if (!k.side_message.empty()) {
-        at_col(c, kC0, k.side_message);
+    if (!k.sideMessage.empty()) {
+        at_col(c, kC0, k.sideMessage);
         next_line(c);
     }
 
     at_col(c, kC0 + 10,
            "曲げモーメントM = " + common::format_grouped(k.M, 0, true) +
-               std::string(UnitLabels::n_mm));
+               std::string(UnitLabels::kNMm));
     next_line(c);
 
     if (const CheckLine* line = find_line(page, CheckKind::cantileverStress)) {
@@ -351,8 +350,8 @@ void draw_cantilever_checks(ReportCanvas& c, const CheckPage& page) {
     if (const CheckLine* line = find_line(page, CheckKind::cantileverDeflection)) {
         at_col(c, kC0 + 10,
                "たわみδ = " + common::format_grouped(k.delta, 2, true) + comparison(line->ok) +
-                   " L/" + fmt(a.deflection_limit, 4, 0) + " = " +
-                   fmt(k.a / a.deflection_limit, 4, 1) + std::string(UnitLabels::mm_wide));
+                   " L/" + fmt(a.deflectionLimit, 4, 0) + " = " +
+                   fmt(k.a / a.deflectionLimit, 4, 1) + std::string(UnitLabels::kMmWide));
         draw_mark(c, line->ok);
         next_line(c);
     }
@@ -360,7 +359,7 @@ void draw_cantilever_checks(ReportCanvas& c, const CheckPage& page) {
     if (const CheckLine* line = find_line(page, CheckKind::cantileverJoint)) {
         at_col(c, kC0 + 10,
                "接合部V = " + fixed_trimmed(std::fabs(k.V), 10, 0) + comparison(line->ok) +
-                   joint_capacity_text(a.jointCapacityEnd, a.stress_factor, a.C_end));
+                   joint_capacity_text(a.jointCapacityEnd, a.stressFactor, a.cEnd));
         draw_mark(c, line->ok);
         next_line(c);
     }
@@ -371,33 +370,32 @@ void draw_cantilever_checks(ReportCanvas& c, const CheckPage& page) {
 void draw_check_page(ReportCanvas& canvas, const ReportData& data, const CheckPage& page) {
     ReportCanvas& c = canvas;
     Surface& s = *c.surface;
-    s.set_font_size(c.base_font_size);
+    s.set_font_size(c.baseFontSize);
 
     at_col(c, kC0 - 5, "■" + page.label + "の検討");
     next_line(c);
 
     at_col(c, kC0 + 10, "等分布荷重合計Ｗ");
-    const Point p = script(c, ScriptKind::Subscript, page.case_text);
-    put(c, p, " = " + str(page.W_total) + " N/㎡");
+    const Point p = script(c, ScriptKind::subscript, page.caseText);
+    put(c, p, " = " + str(page.wTotal) + " N/㎡");
     next_line(c);
 
     const bool suction = page.windPass == "Ms";
     at_col(c, kC0,
-           "応力分布[M：" + std::string(UnitLabels::kn_m) +
-               (suction ? "/δ：mm/Q：kN]" : "/δ：mm]"));
+           "応力分布[M：" + std::string(UnitLabels::kNM) + (suction ? "/δ：mm/Q：kN]" : "/δ：mm]"));
 
-    if (on_paper(c)) c.page_line_height = 4.0;
+    if (on_paper(c)) c.pageLineHeight = 4.0;
     draw_stress_table(c, data, page);
-    if (on_paper(c)) c.page_line_height = 4.0;
+    if (on_paper(c)) c.pageLineHeight = 4.0;
 
-    advance_section(c, 0.5 * c.page_line_height);
-    at_col(c, kC0, page.cantilever.present ? page.beam_type_name + "-耐力検討" : "耐力検討");
+    advance_section(c, 0.5 * c.pageLineHeight);
+    at_col(c, kC0, page.cantilever.present ? page.beamTypeName + "-耐力検討" : "耐力検討");
     next_line(c);
 
     draw_span_checks(c, page);
     draw_joint_checks(c, page);
     draw_cantilever_checks(c, page);
-    advance_section(c, 0.5 * c.page_line_height);
+    advance_section(c, 0.5 * c.pageLineHeight);
 }
 
 } // namespace korvex::report

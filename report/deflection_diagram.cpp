@@ -37,14 +37,14 @@ void draw_cantilever(ReportCanvas& canvas, const std::vector<double>& samples, d
 // beside a weak short one) would be drawn past the diagram's band, on a short
 // enough beam far off the sheet; then its largest ordinate takes the 3 mm.
 double deflection_scale(const analysis::CaseResults& r, int spans, bool left, bool right) {
-    double largest = r.max_deflection;
+    double largest = r.maxDeflection;
     const auto widen = [&largest](const std::vector<double>& samples) {
         const std::size_t count = ordinate_count(samples);
         for (std::size_t i = 0; i < count; ++i) largest = std::max(largest, std::fabs(samples[i]));
     };
-    for (int i = 0; i < spans; ++i) widen(r.deflection_samples[static_cast<std::size_t>(i)]);
-    if (left) widen(r.cantilever_deflection_samples[0]);
-    if (right) widen(r.cantilever_deflection_samples[1]);
+    for (int i = 0; i < spans; ++i) widen(r.deflectionSamples[static_cast<std::size_t>(i)]);
+    if (left) widen(r.cantileverDeflectionSamples[0]);
+    if (right) widen(r.cantileverDeflectionSamples[1]);
     return 3.0 / (largest == 0.0 ? 100.0 : largest);
 }
 
@@ -63,19 +63,19 @@ void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     const NodePositions nodes = beam_node_positions(model, s);
     const int spans = static_cast<int>(nodes.node.size()) - 1;
     const auto X = [&](int k) { return x0 + nodes.node[k]; };
-    const bool left = model.cantilever_left > 0.0 && spans > 0;
-    const bool right = model.cantilever_right > 0.0 && spans > 0;
+    const bool left = model.cantileverLeft > 0.0 && spans > 0;
+    const bool right = model.cantileverRight > 0.0 && spans > 0;
     const double k = deflection_scale(r, spans, left, right);
     Surface& surface = *canvas.surface;
 
     draw_beam_axis(canvas, x0, nodes, t);
 
     surface.set_pen_color(kCurveColor);
-    surface.set_pen_style(PenStyle::Solid);
+    surface.set_pen_style(PenStyle::solid);
     for (int i = 0; i < spans; ++i) {
         // The ordinates lie at 95, 195, ... mm and are drawn on the 100 mm grid;
         // the last one, 5 mm short of the next step, gives way to the axis there.
-        const std::vector<double>& samples = r.deflection_samples[i];
+        const std::vector<double>& samples = r.deflectionSamples[i];
         const std::size_t count = ordinate_count(samples);
         if (count == 0) continue;
         move_to_mm(canvas, X(i), t);
@@ -85,16 +85,16 @@ void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
                        t + samples[j] * k);
         line_to_mm(canvas, X(i) + static_cast<double>(j + 1) * kSampleStep / s, t);
     }
-    const auto& left_samples = r.cantilever_deflection_samples[0];
-    const auto& right_samples = r.cantilever_deflection_samples[1];
+    const auto& left_samples = r.cantileverDeflectionSamples[0];
+    const auto& right_samples = r.cantileverDeflectionSamples[1];
     if (left) draw_cantilever(canvas, left_samples, x0, s, t, k);
     if (right) draw_cantilever(canvas, right_samples, X(spans), s, t, k);
-    surface.set_pen_color(canvas.text_color);
+    surface.set_pen_color(canvas.textColor);
 
-    text_at_mm(canvas, frame.label_x, t + 10.0, "δ[mm]");
+    text_at_mm(canvas, frame.labelX, t + 10.0, "δ[mm]");
 
     for (int i = 0; i < spans; ++i) {
-        const std::string text = deflection_text(r.span_deflection[i]);
+        const std::string text = deflection_text(r.spanDeflection[i]);
         text_at_mm(canvas, (X(i) + X(i + 1)) / 2.0 - 0.5 * label_width(text), t + 8.0, text);
     }
     if (left && ordinate_count(left_samples) > 0)

@@ -32,15 +32,15 @@ Point put(ReportCanvas& c, Point at, std::string_view text) {
 // Margin-relative column, absolute pixel row: the lines of the frame hang off
 // the y of the line they follow.
 Point put_at_col(ReportCanvas& c, int col, int y, std::string_view text) {
-    return put(c, {c.left_margin + px(c, col), y}, text);
+    return put(c, {c.leftMargin + px(c, col), y}, text);
 }
 
 Point sup(ReportCanvas& c, std::string_view text) {
-    return draw_script_run(c, ScriptKind::Superscript, text, kExponentSize, c.base_font_size);
+    return draw_script_run(c, ScriptKind::superscript, text, kExponentSize, c.baseFontSize);
 }
 
 Point sub(ReportCanvas& c, std::string_view text) {
-    return draw_script_run(c, ScriptKind::Subscript, text, kSubscriptSize, c.base_font_size);
+    return draw_script_run(c, ScriptKind::subscript, text, kSubscriptSize, c.baseFontSize);
 }
 
 std::string plain(double value) {
@@ -61,17 +61,17 @@ struct Frame {
 void draw_paper_header(ReportCanvas& c) {
     Surface& s = *c.surface;
     const int y6 = px(c, 6);
-    if (is_top_page_number(c.print_settings.PageNumberPosition)) draw_page_number(c);
-    c.page_number_y = y6;
-    c.top_offset = px(c, 17) + y6;
-    c.left_margin = px(c, 13);
-    if (subject_entered(c.print_settings)) {
+    if (is_top_page_number(c.printSettings.pageNumberPosition)) draw_page_number(c);
+    c.pageNumberY = y6;
+    c.topOffset = px(c, 17) + y6;
+    c.leftMargin = px(c, 13);
+    if (subject_entered(c.printSettings)) {
         s.set_pen_width(common::to_int(c.dpi / 600.0 * 6));
-        s.rectangle({c.left_margin, px(c, 5) + y6, px(c, 180) + c.left_margin, px(c, 11) + y6});
-        s.text_out(px(c, 15), px(c, 6.3) + y6, "物件名： " + c.print_settings.subject);
+        s.rectangle({c.leftMargin, px(c, 5) + y6, px(c, 180) + c.leftMargin, px(c, 11) + y6});
+        s.text_out(px(c, 15), px(c, 6.3) + y6, "物件名： " + c.printSettings.subject);
     } else {
         s.set_pen_width(common::to_int(c.dpi / 600.0 * 3));
-        c.top_offset -= px(c, 5);
+        c.topOffset -= px(c, 5);
     }
 }
 
@@ -96,22 +96,22 @@ Frame draw_title_and_frame(ReportCanvas& c, const ReportData& d) {
     if (on_paper(c)) {
         const double height = cantilever ? 55 : 51;
         s.set_font_size(12);
-        s.text_out(c.left_margin, c.top_offset - px(c, 5), title_text(d));
+        s.text_out(c.leftMargin, c.topOffset - px(c, 5), title_text(d));
         s.set_pen_width(common::to_int(c.dpi / 600.0 * 6));
-        f = {px(c, 180) + c.left_margin, c.top_offset + px(c, height)};
-        s.rectangle({c.left_margin, c.top_offset, f.right, f.bottom});
-        c.line_pitch = 4;
+        f = {px(c, 180) + c.leftMargin, c.topOffset + px(c, height)};
+        s.rectangle({c.leftMargin, c.topOffset, f.right, f.bottom});
+        c.linePitch = 4;
     } else {
         const double height = cantilever ? 71 : 66;
-        s.text_out(c.left_margin, px(c, 4), title_text(d));
+        s.text_out(c.leftMargin, px(c, 4), title_text(d));
         s.set_brush_clear();
         s.set_pen_width(common::to_int(c.dpi / 600.0));
-        s.set_pen_color(c.text_color);
-        f = {px(c, 190) + c.left_margin, c.top_offset + px(c, height)};
-        s.rectangle({c.left_margin, c.top_offset, f.right, f.bottom});
-        c.line_pitch = 5;
+        s.set_pen_color(c.textColor);
+        f = {px(c, 190) + c.leftMargin, c.topOffset + px(c, height)};
+        s.rectangle({c.leftMargin, c.topOffset, f.right, f.bottom});
+        c.linePitch = 5;
         s.set_font_color(kHeadingColor);
-        c.left_margin = px(c, 5);
+        c.leftMargin = px(c, 5);
     }
     return f;
 }
@@ -141,14 +141,14 @@ std::string cantilever_text(const ReportData& d) {
 int draw_specification(ReportCanvas& c, const ReportData& d) {
     Surface& s = *c.surface;
     const calc::DesignInputs& in = d.inputs;
-    const int P = c.line_pitch;
-    const int T = c.top_offset;
+    const int P = c.linePitch;
+    const int T = c.topOffset;
 
     c.col = 0;
     c.row = 2;
-    s.set_font_size(c.base_font_size);
-    put(c, {c.left_margin + px(c, 1), T + px(c, c.row)}, "《設計仕様》");
-    s.set_font_color(c.text_color);
+    s.set_font_size(c.baseFontSize);
+    put(c, {c.leftMargin + px(c, 1), T + px(c, c.row)}, "《設計仕様》");
+    s.set_font_color(c.textColor);
 
     c.row += P;
     c.col += 5;
@@ -175,7 +175,7 @@ int draw_specification(ReportCanvas& c, const ReportData& d) {
     put(c, {common::to_int(p.x + 1.5 * c.scale), y_section}, "mm");
     put(c, sup(c, "4"), "/m");
 
-    const int x0 = c.right_column_x;
+    const int x0 = c.rightColumnX;
     put(c, {x0, y_heading}, "□接合方法： " + in.fastenerName);
     c.row = P;
     c.col = 5;
@@ -206,8 +206,8 @@ int draw_specification(ReportCanvas& c, const ReportData& d) {
 
     c.row = common::to_int(c.row + 1.3 * P);
     const int y = reference_y + px(c, c.row);
-    s.move_to(c.left_margin + px(c, 4), y);
-    s.line_to(c.left_margin + px(c, on_paper(c) ? 180 : 186), y);
+    s.move_to(c.leftMargin + px(c, 4), y);
+    s.line_to(c.leftMargin + px(c, on_paper(c) ? 180 : 186), y);
     return y;
 }
 
@@ -221,14 +221,14 @@ std::string alpha_text(const calc::SnowIncrease& increase) {
 void draw_loads(ReportCanvas& c, const ReportData& d) {
     Surface& s = *c.surface;
     const calc::DesignInputs& in = d.inputs;
-    const int P = c.line_pitch;
-    const int T = c.top_offset;
+    const int P = c.linePitch;
+    const int T = c.topOffset;
 
     if (!on_paper(c)) s.set_font_color(kHeadingColor);
     c.col = 0;
     c.row = common::to_int(c.row + 0.5 * P);
-    put(c, {c.left_margin + px(c, 1), T + px(c, c.row)}, "《荷重条件》（下向き荷重を正とする）");
-    s.set_font_color(c.text_color);
+    put(c, {c.leftMargin + px(c, 1), T + px(c, c.row)}, "《荷重条件》（下向き荷重を正とする）");
+    s.set_font_color(c.textColor);
 
     const auto value_at = [&](int col, int y, long long value) {
         put_at_col(c, col, y, per_square_metre(value));
@@ -260,7 +260,7 @@ void draw_loads(ReportCanvas& c, const ReportData& d) {
     sub(c, "P");
     value_at(44, y, in.liveLoad);
 
-    const int x0 = c.right_column_x;
+    const int x0 = c.rightColumnX;
     const auto right_line = [&](int row, std::string_view label, std::string_view subscript,
                                 long long value) {
         const int line_y = y_loads + px(c, row);
@@ -297,14 +297,14 @@ bool subject_entered(const PrintSettings& settings) {
 void draw_design_spec_page(ReportCanvas& canvas, const ReportData& data) {
     ReportCanvas& c = canvas;
     Surface& s = *c.surface;
-    s.set_font(Font{.name = kProportionalFont, .size = 10, .color = c.text_color});
+    s.set_font(Font{.name = kProportionalFont, .size = 10, .color = c.textColor});
 
     if (on_paper(c)) draw_paper_header(c);
     const Frame frame = draw_title_and_frame(c, data);
-    c.frame_right = frame.right;
-    c.frame_bottom = frame.bottom;
+    c.frameRight = frame.right;
+    c.frameBottom = frame.bottom;
 
-    c.top_offset = draw_specification(c, data);
+    c.topOffset = draw_specification(c, data);
     c.col = 0;
     c.row = 0;
     draw_loads(c, data);
@@ -318,11 +318,11 @@ void draw_design_spec_page(ReportCanvas& canvas, const ReportData& data) {
     }
 
     // Right-aligned on 87 mm by its byte length, just under the frame.
-    s.set_font_size(c.base_font_size);
+    s.set_font_size(c.baseFontSize);
     const std::string heading = "《 計 算 結 果 》";
     const double n = static_cast<double>(common::cp932_byte_length(heading));
-    s.text_out(common::to_int(px(c, 87) + c.left_margin - n * c.scale),
-               common::to_int((c.line_pitch - 2) * c.scale) + frame.bottom, heading);
+    s.text_out(common::to_int(px(c, 87) + c.leftMargin - n * c.scale),
+               common::to_int((c.linePitch - 2) * c.scale) + frame.bottom, heading);
 }
 
 } // namespace korvex::report

@@ -15,7 +15,7 @@ constexpr int kBaseColumn = kPageBaseColumn;
 
 // Exponents are set smaller than the letters below a base line.
 int run_size(ScriptKind kind) {
-    return kind == ScriptKind::Subscript ? 7 : 6;
+    return kind == ScriptKind::subscript ? 7 : 6;
 }
 
 } // namespace
@@ -29,7 +29,7 @@ DetailColumns detail_columns(const ReportCanvas& canvas) {
 }
 
 void advance(ReportCanvas& canvas, double lines) {
-    advance_section(canvas, lines * canvas.page_line_height);
+    advance_section(canvas, lines * canvas.pageLineHeight);
 }
 
 TextLine& TextLine::operator<<(std::string_view text) {
@@ -41,12 +41,12 @@ TextLine& TextLine::operator<<(std::string_view text) {
 }
 
 TextLine& TextLine::sub(std::string_view text) {
-    pieces_.push_back({std::string(text), true, ScriptKind::Subscript});
+    pieces_.push_back({std::string(text), true, ScriptKind::subscript});
     return *this;
 }
 
 TextLine& TextLine::sup(std::string_view text) {
-    pieces_.push_back({std::string(text), true, ScriptKind::Superscript});
+    pieces_.push_back({std::string(text), true, ScriptKind::superscript});
     return *this;
 }
 
@@ -63,7 +63,7 @@ void draw_line_at(ReportCanvas& canvas, int col, int row, const TextLine& line) 
             // another run (the "2" of V0 squared).
             surface.move_to(next.x, next.y);
             next = draw_script_run(canvas, piece.kind, piece.text, run_size(piece.kind),
-                                   canvas.base_font_size);
+                                   canvas.baseFontSize);
         } else {
             surface.text_out(next.x, next.y, piece.text);
             next = surface.pen_position();
@@ -72,7 +72,7 @@ void draw_line_at(ReportCanvas& canvas, int col, int row, const TextLine& line) 
 }
 
 void draw_line_at(ReportCanvas& canvas, int col, const TextLine& line) {
-    draw_line_at(canvas, col, canvas.section_row, line);
+    draw_line_at(canvas, col, canvas.sectionRow, line);
 }
 
 void draw_outline(ReportCanvas& canvas, Rect rect) {
@@ -88,7 +88,7 @@ void frame_heading(ReportCanvas& canvas, int title_top, std::string_view notice)
     const DetailColumns c = detail_columns(canvas);
     const int width = on_paper(canvas) ? 40 : 55;
     Rect frame;
-    frame.left = mm_to_px(canvas, c.c0 - 2) + canvas.left_margin;
+    frame.left = mm_to_px(canvas, c.c0 - 2) + canvas.leftMargin;
     frame.top = title_top - mm_to_px(canvas, 1.5);
     frame.right = frame.left + mm_to_px(canvas, width);
     frame.bottom = title_top + mm_to_px(canvas, 6);
@@ -99,29 +99,29 @@ void frame_heading(ReportCanvas& canvas, int title_top, std::string_view notice)
 }
 
 void open_detail_sheet(ReportCanvas& canvas) {
-    canvas.top_offset = mm_to_px(canvas, 18);
-    const int top = canvas.top_offset - mm_to_px(canvas, 5);
-    draw_outline(canvas, {canvas.left_margin, top, canvas.left_margin + mm_to_px(canvas, 183),
+    canvas.topOffset = mm_to_px(canvas, 18);
+    const int top = canvas.topOffset - mm_to_px(canvas, 5);
+    draw_outline(canvas, {canvas.leftMargin, top, canvas.leftMargin + mm_to_px(canvas, 183),
                           top + mm_to_px(canvas, 270)});
-    canvas.section_row_mark = canvas.page_first_row;
-    canvas.section_row = canvas.page_first_row;
-    canvas.line_count = 1;
+    canvas.sectionRowMark = canvas.pageFirstRow;
+    canvas.sectionRow = canvas.pageFirstRow;
+    canvas.lineCount = 1;
     advance(canvas);
     // The page title stands in the sheet's own top band, above the top offset.
     Surface& surface = *canvas.surface;
-    surface.set_font_size(canvas.base_font_size + 2);
-    surface.text_out(canvas.left_margin + mm_to_px(canvas, 27),
-                     mm_to_px(canvas, canvas.section_row + 3),
+    surface.set_font_size(canvas.baseFontSize + 2);
+    surface.text_out(canvas.leftMargin + mm_to_px(canvas, 27),
+                     mm_to_px(canvas, canvas.sectionRow + 3),
                      "Korvex構造計算 ［風荷重､積雪荷重の検討－計算詳細・応力図－］");
-    surface.set_font_size(canvas.base_font_size);
+    surface.set_font_size(canvas.baseFontSize);
     advance(canvas);
 }
 
 int draw_title_at(ReportCanvas& canvas, int col, int row, std::string_view text) {
-    canvas.surface->set_font_size(canvas.base_font_size + 2);
+    canvas.surface->set_font_size(canvas.baseFontSize + 2);
     text_at_row_col(canvas, col, row, text);
     const int top = canvas.surface->pen_position().y;
-    canvas.surface->set_font_size(canvas.base_font_size);
+    canvas.surface->set_font_size(canvas.baseFontSize);
     return top;
 }
 

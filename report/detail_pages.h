@@ -44,7 +44,7 @@ public:
     struct Piece {
         std::string text;
         bool script = false;
-        ScriptKind kind = ScriptKind::Superscript;
+        ScriptKind kind = ScriptKind::superscript;
     };
 
     TextLine() = default;

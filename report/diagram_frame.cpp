@@ -25,13 +25,13 @@ NodePositions beam_node_positions(const analysis::BeamModel& model, double scale
     NodePositions positions;
     // Real lengths are summed first and divided once, so a support lands where
     // its distance from the tip says, whatever the spans before it.
-    double real = model.cantilever_left;
+    double real = model.cantileverLeft;
     positions.node.push_back(real / scale);
     for (int k = 0; k < model.n && k < analysis::kMaxSpans; ++k) {
         real += model.L[k];
         positions.node.push_back(real / scale);
     }
-    positions.total = (real + model.cantilever_right) / scale;
+    positions.total = (real + model.cantileverRight) / scale;
     return positions;
 }
 

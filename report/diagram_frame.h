@@ -40,7 +40,7 @@ struct DiagramFrame {
     DiagramLayout layout;
     double x0 = kBeamOriginX;
     double scale = 80.0; // real mm per paper mm along the beam
-    double label_x = kScreenLabelX;
+    double labelX = kScreenLabelX;
 };
 
 // Supports 0..n in paper mm from the beam's left end, and the beam's whole

@@ -30,9 +30,9 @@ std::string screen_heading(const std::string& label) {
 void draw_heading(ReportCanvas& canvas, const run::DiagramBlock& block, double t) {
     Surface& surface = *canvas.surface;
     const bool paper = on_paper(canvas);
-    const double lower = block.negative_pressure_block ? 0.5 : 0.0;
+    const double lower = block.negativePressureBlock ? 0.5 : 0.0;
     surface.set_font_name(kFixedPitchFont);
-    surface.set_font_size(canvas.base_font_size);
+    surface.set_font_size(canvas.baseFontSize);
     if (paper)
         text_at_mm(canvas, 14.0, t - 25.0 + lower, "■" + block.label);
     else
@@ -42,10 +42,10 @@ void draw_heading(ReportCanvas& canvas, const run::DiagramBlock& block, double t
 
 void draw_captions(ReportCanvas& canvas, const DiagramFrame& frame, bool negative_block, double t) {
     const bool paper = on_paper(canvas);
-    const double x = frame.label_x;
+    const double x = frame.labelX;
     const double title_row = !paper ? t - 15.0 : negative_block ? t - 15.0 : t - 11.0;
     text_at_mm(canvas, x, title_row, "応力図");
-    text_at_mm(canvas, x, paper ? t + 4.5 : t + 5.0, "Ｍ[" + std::string(UnitLabels::kn_m) + "]");
+    text_at_mm(canvas, x, paper ? t + 4.5 : t + 5.0, "Ｍ[" + std::string(UnitLabels::kNM) + "]");
     text_at_mm(canvas, x, t + 15.0, "(Ｑ[" + std::string(UnitLabels::kn) + "])");
 }
 
@@ -55,22 +55,22 @@ double draw_diagram_block(ReportCanvas& canvas, const ReportData& data, const Di
                           const run::DiagramBlock& block, double axis_row) {
     const bool paper = on_paper(canvas);
     double t = axis_row;
-    draw_load_diagram(canvas, block.model, frame.scale, block.results.total_load, frame.x0,
-                      t - 12.0, 0.5, data.run.load_figure.windNegative, LoadDiagramMode::NonScale);
+    draw_load_diagram(canvas, block.model, frame.scale, block.results.totalLoad, frame.x0, t - 12.0,
+                      0.5, data.run.loadFigure.windNegative, LoadDiagramMode::nonScale);
 
-    if (paper && !block.negative_pressure_block) {
+    if (paper && !block.negativePressureBlock) {
         Surface& surface = *canvas.surface;
         const int y = mm_to_px(canvas, t + 20.0);
-        const int x = canvas.left_margin + mm_to_px(canvas, 2.0);
-        surface.set_pen_style(PenStyle::Dot);
+        const int x = canvas.leftMargin + mm_to_px(canvas, 2.0);
+        surface.set_pen_style(PenStyle::dot);
         surface.move_to(x, y);
         surface.line_to(x + mm_to_px(canvas, 176.0), y);
-        surface.set_pen_style(PenStyle::Solid);
+        surface.set_pen_style(PenStyle::solid);
         t = std::trunc(t - 4.0);
     }
 
     draw_heading(canvas, block, t);
-    draw_captions(canvas, frame, block.negative_pressure_block, t);
+    draw_captions(canvas, frame, block.negativePressureBlock, t);
     draw_moment_diagram(canvas, frame, block, t);
     draw_deflection_diagram(canvas, frame, block, t);
     return t;

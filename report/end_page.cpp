@@ -9,44 +9,44 @@ namespace korvex::report {
 namespace {
 
 void end_screen_page(ReportCanvas& c) {
-    c.page_bottom = common::to_int(c.pen_y / c.scale);
+    c.pageBottom = common::to_int(c.penY / c.scale);
     // The top offset's pixel count is taken off as millimetres: the pages after
     // this one are laid out against exactly this row.
-    c.section_row = c.page_bottom - c.top_offset;
-    c.section_row_mark = c.section_row + 20;
-    c.section_row = common::to_int(c.section_row + 3 * c.page_line_height);
-    c.line_count += 3;
+    c.sectionRow = c.pageBottom - c.topOffset;
+    c.sectionRowMark = c.sectionRow + 20;
+    c.sectionRow = common::to_int(c.sectionRow + 3 * c.pageLineHeight);
+    c.lineCount += 3;
 }
 
 void print_footer(ReportCanvas& c, const std::string& footer) {
     Surface& surface = *c.surface;
-    const int y = c.pen_y + mm_to_px(c, 1.5 * c.page_line_height);
-    if (!c.project_file_path.empty()) {
+    const int y = c.penY + mm_to_px(c, 1.5 * c.pageLineHeight);
+    if (!c.projectFilePath.empty()) {
         surface.set_font_size(7);
-        surface.text_out(c.file_name_x, y, "FileName : " + c.project_file_path);
-        surface.set_font_size(c.base_font_size);
+        surface.text_out(c.fileNameX, y, "FileName : " + c.projectFilePath);
+        surface.set_font_size(c.baseFontSize);
     }
     surface.text_out(mm_to_px(c, 144), y, footer);
 }
 
 void end_paper_page(ReportCanvas& c, const std::string& footer) {
-    c.page_bottom = 0;
-    if (c.footer_pending == 1) {
+    c.pageBottom = 0;
+    if (c.footerPending == 1) {
         print_footer(c, footer);
-        c.footer_pending = 0;
+        c.footerPending = 0;
     }
-    const int code = c.print_settings.PageNumberPosition;
+    const int code = c.printSettings.pageNumberPosition;
     if (is_bottom_page_number(code)) draw_page_number(c);
-    if (c.last_page_flag == kLastPage) return;
+    if (c.lastPageFlag == kLastPage) return;
 
     c.surface->new_page();
-    c.sheet_index += 1;
-    c.page_first_row = 7;
-    c.line_count = 1;
+    c.sheetIndex += 1;
+    c.pageFirstRow = 7;
+    c.lineCount = 1;
     if (is_top_page_number(code))
         draw_page_number(c);
     else
-        c.page_number_y = mm_to_px(c, 6);
+        c.pageNumberY = mm_to_px(c, 6);
 }
 
 } // namespace

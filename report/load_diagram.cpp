@@ -42,13 +42,13 @@ void draw_load_band(ReportCanvas& canvas, const analysis::BeamModel& model, doub
     horizontal_line(canvas, x0, x0 + nodes.total, y - h);
 
     const auto arrow = [&](double x) { draw_arrow(canvas, value, x, y, h); };
-    const double left = model.cantilever_left / scale;
+    const double left = model.cantileverLeft / scale;
     if (left > 0.0) arrows_at_whole_steps(x0, left, false, arrow);
     for (int k = 0; k + 1 < static_cast<int>(nodes.node.size()); ++k) {
         const double d = nodes.node[k + 1] - nodes.node[k];
         if (d > 0.0) arrows_at_whole_steps(x0 + nodes.node[k], d, true, arrow);
     }
-    const double right = model.cantilever_right / scale;
+    const double right = model.cantileverRight / scale;
     if (right > 0.0) arrows_at_whole_steps(x0 + nodes.node.back(), right, true, arrow);
     arrow(x0 + nodes.total);
 }
@@ -63,7 +63,7 @@ void draw_load_diagram(ReportCanvas& canvas, const analysis::BeamModel& model, d
     double largest = 0.0;
     for (int i = 0; i < spans; ++i)
         largest = std::max({largest, std::fabs(values[i][0]), std::fabs(values[i][1])});
-    if (mode == LoadDiagramMode::ScaleAdj && reference_load != 0.0)
+    if (mode == LoadDiagramMode::scaleAdj && reference_load != 0.0)
         r = 0.6 * r * largest * 1000.0 / std::fabs(reference_load);
 
     const auto height = [&](double value) {
@@ -114,8 +114,8 @@ void draw_load_diagram(ReportCanvas& canvas, const analysis::BeamModel& model, d
             arrows_at_whole_steps(start, length, include_end, [&](double x) { arrow(x, -F); });
             horizontal_line(canvas, start, start + length, y - std::fabs(F));
         };
-        const double left = model.cantilever_left / scale;
-        const double right = model.cantilever_right / scale;
+        const double left = model.cantileverLeft / scale;
+        const double right = model.cantileverRight / scale;
         // The same load as the span beside it, so the same (cut) height: uncut, a
         // heavy snow load would stand far taller over the cantilever than over the
         // spans and run into the rows above.

@@ -15,7 +15,7 @@ using SpanLoads = std::array<std::array<double, 2>, analysis::kMaxSpans>;
 
 // ScaleAdj sizes the arrows against a reference load so that the snow of the
 // load figure reads in proportion to the wind band; NonScale keeps them fixed.
-enum class LoadDiagramMode { ScaleAdj, NonScale };
+enum class LoadDiagramMode { scaleAdj, nonScale };
 
 // A band of height h over the whole beam with arrows standing on y; a negative
 // value (downward) puts the heads on y, a positive one at the top.

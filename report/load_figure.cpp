@@ -21,11 +21,11 @@ int scaled_size(int base, double factor) {
     return static_cast<int>(std::floor(factor * base));
 }
 
-void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int G, int W_plus,
-                 int W_minus) {
+void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int G, int w_plus,
+                 int w_minus) {
     Surface& surface = *canvas.surface;
     const bool paper = on_paper(canvas);
-    const int base = canvas.base_font_size;
+    const int base = canvas.baseFontSize;
     const auto& y = rows.y;
 
     if (paper) {
@@ -41,8 +41,8 @@ void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int 
     text_at_mm(canvas, x, y[2] - (paper ? 8.0 : 7.0),
                "固定荷重Ｇ[自重＋その他荷重]＋積載荷重Ｐ   Ｗ＝" + std::to_string(G) + "N/㎡");
     text_at_mm(canvas, x, y[3] - 9.0,
-               "風荷重 Ｗ(負圧)＝" + std::to_string(W_minus) + "N/㎡(下記)、  Ｗ(正圧)＝" +
-                   std::to_string(W_plus) + "N/㎡");
+               "風荷重 Ｗ(負圧)＝" + std::to_string(w_minus) + "N/㎡(下記)、  Ｗ(正圧)＝" +
+                   std::to_string(w_plus) + "N/㎡");
     text_at_mm(canvas, x, y[4] - 11.0, "積雪荷重Ｓ");
     text_at_mm(canvas, x, y[4] - (paper ? 7.5 : 6.5), "   [N/㎡]");
     text_at_mm(canvas, x, y[5] + 3.0, "スパン[mm]");
@@ -58,8 +58,8 @@ void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int 
 
 void draw_rules(ReportCanvas& canvas, const DiagramLayout& rows) {
     Surface& surface = *canvas.surface;
-    const int L = canvas.left_margin;
-    surface.set_pen_style(PenStyle::Solid);
+    const int L = canvas.leftMargin;
+    surface.set_pen_style(PenStyle::solid);
     if (on_paper(canvas)) {
         // A rule over the stress diagrams with a small box in its right end that
         // frames their heading.
@@ -76,39 +76,39 @@ void draw_rules(ReportCanvas& canvas, const DiagramLayout& rows) {
         // As wide as page 1's frame, like the other rules of the screen report.
         const int y = mm_to_px(canvas, rows.y[1] + 8.0);
         surface.move_to(L, y);
-        surface.line_to(canvas.frame_right, y);
+        surface.line_to(canvas.frameRight, y);
     }
 }
 
 } // namespace
 
 DiagramFrame draw_load_figure(ReportCanvas& canvas, const ReportData& data) {
-    const run::LoadFigure& figure = data.run.load_figure;
+    const run::LoadFigure& figure = data.run.loadFigure;
     const calc::DesignInputs& in = data.inputs;
     const bool paper = on_paper(canvas);
     Surface& surface = *canvas.surface;
 
     DiagramFrame frame;
-    frame.layout = diagram_layout(canvas.page_bottom);
+    frame.layout = diagram_layout(canvas.pageBottom);
     frame.x0 = kBeamOriginX;
-    frame.scale = data.run.diagram_scale;
-    frame.label_x = paper ? kPaperLabelX : kScreenLabelX;
+    frame.scale = data.run.diagramScale;
+    frame.labelX = paper ? kPaperLabelX : kScreenLabelX;
     const auto& y = frame.layout.y;
 
     const int G = common::to_int(in.liveLoad + in.otherDeadLoad + in.deckUnitWeight);
-    surface.set_pen(Pen{canvas.text_color, paper ? 3 : 1, PenStyle::Solid});
+    surface.set_pen(Pen{canvas.textColor, paper ? 3 : 1, PenStyle::solid});
     surface.set_font(
-        Font{.name = kProportionalFont, .size = canvas.base_font_size, .color = canvas.text_color});
+        Font{.name = kProportionalFont, .size = canvas.baseFontSize, .color = canvas.textColor});
 
     const analysis::BeamModel& model = figure.model;
     draw_beam_figure(canvas, model, frame.scale, frame.x0, y[5], y[2]);
     draw_load_diagram(canvas, model, frame.scale, model.q, frame.x0, y[4], 1.0, figure.windNegative,
-                      LoadDiagramMode::ScaleAdj);
+                      LoadDiagramMode::scaleAdj);
     if (G != 0) draw_load_band(canvas, model, frame.scale, -G, frame.x0, y[2], 2.5);
     if (figure.windNegative != 0)
         draw_load_band(canvas, model, frame.scale, -figure.windNegative, frame.x0, y[3], 3.5);
 
-    draw_labels(canvas, frame.layout, frame.label_x, G, figure.windPositive, figure.windNegative);
+    draw_labels(canvas, frame.layout, frame.labelX, G, figure.windPositive, figure.windNegative);
     draw_rules(canvas, frame.layout);
     return frame;
 }

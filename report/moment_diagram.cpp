@@ -60,24 +60,24 @@ void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     const int spans = static_cast<int>(nodes.node.size()) - 1;
     const auto X = [&](int k) { return x0 + nodes.node[k]; };
     const bool paper = on_paper(canvas);
-    const double k = 5.0 / (r.max_moment == 0.0 ? 100.0 : r.max_moment);
+    const double k = 5.0 / (r.maxMoment == 0.0 ? 100.0 : r.maxMoment);
 
     draw_beam_axis(canvas, x0, nodes, t);
 
     for (int i = 0; i < spans; ++i) {
-        if (ordinate_count(r.moment_samples[i]) > 0) {
-            const double last = draw_ordinates(canvas, r.moment_samples[i], X(i), s, t, k);
+        if (ordinate_count(r.momentSamples[i]) > 0) {
+            const double last = draw_ordinates(canvas, r.momentSamples[i], X(i), s, t, k);
             line_to_mm(canvas, last, t);
         }
-        const double xe = X(i) + r.span_moment_x[i] / s;
+        const double xe = X(i) + r.spanMomentX[i] / s;
         move_to_mm(canvas, xe, t);
-        line_to_mm(canvas, xe, t - r.span_moment[i] * k);
+        line_to_mm(canvas, xe, t - r.spanMoment[i] * k);
     }
 
-    const bool left = model.cantilever_left > 0.0 && spans > 0;
-    const bool right = model.cantilever_right > 0.0 && spans > 0;
-    const auto& left_samples = r.cantilever_moment_samples[0];
-    const auto& right_samples = r.cantilever_moment_samples[1];
+    const bool left = model.cantileverLeft > 0.0 && spans > 0;
+    const bool right = model.cantileverRight > 0.0 && spans > 0;
+    const auto& left_samples = r.cantileverMomentSamples[0];
+    const auto& right_samples = r.cantileverMomentSamples[1];
     if (left && ordinate_count(left_samples) > 0) {
         const double last = draw_ordinates(canvas, left_samples, x0, s, t, k);
         line_to_mm(canvas, last, t);
@@ -85,50 +85,50 @@ void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     if (right) draw_ordinates(canvas, right_samples, std::trunc(X(spans)), s, t, k);
 
     for (int i = 0; i < spans; ++i) {
-        const std::string at_start = end_moment_text(r.end_forces[i][2]);
+        const std::string at_start = end_moment_text(r.endForces[i][2]);
         text_at_mm(canvas, X(i) + 0.1 * label_width(at_start), t + 5.0, at_start);
-        const std::string at_end = end_moment_text(r.end_forces[i][5]);
+        const std::string at_end = end_moment_text(r.endForces[i][5]);
         const bool lifted = model.L[i] < kShortSpan && i > 0;
         text_at_mm(canvas, X(i + 1) - 1.1 * label_width(at_end), lifted ? t + 1.0 : t + 5.0,
                    at_end);
 
-        const double M = r.span_moment[i];
+        const double M = r.spanMoment[i];
         const std::string extreme = span_extreme_text(M);
-        const double xe = X(i) + r.span_moment_x[i] / s;
+        const double xe = X(i) + r.spanMomentX[i] / s;
         text_at_mm(canvas, xe - 0.5 * label_width(extreme), M < 0.0 ? t - 5.0 : t - 9.0, extreme);
     }
 
     // The cantilever's root moment is written once more over the cantilever
     // itself, left of the support, as the right cantilever's is right of its own.
     if (left) {
-        const std::string text = common::format_fixed(std::fabs(r.end_forces[0][2]) * 1e-6, 6, 3);
+        const std::string text = common::format_fixed(std::fabs(r.endForces[0][2]) * 1e-6, 6, 3);
         const double w = label_width(text);
-        text_at_mm(canvas, X(0) + r.span_moment_x[0] / s - (paper ? 2.2 : 2.4) * w, t + 5.0, text);
+        text_at_mm(canvas, X(0) + r.spanMomentX[0] / s - (paper ? 2.2 : 2.4) * w, t + 5.0, text);
     }
     if (right && ordinate_count(right_samples) > 0) {
         const std::string text = common::format_fixed(std::fabs(right_samples[0]) * 1e-6, 6, 3);
         const double w = label_width(text);
-        text_at_mm(canvas, X(spans - 1) + r.span_moment_x[spans - 1] / s + 1.9 * w, t + 5.0, text);
+        text_at_mm(canvas, X(spans - 1) + r.spanMomentX[spans - 1] / s + 1.9 * w, t + 5.0, text);
     }
 
     Surface& surface = *canvas.surface;
-    surface.set_font_size(canvas.base_font_size - 1);
+    surface.set_font_size(canvas.baseFontSize - 1);
     if (left) {
         const std::string text = "(" +
                                  common::trim(common::format_fixed(
-                                     model.cantilever_left * block.cantilever_load * 1e-6, 6, 2)) +
+                                     model.cantileverLeft * block.cantileverLoad * 1e-6, 6, 2)) +
                                  ")";
         text_at_mm(canvas, X(0) - label_width(text), t + 15.0, text);
     }
     const int decimals = paper ? 3 : 2;
     for (int i = 0; i < spans; ++i) {
-        text_at_mm(canvas, X(i), t + 15.0, shear_text(r.end_forces[i][1], decimals));
-        const std::string at_end = shear_text(r.end_forces[i][4], decimals);
+        text_at_mm(canvas, X(i), t + 15.0, shear_text(r.endForces[i][1], decimals));
+        const std::string at_end = shear_text(r.endForces[i][4], decimals);
         const bool short_span = model.L[i] < kShortSpan;
         text_at_mm(canvas, X(i + 1) - (short_span ? 1.1 : 0.8) * label_width(at_end),
                    short_span ? t + 19.5 : t + 15.0, at_end);
     }
-    surface.set_font_size(canvas.base_font_size);
+    surface.set_font_size(canvas.baseFontSize);
 }
 
 } // namespace korvex::report

@@ -18,8 +18,8 @@ int start_number(const std::string& text) {
 
 std::string page_number_text(const PrintSettings& settings, int sheet_index) {
     const std::string number = std::to_string(
-        static_cast<long long>(start_number(settings.start_number)) + sheet_index - 1);
-    return settings.number_format == kDashedNumbers ? "-" + number + "-" : number;
+        static_cast<long long>(start_number(settings.startNumber)) + sheet_index - 1);
+    return settings.numberFormat == kDashedNumbers ? "-" + number + "-" : number;
 }
 
 bool is_top_page_number(int code) {
@@ -40,7 +40,7 @@ std::optional<Point> page_number_position(int code, std::size_t text_bytes,
     if (is_top_page_number(code))
         y = common::to_int(6 * s);
     else if (is_bottom_page_number(code))
-        y = common::to_int(frame.page_height - frame.font_size * s * 0.8);
+        y = common::to_int(frame.pageHeight - frame.fontSize * s * 0.8);
     else
         return std::nullopt;
 
@@ -50,24 +50,24 @@ std::optional<Point> page_number_position(int code, std::size_t text_bytes,
         x = common::to_int(5 * s);
         break;
     case 1:
-        x = common::to_int((frame.page_width - width) * 0.5);
+        x = common::to_int((frame.pageWidth - width) * 0.5);
         break;
     default:
-        x = common::to_int(frame.page_width - width - 12 * s);
+        x = common::to_int(frame.pageWidth - width - 12 * s);
         break;
     }
     return Point{x, y};
 }
 
 void draw_page_number(ReportCanvas& canvas) {
-    const std::string text = page_number_text(canvas.print_settings, canvas.sheet_index);
-    const PageNumberFrame frame{canvas.scale, canvas.page_width, canvas.page_height,
+    const std::string text = page_number_text(canvas.printSettings, canvas.sheetIndex);
+    const PageNumberFrame frame{canvas.scale, canvas.pageWidth, canvas.pageHeight,
                                 canvas.surface->font().size};
-    const auto at = page_number_position(canvas.print_settings.PageNumberPosition,
+    const auto at = page_number_position(canvas.printSettings.pageNumberPosition,
                                          common::cp932_byte_length(text), frame);
     if (!at) return;
-    canvas.page_number_x = at->x;
-    canvas.page_number_y = at->y;
+    canvas.pageNumberX = at->x;
+    canvas.pageNumberY = at->y;
     canvas.surface->text_out(at->x, at->y, text);
 }
 

@@ -18,9 +18,9 @@ std::string page_number_text(const PrintSettings& settings, int sheet_index);
 // What the placement depends on, in pixels and points.
 struct PageNumberFrame {
     double scale = 72 / 25.4; // pixels per millimetre
-    int page_width = 0;
-    int page_height = 0;
-    int font_size = 10; // the size the surface has when the number is drawn
+    int pageWidth = 0;
+    int pageHeight = 0;
+    int fontSize = 10; // the size the surface has when the number is drawn
 };
 
 // Top-left corner of a page number of `text_bytes` bytes for a position code;

@@ -11,8 +11,8 @@ int mm_to_px(const ReportCanvas& canvas, double mm) {
 }
 
 void text_at_row_col(ReportCanvas& canvas) {
-    const int x = mm_to_px(canvas, canvas.col) + canvas.left_margin;
-    const int y = mm_to_px(canvas, canvas.row) + canvas.top_offset;
+    const int x = mm_to_px(canvas, canvas.col) + canvas.leftMargin;
+    const int y = mm_to_px(canvas, canvas.row) + canvas.topOffset;
     canvas.surface->text_out(x, y, canvas.text);
 }
 
@@ -33,7 +33,7 @@ Point draw_script_run(ReportCanvas& canvas, ScriptKind kind, std::string_view te
     // slightly, the coarse screen image also moves it clear of the text before it.
     double dx = 0.0;
     double dy = -1.0;
-    if (kind == ScriptKind::Superscript) {
+    if (kind == ScriptKind::superscript) {
         const bool screen = !on_paper(canvas);
         dx = screen ? 1.0 : 0.0;
         dy = screen ? 0.8 : 0.28;
@@ -48,8 +48,8 @@ Point draw_script_run(ReportCanvas& canvas, ScriptKind kind, std::string_view te
 }
 
 void advance_section(ReportCanvas& canvas, double mm, int counted) {
-    canvas.section_row = common::to_int(canvas.section_row + mm);
-    canvas.line_count += counted;
+    canvas.sectionRow = common::to_int(canvas.sectionRow + mm);
+    canvas.lineCount += counted;
 }
 
 void text_at_mm(ReportCanvas& canvas, double x, double y, std::string_view text) {

@@ -19,7 +19,7 @@ void text_at_row_col(ReportCanvas& canvas);
 // Sets col, row and text, then draws.
 void text_at_row_col(ReportCanvas& canvas, int col, int row, std::string_view text);
 
-enum class ScriptKind { Superscript = 0, Subscript = 1 };
+enum class ScriptKind { superscript = 0, subscript = 1 };
 
 // Draws `text` as a raised or lowered run in `run_size` points right after the
 // last drawn text and returns to `restore_size`. Returns the point where the line

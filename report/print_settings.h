@@ -26,9 +26,9 @@ enum PageNumberFormat : int { kPlainNumbers = 0, kDashedNumbers = 1 };
 
 struct PrintSettings {
     std::string subject = kSubjectPlaceholder;
-    int PageNumberPosition = kPageNumberNone;
-    std::string start_number = "1"; // decimal text, 1 to 9999
-    int number_format = kPlainNumbers;
+    int pageNumberPosition = kPageNumberNone;
+    std::string startNumber = "1"; // decimal text, 1 to 9999
+    int numberFormat = kPlainNumbers;
 };
 
 } // namespace korvex::report

@@ -18,7 +18,7 @@ void RecordingSurface::clear() {
 }
 
 int RecordingSurface::font_pixel_size() const {
-    return static_cast<int>(std::lround(font().size * geometry_.font_dpi / 72.0));
+    return static_cast<int>(std::lround(font().size * geometry_.fontDpi / 72.0));
 }
 
 int RecordingSurface::estimated_width(std::string_view text) const {

@@ -53,10 +53,10 @@ struct RecordedFill {
 
 struct SurfaceGeometry {
     int dpi = 72;
-    Size page_size{565, 3350};
+    Size pageSize{565, 3350};
     // Pixels per inch at which point sizes become pixel sizes: 96 for the screen
     // image, whose fonts are those of the desktop, and the device's dpi on paper.
-    int font_dpi = 96;
+    int fontDpi = 96;
 };
 
 class RecordingSurface : public Surface {
@@ -64,7 +64,7 @@ public:
     explicit RecordingSurface(SurfaceGeometry geometry = {}) : geometry_(geometry) {}
 
     int dpi() const override { return geometry_.dpi; }
-    Size page_size() const override { return geometry_.page_size; }
+    Size page_size() const override { return geometry_.pageSize; }
 
     const std::vector<RecordedText>& texts() const { return texts_; }
     const std::vector<RecordedLine>& lines() const { return lines_; }

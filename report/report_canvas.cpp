@@ -14,25 +14,25 @@ void set_up_screen(ReportCanvas& c) {
     c.surface->fill_rect({0, 0, image.width, image.height}, kButtonFace);
     c.surface->set_pen_width(1);
     c.scale = c.dpi / 25.4;
-    c.left_margin = mm_to_px(c, 4);
-    c.top_offset = mm_to_px(c, 12);
-    c.right_column_x = c.left_margin + mm_to_px(c, 100);
-    c.base_font_size = 9;
-    c.sheet_index = 0;
+    c.leftMargin = mm_to_px(c, 4);
+    c.topOffset = mm_to_px(c, 12);
+    c.rightColumnX = c.leftMargin + mm_to_px(c, 100);
+    c.baseFontSize = 9;
+    c.sheetIndex = 0;
 }
 
 void set_up_paper(ReportCanvas& c) {
     c.dpi = c.surface->dpi();
     c.surface->set_pen_width(7);
     const Size page = c.surface->page_size();
-    c.page_width = page.width;
-    c.page_height = page.height;
+    c.pageWidth = page.width;
+    c.pageHeight = page.height;
     c.scale = c.dpi / 25.4;
-    c.left_margin = mm_to_px(c, 10);
-    c.top_offset = mm_to_px(c, 15);
-    c.right_column_x = c.left_margin + mm_to_px(c, 105);
-    c.base_font_size = 10;
-    c.sheet_index = 1;
+    c.leftMargin = mm_to_px(c, 10);
+    c.topOffset = mm_to_px(c, 15);
+    c.rightColumnX = c.leftMargin + mm_to_px(c, 105);
+    c.baseFontSize = 10;
+    c.sheetIndex = 1;
 }
 
 } // namespace
@@ -41,10 +41,10 @@ void begin_report(ReportCanvas& canvas, int mode, Surface& surface, ReportDocume
     // Nothing of an earlier rendering may leak into this one: a footer left
     // pending by the screen image would otherwise land on the first printed sheet.
     canvas = ReportCanvas{};
-    canvas.OutputMode = mode == kPrinterOutput ? kPrinterOutput : kScreenOutput;
+    canvas.outputMode = mode == kPrinterOutput ? kPrinterOutput : kScreenOutput;
     canvas.surface = &surface;
-    canvas.print_settings = std::move(document.print_settings);
-    canvas.project_file_path = std::move(document.project_file_path);
+    canvas.printSettings = std::move(document.printSettings);
+    canvas.projectFilePath = std::move(document.projectFilePath);
     canvas.today = std::move(document.today);
 
     if (on_paper(canvas))
@@ -52,20 +52,20 @@ void begin_report(ReportCanvas& canvas, int mode, Surface& surface, ReportDocume
     else
         set_up_screen(canvas);
 
-    canvas.page_line_height = 5.0;
-    canvas.page_first_row = 7;
+    canvas.pageLineHeight = 5.0;
+    canvas.pageFirstRow = 7;
     surface.set_font(
-        Font{.name = kProportionalFont, .size = canvas.base_font_size, .color = canvas.text_color});
-    surface.set_pen_color(canvas.text_color);
-    surface.set_pen_style(PenStyle::Solid);
+        Font{.name = kProportionalFont, .size = canvas.baseFontSize, .color = canvas.textColor});
+    surface.set_pen_color(canvas.textColor);
+    surface.set_pen_style(PenStyle::solid);
     surface.set_brush_clear();
     surface.move_to(0, 0);
 }
 
 void read_pen(ReportCanvas& canvas) {
     const Point pen = canvas.surface->pen_position();
-    canvas.pen_x = pen.x;
-    canvas.pen_y = pen.y;
+    canvas.penX = pen.x;
+    canvas.penY = pen.y;
 }
 
 } // namespace korvex::report

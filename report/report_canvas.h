@@ -28,54 +28,54 @@ inline constexpr int kPageBaseColumn = 4;
 inline constexpr int kLastPage = 9;
 
 struct ReportCanvas {
-    int OutputMode = kScreenOutput;
+    int outputMode = kScreenOutput;
     Surface* surface = nullptr; // not owned
     int dpi = 72;
     double scale = 72 / 25.4; // S: pixels per millimetre
-    int left_margin = 0;      // L, px
-    int top_offset = 0;       // T, px; pages move it down as they proceed
-    int right_column_x = 0;   // px
-    int base_font_size = 9;   // pt
-    Color text_color = 0;
+    int leftMargin = 0;       // L, px
+    int topOffset = 0;        // T, px; pages move it down as they proceed
+    int rightColumnX = 0;     // px
+    int baseFontSize = 9;     // pt
+    Color textColor = 0;
 
-    int row = 0;         // mm, with text_at_row_col
-    int col = 0;         // mm
-    int line_pitch = 5;  // P, mm
-    int column_step = 5; // mm
-    std::string text;    // the text text_at_row_col draws
+    int row = 0;        // mm, with text_at_row_col
+    int col = 0;        // mm
+    int linePitch = 5;  // P, mm
+    int columnStep = 5; // mm
+    std::string text;   // the text text_at_row_col draws
 
-    int pen_x = 0; // px, copies of the surface's pen position
-    int pen_y = 0;
-    int page_width = 0; // px, printable area on paper
-    int page_height = 0;
-    int page_number_x = 0; // px
-    int page_number_y = 0;
-    int sheet_index = 0; // 1 for the first printed sheet, 0 on screen
-    int last_page_flag = 0;
-    int footer_pending = 0;
-    int file_name_x = 0; // px
+    int penX = 0; // px, copies of the surface's pen position
+    int penY = 0;
+    int pageWidth = 0; // px, printable area on paper
+    int pageHeight = 0;
+    int pageNumberX = 0; // px
+    int pageNumberY = 0;
+    int sheetIndex = 0; // 1 for the first printed sheet, 0 on screen
+    int lastPageFlag = 0;
+    int footerPending = 0;
+    int fileNameX = 0; // px
 
-    double page_line_height = 5.0; // mm
-    int page_first_row = 7;        // mm
-    int section_row = 0;           // mm from the surface top
-    int section_row_mark = 0;
-    int line_count = 0;
-    int page_bottom = 0; // mm
+    double pageLineHeight = 5.0; // mm
+    int pageFirstRow = 7;        // mm
+    int sectionRow = 0;          // mm from the surface top
+    int sectionRowMark = 0;
+    int lineCount = 0;
+    int pageBottom = 0; // mm
 
     // Page 1's frame: its right and bottom edges in pixels. The screen report's
     // closing line runs to the frame's right edge.
-    int frame_right = 0;
-    int frame_bottom = 0;
+    int frameRight = 0;
+    int frameBottom = 0;
 
-    PrintSettings print_settings;
-    std::string project_file_path; // shown in the footer when not empty
-    std::string today;             // short date of the footer
+    PrintSettings printSettings;
+    std::string projectFilePath; // shown in the footer when not empty
+    std::string today;           // short date of the footer
 };
 
 // What a rendering needs besides the surface.
 struct ReportDocument {
-    PrintSettings print_settings;
-    std::string project_file_path;
+    PrintSettings printSettings;
+    std::string projectFilePath;
     std::string today;
 };
 
@@ -86,7 +86,7 @@ struct ReportDocument {
 void begin_report(ReportCanvas& canvas, int mode, Surface& surface, ReportDocument document);
 
 inline bool on_paper(const ReportCanvas& canvas) {
-    return canvas.OutputMode == kPrinterOutput;
+    return canvas.outputMode == kPrinterOutput;
 }
 
 // Copies the surface's pen position into pen_x and pen_y.

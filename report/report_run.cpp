@@ -20,23 +20,23 @@ namespace {
 using common::to_int;
 
 void advance_lines(ReportCanvas& c, int lines) {
-    advance_section(c, lines * c.page_line_height, lines);
+    advance_section(c, lines * c.pageLineHeight, lines);
 }
 
 // The check pages start below page 1's results heading.
 void start_check_pages(ReportCanvas& c) {
     read_pen(c);
-    c.page_first_row = to_int(c.pen_y / c.scale) - 45;
-    c.section_row = c.page_first_row;
-    c.section_row_mark = c.page_first_row;
-    c.line_count = 1;
+    c.pageFirstRow = to_int(c.penY / c.scale) - 45;
+    c.sectionRow = c.pageFirstRow;
+    c.sectionRowMark = c.pageFirstRow;
+    c.lineCount = 1;
 }
 
 // The suction case starts a printed sheet of its own, near its top.
 void start_suction_page(ReportCanvas& c) {
     if (!on_paper(c)) return;
-    c.section_row = 2;
-    c.top_offset = mm_to_px(c, 12);
+    c.sectionRow = 2;
+    c.topOffset = mm_to_px(c, 12);
 }
 
 // The first sheet holds page 1 and the three positive-pressure check pages. A
@@ -53,20 +53,20 @@ bool check_page_fits(const ReportCanvas& c, const ReportData& data, const run::C
     for (const auto& text : sheet.texts()) bottom = std::max(bottom, text.at.y);
     for (const auto& line : sheet.lines()) bottom = std::max({bottom, line.from.y, line.to.y});
     // Clear of the page number and footer at the foot of the sheet.
-    return bottom <= c.page_height - mm_to_px(c, 15);
+    return bottom <= c.pageHeight - mm_to_px(c, 15);
 }
 
 void start_sheet_for_check_page(ReportCanvas& c) {
     end_page(c);
-    c.section_row = 2;
-    c.top_offset = mm_to_px(c, 12);
+    c.sectionRow = 2;
+    c.topOffset = mm_to_px(c, 12);
 }
 
 void after_verdict(ReportCanvas& c) {
     advance_lines(c, 3);
     if (on_paper(c)) {
         end_page(c);
-        c.page_line_height = 4.0;
+        c.pageLineHeight = 4.0;
     } else {
         advance_lines(c, 5);
     }
@@ -76,9 +76,9 @@ void after_verdict(ReportCanvas& c) {
 void skip_detail_pages(ReportCanvas& c) {
     if (on_paper(c)) return;
     read_pen(c);
-    c.page_bottom = to_int(c.pen_y / c.scale) + 30;
-    c.section_row = c.page_bottom - c.top_offset;
-    c.section_row_mark = c.section_row + 20;
+    c.pageBottom = to_int(c.penY / c.scale) + 30;
+    c.sectionRow = c.pageBottom - c.topOffset;
+    c.sectionRowMark = c.sectionRow + 20;
     advance_lines(c, 3);
 }
 
@@ -86,19 +86,19 @@ void end_report(ReportCanvas& c) {
     Surface& s = *c.surface;
     if (!on_paper(c)) {
         read_pen(c);
-        const int y = c.pen_y + mm_to_px(c, 25);
-        s.move_to(c.left_margin, y);
-        s.line_to(c.frame_right, y);
+        const int y = c.penY + mm_to_px(c, 25);
+        s.move_to(c.leftMargin, y);
+        s.line_to(c.frameRight, y);
         s.text_out(mm_to_px(c, 178), y + mm_to_px(c, 5), "－END－");
         return;
     }
-    const int left = c.left_margin;
+    const int left = c.leftMargin;
     const int top = mm_to_px(c, 15) - mm_to_px(c, 5);
     const int right = left + mm_to_px(c, 180);
     s.set_brush_clear();
     s.rectangle({left, top, right, top + mm_to_px(c, 265)});
     s.rectangle({right - mm_to_px(c, 40), top, right, top + mm_to_px(c, 6)});
-    c.last_page_flag = kLastPage;
+    c.lastPageFlag = kLastPage;
     end_page(c);
 }
 
@@ -115,7 +115,7 @@ void draw_report(ReportCanvas& c, const ReportData& data) {
     for (const run::RunItem& item : run.order) {
         switch (item.kind) {
         case run::RunItemKind::checkPage: {
-            const run::CheckPage& page = run.check_pages[static_cast<std::size_t>(item.index)];
+            const run::CheckPage& page = run.checkPages[static_cast<std::size_t>(item.index)];
             if (item.index == 3) start_suction_page(c);
             if (on_paper(c) && item.index > 0 && item.index < 3 && !check_page_fits(c, data, page))
                 start_sheet_for_check_page(c);
@@ -126,7 +126,7 @@ void draw_report(ReportCanvas& c, const ReportData& data) {
         case run::RunItemKind::verdict:
             draw_verdict(c, run.verdict);
             after_verdict(c);
-            if (!run.detail_pages) skip_detail_pages(c);
+            if (!run.detailPages) skip_detail_pages(c);
             break;
         case run::RunItemKind::detailPages:
             draw_detail_pages(c, data);
@@ -136,8 +136,8 @@ void draw_report(ReportCanvas& c, const ReportData& data) {
             break;
         case run::RunItemKind::diagramBlock: {
             const run::DiagramBlock& block =
-                run.diagram_blocks[static_cast<std::size_t>(item.index)];
-            const double axis_row = block.negative_pressure_block
+                run.diagramBlocks[static_cast<std::size_t>(item.index)];
+            const double axis_row = block.negativePressureBlock
                                         ? last_axis_row + 50
                                         : frame.layout.y[static_cast<std::size_t>(6 + blocks)];
             last_axis_row = draw_diagram_block(c, data, frame, block, axis_row);

@@ -11,12 +11,12 @@ namespace korvex::report {
 // characters: "kN･m" has the half-width one, "N・㎜" the full-width one.
 struct UnitLabels {
     static constexpr std::string_view mm = "mm";
-    static constexpr std::string_view mm_wide = "㎜";
-    static constexpr std::string_view n_per_m = "N/m";
+    static constexpr std::string_view kMmWide = "㎜";
+    static constexpr std::string_view kNPerM = "N/m";
     static constexpr std::string_view kn = "kN";
-    static constexpr std::string_view kn_m = "kN･m";
-    static constexpr std::string_view n_mm = "N・㎜";
-    static constexpr std::string_view n_per_mm = "N/㎜";
+    static constexpr std::string_view kNM = "kN･m";
+    static constexpr std::string_view kNMm = "N・㎜";
+    static constexpr std::string_view kNPerMm = "N/㎜";
 };
 
 // `count` copies of one character (which may take several bytes); none for a

@@ -32,49 +32,49 @@ int pen_width(const ReportCanvas& canvas, int width_at_600) {
     return common::to_int(width_at_600 * canvas.dpi / 600.0);
 }
 
-enum class Roof { None, MonoPitch, Gable, Arc, CanopyGable, CanopyWing };
+enum class Roof { none, monoPitch, gable, arc, canopyGable, canopyWing };
 
 Roof roof_of(const calc::DesignInputs& in) {
     switch (in.roofType) {
     case 3:
-        return Roof::MonoPitch;
+        return Roof::monoPitch;
     case 4:
-        return Roof::Gable;
+        return Roof::gable;
     case 5:
-        return Roof::Arc;
+        return Roof::arc;
     case 6:
-        return in.canopyShape == 1 ? Roof::CanopyWing : Roof::CanopyGable;
+        return in.canopyShape == 1 ? Roof::canopyWing : Roof::canopyGable;
     default:
-        return Roof::None;
+        return Roof::none;
     }
 }
 
 void draw_outlines(ReportCanvas& c, Roof roof) {
     switch (roof) {
-    case Roof::MonoPitch:
+    case Roof::monoPitch:
         polyline(c, {{142, 31}, {185, 23}});
         polyline(c, {{145, 42}, {145, 31}});
         polyline(c, {{185, 42}, {185, 23}});
         break;
-    case Roof::Gable:
+    case Roof::gable:
         polyline(c, {{142, 32}, {165, 20}, {188, 32}});
         polyline(c, {{145, 42}, {145, 31}});
         polyline(c, {{185, 42}, {185, 31}});
         break;
-    case Roof::Arc:
+    case Roof::arc:
         arc_mm(c, 132, 20, 194, 70, 194, 20, 132, 20);
         polyline(c, {{141, 42}, {141, 28}});
         polyline(c, {{185, 42}, {185, 28}});
         break;
-    case Roof::CanopyGable:
+    case Roof::canopyGable:
         polyline(c, {{142, 25}, {160, 19}, {178, 25}});
         polyline(c, {{160, 19}, {160, 39}});
         break;
-    case Roof::CanopyWing:
+    case Roof::canopyWing:
         polyline(c, {{142, 19}, {160, 25}, {178, 19}});
         polyline(c, {{160, 25}, {160, 39}});
         break;
-    case Roof::None:
+    case Roof::none:
         break;
     }
 }
@@ -82,26 +82,26 @@ void draw_outlines(ReportCanvas& c, Roof roof) {
 // Dimension line of D and the horizontal the angle θ is measured from.
 void draw_dimensions(ReportCanvas& c, Roof roof) {
     switch (roof) {
-    case Roof::MonoPitch:
+    case Roof::monoPitch:
         polyline(c, {{142, 44}, {142, 47}, {185, 47}, {185, 44}});
         polyline(c, {{145, 31}, {157, 31}});
         break;
-    case Roof::Gable:
+    case Roof::gable:
         polyline(c, {{142, 44}, {142, 47}, {165, 47}, {165, 27}});
         polyline(c, {{145, 31}, {157, 31}});
         break;
-    case Roof::Arc:
+    case Roof::arc:
         polyline(c, {{141, 44}, {141, 47}, {163, 47}, {163, 20.5}, {141, 27.5}, {154, 27.5}});
         break;
-    case Roof::CanopyGable:
+    case Roof::canopyGable:
         polyline(c, {{142, 28}, {142, 44}, {178, 44}, {178, 28}});
         polyline(c, {{142, 25.5}, {157, 25.5}});
         break;
-    case Roof::CanopyWing:
+    case Roof::canopyWing:
         polyline(c, {{142, 28}, {142, 44}, {178, 44}, {178, 28}});
         polyline(c, {{145, 25.5}, {160, 25.5}});
         break;
-    case Roof::None:
+    case Roof::none:
         break;
     }
 }
@@ -113,17 +113,17 @@ struct Marks {
 
 Marks marks_of(Roof roof) {
     switch (roof) {
-    case Roof::MonoPitch:
+    case Roof::monoPitch:
         return {{162, 43}, {158, 29}};
-    case Roof::Gable:
+    case Roof::gable:
         return {{152, 43}, {152, 27}};
-    case Roof::Arc:
+    case Roof::arc:
         return {{150, 43}, {154, 24}};
-    case Roof::CanopyGable:
+    case Roof::canopyGable:
         return {{158, 40}, {151, 26}};
-    case Roof::CanopyWing:
+    case Roof::canopyWing:
         return {{158, 40}, {149, 26}};
-    case Roof::None:
+    case Roof::none:
         break;
     }
     return {};
@@ -133,11 +133,11 @@ Marks marks_of(Roof roof) {
 
 void draw_roof_figure(ReportCanvas& canvas, const calc::DesignInputs& inputs) {
     const Roof roof = roof_of(inputs);
-    if (roof == Roof::None) return;
+    if (roof == Roof::none) return;
     Surface& surface = *canvas.surface;
     const Pen before = surface.pen();
 
-    surface.set_pen(Pen{kFigureGrey, pen_width(canvas, 30), PenStyle::Solid});
+    surface.set_pen(Pen{kFigureGrey, pen_width(canvas, 30), PenStyle::solid});
     draw_outlines(canvas, roof);
     surface.set_pen_width(pen_width(canvas, 7));
     draw_dimensions(canvas, roof);
@@ -146,7 +146,7 @@ void draw_roof_figure(ReportCanvas& canvas, const calc::DesignInputs& inputs) {
     text_at_mm(canvas, marks.theta.x, marks.theta.y, "θ");
 
     // The pages after this one draw in black with the pen they had.
-    surface.set_pen(Pen{canvas.text_color, before.width, before.style});
+    surface.set_pen(Pen{canvas.textColor, before.width, before.style});
 }
 
 } // namespace korvex::report

@@ -67,7 +67,7 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
         end_page(canvas);
         open_detail_sheet(canvas);
     }
-    const int top = draw_title_at(canvas, c.c0 + 1, canvas.section_row, "積 雪 荷 重 計 算");
+    const int top = draw_title_at(canvas, c.c0 + 1, canvas.sectionRow, "積 雪 荷 重 計 算");
     advance(canvas);
     frame_heading(canvas, top, in.snowDepthComputed ? "平成12年建設省告示第1455号による" : "");
     advance(canvas);
@@ -88,8 +88,8 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
     } else if (data.window.heavySnowBox) {
         // Heavy-snow sites are never examined, so no notice: the load line goes
         // directly under the depth line.
-        canvas.section_row = common::to_int(canvas.section_row - canvas.page_line_height);
-        canvas.line_count -= 1;
+        canvas.sectionRow = common::to_int(canvas.sectionRow - canvas.pageLineHeight);
+        canvas.lineCount -= 1;
         draw_line_at(canvas, c.c0 + 10, TextLine(plain_load_line(in)));
     } else {
         draw_line_at(canvas, c.c0 + 10,
@@ -102,8 +102,8 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
     if (!on_paper(canvas)) {
         // On screen the page ends a little below the last line, where the blank
         // leaves the pen.
-        canvas.section_row = common::to_int(canvas.section_row + 3 * canvas.page_line_height);
-        canvas.line_count += 3;
+        canvas.sectionRow = common::to_int(canvas.sectionRow + 3 * canvas.pageLineHeight);
+        canvas.lineCount += 3;
         draw_line_at(canvas, c.c0 + 10, TextLine(" "));
     }
     end_page(canvas);

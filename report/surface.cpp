@@ -57,16 +57,16 @@ void Surface::set_brush_color(Color color) {
 
 void Surface::text_out(int x, int y, std::string_view text) {
     const int advance = draw_text({x, y}, text);
-    pen_position_ = {x + advance, y};
+    penPosition_ = {x + advance, y};
 }
 
 void Surface::move_to(int x, int y) {
-    pen_position_ = {x, y};
+    penPosition_ = {x, y};
 }
 
 void Surface::line_to(int x, int y) {
-    draw_line(pen_position_, {x, y});
-    pen_position_ = {x, y};
+    draw_line(penPosition_, {x, y});
+    penPosition_ = {x, y};
 }
 
 void Surface::rectangle(const Rect& rect) {
@@ -83,7 +83,7 @@ void Surface::fill_rect(const Rect& rect, Color color) {
 
 void Surface::new_page() {
     start_new_page();
-    pen_position_ = {};
+    penPosition_ = {};
 }
 
 } // namespace korvex::report

@@ -33,7 +33,7 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-enum class PenStyle { Solid, DashDot, Dot };
+enum class PenStyle { solid, dashDot, dot };
 
 struct Font {
     std::string name;
@@ -48,7 +48,7 @@ struct Font {
 struct Pen {
     Color color = 0;
     int width = 1; // pixels; 0 and 1 both give the thinnest line
-    PenStyle style = PenStyle::Solid;
+    PenStyle style = PenStyle::solid;
     friend bool operator==(const Pen&, const Pen&) = default;
 };
 
@@ -88,7 +88,7 @@ public:
     // Draws a UTF-8 text with its top-left corner at (x, y) and leaves the pen at
     // the text's right end on the same top line.
     void text_out(int x, int y, std::string_view text);
-    Point pen_position() const { return pen_position_; }
+    Point pen_position() const { return penPosition_; }
     void move_to(int x, int y);
     // Draws from the pen position and leaves the pen at (x, y).
     void line_to(int x, int y);
@@ -125,7 +125,7 @@ private:
     Font font_;
     Pen pen_;
     Brush brush_;
-    Point pen_position_;
+    Point penPosition_;
 };
 
 } // namespace korvex::report

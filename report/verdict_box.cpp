@@ -12,33 +12,33 @@ void draw_verdict(ReportCanvas& canvas, const run::Verdict& verdict) {
 
     read_pen(c);
     const int left = px(13);
-    const int top = c.pen_y + px(16);
+    const int top = c.penY + px(16);
 
     if (paper) s.set_pen_width(4);
-    s.set_pen_color(c.text_color);
-    s.set_font_size(c.base_font_size - 1);
+    s.set_pen_color(c.textColor);
+    s.set_font_size(c.baseFontSize - 1);
     s.text_out(left + px(paper ? 10 : 3), top - px(4),
                "※全ての計算は、入力値も含め上記記載通りの有効数字を用いて行っています。");
 
     s.set_brush_clear();
     s.rectangle({left, top, left + px(180), top + px(10)});
 
-    s.set_font_size(c.base_font_size);
+    s.set_font_size(c.baseFontSize);
     s.text_out(left + px(3), top + px(1), "《 判　　定 》");
-    s.set_font_size(c.base_font_size - 1);
+    s.set_font_size(c.baseFontSize - 1);
     s.text_out(left + px(25), top + px(1), "　");
-    s.set_font_size(c.base_font_size);
+    s.set_font_size(c.baseFontSize);
     s.text_out(left + px(2), top + px(5), verdict.text);
 
     // The footer's file name lines up with the box.
-    c.file_name_x = left;
+    c.fileNameX = left;
     if (paper) {
-        c.section_row_mark = c.page_first_row;
-        c.section_row = c.page_first_row;
-        c.line_count = 1;
-        c.footer_pending = 1;
+        c.sectionRowMark = c.pageFirstRow;
+        c.sectionRow = c.pageFirstRow;
+        c.lineCount = 1;
+        c.footerPending = 1;
     } else {
-        c.section_row_mark = c.section_row + 60;
+        c.sectionRowMark = c.sectionRow + 60;
     }
 }
 

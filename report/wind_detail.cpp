@@ -47,11 +47,11 @@ struct WindPage {
 
 void draw_heading(WindPage& p) {
     ReportCanvas& canvas = p.canvas;
-    const int row = common::to_int(canvas.section_row - 2 * canvas.page_line_height);
+    const int row = common::to_int(canvas.sectionRow - 2 * canvas.pageLineHeight);
     const int top = draw_title_at(canvas, p.c.c0 + 1, row, "風 荷 重 計 算");
     advance(canvas, 0.5);
     frame_heading(canvas, top, "平成12年建設省告示第1458号による");
-    draw_line_at(canvas, p.c.c0, canvas.section_row - 1, TextLine("■条　件"));
+    draw_line_at(canvas, p.c.c0, canvas.sectionRow - 1, TextLine("■条　件"));
     advance(canvas);
 }
 
@@ -283,7 +283,7 @@ void draw_velocity_pressure(WindPage& p) {
 
     p.at(p.c.c0 + 7, "B)平均速度圧");
     advance(canvas);
-    const int row = canvas.section_row;
+    const int row = canvas.sectionRow;
     if (w.meanHeight <= w.zb) {
         // Below Zb the exposure factor is taken at Zb; its formula is set on three
         // rows of the right half.
@@ -291,12 +291,12 @@ void draw_velocity_pressure(WindPage& p) {
         first.sub("G") << ")";
         first.sup("α");
         draw_line_at(canvas, p.c.r, row, first);
-        const int second_row = common::to_int(row + canvas.page_line_height);
+        const int second_row = common::to_int(row + canvas.pageLineHeight);
         TextLine second(" = 1.7×( " + fixed_trimmed(w.zb, 4, 1) + " / " +
                         fixed_trimmed(w.zg, 4, 0) + " )");
         second.sup(fixed_trimmed(w.alpha, 3, 2));
         draw_line_at(canvas, p.c.c0 + 95, second_row, second);
-        const int third_row = common::to_int(second_row + canvas.page_line_height);
+        const int third_row = common::to_int(second_row + canvas.pageLineHeight);
         draw_line_at(canvas, p.c.c0 + 95, third_row,
                      TextLine("= " + format_fixed(w.exposureFactor, 6, 5)));
         // The q line is as wide as the page: it goes below the formula instead of
@@ -403,14 +403,14 @@ void draw_wind_detail(ReportCanvas& canvas, const ReportData& data, const calc::
     if (on_paper(canvas)) {
         open_detail_sheet(canvas);
     } else {
-        canvas.page_line_height = 5.0;
-        canvas.page_first_row = 7;
+        canvas.pageLineHeight = 5.0;
+        canvas.pageFirstRow = 7;
     }
     WindPage page{canvas, data, wind, loads, detail_columns(canvas)};
 
     draw_heading(page);
     draw_conditions(page);
-    draw_line_at(canvas, page.c.c0, canvas.section_row - 1, TextLine("■荷重の計算"));
+    draw_line_at(canvas, page.c.c0, canvas.sectionRow - 1, TextLine("■荷重の計算"));
     advance(canvas);
     if (page.canopy())
         draw_canopy_coefficients(page);

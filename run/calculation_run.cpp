@@ -38,17 +38,17 @@ class RunWriter {
 public:
     RunWriter(RunRecords& records, CalculationRun& out) : rec_(records), out_(out) {}
 
-    void check_page(double W_total, const std::string& case_text) {
-        const CaseOnPage page{rec_.inputs,         rec_.case_run, rec_.model, rec_.results,
-                              rec_.loads.windPass, W_total,       case_text};
-        out_.check_pages.push_back(check_case(page, rec_.counters));
-        out_.order.push_back({RunItemKind::checkPage, int(out_.check_pages.size()) - 1});
+    void check_page(double w_total, const std::string& case_text) {
+        const CaseOnPage page{rec_.inputs,         rec_.caseRun, rec_.model, rec_.results,
+                              rec_.loads.windPass, w_total,      case_text};
+        out_.checkPages.push_back(check_case(page, rec_.counters));
+        out_.order.push_back({RunItemKind::checkPage, int(out_.checkPages.size()) - 1});
     }
 
     void diagram_block(const std::string& label, double cantilever_load, bool negative_block) {
-        out_.diagram_blocks.push_back(
-            {label, rec_.case_run, rec_.model, rec_.results, cantilever_load, negative_block});
-        out_.order.push_back({RunItemKind::diagramBlock, int(out_.diagram_blocks.size()) - 1});
+        out_.diagramBlocks.push_back(
+            {label, rec_.caseRun, rec_.model, rec_.results, cantilever_load, negative_block});
+        out_.order.push_back({RunItemKind::diagramBlock, int(out_.diagramBlocks.size()) - 1});
     }
 
     void item(RunItemKind kind) { out_.order.push_back({kind, 0}); }
@@ -60,12 +60,12 @@ private:
 
 } // namespace
 
-int diagram_scale(const analysis::BeamModel& model, int totalDeckLength) {
-    double total = model.cantilever_left + model.cantilever_right;
+int diagram_scale(const analysis::BeamModel& model, int total_deck_length) {
+    double total = model.cantileverLeft + model.cantileverRight;
     for (int i = 0; i < model.n; ++i) total += model.L[i];
     int scale = total <= 10000.0 ? 80 : 100;
-    if (totalDeckLength > 15000)
-        scale = common::to_int(totalDeckLength * static_cast<double>(scale) / 110000.0) * 10 - 10;
+    if (total_deck_length > 15000)
+        scale = common::to_int(total_deck_length * static_cast<double>(scale) / 110000.0) * 10 - 10;
     return scale;
 }
 
@@ -77,7 +77,7 @@ CalculationRun run_calculation(RunRecords rec) {
     RunWriter writer(rec, out);
 
     analysis::setup_model(rec.data, rec.model);
-    out.diagram_scale = diagram_scale(rec.model, rec.inputs.totalDeckLength);
+    out.diagramScale = diagram_scale(rec.model, rec.inputs.totalDeckLength);
     rec.counters = {};
 
     // Check pass, positive pressure.
@@ -93,7 +93,7 @@ CalculationRun run_calculation(RunRecords rec) {
     std::array<SolvedCase, 3> positive_cases;
     for (int k = 0; k < 3; ++k) {
         CaseSetup setup{k, kCheckCaseNames[k]};
-        setup.keep_ordinates = true;
+        setup.keepOrdinates = true;
         analyse_case(setup, rec);
         positive_cases[k] = {rec.model, rec.results};
         calc::build_cases(loads);
@@ -116,9 +116,9 @@ CalculationRun run_calculation(RunRecords rec) {
         const StormRatios saved = save_storm_ratios(loads);
         loads.ratioS[kShortTermStorm] = 0.0;
         CaseSetup setup{kShortTermStorm, kNoSnowCaseName};
-        setup.reactions_from_shears = true;
+        setup.reactionsFromShears = true;
         analyse_case(setup, rec);
-        no_snow_label = rec.case_run.label + "（負圧）";
+        no_snow_label = rec.caseRun.label + "（負圧）";
         calc::build_cases(loads);
         no_snow_total = loads.deadAndLiveLoad + loads.windNegative;
         writer.check_page(no_snow_total, loads.caseText[kShortTermStorm]);
@@ -127,7 +127,7 @@ CalculationRun run_calculation(RunRecords rec) {
 
     out.verdict = {rec.counters, verdict_text(rec.counters)};
     writer.item(RunItemKind::verdict);
-    out.detail_pages = derived;
+    out.detailPages = derived;
     if (derived) writer.item(RunItemKind::detailPages);
 
     // Diagram pass: first the unfactored loads for the load figure.
@@ -142,7 +142,7 @@ CalculationRun run_calculation(RunRecords rec) {
     unfactored.factors = {1.0, 1.0, 1.0, 1.0};
     unfactored.Pw = loads.wallPressure;
     analysis::apply_case_loads(unfactored, rec.model);
-    out.load_figure = {rec.model, loads.deadAndLiveLoad, loads.windPositive, loads.windNegative};
+    out.loadFigure = {rec.model, loads.deadAndLiveLoad, loads.windPositive, loads.windNegative};
     writer.item(RunItemKind::loadFigure);
 
     for (int k = 0; k < 3; ++k) {
@@ -150,7 +150,7 @@ CalculationRun run_calculation(RunRecords rec) {
         rec.model = positive_cases[k].model;
         rec.results = positive_cases[k].results;
         analysis::diagram_summary(rec.model, rec.results);
-        writer.diagram_block(rec.case_run.label, cantilever_loads[k], false);
+        writer.diagram_block(rec.caseRun.label, cantilever_loads[k], false);
     }
 
     if (heavy_snow) {
@@ -158,10 +158,10 @@ CalculationRun run_calculation(RunRecords rec) {
         const StormRatios saved = save_storm_ratios(loads);
         set_storm_ratios({1.0, 1.0, 0.0, 1.0}, loads);
         CaseSetup setup{kShortTermStorm, kNoSnowCaseName, Pass::diagram};
-        setup.wind_override = true;
+        setup.windOverride = true;
         setup.W = loads.windNegative;
         analyse_case(setup, rec);
-        rec.case_run.label = no_snow_label;
+        rec.caseRun.label = no_snow_label;
         writer.diagram_block(no_snow_label, no_snow_total, true);
         set_storm_ratios(saved, loads);
     } else {
@@ -169,7 +169,7 @@ CalculationRun run_calculation(RunRecords rec) {
         loads.windPass = "Ms";
         analyse_case({kShortTermStorm, kDiagramCaseNames[kShortTermStorm], Pass::diagram}, rec);
         calc::build_cases(loads);
-        writer.diagram_block(rec.case_run.label, loads.caseLoad[kShortTermStorm], true);
+        writer.diagram_block(rec.caseRun.label, loads.caseLoad[kShortTermStorm], true);
         loads.ratioS[kShortTermStorm] = storm_snow_ratio;
     }
     return out;

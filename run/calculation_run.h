@@ -20,6 +20,6 @@ CalculationRun run_calculation(const calc::DesignInputs& inputs, const calc::Cal
                                calc::LoadSet& loads);
 
 // Real millimetres per paper millimetre along the beam of the diagrams.
-int diagram_scale(const analysis::BeamModel& model, int totalDeckLength);
+int diagram_scale(const analysis::BeamModel& model, int total_deck_length);
 
 } // namespace korvex::run

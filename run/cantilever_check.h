@@ -10,12 +10,12 @@
 namespace korvex::run {
 
 StressTable stress_table(const analysis::BeamModel& model, const analysis::CaseResults& results,
-                         double W_total);
+                         double w_total);
 
 // wall_pressure: the loads are derived and the case is the suction pass.
 CantileverCheck check_cantilever(const analysis::BeamModel& model,
                                  const analysis::CaseResults& results, const StressTable& table,
-                                 const AllowableValues& allowable, double W_total,
+                                 const AllowableValues& allowable, double w_total,
                                  bool wall_pressure);
 
 } // namespace korvex::run

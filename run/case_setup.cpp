@@ -19,13 +19,13 @@ void set_case(const CaseSetup& setup, RunRecords& rec) {
     const calc::LoadSet& loads = rec.loads;
     const bool negative_pass = loads.windPass == "Ms";
     const int k = setup.k;
-    LoadCaseRun& run = rec.case_run;
-    run.case_index = k;
-    run.stress_factor = case_stress_factor(k);
-    run.deflection_limit = case_deflection_limit(k);
+    LoadCaseRun& run = rec.caseRun;
+    run.caseIndex = k;
+    run.stressFactor = case_stress_factor(k);
+    run.deflectionLimit = case_deflection_limit(k);
     run.factors = {loads.ratioGP[k], loads.ratioP[k], loads.ratioS[k], loads.ratioW[k]};
     run.W =
-        setup.wind_override ? setup.W : (negative_pass ? loads.windNegative : loads.windPositive);
+        setup.windOverride ? setup.W : (negative_pass ? loads.windNegative : loads.windPositive);
     run.label = combination_label(
         setup.name, k, run.factors, rec.data.hasLeftCantilever != 0,
         setup.pass == Pass::diagram ? LabelForm::diagram : LabelForm::check, negative_pass);
@@ -40,7 +40,7 @@ void analyse_case(const CaseSetup& setup, RunRecords& rec) {
 
     reset_case_results(model, results);
     set_case(setup, rec);
-    const LoadCaseRun& run = rec.case_run;
+    const LoadCaseRun& run = rec.caseRun;
 
     setup_model(rec.data, model);
     CaseLoadInputs case_loads;
@@ -48,19 +48,19 @@ void analyse_case(const CaseSetup& setup, RunRecords& rec) {
     case_loads.W = run.W;
     case_loads.S = rec.data.spanLinearLoad;
     case_loads.factors = run.factors;
-    case_loads.negative_pass = negative_pass;
+    case_loads.negativePass = negative_pass;
     case_loads.Pw = loads.wallPressure;
     apply_case_loads(case_loads, model);
     for (int i = 0; i < model.n; ++i)
-        results.total_load[i] = {model.q[i][0] + model.w[i], model.q[i][1] + model.w[i]};
+        results.totalLoad[i] = {model.q[i][0] + model.w[i], model.q[i][1] + model.w[i]};
     solve_beam(model, results);
 
-    if (setup.reactions_from_shears)
+    if (setup.reactionsFromShears)
         end_and_interior_shears(model, results);
     else
         end_and_interior_reactions(model, results);
 
-    const bool record = setup.pass == Pass::diagram || setup.keep_ordinates;
+    const bool record = setup.pass == Pass::diagram || setup.keepOrdinates;
     const CantileverCase cantilever{negative_pass, !rec.inputs.directLoadInput};
     for (int i = 0; i < model.n; ++i) span_deflection_scan(i, model, results, record);
     cantilever_deflections(model, cantilever, results);

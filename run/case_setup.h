@@ -20,7 +20,7 @@ struct RunRecords {
     calc::LoadSet& loads;
     analysis::BeamModel& model;
     analysis::CaseResults& results;
-    LoadCaseRun& case_run;
+    LoadCaseRun& caseRun;
     CheckCounters& counters;
 };
 
@@ -31,13 +31,13 @@ struct CaseSetup {
     std::string name;
     Pass pass = Pass::check;
     // The wind pressure when it differs from the one the wind pass implies.
-    bool wind_override = false;
+    bool windOverride = false;
     int W = 0;
     // Uplift reactions from the member end shears instead of the reactions.
-    bool reactions_from_shears = false;
+    bool reactionsFromShears = false;
     // Record the diagram ordinates in the check pass too, for a case the diagram
     // pass takes over unchanged.
-    bool keep_ordinates = false;
+    bool keepOrdinates = false;
 };
 
 double case_stress_factor(int k);

@@ -76,66 +76,64 @@ double joint_capacity(int capacity_per_screw, double stress_factor) {
 
 AllowableValues allowable_values(const calc::DesignInputs& in, const LoadCaseRun& run) {
     AllowableValues a;
-    a.stress_factor = run.stress_factor;
-    a.deflection_limit = run.deflection_limit;
+    a.stressFactor = run.stressFactor;
+    a.deflectionLimit = run.deflectionLimit;
     a.F = in.designStrength;
-    a.f_a = allowable_stress(in.designStrength, run.stress_factor);
+    a.fA = allowable_stress(in.designStrength, run.stressFactor);
     a.Z = in.sectionModulus;
     a.jointCapacityEnd = in.jointCapacityEnd;
     a.jointCapacityMid = in.jointCapacityMid;
-    a.C_end = joint_capacity(in.jointCapacityEnd, run.stress_factor);
-    a.C_mid = joint_capacity(in.jointCapacityMid, run.stress_factor);
+    a.cEnd = joint_capacity(in.jointCapacityEnd, run.stressFactor);
+    a.cMid = joint_capacity(in.jointCapacityMid, run.stressFactor);
     return a;
 }
 
 CheckPage check_case(const CaseOnPage& in, CheckCounters& counters) {
     CheckPage page;
     page.label = in.run.label;
-    page.case_text = in.case_text;
-    page.W_total = in.W_total;
+    page.caseText = in.caseText;
+    page.wTotal = in.wTotal;
     page.windPass = in.windPass;
-    page.derived_loads = !in.inputs.directLoadInput;
+    page.derivedLoads = !in.inputs.directLoadInput;
     // Keyed to the case itself, not to its formula text: a short-term case whose
     // combination reads like the long-term one still has the short-term allowance.
-    page.long_term_allowable = in.run.stress_factor == 1.0;
-    page.beam_type_name = in.inputs.beamTypeName;
-    page.case_run = in.run;
+    page.longTermAllowable = in.run.stressFactor == 1.0;
+    page.beamTypeName = in.inputs.beamTypeName;
+    page.caseRun = in.run;
     page.model = in.model;
     page.results = in.results;
     page.allowable = allowable_values(in.inputs, in.run);
     const AllowableValues& a = page.allowable;
     const analysis::CaseResults& r = in.results;
 
-    page.max_moment = common::trunc_to(r.max_moment, 0);
-    page.sigma = bending_stress(page.max_moment, a.Z);
-    page.lines.push_back(below(CheckKind::stress, page.sigma, a.f_a, counters));
+    page.maxMoment = common::trunc_to(r.maxMoment, 0);
+    page.sigma = bending_stress(page.maxMoment, a.Z);
+    page.lines.push_back(below(CheckKind::stress, page.sigma, a.fA, counters));
 
-    page.max_deflection = r.max_deflection;
-    page.governing_span_length = r.governing_span_length;
-    page.deflection_allowance = r.governing_span_length / a.deflection_limit;
+    page.maxDeflection = r.maxDeflection;
+    page.governingSpanLength = r.governingSpanLength;
+    page.deflectionAllowance = r.governingSpanLength / a.deflectionLimit;
     page.lines.push_back(
-        within(CheckKind::deflection, page.max_deflection, page.deflection_allowance, counters));
+        within(CheckKind::deflection, page.maxDeflection, page.deflectionAllowance, counters));
 
-    page.reaction_v1 = r.reaction_v1;
-    page.reaction_v2 = r.reaction_v2;
-    if (r.reaction_v1 < 0.0)
-        page.lines.push_back(
-            below(CheckKind::jointEnd, std::fabs(r.reaction_v1), a.C_end, counters));
-    if (r.reaction_v2 < 0.0)
-        page.lines.push_back(
-            below(CheckKind::jointMid, std::fabs(r.reaction_v2), a.C_mid, counters));
+    page.reactionV1 = r.reactionV1;
+    page.reactionV2 = r.reactionV2;
+    if (r.reactionV1 < 0.0)
+        page.lines.push_back(below(CheckKind::jointEnd, std::fabs(r.reactionV1), a.cEnd, counters));
+    if (r.reactionV2 < 0.0)
+        page.lines.push_back(below(CheckKind::jointMid, std::fabs(r.reactionV2), a.cMid, counters));
 
-    page.table = stress_table(in.model, r, in.W_total);
-    const bool wall_pressure = page.derived_loads && in.windPass == "Ms";
-    page.cantilever = check_cantilever(in.model, r, page.table, a, in.W_total, wall_pressure);
+    page.table = stress_table(in.model, r, in.wTotal);
+    const bool wall_pressure = page.derivedLoads && in.windPass == "Ms";
+    page.cantilever = check_cantilever(in.model, r, page.table, a, in.wTotal, wall_pressure);
     const CantileverCheck& c = page.cantilever;
     if (c.present) {
-        page.lines.push_back(below(CheckKind::cantileverStress, c.sigma, a.f_a, counters));
+        page.lines.push_back(below(CheckKind::cantileverStress, c.sigma, a.fA, counters));
         page.lines.push_back(
-            within(CheckKind::cantileverDeflection, c.delta, c.a / a.deflection_limit, counters));
-        if (r.reaction_v1 < 0.0)
+            within(CheckKind::cantileverDeflection, c.delta, c.a / a.deflectionLimit, counters));
+        if (r.reactionV1 < 0.0)
             page.lines.push_back(
-                below(CheckKind::cantileverJoint, std::fabs(c.V), a.C_end, counters));
+                below(CheckKind::cantileverJoint, std::fabs(c.V), a.cEnd, counters));
     }
     return page;
 }

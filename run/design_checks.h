@@ -38,15 +38,15 @@ struct CheckLine {
 };
 
 struct AllowableValues {
-    double stress_factor = 1.0; // s
-    int deflection_limit = 250; // n
-    int F = 0;                  // design strength, N/mm2
-    double f_a = 0.0;           // allowable stress, N/mm2
-    double Z = 0.0;             // section modulus, mm3 per metre
-    int jointCapacityEnd = 0;   // N per screw
+    double stressFactor = 1.0; // s
+    int deflectionLimit = 250; // n
+    int F = 0;                 // design strength, N/mm2
+    double fA = 0.0;           // allowable stress, N/mm2
+    double Z = 0.0;            // section modulus, mm3 per metre
+    int jointCapacityEnd = 0;  // N per screw
     int jointCapacityMid = 0;
-    double C_end = 0.0; // N per metre of deck width
-    double C_mid = 0.0;
+    double cEnd = 0.0; // N per metre of deck width
+    double cMid = 0.0;
 };
 
 // |floor(M / Z x 10) / 10|: N/mm2 truncated at 0.1 before the magnitude is taken.
@@ -63,49 +63,49 @@ inline constexpr int kRightSide = 1;
 struct CantileverCheck {
     bool present = false;
     // Loads derived and suction: the wall's positive pressure acts on the cantilever.
-    bool wall_pressure = false;
-    int side = kLeftSide;     // the examined side
-    std::string side_message; // empty unless both sides exist and one governs
-    double M = 0.0;           // N·mm, with its sign
-    double sigma = 0.0;       // N/mm2
-    double delta = 0.0;       // mm
-    double a = 0.0;           // examined side's length, mm
-    double V = 0.0;           // joint force, N per metre
+    bool wallPressure = false;
+    int side = kLeftSide;    // the examined side
+    std::string sideMessage; // empty unless both sides exist and one governs
+    double M = 0.0;          // N·mm, with its sign
+    double sigma = 0.0;      // N/mm2
+    double delta = 0.0;      // mm
+    double a = 0.0;          // examined side's length, mm
+    double V = 0.0;          // joint force, N per metre
 };
 
 // The cantilever figures of the stress-distribution table.
 struct StressTable {
-    double left_root_moment = 0.0;      // |p_L a_L^2 / 2|, N·mm
-    double right_root_moment = 0.0;     // |first right moment ordinate|
-    double left_tip_deflection = 0.0;   // |first left deflection ordinate|, mm
-    double right_tip_deflection = 0.0;  // last right ordinate, sign reversed
-    double left_cantilever_force = 0.0; // W_total × a_L × 0.001, N
+    double leftRootMoment = 0.0;      // |p_L a_L^2 / 2|, N·mm
+    double rightRootMoment = 0.0;     // |first right moment ordinate|
+    double leftTipDeflection = 0.0;   // |first left deflection ordinate|, mm
+    double rightTipDeflection = 0.0;  // last right ordinate, sign reversed
+    double leftCantileverForce = 0.0; // W_total × a_L × 0.001, N
 };
 
 struct CheckPage {
     std::string label;
-    std::string case_text;
-    double W_total = 0.0; // N/m2
+    std::string caseText;
+    double wTotal = 0.0; // N/m2
     std::string windPass;
-    bool derived_loads = true;
+    bool derivedLoads = true;
     // The allowable stress is stated as F/1.5 (long-term) rather than F.
-    bool long_term_allowable = false;
-    std::string beam_type_name;
+    bool longTermAllowable = false;
+    std::string beamTypeName;
 
-    LoadCaseRun case_run;
+    LoadCaseRun caseRun;
     analysis::BeamModel model;
     // The whole analysis of the case; the three positive-pressure pages also hold
     // the diagram ordinates, which the diagram pass takes over.
     analysis::CaseResults results;
     AllowableValues allowable;
 
-    double max_moment = 0.0; // whole N·mm
+    double maxMoment = 0.0; // whole N·mm
     double sigma = 0.0;
-    double max_deflection = 0.0;
-    double governing_span_length = 0.0;
-    double deflection_allowance = 0.0; // governing_span_length / n
-    double reaction_v1 = 0.0;
-    double reaction_v2 = 0.0;
+    double maxDeflection = 0.0;
+    double governingSpanLength = 0.0;
+    double deflectionAllowance = 0.0; // governing_span_length / n
+    double reactionV1 = 0.0;
+    double reactionV2 = 0.0;
 
     CantileverCheck cantilever;
     StressTable table;
@@ -118,8 +118,8 @@ struct CaseOnPage {
     const analysis::BeamModel& model;
     const analysis::CaseResults& results;
     std::string windPass;
-    double W_total = 0.0;
-    std::string case_text;
+    double wTotal = 0.0;
+    std::string caseText;
 };
 
 // Runs every check of the case and adds its failures to the counters.

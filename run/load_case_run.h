@@ -14,10 +14,10 @@ inline constexpr int kShortTermSnow = 1;
 inline constexpr int kShortTermStorm = 2;
 
 struct LoadCaseRun {
-    int case_index = 0; // selects the combination factors
-    std::string label;  // case name and combination expression
-    double stress_factor = 1.0;
-    int deflection_limit = 250; // the deflection limit is L / this
+    int caseIndex = 0; // selects the combination factors
+    std::string label; // case name and combination expression
+    double stressFactor = 1.0;
+    int deflectionLimit = 250; // the deflection limit is L / this
     analysis::CaseFactors factors;
     int W = 0; // wind pressure of the case, N/m2 (negative for suction)
 };

@@ -29,13 +29,13 @@ struct LoadFigure {
 
 struct DiagramBlock {
     std::string label; // ends in "（正圧）" or "（負圧）" when the case carries wind
-    LoadCaseRun case_run;
+    LoadCaseRun caseRun;
     analysis::BeamModel model;
     analysis::CaseResults results; // ordinates, extremes, end forces, total_load
     // Surface load on the left cantilever (N/m2), for its root-shear label.
-    double cantilever_load = 0.0;
+    double cantileverLoad = 0.0;
     // The extra block after the three cases, drawn 50 mm below the third.
-    bool negative_pressure_block = false;
+    bool negativePressureBlock = false;
 };
 
 enum class RunItemKind { checkPage, verdict, detailPages, loadFigure, diagramBlock };
@@ -46,13 +46,13 @@ struct RunItem {
 };
 
 struct CalculationRun {
-    int diagram_scale = 80; // real mm per paper mm along the beam
-    std::vector<CheckPage> check_pages;
+    int diagramScale = 80; // real mm per paper mm along the beam
+    std::vector<CheckPage> checkPages;
     Verdict verdict;
     // The wind and snow detail pages follow the verdict (derived loads only).
-    bool detail_pages = false;
-    LoadFigure load_figure;
-    std::vector<DiagramBlock> diagram_blocks;
+    bool detailPages = false;
+    LoadFigure loadFigure;
+    std::vector<DiagramBlock> diagramBlocks;
     std::vector<RunItem> order;
 };
 

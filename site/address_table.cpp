@@ -30,18 +30,19 @@ std::optional<SiteError> read_numbers(AddressRow& row) {
                                   "」が整数ではありません。");
         *targets[i] = *value;
     }
-    row.has_numbers = true;
+    row.hasNumbers = true;
     return std::nullopt;
 }
 
 } // namespace
 
-bool row_belongs_to(const AddressRow& row, std::string_view prefectureName) {
+bool row_belongs_to(const AddressRow& row, std::string_view prefecture_name) {
     // The name holds no comma or quote, so finding it in one field is the same as
     // finding it in the line joined again.
-    return std::any_of(row.fields.begin(), row.fields.end(), [&](const std::string& field) {
-        return field.find(prefectureName) != std::string::npos;
-    });
+    return std::any_of(row.fields.begin(), row.fields.end(),
+                       [prefecture_name](const std::string& field) {
+                           return field.find(prefecture_name) != std::string::npos;
+                       });
 }
 
 void apply_address_row(const AddressRow& row, SiteValues& values) {
@@ -52,21 +53,21 @@ void apply_address_row(const AddressRow& row, SiteValues& values) {
     values.ruleFlag = row.ruleFlag;
 }
 
-void fill_prefecture_areas(const SiteTables& tables, std::string_view prefectureName,
+void fill_prefecture_areas(const SiteTables& tables, std::string_view prefecture_name,
                            SiteValues& values, std::vector<std::string>& area_list) {
     area_list.clear();
-    for (const AddressRow& row : tables.address_rows) {
-        if (!row.has_numbers || !row_belongs_to(row, prefectureName)) continue;
+    for (const AddressRow& row : tables.addressRows) {
+        if (!row.hasNumbers || !row_belongs_to(row, prefecture_name)) continue;
         if (area_list.empty()) apply_address_row(row, values);
         area_list.push_back(row.area_name());
     }
 }
 
-const AddressRow* find_area_row(const SiteTables& tables, std::string_view prefectureName,
-                                std::string_view areaName) {
+const AddressRow* find_area_row(const SiteTables& tables, std::string_view prefecture_name,
+                                std::string_view area_name) {
     const AddressRow* found = nullptr;
-    for (const AddressRow& row : tables.address_rows)
-        if (row.has_numbers && row_belongs_to(row, prefectureName) && row.area_name() == areaName)
+    for (const AddressRow& row : tables.addressRows)
+        if (row.hasNumbers && row_belongs_to(row, prefecture_name) && row.area_name() == area_name)
             found = &row;
     return found;
 }
@@ -89,8 +90,8 @@ std::optional<SiteError> load_address_table(const std::filesystem::path& data_fo
             if (auto error = read_numbers(row)) return error;
         rows.push_back(std::move(row));
     }
-    tables.data_folder = data_folder;
-    tables.address_rows = std::move(rows);
+    tables.dataFolder = data_folder;
+    tables.addressRows = std::move(rows);
     fill_prefecture_areas(tables, kPrefectureNames[0], values, area_list);
     return std::nullopt;
 }

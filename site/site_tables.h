@@ -41,7 +41,7 @@ struct SiteError {
 struct AddressRow {
     int line = 0; // 1-based line in the file
     std::vector<std::string> fields;
-    bool has_numbers = false;
+    bool hasNumbers = false;
     int snowZone = 0;
     int baseWindSpeed = 0;
     int tableAltitude = -1;
@@ -62,9 +62,9 @@ struct SnowZoneRow {
 };
 
 struct SiteTables {
-    std::filesystem::path data_folder; // where the snow-zone file is read again
-    std::vector<AddressRow> address_rows;
-    std::vector<SnowZoneRow> snow_zone_rows;
+    std::filesystem::path dataFolder; // where the snow-zone file is read again
+    std::vector<AddressRow> addressRows;
+    std::vector<SnowZoneRow> snowZoneRows;
 };
 
 // Reads the address file of `data_folder` into the tables and fills the area list
@@ -75,18 +75,18 @@ std::optional<SiteError> load_address_table(const std::filesystem::path& data_fo
                                             std::vector<std::string>& area_list);
 
 // A row belongs to a prefecture when the name occurs anywhere in it.
-bool row_belongs_to(const AddressRow& row, std::string_view prefectureName);
+bool row_belongs_to(const AddressRow& row, std::string_view prefecture_name);
 
 void apply_address_row(const AddressRow& row, SiteValues& values);
 
 // Area names of the prefecture in file order into `area_list`; the first row's
 // numbers into `values`. A prefecture without rows leaves `values` alone.
-void fill_prefecture_areas(const SiteTables& tables, std::string_view prefectureName,
+void fill_prefecture_areas(const SiteTables& tables, std::string_view prefecture_name,
                            SiteValues& values, std::vector<std::string>& area_list);
 
 // The last row of the prefecture whose area name is exactly `areaName`.
-const AddressRow* find_area_row(const SiteTables& tables, std::string_view prefectureName,
-                                std::string_view areaName);
+const AddressRow* find_area_row(const SiteTables& tables, std::string_view prefecture_name,
+                                std::string_view area_name);
 
 // Reads the snow-zone file again (it may have been edited since) and looks up
 // `zone`. On an error the table in memory and the values stay as they were.

@@ -23,7 +23,7 @@ struct SiteValues {
     double snowCoefB = 0.0; // beta, coefficient of the sea ratio
     double snowCoefC = 0.0; // gamma, m
     int seaRatioRadius = 0; // R, km
-    bool zone_registered = false;
+    bool zoneRegistered = false;
 
     // Taken by the last evaluation of the snow-depth formula.
     int altitude = 0;         // m

@@ -39,9 +39,9 @@ std::optional<SiteError> read_zone(int line, const std::vector<std::string>& fie
 
 void find_snow_zone(const SiteTables& tables, int zone, SiteValues& values) {
     const SnowZoneRow* found = nullptr;
-    for (const SnowZoneRow& row : tables.snow_zone_rows)
+    for (const SnowZoneRow& row : tables.snowZoneRows)
         if (row.snowZone == zone) found = &row;
-    values.zone_registered = found != nullptr;
+    values.zoneRegistered = found != nullptr;
     values.snowCoefA = found ? found->snowCoefA : 0.0;
     values.snowCoefB = found ? found->snowCoefB : 0.0;
     values.snowCoefC = found ? found->snowCoefC : 0.0;
@@ -49,7 +49,7 @@ void find_snow_zone(const SiteTables& tables, int zone, SiteValues& values) {
 }
 
 std::optional<SiteError> load_snow_zone_table(SiteTables& tables, int zone, SiteValues& values) {
-    DataFileLines file = read_data_file(tables.data_folder, kSnowZoneFileName);
+    DataFileLines file = read_data_file(tables.dataFolder, kSnowZoneFileName);
     if (file.error) return file.error;
     std::vector<SnowZoneRow> rows;
     for (std::size_t i = 0; i < file.lines.size(); ++i) {
@@ -63,7 +63,7 @@ std::optional<SiteError> load_snow_zone_table(SiteTables& tables, int zone, Site
         if (auto error = read_zone(line, fields, row)) return error;
         rows.push_back(row);
     }
-    tables.snow_zone_rows = std::move(rows);
+    tables.snowZoneRows = std::move(rows);
     find_snow_zone(tables, zone, values);
     return std::nullopt;
 }

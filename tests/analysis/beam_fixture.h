@@ -22,10 +22,10 @@ inline BeamModel uniform_beam(std::initializer_list<double> spans, double p, dou
         m.w[i] = p;
         ++i;
     }
-    m.overhang_load = {p, p};
-    m.cantilever_left = left;
-    m.cantilever_right = right;
-    m.deck_height = deck_height;
+    m.overhangLoad = {p, p};
+    m.cantileverLeft = left;
+    m.cantileverRight = right;
+    m.deckHeight = deck_height;
     return m;
 }
 

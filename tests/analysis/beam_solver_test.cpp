@@ -31,21 +31,21 @@ TEST(BeamSolver, TwoEqualSpansGiveThreeEighthsAndTenEighthsReactions) {
     EXPECT_NEAR(r.reactions[2][1], -3.0 / 8.0 * p * L, 0.0011);
     EXPECT_LE(r.reactions[0][1], -3.0 / 8.0 * p * L + 1e-9);
     // The interior support hogs by pL²/8 on both sides.
-    EXPECT_NEAR(r.end_forces[0][5], p * L * L / 8.0, 1e-3);
-    EXPECT_NEAR(r.end_forces[1][2], -p * L * L / 8.0, 1e-3);
+    EXPECT_NEAR(r.endForces[0][5], p * L * L / 8.0, 1e-3);
+    EXPECT_NEAR(r.endForces[1][2], -p * L * L / 8.0, 1e-3);
     // The free outer rotations stay without stiffness and come out 0, not NaN.
     EXPECT_EQ(r.displacements[0][2], 0.0);
     EXPECT_FALSE(std::isnan(r.displacements[1][2]));
 
     end_and_interior_reactions(m, r);
-    EXPECT_EQ(r.reaction_v1, r.reactions[2][1]);
-    EXPECT_EQ(r.reaction_v2, 99999.0);
+    EXPECT_EQ(r.reactionV1, r.reactions[2][1]);
+    EXPECT_EQ(r.reactionV2, 99999.0);
 
     // The sagging extreme lies at 3L/8 and is 9pL²/128.
     const MomentExtremes e = span_moment_scan(0, m, r, false);
     governing_span_moment(0, m, e, r);
-    EXPECT_EQ(r.span_moment_x[0], 750.0);
-    EXPECT_NEAR(r.span_moment[0], 9.0 / 128.0 * p * L * L, 1.0);
+    EXPECT_EQ(r.spanMomentX[0], 750.0);
+    EXPECT_NEAR(r.spanMoment[0], 9.0 / 128.0 * p * L * L, 1.0);
 }
 
 TEST(BeamSolver, NetUpliftGivesNegativeReactions) {
@@ -57,8 +57,8 @@ TEST(BeamSolver, NetUpliftGivesNegativeReactions) {
     EXPECT_NEAR(r.reactions[0][1], -0.4 * p * L, 0.0011);
     EXPECT_NEAR(r.reactions[1][1], -1.1 * p * L, 0.0011);
     end_and_interior_reactions(m, r);
-    EXPECT_LT(r.reaction_v1, 0.0);
-    EXPECT_EQ(r.reaction_v2, std::min(r.reactions[1][1], r.reactions[2][1]));
+    EXPECT_LT(r.reactionV1, 0.0);
+    EXPECT_EQ(r.reactionV2, std::min(r.reactions[1][1], r.reactions[2][1]));
 }
 
 TEST(BeamSolver, SingleSpanWithBothOverhangsIsStaticAndNotRounded) {
@@ -71,12 +71,12 @@ TEST(BeamSolver, SingleSpanWithBothOverhangsIsStaticAndNotRounded) {
     EXPECT_NEAR(r.reactions[0][1], R0, 1e-12);
     EXPECT_NEAR(r.reactions[1][1], R1, 1e-12);
     // The span's ends carry the overhangs' root moments.
-    EXPECT_NEAR(r.end_forces[0][2], -p * aL * aL / 2, 1e-12);
-    EXPECT_NEAR(r.end_forces[0][5], p * aR * aR / 2, 1e-12);
+    EXPECT_NEAR(r.endForces[0][2], -p * aL * aL / 2, 1e-12);
+    EXPECT_NEAR(r.endForces[0][5], p * aR * aR / 2, 1e-12);
     // Not truncated: the reactions are the end forces of the span and the overhangs.
     for (int j = 0; j < 3; ++j) {
-        EXPECT_EQ(r.reactions[0][j], r.end_forces[0][j] + r.overhang_end_forces[0][j]);
-        EXPECT_EQ(r.reactions[1][j], r.end_forces[0][3 + j] + r.overhang_end_forces[1][j]);
+        EXPECT_EQ(r.reactions[0][j], r.endForces[0][j] + r.overhangEndForces[0][j]);
+        EXPECT_EQ(r.reactions[1][j], r.endForces[0][3 + j] + r.overhangEndForces[1][j]);
     }
 }
 
@@ -123,29 +123,29 @@ TEST(BeamSolver, SetupAndLoadsFromTheCalculationData) {
     EXPECT_DOUBLE_EQ(m.w[1], -0.001 * (400 - 1500));
     EXPECT_DOUBLE_EQ(m.q[1][1], -0.001 * 600 * 0.35);
     // Positive pass: no edge loads.
-    EXPECT_EQ(m.edge_load[0], 0.0);
-    EXPECT_EQ(m.edge_load[1], 0.0);
+    EXPECT_EQ(m.edgeLoad[0], 0.0);
+    EXPECT_EQ(m.edgeLoad[1], 0.0);
 
-    in.negative_pass = true;
+    in.negativePass = true;
     apply_case_loads(in, m);
     const double edge = -0.001 * (400 + (-1500 - 700));
-    EXPECT_DOUBLE_EQ(m.edge_load[0], edge);
-    EXPECT_DOUBLE_EQ(m.edge_load[1], edge);
+    EXPECT_DOUBLE_EQ(m.edgeLoad[0], edge);
+    EXPECT_DOUBLE_EQ(m.edgeLoad[1], edge);
     // Under suction the overhangs carry the edge load and their snow share; in
     // the positive pass the end spans' loads.
-    EXPECT_DOUBLE_EQ(m.overhang_load[0], edge + m.q[0][0]);
-    EXPECT_DOUBLE_EQ(m.overhang_load[1], edge + m.q[1][1]);
-    in.negative_pass = false;
+    EXPECT_DOUBLE_EQ(m.overhangLoad[0], edge + m.q[0][0]);
+    EXPECT_DOUBLE_EQ(m.overhangLoad[1], edge + m.q[1][1]);
+    in.negativePass = false;
     apply_case_loads(in, m);
-    EXPECT_DOUBLE_EQ(m.overhang_load[0], m.w[0] + m.q[0][0]);
-    EXPECT_DOUBLE_EQ(m.overhang_load[1], m.w[1] + m.q[1][1]);
+    EXPECT_DOUBLE_EQ(m.overhangLoad[0], m.w[0] + m.q[0][0]);
+    EXPECT_DOUBLE_EQ(m.overhangLoad[1], m.w[1] + m.q[1][1]);
 
     // One span with both overhangs: the right side reads the first slot.
     data.spanCount = 1;
     setup_model(data, m);
-    in.negative_pass = true;
+    in.negativePass = true;
     apply_case_loads(in, m);
-    EXPECT_DOUBLE_EQ(m.overhang_load[1], edge + m.q[0][1]);
+    EXPECT_DOUBLE_EQ(m.overhangLoad[1], edge + m.q[0][1]);
 }
 
 TEST(Gauss, ZeroPivotsGiveZeroAndNeverDivide) {

@@ -17,12 +17,12 @@ TEST(CantileverMoments, OrdinatesEvery100mmWithoutTheRootOfA450mmCantilever) {
     cantilever_moments(m, {}, r);
     // -p x² / 2 from the tip.
     const std::vector<double> expected = {0.0, 10000.0, 40000.0, 90000.0, 160000.0, kSampleEnd};
-    EXPECT_EQ(r.cantilever_moment_samples[0], expected);
+    EXPECT_EQ(r.cantileverMomentSamples[0], expected);
     // No right cantilever: a single zero ordinate at the root, then the marker.
-    EXPECT_EQ(r.cantilever_moment_samples[1], (std::vector<double>{0.0, kSampleEnd}));
-    EXPECT_EQ(r.span_moment[kLeftCantileverSlot], -200000.0); // -202500 to 100000
-    EXPECT_EQ(r.cantilever_check_moment[0], -200000.0);
-    EXPECT_EQ(r.cantilever_check_moment[1], 0.0);
+    EXPECT_EQ(r.cantileverMomentSamples[1], (std::vector<double>{0.0, kSampleEnd}));
+    EXPECT_EQ(r.spanMoment[kLeftCantileverSlot], -200000.0); // -202500 to 100000
+    EXPECT_EQ(r.cantileverCheckMoment[0], -200000.0);
+    EXPECT_EQ(r.cantileverCheckMoment[1], 0.0);
 }
 
 TEST(CantileverMoments, RootMomentsRoundToTheNearest100000) {
@@ -36,23 +36,23 @@ TEST(CantileverMoments, RootMomentsRoundToTheNearest100000) {
         const BeamModel m = uniform_beam({2000}, 2.0 * c.load / 1e6, 1000.0);
         CaseResults r;
         cantilever_moments(m, {}, r);
-        EXPECT_EQ(r.span_moment[kLeftCantileverSlot], c.rounded) << c.load;
+        EXPECT_EQ(r.spanMoment[kLeftCantileverSlot], c.rounded) << c.load;
     }
 }
 
 TEST(CantileverMoments, WallPressureCaseUsesTheEdgeLoad) {
     BeamModel m = uniform_beam({2000, 2000}, 0.5, 600.0, 400.0);
     // Under suction the overhangs carry the edge load and their snow share.
-    m.overhang_load = {1.2, 1.1 - 0.3};
+    m.overhangLoad = {1.2, 1.1 - 0.3};
     CaseResults r;
     cantilever_moments(m, {true, true}, r);
-    EXPECT_DOUBLE_EQ(r.cantilever_check_moment[0], 1.2 * 600 * 600 / 2);
+    EXPECT_DOUBLE_EQ(r.cantileverCheckMoment[0], 1.2 * 600 * 600 / 2);
     // -(1.1 - 0.3) · 400² / 2 = -64000, to the nearest 1000.
-    EXPECT_EQ(r.cantilever_check_moment[1], -64000.0);
+    EXPECT_EQ(r.cantileverCheckMoment[1], -64000.0);
     // Direct input in the suction pass keeps the rounded root moments.
     cantilever_moments(m, {true, false}, r);
-    EXPECT_EQ(r.cantilever_check_moment[0], r.span_moment[kLeftCantileverSlot]);
-    EXPECT_EQ(r.cantilever_check_moment[1], r.span_moment[kRightCantileverSlot]);
+    EXPECT_EQ(r.cantileverCheckMoment[0], r.spanMoment[kLeftCantileverSlot]);
+    EXPECT_EQ(r.cantileverCheckMoment[1], r.spanMoment[kRightCantileverSlot]);
 }
 
 TEST(CantileverDeflections, TipIsPA4Over8EIDownwardNegative) {
@@ -63,9 +63,9 @@ TEST(CantileverDeflections, TipIsPA4Over8EIDownwardNegative) {
         CaseResults r;
         cantilever_deflections(m, {}, r);
         const double exact = p * a * a * a * a / (8.0 * kEI) * k;
-        EXPECT_NEAR(r.span_deflection[kLeftCantileverSlot], exact, 1.0001e-3);
-        EXPECT_LE(r.span_deflection[kLeftCantileverSlot], exact);
-        const auto& samples = r.cantilever_deflection_samples[0];
+        EXPECT_NEAR(r.spanDeflection[kLeftCantileverSlot], exact, 1.0001e-3);
+        EXPECT_LE(r.spanDeflection[kLeftCantileverSlot], exact);
+        const auto& samples = r.cantileverDeflectionSamples[0];
         ASSERT_EQ(samples.size(), 8u);                  // 0 .. 600, then the marker
         EXPECT_NEAR(samples.front(), exact, 1.0001e-3); // the tip
         EXPECT_EQ(samples[6], 0.0);                     // the root
@@ -78,17 +78,17 @@ TEST(CantileverDeflections, RightCantileverOfASingleSpanUsesThatSpan) {
     CaseResults r;
     cantilever_deflections(m, {}, r);
     const double exact = -1.0 * 500.0 * 500 * 500 * 500 / (8.0 * 2 * kEI);
-    EXPECT_NEAR(r.span_deflection[kRightCantileverSlot], exact, 1.0001e-3);
+    EXPECT_NEAR(r.spanDeflection[kRightCantileverSlot], exact, 1.0001e-3);
     // Ordinates run from the root to the tip.
-    const auto& right = r.cantilever_deflection_samples[1];
+    const auto& right = r.cantileverDeflectionSamples[1];
     EXPECT_EQ(right.front(), 0.0);
     EXPECT_NEAR(right[right.size() - 2], exact, 1.0001e-3);
     // The suction pass checks the tip under the edge load; no left cantilever, no value.
-    m.overhang_load[1] = 0.8;
+    m.overhangLoad[1] = 0.8;
     cantilever_deflections(m, {true, true}, r);
-    EXPECT_NEAR(r.cantilever_check_deflection[1], 0.8 * 500.0 * 500 * 500 * 500 / (16.0 * kEI),
+    EXPECT_NEAR(r.cantileverCheckDeflection[1], 0.8 * 500.0 * 500 * 500 * 500 / (16.0 * kEI),
                 1.0001e-3);
-    EXPECT_EQ(r.cantilever_check_deflection[0], 0.0);
+    EXPECT_EQ(r.cantileverCheckDeflection[0], 0.0);
 }
 
 } // namespace

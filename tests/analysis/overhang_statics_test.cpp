@@ -18,11 +18,11 @@ using testing::uniform_beam;
 
 struct OverhangCase {
     std::vector<double> spans;
-    double left = 0.0;  // overhang lengths, mm
+    double left = 0.0; // overhang lengths, mm
     double right = 0.0;
-    double w = 1.0;       // span load, N/mm, downward positive
-    double w_left = 1.0;  // overhang loads (the edge load under suction)
-    double w_right = 1.0;
+    double w = 1.0;     // span load, N/mm, downward positive
+    double wLeft = 1.0; // overhang loads (the edge load under suction)
+    double wRight = 1.0;
 };
 
 // Support moments M_0 .. M_n, sagging positive, for equal EI: the three-moment
@@ -30,8 +30,8 @@ struct OverhangCase {
 std::vector<double> three_moment_support_moments(const OverhangCase& c) {
     const int n = static_cast<int>(c.spans.size());
     std::vector<double> M(n + 1, 0.0);
-    M[0] = -c.w_left * c.left * c.left / 2.0;
-    M[n] = -c.w_right * c.right * c.right / 2.0;
+    M[0] = -c.wLeft * c.left * c.left / 2.0;
+    M[n] = -c.wRight * c.right * c.right / 2.0;
     const int unknowns = n - 1;
     if (unknowns <= 0) return M;
     // Tridiagonal system for M_1 .. M_{n-1}, solved by elimination.
@@ -65,8 +65,8 @@ std::vector<double> statics_reactions(const OverhangCase& c, const std::vector<d
         R[i] += start;
         R[i + 1] += c.w * L - start;
     }
-    R[0] += c.w_left * c.left;
-    R[n] += c.w_right * c.right;
+    R[0] += c.wLeft * c.left;
+    R[n] += c.wRight * c.right;
     return R;
 }
 
@@ -79,7 +79,7 @@ BeamModel model_of(const OverhangCase& c) {
         m.I[i] = testing::kEI / m.E;
         m.w[i] = -c.w; // y points up in the model
     }
-    m.overhang_load = {-c.w_left, -c.w_right};
+    m.overhangLoad = {-c.wLeft, -c.wRight};
     return m;
 }
 
@@ -88,7 +88,7 @@ std::string describe(const OverhangCase& c) {
     for (double L : c.spans) text += " " + std::to_string(static_cast<int>(L));
     return text + ", overhangs " + std::to_string(static_cast<int>(c.left)) + "/" +
            std::to_string(static_cast<int>(c.right)) + ", w " + std::to_string(c.w) + "/" +
-           std::to_string(c.w_left) + "/" + std::to_string(c.w_right);
+           std::to_string(c.wLeft) + "/" + std::to_string(c.wRight);
 }
 
 const OverhangCase kCases[] = {
@@ -124,22 +124,23 @@ TEST(OverhangStatics, ContinuousBeamWithOverhangsMatchesTheThreeMomentEquation) 
         // Member end moments: the node's moment on the span, counter-clockwise,
         // is minus the sagging moment at a span's start and plus it at its end.
         for (int i = 0; i < n; ++i) {
-            EXPECT_NEAR(-r.end_forces[i][2], M[i], 1.0) << "M at the start of span " << i;
-            EXPECT_NEAR(r.end_forces[i][5], M[i + 1], 1.0) << "M at the end of span " << i;
+            EXPECT_NEAR(-r.endForces[i][2], M[i], 1.0) << "M at the start of span " << i;
+            EXPECT_NEAR(r.endForces[i][5], M[i + 1], 1.0) << "M at the end of span " << i;
         }
-        double sum_R = 0.0, moment_about_first = 0.0, x = 0.0;
+        double sum_r = 0.0, moment_about_first = 0.0, x = 0.0;
         for (int node = 0; node <= n; ++node) {
             EXPECT_NEAR(r.reactions[node][1], R[node], 0.01) << "R at support " << node;
             EXPECT_NEAR(r.reactions[node][2], 0.0, 0.01) << "a pin carries no moment";
-            sum_R += r.reactions[node][1];
+            sum_r += r.reactions[node][1];
             moment_about_first += r.reactions[node][1] * x;
             if (node < n) x += c.spans[node];
         }
 
         // The whole beam in equilibrium: the reactions carry the total load, and
         // their moment about the first support balances the loads' moment.
-        double total = c.w_left * c.left + c.w_right * c.right;
-        double load_moment = -c.w_left * c.left * c.left / 2.0 + c.w_right * c.right * (x + c.right / 2.0);
+        double total = c.wLeft * c.left + c.wRight * c.right;
+        double load_moment =
+            -c.wLeft * c.left * c.left / 2.0 + c.wRight * c.right * (x + c.right / 2.0);
         double start = 0.0;
         for (double L : c.spans) {
             total += c.w * L;
@@ -147,7 +148,7 @@ TEST(OverhangStatics, ContinuousBeamWithOverhangsMatchesTheThreeMomentEquation) 
             start += L;
         }
         const double truncation = n == 1 ? 1e-6 : 0.001 * (n + 1);
-        EXPECT_NEAR(sum_R, total, truncation);
+        EXPECT_NEAR(sum_r, total, truncation);
         EXPECT_NEAR(moment_about_first, load_moment, truncation * x);
     }
 }
@@ -170,7 +171,7 @@ TEST(OverhangStatics, TheIssuedFiguresByHand) {
         solve_beam(model_of(e.c), r);
         for (std::size_t node = 0; node < e.R.size(); ++node)
             EXPECT_NEAR(r.reactions[node][1], e.R[node], 0.05) << node; // one decimal given
-        const double M = e.support == 0 ? r.end_forces[0][2] : r.end_forces[e.support - 1][5];
+        const double M = e.support == 0 ? r.endForces[0][2] : r.endForces[e.support - 1][5];
         EXPECT_NEAR(std::fabs(M), e.hogging, 1.0);
     }
 }
@@ -186,9 +187,9 @@ TEST(OverhangStatics, ShearsAndReactionsGiveTheSameEndTension) {
         CaseResults by_shears = by_reactions;
         end_and_interior_reactions(m, by_reactions);
         end_and_interior_shears(m, by_shears);
-        EXPECT_NEAR(by_shears.reaction_v1, by_reactions.reaction_v1, 0.002);
-        if (by_reactions.reaction_v2 != 99999.0) {
-            EXPECT_NEAR(by_shears.reaction_v2, by_reactions.reaction_v2, 0.002);
+        EXPECT_NEAR(by_shears.reactionV1, by_reactions.reactionV1, 0.002);
+        if (by_reactions.reactionV2 != 99999.0) {
+            EXPECT_NEAR(by_shears.reactionV2, by_reactions.reactionV2, 0.002);
         }
     }
 }

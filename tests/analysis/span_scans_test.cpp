@@ -21,7 +21,7 @@ TEST(SpanDeflection, SimpleSpanMatchesFivePL4Over384EI) {
         const double delta = span_deflection_scan(0, m, r, false);
         EXPECT_NEAR(delta, exact, 1.0001e-4) << height;
         EXPECT_GE(delta, exact - 1e-12) << "truncated away from the beam";
-        EXPECT_EQ(r.span_deflection[0], delta);
+        EXPECT_EQ(r.spanDeflection[0], delta);
     }
 }
 
@@ -44,23 +44,23 @@ TEST(SpanScans, OrdinatesGrowWithTheSpanAndEndWithTheMarker) {
         solve_beam(m, r);
         span_deflection_scan(0, m, r, true);
         span_moment_scan(0, m, r, true);
-        ASSERT_EQ(r.moment_samples[0].size(), c.moments + 1) << c.L;
-        ASSERT_EQ(r.deflection_samples[0].size(), c.deflections + 1) << c.L;
-        EXPECT_EQ(r.moment_samples[0].back(), kSampleEnd);
-        EXPECT_EQ(r.deflection_samples[0].back(), kSampleEnd);
+        ASSERT_EQ(r.momentSamples[0].size(), c.moments + 1) << c.L;
+        ASSERT_EQ(r.deflectionSamples[0].size(), c.deflections + 1) << c.L;
+        EXPECT_EQ(r.momentSamples[0].back(), kSampleEnd);
+        EXPECT_EQ(r.deflectionSamples[0].back(), kSampleEnd);
         // Moments at x = 100 and deflections at x = 95, unfloored moment values.
-        EXPECT_DOUBLE_EQ(r.moment_samples[0][1], -1.0 * (c.L * 100 - 100 * 100) / 2);
+        EXPECT_DOUBLE_EQ(r.momentSamples[0][1], -1.0 * (c.L * 100 - 100 * 100) / 2);
         const double x = 95.0;
         const double v =
             -(x * x * x * x / 24 - c.L * x * x * x / 12 + c.L * c.L * c.L * x / 24) / kEI;
-        EXPECT_NEAR(r.deflection_samples[0][0], -v, 1.0001e-4);
+        EXPECT_NEAR(r.deflectionSamples[0][0], -v, 1.0001e-4);
     }
     // The check pass records nothing.
     const BeamModel m = uniform_beam({1000}, -1.0);
     CaseResults r;
     solve_beam(m, r);
     span_moment_scan(0, m, r, false);
-    EXPECT_TRUE(r.moment_samples[0].empty());
+    EXPECT_TRUE(r.momentSamples[0].empty());
 }
 
 // The moment scan stops at the last multiple of 5 mm inside the span, so a hogging
@@ -86,12 +86,12 @@ TEST(SpanMoment, GoverningExtremeMustLieInsideTheSpan) {
     for (const Case& c : cases) {
         const BeamModel m = uniform_beam({c.L}, c.p);
         CaseResults r;
-        r.end_forces[0][5] = c.M2;
+        r.endForces[0][5] = c.M2;
         const MomentExtremes e = span_moment_scan(0, m, r, false);
         governing_span_moment(0, m, e, r);
-        EXPECT_EQ(r.span_moment[0], c.moment) << c.L;
-        EXPECT_EQ(r.span_moment_x[0], c.x) << c.L;
-        EXPECT_LE(e.maximum_x, c.L);
+        EXPECT_EQ(r.spanMoment[0], c.moment) << c.L;
+        EXPECT_EQ(r.spanMomentX[0], c.x) << c.L;
+        EXPECT_LE(e.maximumX, c.L);
     }
 }
 

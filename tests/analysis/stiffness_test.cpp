@@ -46,15 +46,15 @@ TEST(ElementStiffness, ReleasedRotationsAndDegenerateSpansCarryNothing) {
 }
 
 TEST(EquivalentLoads, CondensedForEachEndRelease) {
-    const double p = -2.0, L = 3000.0, pL = p * L, pL2 = p * L * L;
+    const double p = -2.0, L = 3000.0, pL = p * L, p_l2 = p * L * L;
     struct Case {
         int kind;
         SpanVector expected;
     };
     const Case cases[] = {
-        {kEndsRigid, {0, pL / 2, pL2 / 12, 0, pL / 2, -pL2 / 12}},
-        {kHingeAtStart, {0, 3 * pL / 8, 0, 0, 5 * pL / 8, -pL2 / 8}},
-        {kHingeAtEnd, {0, 5 * pL / 8, pL2 / 8, 0, 3 * pL / 8, 0}},
+        {kEndsRigid, {0, pL / 2, p_l2 / 12, 0, pL / 2, -p_l2 / 12}},
+        {kHingeAtStart, {0, 3 * pL / 8, 0, 0, 5 * pL / 8, -p_l2 / 8}},
+        {kHingeAtEnd, {0, 5 * pL / 8, p_l2 / 8, 0, 3 * pL / 8, 0}},
         {kHingesAtBothEnds, {0, pL / 2, 0, 0, pL / 2, 0}},
     };
     for (const Case& c : cases) {
@@ -66,7 +66,7 @@ TEST(EquivalentLoads, CondensedForEachEndRelease) {
 
 TEST(DofNumbering, FreeDegreesFirstThenRestrainedInNodeOrder) {
     const DofNumbering pinned = number_dofs({2, 2, 2, 2, 2}, 2);
-    EXPECT_EQ(pinned.free_count, 3);
+    EXPECT_EQ(pinned.freeCount, 3);
     EXPECT_EQ(pinned.number[2], 0);
     EXPECT_EQ(pinned.number[5], 1);
     EXPECT_EQ(pinned.number[8], 2);
@@ -76,7 +76,7 @@ TEST(DofNumbering, FreeDegreesFirstThenRestrainedInNodeOrder) {
     // Free, roller, fixed; an unknown kind counts as free.
     const DofNumbering mixed = number_dofs({0, 1, 3, 7, 2}, 3);
     const int expected[12] = {0, 1, 2, 3, 8, 4, 9, 10, 11, 5, 6, 7};
-    EXPECT_EQ(mixed.free_count, 8);
+    EXPECT_EQ(mixed.freeCount, 8);
     for (int dof = 0; dof < 12; ++dof) EXPECT_EQ(mixed.number[dof], expected[dof]) << dof;
 }
 

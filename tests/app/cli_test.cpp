@@ -50,11 +50,11 @@ TEST(CommandLine, JsonOfAOneSpanDesignMatchesTheHandCalculation) {
     EXPECT_EQ(loads["deadAndLiveLoad"].toInt(), 227);
 
     // Long-term: p = 0.227 N/mm, M = pL^2/8 = 177 343.75, delta = 5pL^4/384EI = 0.84948
-    const QJsonObject longTerm = page(run, 0);
-    EXPECT_EQ(longTerm["label"].toString(), "長期Ｇ＋Ｐ");
-    EXPECT_EQ(longTerm["max_moment"].toDouble(), 177344);
-    EXPECT_NEAR(longTerm["max_deflection"].toDouble(), 0.8495, 1e-12);
-    const QJsonObject stress = longTerm["checks"].toArray().at(0).toObject();
+    const QJsonObject long_term = page(run, 0);
+    EXPECT_EQ(long_term["label"].toString(), "長期Ｇ＋Ｐ");
+    EXPECT_EQ(long_term["max_moment"].toDouble(), 177344);
+    EXPECT_NEAR(long_term["max_deflection"].toDouble(), 0.8495, 1e-12);
+    const QJsonObject stress = long_term["checks"].toArray().at(0).toObject();
     EXPECT_EQ(stress["kind"].toString(), "stress");
     EXPECT_DOUBLE_EQ(stress["value"].toDouble(), 6.7); // 177344 / 26300
     EXPECT_EQ(stress["limit"].toDouble(), 136);        // 205 / 1.5
@@ -81,17 +81,17 @@ TEST(CommandLine, JsonOfDirectLoadsShowsTheUpliftReactions) {
 }
 
 TEST(CommandLine, BadInputsAndBadFilesGiveTheirMessageAndExitCode) {
-    const ProgramRun tooLong = korvex_json("span_too_long.kvxw");
-    EXPECT_EQ(tooLong.exitCode, 3);
-    const QJsonObject error = tooLong.json["error"].toObject();
+    const ProgramRun too_long = korvex_json("span_too_long.kvxw");
+    EXPECT_EQ(too_long.exitCode, 3);
+    const QJsonObject error = too_long.json["error"].toObject();
     EXPECT_EQ(error["message"].toString(), "デッキの最大長さを超えています。");
     EXPECT_EQ(error["control"].toString(), "span1Edit");
 
-    const ProgramRun notProject = korvex_json("not_a_project.kvxw");
-    EXPECT_EQ(notProject.exitCode, 2);
-    EXPECT_EQ(notProject.json["error"].toObject()["message"].toString(),
+    const ProgramRun not_project = korvex_json("not_a_project.kvxw");
+    EXPECT_EQ(not_project.exitCode, 2);
+    EXPECT_EQ(not_project.json["error"].toObject()["message"].toString(),
               "「Korvex木造梁」用のデータではありません。");
-    EXPECT_TRUE(notProject.json["error"].toObject()["control"].isNull());
+    EXPECT_TRUE(not_project.json["error"].toObject()["control"].isNull());
 
     const ProgramRun missing = korvex_json("no_such_file.kvxw");
     EXPECT_EQ(missing.exitCode, 2);

@@ -63,9 +63,9 @@ protected:
         const QWidget* widget = window->focusWidget();
         for (; widget && widget->objectName().isEmpty(); widget = widget->parentWidget()) {
         }
-        const std::string qtFocus = widget ? widget->objectName().toStdString() : "";
-        EXPECT_EQ(qtFocus, session->form.active_control);
-        return session->form.active_control;
+        const std::string qt_focus = widget ? widget->objectName().toStdString() : "";
+        EXPECT_EQ(qt_focus, session->form.activeControl);
+        return session->form.activeControl;
     }
 
     QStringList visible_span_pictures() const {
@@ -90,8 +90,7 @@ TEST_F(MainWindowTest, StartsAsTheSessionWasStarted) {
     EXPECT_EQ(window->size(), QSize(792, 575));
     EXPECT_EQ(combo("deckTypeBox")->currentText(), "KX-50-12");
     EXPECT_EQ(combo("prefectureBox")->currentText(), "北海道");
-    EXPECT_EQ(combo("areaBox")->currentText(),
-              QString::fromStdString(session->form.site.areaName));
+    EXPECT_EQ(combo("areaBox")->currentText(), QString::fromStdString(session->form.site.areaName));
     EXPECT_EQ(edit("deckUnitWeightEdit")->text(), "127");
     EXPECT_EQ(spin("spanCountSpin")->value(), 1);
     EXPECT_EQ(visible_span_pictures(), QStringList{"spanPicture1"});
@@ -233,7 +232,8 @@ TEST_F(MainWindowTest, TheDirectLoadLayoutIsTheSmallerWindow) {
     EXPECT_FALSE(shown("snowPanel"));
     EXPECT_EQ(find<QLabel>("statusBar")->geometry().bottom(), 374);
     // The direct loads sit above the span panel that covers the rest of theirs.
-    for (const char* load : {"directWindPositiveSpin", "directWindNegativeSpin", "directSnowLoadSpin"})
+    for (const char* load :
+         {"directWindPositiveSpin", "directWindNegativeSpin", "directSnowLoadSpin"})
         EXPECT_LE(spin(load)->mapTo(window.get(), QPoint(0, spin(load)->height())).y(), 176)
             << load;
 
@@ -293,12 +293,12 @@ TEST_F(MainWindowTest, LengthAndLoadFieldsTakeDigitsOnly) {
 
     // A spin edit left empty reads as its minimum.
     QSpinBox* wind = spin("directWindPositiveSpin");
-    auto* windLine = wind->findChild<QLineEdit*>();
+    auto* wind_line = wind->findChild<QLineEdit*>();
     wind->setFocus();
-    windLine->selectAll();
-    testing::press_key(windLine, Qt::Key_Backspace, "\b");
+    wind_line->selectAll();
+    testing::press_key(wind_line, Qt::Key_Backspace, "\b");
     edit("span1Edit")->setFocus();
-    EXPECT_EQ(windLine->text(), "10");
+    EXPECT_EQ(wind_line->text(), "10");
     EXPECT_EQ(session->form.directWindPositiveSpin.value, 10);
 }
 
@@ -324,13 +324,13 @@ TEST_F(MainWindowTest, PrefectureAndAreaSetTheWindSpeed) {
 }
 
 TEST_F(MainWindowTest, RoofTypeSwitchesGroupsPicturesAndHighlight) {
-    const qint64 shedPicture = find<QLabel>("roofPicture")->pixmap().cacheKey();
+    const qint64 shed_picture = find<QLabel>("roofPicture")->pixmap().cacheKey();
     radio("canopyRoofRadio")->click();
     EXPECT_TRUE(shown("canopyShapeGroup") ||
                 find<QRadioButton>("gableCanopyRadio")->isVisibleTo(window.get()));
     EXPECT_FALSE(radio("closedFormRadio")->isVisibleTo(window.get()));
     EXPECT_TRUE(radio("gableCanopyRadio")->isVisibleTo(window.get()));
-    EXPECT_NE(find<QLabel>("roofPicture")->pixmap().cacheKey(), shedPicture);
+    EXPECT_NE(find<QLabel>("roofPicture")->pixmap().cacheKey(), shed_picture);
     EXPECT_EQ(session->form.state.roofType, 6);
 
     const QRadioButton* chosen = radio("canopyRoofRadio");
@@ -359,14 +359,15 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongHintAndTheTooltipTheShortOne) {
     QPushButton* calculate = find<QPushButton>("calculateButton");
     QApplication::sendEvent(calculate, &enter);
     EXPECT_EQ(find<QLabel>("statusBar")->text(), "入力条件の基に計算を行い、結果を表示します");
-    EXPECT_EQ(spin("otherDeadLoadSpin")->toolTip(), QString::fromStdString(session->form.otherDeadLoadSpin.hint));
+    EXPECT_EQ(spin("otherDeadLoadSpin")->toolTip(),
+              QString::fromStdString(session->form.otherDeadLoadSpin.hint));
 }
 
 TEST_F(MainWindowTest, CommandButtonsReachTheirWindowsAndQuitCloses) {
     int requests = 0;
-    for (auto signal :
-         {&MainWindow::overview_requested, &MainWindow::coefficient_dialog_requested,
-          &MainWindow::load_requested, &MainWindow::save_requested, &MainWindow::usage_notice_requested})
+    for (auto signal : {&MainWindow::overview_requested, &MainWindow::coefficient_dialog_requested,
+                        &MainWindow::load_requested, &MainWindow::save_requested,
+                        &MainWindow::usage_notice_requested})
         QObject::connect(window.get(), signal, [&requests] { ++requests; });
     for (const char* button : {"overviewButton", "settingsButton", "loadButton", "saveButton"}) {
         EXPECT_FALSE(find<QPushButton>(button)->toolTip().isEmpty()) << button;

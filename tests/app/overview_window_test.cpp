@@ -39,9 +39,9 @@ TEST(RichTextView, StylesAndJapaneseReachTheDocument) {
     const QTextBlock title = document.firstBlock();
     EXPECT_EQ(title.text(), "日本");
     EXPECT_EQ(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    const QTextCharFormat titleFormat = fragments(title).front().charFormat();
-    EXPECT_EQ(titleFormat.fontWeight(), QFont::Bold);
-    EXPECT_EQ(titleFormat.fontPointSize(), 16.0);
+    const QTextCharFormat title_format = fragments(title).front().charFormat();
+    EXPECT_EQ(title_format.fontWeight(), QFont::Bold);
+    EXPECT_EQ(title_format.fontPointSize(), 16.0);
 
     const QTextBlock body = title.next();
     EXPECT_EQ(body.text(), QString("plain itul赤") + QChar::LineSeparator + "next");

@@ -36,18 +36,17 @@ protected:
 
     // 1 "無し", then the positions from the top left to the bottom right.
     QRadioButton* radio(int number) {
-        static const char* const kNames[7] = {"noPageNumberRadio", "topLeftRadio",
-                                              "topCentreRadio",    "topRightRadio",
-                                              "bottomLeftRadio",   "bottomCentreRadio",
-                                              "bottomRightRadio"};
+        static const char* const kNames[7] = {
+            "noPageNumberRadio", "topLeftRadio",      "topCentreRadio",  "topRightRadio",
+            "bottomLeftRadio",   "bottomCentreRadio", "bottomRightRadio"};
         return dialog->findChild<QRadioButton*>(QString::fromLatin1(kNames[number - 1]));
     }
     void click(const char* name) { dialog->findChild<QAbstractButton*>(name)->click(); }
 
     void click_into_subject() {
         const QPointF at(20, 10);
-        QMouseEvent press(QEvent::MouseButtonPress, at, subjectEdit->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, subjectEdit->mapToGlobal(at),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(subjectEdit, &press);
     }
     void replace_subject(const QString& text) {
@@ -127,7 +126,7 @@ TEST_F(PrintSettingsWindowTest, ConfirmStoresTheSubjectOrNone) {
 TEST_F(PrintSettingsWindowTest, PositionIsStoredAtOnceAndConfirmTakesTheStartNumber) {
     dialog->open_dialog();
     radio(7)->click();
-    EXPECT_EQ(stored().PageNumberPosition, 22);
+    EXPECT_EQ(stored().pageNumberPosition, 22);
     EXPECT_TRUE(contentGroup->isEnabled());
     EXPECT_EQ(radio(7)->palette().color(QPalette::WindowText), kSelected);
     EXPECT_EQ(radio(1)->palette().color(QPalette::WindowText), kNavy);
@@ -135,18 +134,18 @@ TEST_F(PrintSettingsWindowTest, PositionIsStoredAtOnceAndConfirmTakesTheStartNum
     press_key(numberFormatBox, Qt::Key_Down);
     EXPECT_EQ(numberFormatBox->currentIndex(), 1);
     replace_start_number(QStringLiteral("5"));
-    EXPECT_EQ(stored().start_number, "1") << "the start number waits for 設定";
+    EXPECT_EQ(stored().startNumber, "1") << "the start number waits for 設定";
     click("setButton");
-    EXPECT_EQ(stored().start_number, "5");
-    EXPECT_EQ(stored().PageNumberPosition, 22);
+    EXPECT_EQ(stored().startNumber, "5");
+    EXPECT_EQ(stored().pageNumberPosition, 22);
     const report::PrintSettings used =
         persist::settings_for_printing(session->printDialog, session->printSettings);
-    EXPECT_EQ(used.number_format, report::kDashedNumbers);
+    EXPECT_EQ(used.numberFormat, report::kDashedNumbers);
 }
 
 TEST_F(PrintSettingsWindowTest, CancelUndoesSubjectAndStartNumberButNotThePosition) {
     session->printSettings.subject = "倉庫新築工事";
-    session->printSettings.start_number = "3";
+    session->printSettings.startNumber = "3";
     session->printDialog.startNumberSpin = 3;
     dialog->open_dialog();
     replace_subject(QStringLiteral("別の件名"));
@@ -156,8 +155,8 @@ TEST_F(PrintSettingsWindowTest, CancelUndoesSubjectAndStartNumberButNotThePositi
     click("cancelButton");
 
     EXPECT_EQ(stored().subject, "倉庫新築工事");
-    EXPECT_EQ(stored().start_number, "3");
-    EXPECT_EQ(stored().PageNumberPosition, 11);
+    EXPECT_EQ(stored().startNumber, "3");
+    EXPECT_EQ(stored().pageNumberPosition, 11);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(owner.isEnabled());
 
@@ -169,12 +168,12 @@ TEST_F(PrintSettingsWindowTest, CancelUndoesSubjectAndStartNumberButNotThePositi
 }
 
 TEST_F(PrintSettingsWindowTest, NoneDisablesTheGroupAndOnlyConfirmClearsThePosition) {
-    session->printSettings.PageNumberPosition = 12;
+    session->printSettings.pageNumberPosition = 12;
     dialog->open_dialog();
     radio(4)->click();
     radio(1)->click();
     EXPECT_FALSE(contentGroup->isEnabled());
-    EXPECT_EQ(stored().PageNumberPosition, 12);
+    EXPECT_EQ(stored().pageNumberPosition, 12);
     click("cancelButton");
     dialog->open_dialog();
     EXPECT_TRUE(radio(4)->isChecked()) << "キャンセル brings the stored position back";
@@ -182,14 +181,14 @@ TEST_F(PrintSettingsWindowTest, NoneDisablesTheGroupAndOnlyConfirmClearsThePosit
 
     radio(1)->click();
     click("setButton");
-    EXPECT_EQ(stored().PageNumberPosition, 0);
+    EXPECT_EQ(stored().pageNumberPosition, 0);
     dialog->open_dialog();
     EXPECT_TRUE(radio(1)->isChecked());
     EXPECT_FALSE(contentGroup->isEnabled());
 }
 
 TEST_F(PrintSettingsWindowTest, StartNumberBoxTakesDigitsOnly) {
-    session->printSettings.PageNumberPosition = 21;
+    session->printSettings.pageNumberPosition = 21;
     session->printDialog.contentGroupEnabled = true;
     // Where numbers are written with group separators, the box would take them too.
     startNumberSpin->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));

@@ -37,16 +37,16 @@ protected:
 // A few lines and Japanese texts in both fonts, as every page draws them.
 void draw_sample(report::ReportCanvas& c) {
     report::Surface& s = *c.surface;
-    s.rectangle({c.left_margin, c.top_offset, c.right_column_x, c.top_offset + 80 * c.dpi / 72});
+    s.rectangle({c.leftMargin, c.topOffset, c.rightColumnX, c.topOffset + 80 * c.dpi / 72});
     report::text_at_row_col(c, 5, 2, "《設計仕様》□デッキプレート基準強度 Ｆ=205N/mm");
-    report::draw_script_run(c, report::ScriptKind::Superscript, "2", 6, c.base_font_size);
+    report::draw_script_run(c, report::ScriptKind::superscript, "2", 6, c.baseFontSize);
     s.set_font_name(kFixedPitchFont);
     report::text_at_row_col(c, 5, 9, "-------- ■長期 --------");
     s.set_font_name(kProportionalFont);
-    s.set_pen_style(report::PenStyle::DashDot);
+    s.set_pen_style(report::PenStyle::dashDot);
     report::move_to_mm(c, 40, 60);
     report::line_to_mm(c, 150, 60);
-    s.set_pen_style(report::PenStyle::Solid);
+    s.set_pen_style(report::PenStyle::solid);
     report::arc_mm(c, 132, 20, 194, 70, 194, 20, 132, 20);
 }
 
@@ -107,7 +107,7 @@ TEST_F(QtSurfaceTest, ScreenImageIsWrittenAsASharpPng) {
     ASSERT_FALSE(back.isNull());
     const QRgb background = back.pixel(0, 0);
     bool edge = false;
-    for (int y = 2 * canvas.top_offset - 1; y <= 2 * canvas.top_offset + 1; ++y)
+    for (int y = 2 * canvas.topOffset - 1; y <= 2 * canvas.topOffset + 1; ++y)
         edge = edge || back.pixel(back.width() / 2, y) != background;
     EXPECT_TRUE(edge) << "the frame's top edge is missing";
 }
@@ -118,15 +118,15 @@ void print_two_sheets(QPagedPaintDevice& device) {
     PaperSurface surface(device);
     ASSERT_TRUE(surface.is_active());
     report::PrintSettings settings;
-    settings.PageNumberPosition = report::kPageNumberBottomCentre;
+    settings.pageNumberPosition = report::kPageNumberBottomCentre;
     report::ReportCanvas canvas;
     report::begin_report(canvas, report::kPrinterOutput, surface,
                          {settings, "/home/sato/倉庫.kvxw", "2024/05/01"});
     draw_sample(canvas);
-    canvas.footer_pending = 1;
+    canvas.footerPending = 1;
     report::end_page(canvas);
     report::text_at_row_col(canvas, 0, 10, "計算結果（M-図,δ-図）");
-    canvas.last_page_flag = report::kLastPage;
+    canvas.lastPageFlag = report::kLastPage;
     report::end_page(canvas);
     EXPECT_TRUE(surface.finish());
 }

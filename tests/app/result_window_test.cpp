@@ -61,13 +61,13 @@ protected:
     // The print dialog a user accepts after choosing "print to file".
     void print_to(const QString& file) {
         ReportDialogs dialogs = system_report_dialogs();
-        dialogs.run_print_dialog = [this, file](QPrinter& printer, QWidget* parent) {
+        dialogs.runPrintDialog = [this, file](QPrinter& printer, QWidget* parent) {
             EXPECT_EQ(parent, window.get());
             EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
             EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(file);
-            ++print_dialogs;
+            ++printDialogs;
             return !file.isEmpty();
         };
         window->set_dialogs(dialogs);
@@ -81,7 +81,7 @@ protected:
     std::unique_ptr<ResultWindow> window;
     QTemporaryDir dir;
     int closed = 0;
-    int print_dialogs = 0;
+    int printDialogs = 0;
 };
 
 TEST_F(ResultWindowTest, ShowsTheReportImageSharpAtItsOwnSize) {
@@ -157,7 +157,7 @@ TEST_F(ResultWindowTest, PrintButtonDrawsEverySheetOnThePrinterEachTime) {
 
     print_to(path("first.pdf"));
     print_to(path("second.pdf"));
-    EXPECT_EQ(print_dialogs, 2);
+    EXPECT_EQ(printDialogs, 2);
     EXPECT_EQ(pdf_pages(path("first.pdf")), sheets);
     EXPECT_EQ(pdf_pages(path("second.pdf")), sheets);
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join('\n').toStdString();
@@ -167,7 +167,7 @@ TEST_F(ResultWindowTest, PrintButtonDrawsEverySheetOnThePrinterEachTime) {
 TEST_F(ResultWindowTest, CancelledPrintDialogPrintsNothing) {
     window->show_report(render_screen_report(*session));
     print_to({});
-    EXPECT_EQ(print_dialogs, 1);
+    EXPECT_EQ(printDialogs, 1);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_TRUE(sink.messages.isEmpty());
 
@@ -188,7 +188,7 @@ TEST_F(ResultWindowTest, PdfButtonWritesThePrintedReportWhereTheUserChooses) {
     QStringList proposals;
     QString answer;
     ReportDialogs dialogs = system_report_dialogs();
-    dialogs.choose_pdf_file = [&](QWidget*, const QString& proposal) {
+    dialogs.choosePdfFile = [&](QWidget*, const QString& proposal) {
         proposals << proposal;
         return answer;
     };
@@ -231,7 +231,7 @@ TEST_F(ResultWindowTest, PreviewShowsThePrintedSheets) {
     window->show_report(render_screen_report(*session));
     int pages = 0;
     ReportDialogs dialogs = system_report_dialogs();
-    dialogs.run_preview = [&](QPrintPreviewDialog& dialog) {
+    dialogs.runPreview = [&](QPrintPreviewDialog& dialog) {
         auto* preview = dialog.findChild<QPrintPreviewWidget*>();
         ASSERT_NE(preview, nullptr);
         preview->updatePreview();

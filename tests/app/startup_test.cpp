@@ -43,7 +43,7 @@ protected:
         options.getenv = [this](const char* name) -> const char* {
             return std::string_view(name) == "XDG_DATA_HOME" ? xdg.c_str() : nullptr;
         };
-        options.show_usage_notice = [this] {
+        options.showUsageNotice = [this] {
             events.push_back(visible_splash() ? "notice after splash" : "notice");
         };
         options.wait = [this](std::chrono::milliseconds remaining) {

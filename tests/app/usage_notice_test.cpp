@@ -12,8 +12,8 @@ namespace korvex::app {
 namespace {
 
 TEST(UsageNotice, StatesTheTermsAndClosesOnConfirm) {
-    QWidget mainWindow;
-    UsageNotice notice(&mainWindow);
+    QWidget main_window;
+    UsageNotice notice(&main_window);
     EXPECT_EQ(notice.windowTitle(), "ご確認下さい");
     EXPECT_EQ(notice.size(), QSize(404, 305));
     EXPECT_TRUE(notice.windowFlags() & Qt::WindowStaysOnTopHint);

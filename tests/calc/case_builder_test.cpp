@@ -6,7 +6,7 @@
 namespace korvex::calc {
 namespace {
 
-LoadSet loads_for(bool heavy, int gp, int s, int wPlus, int wMinus) {
+LoadSet loads_for(bool heavy, int gp, int s, int w_plus, int w_minus) {
     DesignInputs in;
     in.heavySnowArea = heavy;
     in.comboRatio = CoefficientSettings{}.comboRatio;
@@ -14,8 +14,8 @@ LoadSet loads_for(bool heavy, int gp, int s, int wPlus, int wMinus) {
     select_ratios(in, loads);
     loads.deadAndLiveLoad = gp;
     loads.snowLoad = s;
-    loads.windPositive = wPlus;
-    loads.windNegative = wMinus;
+    loads.windPositive = w_plus;
+    loads.windNegative = w_minus;
     return loads;
 }
 

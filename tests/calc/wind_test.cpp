@@ -6,16 +6,16 @@
 namespace korvex::calc {
 namespace {
 
-CalculationData site(int roughnessIndex, int v0, int h1Cm, int h2Cm, int dCm, int roofKind = 0,
-               int buildingForm = 0) {
+CalculationData site(int roughness_index, int v0, int h1_cm, int h2_cm, int d_cm, int roof_kind = 0,
+                     int building_form = 0) {
     CalculationData d;
-    d.roughnessIndex = roughnessIndex;
+    d.roughnessIndex = roughness_index;
     d.baseWindSpeed = v0;
-    d.eaveHeight = h1Cm;
-    d.buildingHeight = h2Cm;
-    d.spanDirectionLength = dCm;
-    d.roofKind = roofKind;
-    d.buildingForm = buildingForm;
+    d.eaveHeight = h1_cm;
+    d.buildingHeight = h2_cm;
+    d.spanDirectionLength = d_cm;
+    d.roofKind = roof_kind;
+    d.buildingForm = building_form;
     return d;
 }
 
@@ -33,11 +33,11 @@ Derived derive(const CalculationData& data) {
 TEST(Interpolate, ClampsAndInterpolates) {
     const double xs[] = {10, 30, 45, 90};
     const double ys[] = {0, 0.2, 0.4, 0.8};
-    EXPECT_EQ(Interpolate(4, xs, ys, -5), 0);
-    EXPECT_EQ(Interpolate(4, xs, ys, 100), 0.8);
-    EXPECT_EQ(Interpolate(4, xs, ys, 30), 0.2);
-    EXPECT_NEAR(Interpolate(4, xs, ys, 20), 0.1, 1e-15);
-    EXPECT_NEAR(Interpolate(4, xs, ys, 67.5), 0.6, 1e-15);
+    EXPECT_EQ(interpolate(4, xs, ys, -5), 0);
+    EXPECT_EQ(interpolate(4, xs, ys, 100), 0.8);
+    EXPECT_EQ(interpolate(4, xs, ys, 30), 0.2);
+    EXPECT_NEAR(interpolate(4, xs, ys, 20), 0.1, 1e-15);
+    EXPECT_NEAR(interpolate(4, xs, ys, 67.5), 0.6, 1e-15);
 }
 
 TEST(RoofAngle, WholeDegreesRoundedDown) {

@@ -58,8 +58,8 @@ TEST(FormatCount, PadsShortNumbersExtra) {
 TEST(FormatGrouped, RoundsHalfAwayFromZeroAndDropsFractionZeros) {
     struct Case {
         double value;
-        int max_decimals;
-        bool integer_zero;
+        int maxDecimals;
+        bool integerZero;
         const char* expected;
     };
     const Case cases[] = {
@@ -78,8 +78,8 @@ TEST(FormatGrouped, RoundsHalfAwayFromZeroAndDropsFractionZeros) {
         {0, 2, false, "0"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(format_grouped(c.value, c.max_decimals, c.integer_zero), c.expected)
-            << c.value << ", " << c.max_decimals << ", " << c.integer_zero;
+        EXPECT_EQ(format_grouped(c.value, c.maxDecimals, c.integerZero), c.expected)
+            << c.value << ", " << c.maxDecimals << ", " << c.integerZero;
     }
 }
 

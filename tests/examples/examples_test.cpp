@@ -48,14 +48,14 @@ std::string korvex_json(const std::string& name) {
 // The first line that differs, with its number, so the failure names the figure.
 std::string first_difference(const std::string& committed, const std::string& current) {
     std::istringstream a(committed), b(current);
-    std::string lineA, lineB;
+    std::string line_a, line_b;
     for (int number = 1;; ++number) {
-        const bool moreA = static_cast<bool>(std::getline(a, lineA));
-        const bool moreB = static_cast<bool>(std::getline(b, lineB));
-        if (!moreA && !moreB) return "no line differs";
-        if (!moreA || !moreB || lineA != lineB)
-            return "line " + std::to_string(number) + ": committed \"" + (moreA ? lineA : "") +
-                   "\", program \"" + (moreB ? lineB : "") + "\"";
+        const bool more_a = static_cast<bool>(std::getline(a, line_a));
+        const bool more_b = static_cast<bool>(std::getline(b, line_b));
+        if (!more_a && !more_b) return "no line differs";
+        if (!more_a || !more_b || line_a != line_b)
+            return "line " + std::to_string(number) + ": committed \"" + (more_a ? line_a : "") +
+                   "\", program \"" + (more_b ? line_b : "") + "\"";
     }
 }
 
@@ -85,19 +85,19 @@ QJsonObject committed_inputs(const std::string& name) {
 // The set is meant to show the program at work on every kind of design; a
 // change that drops one of them from the examples has to be noticed.
 TEST(Examples, CoverEveryKindOfDesign) {
-    std::set<int> spanCounts, roofTypes;
-    bool heavySnow = false, ordinarySnow = false, cantilever = false, direct = false;
+    std::set<int> span_counts, roof_types;
+    bool heavy_snow = false, ordinary_snow = false, cantilever = false, direct = false;
     for (const std::string& name : example_names()) {
         const QJsonObject in = committed_inputs(name);
-        spanCounts.insert(in["spanCount"].toInt());
-        roofTypes.insert(in["roofType"].toInt());
-        (in["heavySnowArea"].toBool() ? heavySnow : ordinarySnow) = true;
+        span_counts.insert(in["spanCount"].toInt());
+        roof_types.insert(in["roofType"].toInt());
+        (in["heavySnowArea"].toBool() ? heavy_snow : ordinary_snow) = true;
         cantilever = cantilever || in["cantileverMode"].toInt() != 0;
         direct = direct || in["directLoadInput"].toBool();
     }
-    EXPECT_EQ(spanCounts, (std::set<int>{1, 2, 3, 4}));
-    EXPECT_EQ(roofTypes, (std::set<int>{3, 4, 5, 6}));
-    EXPECT_TRUE(heavySnow && ordinarySnow);
+    EXPECT_EQ(span_counts, (std::set<int>{1, 2, 3, 4}));
+    EXPECT_EQ(roof_types, (std::set<int>{3, 4, 5, 6}));
+    EXPECT_TRUE(heavy_snow && ordinary_snow);
     EXPECT_TRUE(cantilever);
     EXPECT_TRUE(direct);
 }

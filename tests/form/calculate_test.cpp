@@ -26,23 +26,23 @@ TEST_F(CalculateTest, DefaultsCalculateThroughToTheVerdict) {
     EXPECT_EQ(s.inputs.baseWindSpeed, 32);
     EXPECT_EQ(s.inputs.snowDepth, 140);
     EXPECT_TRUE(s.inputs.heavySnowArea);
-    EXPECT_EQ(s.run.check_pages.size(), 5u); // heavy snow adds the no-snow case
+    EXPECT_EQ(s.run.checkPages.size(), 5u); // heavy snow adds the no-snow case
     EXPECT_FALSE(s.run.verdict.text.empty());
-    EXPECT_TRUE(s.run.detail_pages);
+    EXPECT_TRUE(s.run.detailPages);
     EXPECT_FALSE(s.snapshot.cantileverShown);
     EXPECT_EQ(s.snapshot.unitWeightText, "127");
 }
 
 TEST_F(CalculateTest, AFailedValidationKeepsTheLastResults) {
     ASSERT_FALSE(calculate(s));
-    const double moment = s.run.check_pages.front().max_moment;
+    const double moment = s.run.checkPages.front().maxMoment;
     s.form.span1Edit.text = "12001";
     const auto failure = calculate(s);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->text, "デッキの最大長さを超えています。");
     EXPECT_EQ(failure->focus, "span1Edit");
-    EXPECT_EQ(s.form.active_control, "span1Edit");
-    EXPECT_EQ(s.run.check_pages.front().max_moment, moment);
+    EXPECT_EQ(s.form.activeControl, "span1Edit");
+    EXPECT_EQ(s.run.checkPages.front().maxMoment, moment);
     EXPECT_EQ(s.inputs.spanLength[0], 2500);
 }
 

@@ -14,20 +14,20 @@ TEST(UnitWeight, FollowsDeckAndSurface) {
     InputForm form;
     for (int surface = 0; surface < 2; ++surface) {
         for (int deck = 0; deck < 4; ++deck) {
-            form.surfaceTreatmentBox.item_index = surface;
-            form.deckTypeBox.item_index = deck;
+            form.surfaceTreatmentBox.itemIndex = surface;
+            form.deckTypeBox.itemIndex = deck;
             update_unit_weight(form);
             EXPECT_EQ(form.deckUnitWeightEdit.text, std::to_string(expected[deck][surface]))
                 << deck << " " << surface;
             EXPECT_EQ(form.deckUnitWeightEdit.hint, "選択されたデッキの単位重量です。");
         }
     }
-    form.active_control = "deckTypeBox";
-    form.surfaceTreatmentBox.item_index = 2; // "他"
+    form.activeControl = "deckTypeBox";
+    form.surfaceTreatmentBox.itemIndex = 2; // "他"
     update_unit_weight(form);
     EXPECT_EQ(form.deckUnitWeightEdit.text, "");
     EXPECT_EQ(form.deckUnitWeightEdit.hint, "デッキの単位重量を設定して下さい。");
-    EXPECT_EQ(form.active_control, "deckUnitWeightEdit");
+    EXPECT_EQ(form.activeControl, "deckUnitWeightEdit");
 }
 
 TEST(HeavySnowRule, FollowsTheSnowDepthEdit) {
@@ -43,7 +43,7 @@ TEST(HeavySnowRule, FollowsTheSnowDepthEdit) {
         EXPECT_EQ(form.snowUnitWeightSpin.value, c.rho) << c.depth;
         EXPECT_EQ(form.heavySnowCheck.checked, c.heavy) << c.depth;
         EXPECT_FALSE(form.heavySnowCheck.enabled);
-        EXPECT_EQ(form.heavySnowLabel.font_colour, c.heavy ? kBlack : kGreyedLabel);
+        EXPECT_EQ(form.heavySnowLabel.fontColour, c.heavy ? kBlack : kGreyedLabel);
     }
 }
 
@@ -71,24 +71,30 @@ TEST(KeyFilters, WhichCharactersGetThrough) {
         bool accepted;
     };
     const Case cases[] = {
-        {"eaveHeightEdit", 0, U'7', true},         {"eaveHeightEdit", 0, U'a', false},
-        {"span4Edit", 0, kBackspace, true},   {"span1Edit", 0, U'-', false},
-        {"span1Edit", 0, U'５', false},       {"snowDepthSpin", 0, U'.', false},
-        {"directSnowLoadSpin", 0, U'0', true},   {"spanCountSpin", 0, U'2', false},
-        {"cantileverLengthEdit", 0, U'x', true},        {"deckUnitWeightEdit", 0, U'1', false},
-        {"deckUnitWeightEdit", 1, kBackspace, false}, {"deckUnitWeightEdit", 2, U'.', true},
+        {"eaveHeightEdit", 0, U'7', true},
+        {"eaveHeightEdit", 0, U'a', false},
+        {"span4Edit", 0, kBackspace, true},
+        {"span1Edit", 0, U'-', false},
+        {"span1Edit", 0, U'５', false},
+        {"snowDepthSpin", 0, U'.', false},
+        {"directSnowLoadSpin", 0, U'0', true},
+        {"spanCountSpin", 0, U'2', false},
+        {"cantileverLengthEdit", 0, U'x', true},
+        {"deckUnitWeightEdit", 0, U'1', false},
+        {"deckUnitWeightEdit", 1, kBackspace, false},
+        {"deckUnitWeightEdit", 2, U'.', true},
         {"deckTypeBox", 0, U'a', true},
     };
     InputForm form;
     for (const auto& c : cases) {
-        form.surfaceTreatmentBox.item_index = c.surface;
+        form.surfaceTreatmentBox.itemIndex = c.surface;
         EXPECT_EQ(accepts_key(form, c.control, c.key), c.accepted) << c.control << " " << c.surface;
     }
-    form.surfaceTreatmentBox.item_index = 0;
+    form.surfaceTreatmentBox.itemIndex = 0;
     EXPECT_FALSE(accepts_key_down(form, "deckUnitWeightEdit"));
     EXPECT_FALSE(accepts_key_down(form, "spanCountSpin"));
     EXPECT_TRUE(accepts_key_down(form, "eaveHeightEdit"));
-    form.surfaceTreatmentBox.item_index = 2;
+    form.surfaceTreatmentBox.itemIndex = 2;
     EXPECT_TRUE(accepts_key_down(form, "deckUnitWeightEdit"));
 }
 
@@ -98,31 +104,31 @@ TEST(RoofGroups, CanopyShapeReplacesBuildingForm) {
     EXPECT_EQ(form.state.roofType, 6);
     EXPECT_TRUE(form.canopyShapeGroup.visible);
     EXPECT_FALSE(form.buildingFormGroup.visible);
-    EXPECT_EQ(form.roofPicture.picture_file, "Independent_roof.bmp");
+    EXPECT_EQ(form.roofPicture.pictureFile, "Independent_roof.bmp");
     EXPECT_TRUE(form.canopyRoofRadio.checked);
     EXPECT_FALSE(form.monoPitchRoofRadio.checked);
-    EXPECT_EQ(form.canopyRoofRadio.font_colour, kNavy);
-    EXPECT_TRUE(form.canopyRoofRadio.font_bold);
-    EXPECT_EQ(form.monoPitchRoofRadio.font_colour, kBlack);
-    EXPECT_FALSE(form.monoPitchRoofRadio.font_bold);
+    EXPECT_EQ(form.canopyRoofRadio.fontColour, kNavy);
+    EXPECT_TRUE(form.canopyRoofRadio.fontBold);
+    EXPECT_EQ(form.monoPitchRoofRadio.fontColour, kBlack);
+    EXPECT_FALSE(form.monoPitchRoofRadio.fontBold);
 
     select_roof_type(form, 4);
     EXPECT_TRUE(form.buildingFormGroup.visible);
     EXPECT_FALSE(form.canopyShapeGroup.visible);
-    EXPECT_EQ(form.roofPicture.picture_file, "Gable_roof.bmp");
+    EXPECT_EQ(form.roofPicture.pictureFile, "Gable_roof.bmp");
     select_roof_type(form, 7); // no such radio
     EXPECT_EQ(form.state.roofType, 4);
 
     select_building_form(form, 2);
     EXPECT_EQ(form.state.buildingForm, 2);
-    EXPECT_EQ(form.buildingFormPicture.picture_file, "Shape_leeward.bmp");
-    EXPECT_TRUE(form.leewardOpenFormRadio.font_bold);
+    EXPECT_EQ(form.buildingFormPicture.pictureFile, "Shape_leeward.bmp");
+    EXPECT_TRUE(form.leewardOpenFormRadio.fontBold);
     EXPECT_FALSE(form.closedFormRadio.checked);
     select_canopy_shape(form, 1);
     EXPECT_EQ(form.state.canopyShape, 1);
-    EXPECT_EQ(form.canopyShapePicture.picture_file, "Shape_wing_roof.bmp");
+    EXPECT_EQ(form.canopyShapePicture.pictureFile, "Shape_wing_roof.bmp");
     EXPECT_TRUE(form.wingCanopyRadio.checked);
-    EXPECT_FALSE(form.gableCanopyRadio.font_bold);
+    EXPECT_FALSE(form.gableCanopyRadio.fontBold);
 }
 
 TEST(Layout, DirectLoadsShrinkTheWindow) {

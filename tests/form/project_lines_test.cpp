@@ -40,13 +40,13 @@ protected:
     // A design that touches every group of lines.
     void dress(Session& s, int spans) {
         InputForm& f = s.form;
-        f.deckTypeBox.item_index = 3;
-        f.fastenerBox.item_index = 1;
-        f.prefectureBox.item_index = 1; // 青森県
+        f.deckTypeBox.itemIndex = 3;
+        f.fastenerBox.itemIndex = 1;
+        f.prefectureBox.itemIndex = 1; // 青森県
         select_prefecture(f, s.siteTables);
-        f.areaBox.item_index = 1;
+        f.areaBox.itemIndex = 1;
         select_area(f, s.siteTables);
-        f.roughnessBox.item_index = 2;
+        f.roughnessBox.itemIndex = 2;
         f.eaveHeightEdit.text = "8000";
         f.spanDirectionLengthEdit.text = "18000";
         select_roof_type(f, 5);
@@ -57,10 +57,10 @@ protected:
             set_spin_value(f, f.spanCountSpin, n);
             span_edit(f, n).text = std::to_string(2000 + 100 * n);
         }
-        f.cantileverBox.item_index = 1;
+        f.cantileverBox.itemIndex = 1;
         update_spans(f);
         f.cantileverLengthEdit.text = "650";
-        f.surfaceTreatmentBox.item_index = 2;
+        f.surfaceTreatmentBox.itemIndex = 2;
         f.deckUnitWeightEdit.text = "133.5";
         s.printSettings.subject = "倉庫 新築工事 \"A棟\"";
         persist::click_position(s.printDialog, s.printSettings, 21);
@@ -162,10 +162,10 @@ TEST_F(ProjectLinesTest, AShortFileStopsAtTheFirstMissingInteger) {
     EXPECT_TRUE(outcome.failed);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_NE(outcome.messages[0].find("17 行目"), std::string::npos);
-    EXPECT_EQ(session.form.deckTypeBox.item_index, 2); // applied before the stop
-    EXPECT_EQ(session.form.roughnessBox.item_index, 3);
-    EXPECT_EQ(session.form.eaveHeightEdit.text, "");    // a text past the end is empty
-    EXPECT_EQ(session.form.state.roofType, 3); // an int-or-D past the end
+    EXPECT_EQ(session.form.deckTypeBox.itemIndex, 2); // applied before the stop
+    EXPECT_EQ(session.form.roughnessBox.itemIndex, 3);
+    EXPECT_EQ(session.form.eaveHeightEdit.text, ""); // a text past the end is empty
+    EXPECT_EQ(session.form.state.roofType, 3);       // an int-or-D past the end
 }
 
 TEST_F(ProjectLinesTest, ASavedTypedDepthSurvivesLoadingIntoTheFormulaMethod) {
@@ -192,13 +192,12 @@ TEST_F(ProjectLinesTest, PrintingUsesTheLoadedStartNumber) {
     lines[31] = "7";
     write_lines("pages.kvxw", lines);
     load_project(session, file("pages.kvxw"));
-    EXPECT_EQ(session.printSettings.start_number, "7");
-    EXPECT_EQ(session.printSettings.PageNumberPosition, 22);
+    EXPECT_EQ(session.printSettings.startNumber, "7");
+    EXPECT_EQ(session.printSettings.pageNumberPosition, 22);
     EXPECT_EQ(session.printDialog.checkedPosition, 22);
     EXPECT_TRUE(session.printDialog.contentGroupEnabled);
     EXPECT_EQ(
-        persist::settings_for_printing(session.printDialog, session.printSettings).number_format,
-        1);
+        persist::settings_for_printing(session.printDialog, session.printSettings).numberFormat, 1);
 }
 
 TEST_F(ProjectLinesTest, UnitWeightLineKeepsDecimalsAndOddTexts) {
@@ -222,10 +221,10 @@ TEST_F(ProjectLinesTest, OutOfRangeIndexesTakeTheirDefaults) {
     lines[29] = "25";
     write_lines("range.kvxw", lines);
     EXPECT_FALSE(load_project(session, file("range.kvxw")).failed);
-    EXPECT_EQ(session.form.deckTypeBox.item_index, 0);
-    EXPECT_EQ(session.form.prefectureBox.item_index, 0);
+    EXPECT_EQ(session.form.deckTypeBox.itemIndex, 0);
+    EXPECT_EQ(session.form.prefectureBox.itemIndex, 0);
     EXPECT_EQ(session.form.state.roofType, 3);
-    EXPECT_EQ(session.printSettings.PageNumberPosition, 0);
+    EXPECT_EQ(session.printSettings.pageNumberPosition, 0);
 }
 
 } // namespace

@@ -17,22 +17,22 @@ namespace {
 // A whole input session as the window would drive it, then the two steps of
 // the Calculate command.
 TEST_F(FormTest, WholeSessionGathersWhatTheFormShows) {
-    form.deckTypeBox.item_index = 3; // KX-75-16
+    form.deckTypeBox.itemIndex = 3; // KX-75-16
     update_unit_weight(form);
-    form.surfaceTreatmentBox.item_index = 1; // Z27
+    form.surfaceTreatmentBox.itemIndex = 1; // Z27
     update_unit_weight(form);
-    form.fastenerBox.item_index = 1;
-    form.prefectureBox.item_index = 1; // 青森県
+    form.fastenerBox.itemIndex = 1;
+    form.prefectureBox.itemIndex = 1; // 青森県
     ASSERT_FALSE(select_prefecture(form, tables));
     select_snow_method(form, kFormulaDepth);
     set_spin_value(form, form.seaRatioSpin, 40); // 0.0095 + 0.1 + 0.39 = 0.4995 m
-    form.roughnessBox.item_index = 2;
+    form.roughnessBox.itemIndex = 2;
     form.eaveHeightEdit.text = "10005";
     select_roof_type(form, 6);
     select_canopy_shape(form, 1);
     set_spin_value(form, form.spanCountSpin, 2);
     form.span2Edit.text = "3000";
-    form.cantileverBox.item_index = 1;
+    form.cantileverBox.itemIndex = 1;
     update_spans(form);
     set_spin_value(form, form.otherDeadLoadSpin, 250);
     set_spin_value(form, form.liveLoadSpin, 600);
@@ -95,7 +95,7 @@ TEST_F(FormTest, WholeSessionGathersWhatTheFormShows) {
 TEST_F(FormTest, DirectLoadsTakeTheSnowLoadAsTyped) {
     apply_layout(form, 1);
     select_snow_method(form, kFormulaDepth);
-    EXPECT_EQ(form.active_control, "directWindPositiveSpin");
+    EXPECT_EQ(form.activeControl, "directWindPositiveSpin");
     set_spin_value(form, form.directSnowLoadSpin, 1200);
     set_spin_value(form, form.directWindPositiveSpin, 900);
     set_spin_value(form, form.directWindNegativeSpin, 1400);

@@ -12,12 +12,12 @@ namespace {
 class SiteSelection : public FormTest {
 protected:
     void prefecture(int index) {
-        form.prefectureBox.item_index = index;
+        form.prefectureBox.itemIndex = index;
         const auto message = select_prefecture(form, tables);
         ASSERT_FALSE(message) << message->text;
     }
     void area(int index) {
-        form.areaBox.item_index = index;
+        form.areaBox.itemIndex = index;
         select_area(form, tables);
     }
 };
@@ -25,7 +25,7 @@ protected:
 TEST_F(SiteSelection, PrefectureSelectsItsFirstAreaAndShowsItsValues) {
     prefecture(1); // 青森県
     EXPECT_EQ(form.areaBox.items, (std::vector<std::string>{"青森市", "弘前市 (旧岩木町)"}));
-    EXPECT_EQ(form.areaBox.item_index, 0);
+    EXPECT_EQ(form.areaBox.itemIndex, 0);
     EXPECT_EQ(form.site.prefectureName, "青森県");
     EXPECT_EQ(form.site.areaName, "青森市");
     EXPECT_EQ(form.baseWindSpeedLabel.caption, "34");
@@ -40,7 +40,7 @@ TEST_F(SiteSelection, PrefectureSelectsItsFirstAreaAndShowsItsValues) {
 
     // A rule area first in its prefecture: both forms of the hint.
     EXPECT_EQ(form.typedDepthRadio.hint, "細則有り! 青森県の例規を確認して下さい。|青森県/"
-                                      "青森市は、地区・標高・計算式等による規定があります。");
+                                         "青森市は、地区・標高・計算式等による規定があります。");
     show_hint(form, form.typedDepthRadio.hint);
     EXPECT_EQ(form.statusBar.caption,
               "青森県/青森市は、地区・標高・計算式等による規定があります。");
@@ -85,12 +85,12 @@ TEST_F(SiteSelection, DuplicateZoneLinesUseTheLastOne) {
 TEST_F(SiteSelection, FormulaFollowsTheAreaAndTheSpinEdits) {
     select_snow_method(form, kFormulaDepth);
     EXPECT_TRUE(form.formulaDepthRadio.checked);
-    EXPECT_TRUE(form.formulaDepthRadio.font_bold);
-    EXPECT_FALSE(form.typedDepthRadio.font_bold);
+    EXPECT_TRUE(form.formulaDepthRadio.fontBold);
+    EXPECT_FALSE(form.typedDepthRadio.fontBold);
     EXPECT_TRUE(form.altitudeSpin.enabled);
     EXPECT_TRUE(form.seaRatioSpin.enabled);
     EXPECT_FALSE(form.snowDepthSpin.enabled);
-    EXPECT_EQ(form.active_control, "seaRatioSpin");
+    EXPECT_EQ(form.activeControl, "seaRatioSpin");
     // 札幌市: 0.0005 * 20 - 0.06 * 0.2 + 0.28 = 0.278 m
     EXPECT_EQ(form.snowDepthSpin.value, 30);
     EXPECT_EQ(form.site.formulaSnowDepth, 30);
@@ -121,7 +121,7 @@ TEST_F(SiteSelection, AreaWithoutZoneCoefficientsFallsBackToTypedDepth) {
 
     area(1); // 弘前市 (旧岩木町): zone 7 has no line
     EXPECT_EQ(form.site.areaName, "弘前市 (旧岩木町)");
-    EXPECT_FALSE(form.site.zone_registered);
+    EXPECT_FALSE(form.site.zoneRegistered);
     EXPECT_EQ(form.site.snowCoefA, 0.0);
     EXPECT_EQ(form.site.seaRatioRadius, 0);
     EXPECT_EQ(form.seaRatioRadiusLabel.caption, "---");
@@ -129,7 +129,7 @@ TEST_F(SiteSelection, AreaWithoutZoneCoefficientsFallsBackToTypedDepth) {
     EXPECT_EQ(form.formulaDepthRadio.hint, kHintFormulaUnavailable);
     EXPECT_TRUE(form.typedDepthRadio.checked);
     EXPECT_FALSE(form.formulaDepthRadio.checked);
-    EXPECT_TRUE(form.typedDepthRadio.font_bold);
+    EXPECT_TRUE(form.typedDepthRadio.fontBold);
     EXPECT_EQ(form.snowDepthSpin.value, 60); // the table's depth
     EXPECT_TRUE(form.snowDepthSpin.enabled);
     EXPECT_FALSE(form.altitudeSpin.enabled);
@@ -148,10 +148,10 @@ TEST_F(SiteSelection, AreaWithoutZoneCoefficientsFallsBackToTypedDepth) {
 
 TEST_F(SiteSelection, PrefectureWithoutRowsKeepsTheValues) {
     prefecture(1);
-    form.prefectureBox.item_index = 46; // 沖縄県: no rows in the fixture
+    form.prefectureBox.itemIndex = 46; // 沖縄県: no rows in the fixture
     ASSERT_FALSE(select_prefecture(form, tables));
     EXPECT_TRUE(form.areaBox.items.empty());
-    EXPECT_EQ(form.areaBox.item_index, -1);
+    EXPECT_EQ(form.areaBox.itemIndex, -1);
     EXPECT_EQ(form.site.prefectureName, "沖縄県");
     EXPECT_EQ(form.site.areaName, "");
     EXPECT_EQ(form.baseWindSpeedLabel.caption, "34");
@@ -160,7 +160,7 @@ TEST_F(SiteSelection, PrefectureWithoutRowsKeepsTheValues) {
 
 TEST_F(SiteSelection, BrokenZoneFileStopsThePrefectureSelection) {
     folder.write_lines("Data_SnowfallV.csv", {"zone,alpha,beta,gamma,R", "3,0.1,0.2"});
-    form.prefectureBox.item_index = 1;
+    form.prefectureBox.itemIndex = 1;
     const auto message = select_prefecture(form, tables);
     ASSERT_TRUE(message);
     EXPECT_NE(message->text.find("「Data_SnowfallV.csv」の 2 行目"), std::string::npos);

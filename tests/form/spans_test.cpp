@@ -10,7 +10,7 @@ TEST(Spans, CountUpCopiesAfreshAndCountDownKeepsTheHiddenText) {
     InputForm form;
     struct Step {
         int count;
-        const char* type_into_last; // typed into the last shown edit after the step
+        const char* typeIntoLast; // typed into the last shown edit after the step
         std::vector<bool> visible;
         std::vector<std::string> texts;
         const char* focus;
@@ -32,10 +32,10 @@ TEST(Spans, CountUpCopiesAfreshAndCountDownKeepsTheHiddenText) {
             EXPECT_EQ(edit.visible, step.visible[span - 1]) << step.count << " " << edit.name;
             EXPECT_EQ(edit.text, step.texts[span - 1]) << step.count << " " << edit.name;
         }
-        EXPECT_EQ(form.active_control, step.focus) << step.count;
+        EXPECT_EQ(form.activeControl, step.focus) << step.count;
         EXPECT_EQ(form.state.spanCount, step.count);
         EXPECT_EQ(form.state.previousSpanCount, step.count);
-        if (step.type_into_last) span_edit(form, step.count).text = step.type_into_last;
+        if (step.typeIntoLast) span_edit(form, step.count).text = step.typeIntoLast;
     }
 }
 
@@ -53,22 +53,22 @@ TEST(Spans, PictureByCountAndCantilever) {
         int cantilever;
         const char* picture;
     };
-    for (const auto& c :
-         {Case{1, 0, "spanPicture1"}, Case{4, 0, "spanPicture4"}, Case{2, 1, "spanPicture2Left"},
-          Case{1, 2, "spanPicture1Right"}, Case{3, 2, "spanPicture3Right"}, Case{4, 3, "spanPicture4Both"},
-          Case{1, 3, "spanPicture1Both"}, Case{3, -1, "spanPicture3"}})
+    for (const auto& c : {Case{1, 0, "spanPicture1"}, Case{4, 0, "spanPicture4"},
+                          Case{2, 1, "spanPicture2Left"}, Case{1, 2, "spanPicture1Right"},
+                          Case{3, 2, "spanPicture3Right"}, Case{4, 3, "spanPicture4Both"},
+                          Case{1, 3, "spanPicture1Both"}, Case{3, -1, "spanPicture3"}})
         EXPECT_EQ(span_picture_name(c.count, c.cantilever), c.picture);
 
     InputForm form;
     set_spin_value(form, form.spanCountSpin, 2);
-    form.cantileverBox.item_index = 1; // "有り"
+    form.cantileverBox.itemIndex = 1; // "有り"
     update_spans(form);
     EXPECT_EQ(form.state.spanPicture, "spanPicture2Left");
     EXPECT_EQ(form.state.cantileverMode, 1);
     EXPECT_TRUE(form.cantileverLengthEdit.visible);
     EXPECT_FALSE(form.rightCantileverLengthEdit.visible);
-    EXPECT_EQ(form.active_control, "span2Edit"); // the cantilever change refocuses the last span
-    form.cantileverBox.item_index = 0;
+    EXPECT_EQ(form.activeControl, "span2Edit"); // the cantilever change refocuses the last span
+    form.cantileverBox.itemIndex = 0;
     update_spans(form);
     EXPECT_EQ(form.state.spanPicture, "spanPicture2");
     EXPECT_FALSE(form.cantileverLengthEdit.visible);
@@ -90,7 +90,7 @@ TEST(Spans, CantileverExitCheck) {
     };
     for (const auto& c : cases) {
         InputForm form;
-        form.active_control = "calculateButton";
+        form.activeControl = "calculateButton";
         form.cantileverLengthEdit.text = c.typed;
         const auto message = check_cantilever_exit(form);
         EXPECT_EQ(form.cantileverLengthEdit.text, c.after) << c.typed;
@@ -98,10 +98,10 @@ TEST(Spans, CantileverExitCheck) {
             ASSERT_TRUE(message) << c.typed;
             EXPECT_EQ(message->text, c.message);
             EXPECT_EQ(message->focus, "cantileverLengthEdit");
-            EXPECT_EQ(form.active_control, "cantileverLengthEdit");
+            EXPECT_EQ(form.activeControl, "cantileverLengthEdit");
         } else {
             EXPECT_FALSE(message) << c.typed;
-            EXPECT_EQ(form.active_control, "calculateButton");
+            EXPECT_EQ(form.activeControl, "calculateButton");
         }
     }
 }

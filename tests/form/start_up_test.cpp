@@ -38,7 +38,7 @@ TEST_F(FormTest, StartsOnTheFirstAreaOfTheFirstPrefecture) {
     EXPECT_FALSE(form.directLoadPanel.visible);
     EXPECT_EQ(form.height, 575);
     EXPECT_EQ(form.state.spanPicture, "spanPicture1");
-    EXPECT_EQ(form.active_control, "deckTypeBox");
+    EXPECT_EQ(form.activeControl, "deckTypeBox");
     EXPECT_EQ(form.versionLabel.caption, "ver.2.2");
     EXPECT_TRUE(form.statusBar.caption.ends_with("ver.2.2"));
     EXPECT_EQ(form.caption, "Korvex屋根計算プログラム-木造梁-");
@@ -72,10 +72,10 @@ TEST(FormStartUp, AMissingOrUnreadableDataFolderEndsStartUpWithItsMessage) {
     EXPECT_NE(missing->message.find("no_such_folder"), std::string::npos);
 
     std::filesystem::create_directories(folder.path() / "Data_Address.csv");
-    const auto folderInstead = initialise_form(form, tables, folder.path(), "2.2");
-    ASSERT_TRUE(folderInstead);
-    EXPECT_NE(folderInstead->message.find("読み込めません"), std::string::npos);
-    EXPECT_TRUE(tables.address_rows.empty());
+    const auto folder_instead = initialise_form(form, tables, folder.path(), "2.2");
+    ASSERT_TRUE(folder_instead);
+    EXPECT_NE(folder_instead->message.find("読み込めません"), std::string::npos);
+    EXPECT_TRUE(tables.addressRows.empty());
 }
 
 TEST(FormStartUp, AnUnreadableSiteFileEndsStartUpWithItsMessage) {
@@ -108,16 +108,16 @@ TEST(FormStartUp, AnUnreadableSiteFileEndsStartUpWithItsMessage) {
 TEST(Hints, ShortAndLongPartsSplitAtTheBar) {
     struct Case {
         const char* hint;
-        const char* short_part;
-        const char* long_part;
+        const char* shortPart;
+        const char* longPart;
     };
     for (const auto& c :
          {Case{"結果表示|入力条件の基に計算を行い、結果を表示します", "結果表示",
                "入力条件の基に計算を行い、結果を表示します"},
           Case{"デッキを選択して下さい。", "デッキを選択して下さい。", "デッキを選択して下さい。"},
           Case{"|後半", "", "後半"}}) {
-        EXPECT_EQ(hint_short(c.hint), c.short_part);
-        EXPECT_EQ(hint_long(c.hint), c.long_part);
+        EXPECT_EQ(hint_short(c.hint), c.shortPart);
+        EXPECT_EQ(hint_long(c.hint), c.longPart);
     }
 }
 

@@ -16,13 +16,13 @@ void spans(InputForm& form, std::vector<std::string> texts) {
 }
 
 void left_cantilever(InputForm& form, const std::string& text) {
-    form.cantileverBox.item_index = 1;
+    form.cantileverBox.itemIndex = 1;
     update_spans(form);
     form.cantileverLengthEdit.text = text;
 }
 
 void surface(InputForm& form, int index, const std::string& weight) {
-    form.surfaceTreatmentBox.item_index = index;
+    form.surfaceTreatmentBox.itemIndex = index;
     form.deckUnitWeightEdit.text = weight;
 }
 
@@ -52,29 +52,37 @@ TEST(Validation, ChecksInOrderWithTheirMessagesAndFocus) {
         {"cantilever empty", [](InputForm& f) { left_cantilever(f, ""); }, kCantileverMissing,
          "cantileverLengthEdit"},
         {"cantilever abc", [](InputForm& f) { left_cantilever(f, "abc"); },
-         "はね出し部分の長さが整数ではありません。mm単位の整数で入力して下さい。", "cantileverLengthEdit"},
+         "はね出し部分の長さが整数ではありません。mm単位の整数で入力して下さい。",
+         "cantileverLengthEdit"},
         {"cantilever before deck length",
          [](InputForm& f) {
              spans(f, {"5000", "5000"});
              left_cantilever(f, "2500");
          },
          kCantileverTooLong, "cantileverLengthEdit"},
-        {"他 with 0", [](InputForm& f) { surface(f, 2, "0"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
-        {"他 empty", [](InputForm& f) { surface(f, 2, ""); }, kUnitWeightMessage, "deckUnitWeightEdit"},
-        {"他 negative", [](InputForm& f) { surface(f, 2, "-5"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
+        {"他 with 0", [](InputForm& f) { surface(f, 2, "0"); }, kUnitWeightMessage,
+         "deckUnitWeightEdit"},
+        {"他 empty", [](InputForm& f) { surface(f, 2, ""); }, kUnitWeightMessage,
+         "deckUnitWeightEdit"},
+        {"他 negative", [](InputForm& f) { surface(f, 2, "-5"); }, kUnitWeightMessage,
+         "deckUnitWeightEdit"},
         {"他 abc", [](InputForm& f) { surface(f, 2, "abc"); },
-         "デッキの単位重量が数値ではありません。N/㎡単位の数値で入力して下さい。", "deckUnitWeightEdit"},
+         "デッキの単位重量が数値ではありません。N/㎡単位の数値で入力して下さい。",
+         "deckUnitWeightEdit"},
         {"他 150", [](InputForm& f) { surface(f, 2, "150"); }, nullptr, ""},
         {"他 127.6", [](InputForm& f) { surface(f, 2, "127.6"); }, nullptr, ""},
-        {"他 0.0", [](InputForm& f) { surface(f, 2, "0.0"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
+        {"他 0.0", [](InputForm& f) { surface(f, 2, "0.0"); }, kUnitWeightMessage,
+         "deckUnitWeightEdit"},
         // Z12 and Z27 take their weight from the product table, but a project file
         // edited by hand may bring any text along; nonsense is refused all the same.
-        {"Z12 with 0", [](InputForm& f) { surface(f, 0, "0"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
+        {"Z12 with 0", [](InputForm& f) { surface(f, 0, "0"); }, kUnitWeightMessage,
+         "deckUnitWeightEdit"},
         {"Z27 with -21474836480", [](InputForm& f) { surface(f, 1, "-21474836480"); },
          kUnitWeightMessage, "deckUnitWeightEdit"},
         {"Z12 with 127", [](InputForm& f) { surface(f, 0, "127"); }, nullptr, ""},
         {"他 9000", [](InputForm& f) { surface(f, 2, "9000"); }, nullptr, ""},
-        {"他 9000.5", [](InputForm& f) { surface(f, 2, "9000.5"); }, kUnitWeightMessage, "deckUnitWeightEdit"},
+        {"他 9000.5", [](InputForm& f) { surface(f, 2, "9000.5"); }, kUnitWeightMessage,
+         "deckUnitWeightEdit"},
         {"unit weight before cantilever",
          [](InputForm& f) {
              surface(f, 2, "0");
@@ -111,23 +119,23 @@ TEST(Validation, ChecksInOrderWithTheirMessagesAndFocus) {
              set_spin_value(f, f.spanCountSpin, 1);
          },
          nullptr, ""},
-        {"height empty", [](InputForm& f) { f.eaveHeightEdit.text = ""; }, "軒の高さＨ１を入力して下さい。",
-         "eaveHeightEdit"},
+        {"height empty", [](InputForm& f) { f.eaveHeightEdit.text = ""; },
+         "軒の高さＨ１を入力して下さい。", "eaveHeightEdit"},
     };
     for (const auto& c : cases) {
         InputForm form;
         c.set(form);
-        form.active_control = "calculateButton";
+        form.activeControl = "calculateButton";
         calc::DesignInputs inputs;
         const auto message = validate_inputs(form, inputs, calc::CoefficientSettings{});
         if (c.message) {
             ASSERT_TRUE(message) << c.what;
             EXPECT_EQ(message->text, c.message) << c.what;
             EXPECT_EQ(message->focus, c.focus) << c.what;
-            EXPECT_EQ(form.active_control, c.focus) << c.what;
+            EXPECT_EQ(form.activeControl, c.focus) << c.what;
         } else {
             EXPECT_FALSE(message) << c.what << ": " << message->text;
-            EXPECT_EQ(form.active_control, "calculateButton") << c.what;
+            EXPECT_EQ(form.activeControl, "calculateButton") << c.what;
         }
     }
 }
@@ -149,7 +157,7 @@ TEST(Validation, FillsSpansTotalAndBeamType) {
     // One span: the other edits are not read, whatever they hold.
     set_spin_value(form, form.spanCountSpin, 1);
     form.span2Edit.text = "99999";
-    form.cantileverBox.item_index = 0;
+    form.cantileverBox.itemIndex = 0;
     update_spans(form);
     ASSERT_FALSE(validate_inputs(form, inputs, calc::CoefficientSettings{}));
     EXPECT_EQ(inputs.totalDeckLength, 2500);

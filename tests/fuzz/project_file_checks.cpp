@@ -19,18 +19,18 @@ namespace fs = std::filesystem;
 // process and every input starts from a copy of that state.
 struct StartedSession {
     form::Session session;
-    std::string start_error;
+    std::string startError;
     ScratchFolder folder{"project"};
 
     StartedSession() {
         if (const auto error = form::start_session(session, KORVEX_DATA_DIR, "fuzz"))
-            start_error = error->message;
+            startError = error->message;
     }
 };
 
 const StartedSession& started() {
-    static const StartedSession base;
-    return base;
+    static const StartedSession kBase;
+    return kBase;
 }
 
 void write_file(const fs::path& file, std::string_view bytes) {
@@ -47,7 +47,7 @@ void add_all(Faults& faults, const std::string& prefix, const limits::Faults& mo
 Faults check_project_file(std::string_view bytes) {
     Faults faults;
     const StartedSession& base = started();
-    if (!base.start_error.empty()) return {"the shipped data folder: " + base.start_error};
+    if (!base.startError.empty()) return {"the shipped data folder: " + base.startError};
     const fs::path file = base.folder.path() / "input.kvxw";
     write_file(file, bytes);
 

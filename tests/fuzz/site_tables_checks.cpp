@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 
 // One data folder per process, rewritten for every input.
 const fs::path& scratch_folder() {
-    static const ScratchFolder folder("site");
-    return folder.path();
+    static const ScratchFolder kFolder("site");
+    return kFolder.path();
 }
 
 void write_file(const fs::path& file, std::string_view bytes) {
@@ -38,7 +38,7 @@ void check_split(std::string_view line, Faults& faults) {
 
 void check_snow_spins(const form::InputForm& f, const std::string& where, Faults& faults) {
     for (const form::SpinEdit* spin : {&f.snowDepthSpin, &f.altitudeSpin, &f.seaRatioSpin})
-        if (spin->value < spin->min_value || spin->value > spin->max_value)
+        if (spin->value < spin->minValue || spin->value > spin->maxValue)
             faults.push_back(where + ": " + spin->name + " = " + std::to_string(spin->value));
 }
 
@@ -65,14 +65,14 @@ Faults check_site_tables(std::string_view bytes) {
     }
     check_snow_spins(f, "start-up", faults);
     for (int p = 0; p < static_cast<int>(site::kPrefectureNames.size()); ++p) {
-        f.prefectureBox.item_index = p;
+        f.prefectureBox.itemIndex = p;
         if (const auto message = form::select_prefecture(f, tables)) {
             if (message->text.empty()) faults.push_back("a selection failed without a message");
             continue;
         }
         const int areas = static_cast<int>(f.areaBox.items.size());
         for (int a = 0; a < areas; ++a) {
-            f.areaBox.item_index = a;
+            f.areaBox.itemIndex = a;
             form::select_area(f, tables);
             for (int method : {form::kFormulaDepth, form::kDirectDepth}) {
                 form::select_snow_method(f, method);

@@ -129,11 +129,11 @@ const Design kDesigns[] = {
 
 void set_design(form::Session& s, const Design& d) {
     form::InputForm& f = s.form;
-    f.deckTypeBox.item_index = d.deck;
-    f.fastenerBox.item_index = d.fastener;
-    f.surfaceTreatmentBox.item_index = d.surface;
+    f.deckTypeBox.itemIndex = d.deck;
+    f.fastenerBox.itemIndex = d.fastener;
+    f.surfaceTreatmentBox.itemIndex = d.surface;
     if (d.surface == 2) f.deckUnitWeightEdit.text = d.unitWeight;
-    f.roughnessBox.item_index = d.roughness;
+    f.roughnessBox.itemIndex = d.roughness;
     f.eaveHeightEdit.text = d.h1;
     f.buildingHeightEdit.text = d.h2;
     f.spanDirectionLengthEdit.text = d.d;
@@ -156,7 +156,7 @@ void set_design(form::Session& s, const Design& d) {
                              f.spanCountSpin.value + (count > f.spanCountSpin.value ? 1 : -1));
     for (int span = 1; span <= count; ++span)
         form::span_edit(f, span).text = std::to_string(d.spans[static_cast<std::size_t>(span - 1)]);
-    f.cantileverBox.item_index = d.cantilever > 0 ? 1 : 0;
+    f.cantileverBox.itemIndex = d.cantilever > 0 ? 1 : 0;
     form::update_spans(f);
     if (d.cantilever > 0) f.cantileverLengthEdit.text = std::to_string(d.cantilever);
 
@@ -169,23 +169,23 @@ void set_design(form::Session& s, const Design& d) {
 class NumericLimits : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        started_ = new form::Session;
-        const auto error = form::start_session(*started_, KORVEX_DATA_DIR, "limits");
+        started = new form::Session;
+        const auto error = form::start_session(*started, KORVEX_DATA_DIR, "limits");
         ASSERT_FALSE(error) << error->message;
     }
     static void TearDownTestSuite() {
-        delete started_;
-        started_ = nullptr;
+        delete started;
+        started = nullptr;
     }
-    static form::Session* started_;
+    static form::Session* started;
 };
 
-form::Session* NumericLimits::started_ = nullptr;
+form::Session* NumericLimits::started = nullptr;
 
 TEST_F(NumericLimits, ExtremeDesignsCalculateAndDrawOnlyFiguresInsideTheSheet) {
     for (const Design& design : kDesigns) {
         SCOPED_TRACE(design.name);
-        auto session = std::make_unique<form::Session>(*started_);
+        auto session = std::make_unique<form::Session>(*started);
         set_design(*session, design);
         const auto refused = form::calculate(*session);
         ASSERT_FALSE(refused) << refused->text;

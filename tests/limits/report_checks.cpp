@@ -28,30 +28,30 @@ public:
     void results(const std::string& what, const analysis::CaseResults& r) {
         for (std::size_t n = 0; n < r.reactions.size(); ++n)
             all(what + ".reactions" + std::to_string(n), r.reactions[n]);
-        for (std::size_t n = 0; n < r.end_forces.size(); ++n) {
-            all(what + ".end_forces" + std::to_string(n), r.end_forces[n]);
+        for (std::size_t n = 0; n < r.endForces.size(); ++n) {
+            all(what + ".end_forces" + std::to_string(n), r.endForces[n]);
             all(what + ".displacements" + std::to_string(n), r.displacements[n]);
-            all(what + ".moment_samples" + std::to_string(n), r.moment_samples[n]);
-            all(what + ".deflection_samples" + std::to_string(n), r.deflection_samples[n]);
-            all(what + ".total_load" + std::to_string(n), r.total_load[n]);
+            all(what + ".moment_samples" + std::to_string(n), r.momentSamples[n]);
+            all(what + ".deflection_samples" + std::to_string(n), r.deflectionSamples[n]);
+            all(what + ".total_load" + std::to_string(n), r.totalLoad[n]);
         }
         for (std::size_t n = 0; n < 2; ++n) {
             all(what + ".cantilever_moment_samples" + std::to_string(n),
-                r.cantilever_moment_samples[n]);
+                r.cantileverMomentSamples[n]);
             all(what + ".cantilever_deflection_samples" + std::to_string(n),
-                r.cantilever_deflection_samples[n]);
+                r.cantileverDeflectionSamples[n]);
         }
-        all(what + ".span_moment", r.span_moment);
-        all(what + ".span_moment_x", r.span_moment_x);
-        all(what + ".span_deflection", r.span_deflection);
-        all(what + ".cantilever_check_moment", r.cantilever_check_moment);
-        all(what + ".cantilever_check_deflection", r.cantilever_check_deflection);
-        for (auto [name, v] : {std::pair{"max_moment", r.max_moment},
-                               {"max_deflection", r.max_deflection},
-                               {"deflection_ratio", r.deflection_ratio},
-                               {"governing_span_length", r.governing_span_length},
-                               {"reaction_v1", r.reaction_v1},
-                               {"reaction_v2", r.reaction_v2}})
+        all(what + ".span_moment", r.spanMoment);
+        all(what + ".span_moment_x", r.spanMomentX);
+        all(what + ".span_deflection", r.spanDeflection);
+        all(what + ".cantilever_check_moment", r.cantileverCheckMoment);
+        all(what + ".cantilever_check_deflection", r.cantileverCheckDeflection);
+        for (auto [name, v] : {std::pair{"max_moment", r.maxMoment},
+                               {"max_deflection", r.maxDeflection},
+                               {"deflection_ratio", r.deflectionRatio},
+                               {"governing_span_length", r.governingSpanLength},
+                               {"reaction_v1", r.reactionV1},
+                               {"reaction_v2", r.reactionV2}})
             (*this)(what + "." + name, v);
     }
 
@@ -60,27 +60,27 @@ public:
         const auto& a = p.allowable;
         const auto& c = p.cantilever;
         const auto& t = p.table;
-        for (auto [name, v] : {std::pair{"W_total", p.W_total},
-                               {"max_moment", p.max_moment},
+        for (auto [name, v] : {std::pair{"W_total", p.wTotal},
+                               {"max_moment", p.maxMoment},
                                {"sigma", p.sigma},
-                               {"max_deflection", p.max_deflection},
-                               {"governing_span_length", p.governing_span_length},
-                               {"deflection_allowance", p.deflection_allowance},
-                               {"reaction_v1", p.reaction_v1},
-                               {"reaction_v2", p.reaction_v2},
-                               {"f_a", a.f_a},
+                               {"max_deflection", p.maxDeflection},
+                               {"governing_span_length", p.governingSpanLength},
+                               {"deflection_allowance", p.deflectionAllowance},
+                               {"reaction_v1", p.reactionV1},
+                               {"reaction_v2", p.reactionV2},
+                               {"f_a", a.fA},
                                {"Z", a.Z},
-                               {"C_end", a.C_end},
-                               {"C_mid", a.C_mid},
+                               {"C_end", a.cEnd},
+                               {"C_mid", a.cMid},
                                {"cantilever.M", c.M},
                                {"cantilever.sigma", c.sigma},
                                {"cantilever.delta", c.delta},
                                {"cantilever.V", c.V},
-                               {"table.left_root_moment", t.left_root_moment},
-                               {"table.right_root_moment", t.right_root_moment},
-                               {"table.left_tip_deflection", t.left_tip_deflection},
-                               {"table.right_tip_deflection", t.right_tip_deflection},
-                               {"table.left_cantilever_force", t.left_cantilever_force}})
+                               {"table.left_root_moment", t.leftRootMoment},
+                               {"table.right_root_moment", t.rightRootMoment},
+                               {"table.left_tip_deflection", t.leftTipDeflection},
+                               {"table.right_tip_deflection", t.rightTipDeflection},
+                               {"table.left_cantilever_force", t.leftCantileverForce}})
             (*this)(what + "." + name, v);
         for (const auto& line : p.lines) {
             (*this)(what + ".line." + run::check_kind_name(line.kind) + ".value", line.value);
@@ -171,12 +171,12 @@ Faults result_faults(const form::Session& s) {
     check.all("loads.ratioS", s.loads.ratioS);
     check.all("loads.ratioW", s.loads.ratioW);
     check.all("loads.caseLoad", s.loads.caseLoad);
-    for (std::size_t i = 0; i < s.run.check_pages.size(); ++i)
-        check.page("check_page" + std::to_string(i), s.run.check_pages[i]);
-    for (std::size_t i = 0; i < s.run.diagram_blocks.size(); ++i) {
-        const auto& block = s.run.diagram_blocks[i];
+    for (std::size_t i = 0; i < s.run.checkPages.size(); ++i)
+        check.page("check_page" + std::to_string(i), s.run.checkPages[i]);
+    for (std::size_t i = 0; i < s.run.diagramBlocks.size(); ++i) {
+        const auto& block = s.run.diagramBlocks[i];
         check.results("diagram_block" + std::to_string(i), block.results);
-        check("diagram_block" + std::to_string(i) + ".cantilever_load", block.cantilever_load);
+        check("diagram_block" + std::to_string(i) + ".cantilever_load", block.cantileverLoad);
     }
     return faults;
 }

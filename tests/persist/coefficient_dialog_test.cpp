@@ -54,10 +54,10 @@ TEST(CoefficientDialog, SetTakesEverythingOrNothing) {
 
     // A ratio far past any design would carry the loads out of the figures' range.
     dialog.ratioEdits[5] = "100.5";
-    const auto tooLarge = apply_set(dialog, settings);
-    ASSERT_TRUE(tooLarge);
-    EXPECT_EQ(tooLarge->editIndex, 5);
-    EXPECT_NE(tooLarge->message.find("0～100"), std::string::npos);
+    const auto too_large = apply_set(dialog, settings);
+    ASSERT_TRUE(too_large);
+    EXPECT_EQ(too_large->editIndex, 5);
+    EXPECT_NE(too_large->message.find("0～100"), std::string::npos);
     EXPECT_EQ(settings.comboRatio[0][0], 1.0);
 
     dialog.ratioEdits[5] = "1";

@@ -21,14 +21,14 @@ TEST(RtfReader, ReadsStylesTextAndParagraphs) {
     ASSERT_EQ(doc->paragraphs.size(), 3u);
 
     const RtfParagraph& title = doc->paragraphs[0];
-    EXPECT_EQ(title.alignment, RtfAlignment::Centre);
+    EXPECT_EQ(title.alignment, RtfAlignment::centre);
     ASSERT_EQ(title.runs.size(), 1u);
     EXPECT_EQ(title.runs[0].text, "概要");
     EXPECT_TRUE(title.runs[0].style.bold);
     EXPECT_EQ(title.runs[0].style.halfPoints, 32);
 
     const RtfParagraph& body = doc->paragraphs[1];
-    EXPECT_EQ(body.alignment, RtfAlignment::Left);
+    EXPECT_EQ(body.alignment, RtfAlignment::left);
     std::string all;
     for (const auto& run : body.runs) all += run.text;
     EXPECT_EQ(all, "Plain italic and red.\nnext");

@@ -10,12 +10,12 @@ using testing::CanvasFixture;
 struct SetUpCase {
     int mode;
     int dpi;
-    int left_margin;
-    int top_offset;
-    int right_column_x;
-    int base_font_size;
-    int pen_width;
-    int sheet_index;
+    int leftMargin;
+    int topOffset;
+    int rightColumnX;
+    int baseFontSize;
+    int penWidth;
+    int sheetIndex;
 };
 
 TEST(BeginReport, SetsUpEachDevice) {
@@ -27,21 +27,21 @@ TEST(BeginReport, SetsUpEachDevice) {
         CanvasFixture f(c.mode);
         const ReportCanvas& rc = f.canvas;
         SCOPED_TRACE(c.mode);
-        EXPECT_EQ(rc.OutputMode, c.mode);
+        EXPECT_EQ(rc.outputMode, c.mode);
         EXPECT_EQ(rc.surface, &f.surface);
         EXPECT_EQ(rc.dpi, c.dpi);
         EXPECT_DOUBLE_EQ(rc.scale, c.dpi / 25.4);
-        EXPECT_EQ(rc.left_margin, c.left_margin);
-        EXPECT_EQ(rc.top_offset, c.top_offset);
-        EXPECT_EQ(rc.right_column_x, c.right_column_x);
-        EXPECT_EQ(rc.base_font_size, c.base_font_size);
-        EXPECT_EQ(rc.sheet_index, c.sheet_index);
-        EXPECT_DOUBLE_EQ(rc.page_line_height, 5.0);
-        EXPECT_EQ(rc.page_first_row, 7);
+        EXPECT_EQ(rc.leftMargin, c.leftMargin);
+        EXPECT_EQ(rc.topOffset, c.topOffset);
+        EXPECT_EQ(rc.rightColumnX, c.rightColumnX);
+        EXPECT_EQ(rc.baseFontSize, c.baseFontSize);
+        EXPECT_EQ(rc.sheetIndex, c.sheetIndex);
+        EXPECT_DOUBLE_EQ(rc.pageLineHeight, 5.0);
+        EXPECT_EQ(rc.pageFirstRow, 7);
 
-        const Font expected_font{.name = kProportionalFont, .size = c.base_font_size};
+        const Font expected_font{.name = kProportionalFont, .size = c.baseFontSize};
         EXPECT_EQ(f.surface.font(), expected_font);
-        EXPECT_EQ(f.surface.pen(), (Pen{0, c.pen_width, PenStyle::Solid}));
+        EXPECT_EQ(f.surface.pen(), (Pen{0, c.penWidth, PenStyle::solid}));
         EXPECT_TRUE(f.surface.brush().clear);
         EXPECT_TRUE(f.surface.texts().empty()) << "the first page is drawn by its own routine";
     }
@@ -57,30 +57,30 @@ TEST(BeginReport, ScreenStartsFromAWindowColouredImage) {
 TEST(BeginReport, PaperKeepsTheSheetAsItIsAndReadsItsSize) {
     CanvasFixture f(kPrinterOutput);
     EXPECT_TRUE(f.surface.fills().empty());
-    EXPECT_EQ(f.canvas.page_width, 4961);
-    EXPECT_EQ(f.canvas.page_height, 7016);
+    EXPECT_EQ(f.canvas.pageWidth, 4961);
+    EXPECT_EQ(f.canvas.pageHeight, 7016);
 }
 
 TEST(BeginReport, ForgetsTheEarlierRendering) {
     // A screen image leaves a footer pending; the print job after it must not
     // print that footer on its first sheet.
     CanvasFixture f(kScreenOutput);
-    f.canvas.footer_pending = 1;
-    f.canvas.last_page_flag = kLastPage;
-    f.canvas.section_row = 250;
-    f.canvas.line_count = 40;
-    f.canvas.page_line_height = 4.0;
+    f.canvas.footerPending = 1;
+    f.canvas.lastPageFlag = kLastPage;
+    f.canvas.sectionRow = 250;
+    f.canvas.lineCount = 40;
+    f.canvas.pageLineHeight = 4.0;
 
     PrintSettings settings;
-    settings.PageNumberPosition = kPageNumberBottomRight;
+    settings.pageNumberPosition = kPageNumberBottomRight;
     begin_report(f.canvas, kPrinterOutput, f.surface, {settings, "/work/roof.kvxw", "2024/05/01"});
-    EXPECT_EQ(f.canvas.footer_pending, 0);
-    EXPECT_EQ(f.canvas.last_page_flag, 0);
-    EXPECT_EQ(f.canvas.section_row, 0);
-    EXPECT_EQ(f.canvas.line_count, 0);
-    EXPECT_DOUBLE_EQ(f.canvas.page_line_height, 5.0);
-    EXPECT_EQ(f.canvas.print_settings.PageNumberPosition, kPageNumberBottomRight);
-    EXPECT_EQ(f.canvas.project_file_path, "/work/roof.kvxw");
+    EXPECT_EQ(f.canvas.footerPending, 0);
+    EXPECT_EQ(f.canvas.lastPageFlag, 0);
+    EXPECT_EQ(f.canvas.sectionRow, 0);
+    EXPECT_EQ(f.canvas.lineCount, 0);
+    EXPECT_DOUBLE_EQ(f.canvas.pageLineHeight, 5.0);
+    EXPECT_EQ(f.canvas.printSettings.pageNumberPosition, kPageNumberBottomRight);
+    EXPECT_EQ(f.canvas.projectFilePath, "/work/roof.kvxw");
     EXPECT_EQ(f.canvas.today, "2024/05/01");
 }
 

@@ -33,21 +33,21 @@ struct CheckPages {
     CheckPages(const DesignOptions& options, int mode, ReportDocument document = {})
         : sample(testing::make_sample_report(options)), f(mode, std::move(document)) {
         draw_design_spec_page(f.canvas, sample->report_data());
-        f.canvas.section_row = kStartRow;
-        f.canvas.line_count = 1;
+        f.canvas.sectionRow = kStartRow;
+        f.canvas.lineCount = 1;
         f.surface.clear();
     }
 
     const run::CheckPage& page(int k) const {
-        return sample->run.check_pages.at(static_cast<std::size_t>(k));
+        return sample->run.checkPages.at(static_cast<std::size_t>(k));
     }
-    int page_count() const { return static_cast<int>(sample->run.check_pages.size()); }
+    int page_count() const { return static_cast<int>(sample->run.checkPages.size()); }
 
     // Draws page k alone on a fresh recording, from the start row.
     CheckPages& draw(int k) {
         f.surface.clear();
-        f.canvas.section_row = kStartRow;
-        f.canvas.line_count = 1;
+        f.canvas.sectionRow = kStartRow;
+        f.canvas.lineCount = 1;
         draw_check_page(f.canvas, sample->report_data(), page(k));
         return *this;
     }
@@ -67,8 +67,8 @@ struct CheckPages {
     }
     bool has(std::string_view prefix) const { return find(prefix) >= 0; }
 
-    int y_of_row(int row) const { return mm_to_px(f.canvas, row) + f.canvas.top_offset; }
-    int x_of_col(int col) const { return mm_to_px(f.canvas, col) + f.canvas.left_margin; }
+    int y_of_row(int row) const { return mm_to_px(f.canvas, row) + f.canvas.topOffset; }
+    int x_of_col(int col) const { return mm_to_px(f.canvas, col) + f.canvas.leftMargin; }
 
     // Text i and the texts after it on its row up to an exponent or a mark: a
     // check line as it reads.
@@ -138,9 +138,9 @@ TEST(CheckPage, RowsAdvanceByThePageLineHeight) {
         int mode;
         int page;
         std::vector<Row> rows;
-        int final_row;
-        int line_count;
-        double line_height;
+        int finalRow;
+        int lineCount;
+        double lineHeight;
     };
     // Screen lines are 5 mm, the table steps 4 mm; on paper the table and all
     // lines after it step 4 mm and 3.5 mm. Half-line advances truncate.
@@ -200,9 +200,9 @@ TEST(CheckPage, RowsAdvanceByThePageLineHeight) {
             ASSERT_GE(i, 0) << row.text;
             EXPECT_EQ(p.at(i).at.y, p.y_of_row(row.row)) << row.text;
         }
-        EXPECT_EQ(p.f.canvas.section_row, c.final_row);
-        EXPECT_EQ(p.f.canvas.line_count, c.line_count);
-        EXPECT_DOUBLE_EQ(p.f.canvas.page_line_height, c.line_height);
+        EXPECT_EQ(p.f.canvas.sectionRow, c.finalRow);
+        EXPECT_EQ(p.f.canvas.lineCount, c.lineCount);
+        EXPECT_DOUBLE_EQ(p.f.canvas.pageLineHeight, c.lineHeight);
     }
 }
 
@@ -216,7 +216,7 @@ TEST(CheckPage, HeadingStatesTheCaseAndItsTotalLoad) {
     const int total = p.find_exact("等分布荷重合計Ｗ");
     ASSERT_GE(total, 0);
     EXPECT_EQ(p.at(total).at.x, p.x_of_col(14));
-    EXPECT_EQ(p.at(total + 1).text, p.page(1).case_text);
+    EXPECT_EQ(p.at(total + 1).text, p.page(1).caseText);
     EXPECT_EQ(p.at(total + 1).font.size, 7);
     EXPECT_GT(p.at(total + 1).at.y, p.at(total).at.y) << "a subscript";
     EXPECT_EQ(p.at(total + 2).text, " = 827 N/㎡");
@@ -296,8 +296,8 @@ TEST(CheckPage, JointLinesOnlyWithUplift) {
             SCOPED_TRACE(p.page(k).label);
             p.draw(k);
             const run::CheckPage& page = p.page(k);
-            const bool v1 = page.reaction_v1 < 0;
-            const bool v2 = page.reaction_v2 < 0;
+            const bool v1 = page.reactionV1 < 0;
+            const bool v2 = page.reactionV2 < 0;
             (v1 || v2 ? with_uplift : without) += 1;
             EXPECT_EQ(p.has("接合部（引張反力のみチェック）"), v1 || v2);
             EXPECT_EQ(p.has("V1 = "), v1);
@@ -334,7 +334,7 @@ TEST(CheckPage, CantileverSection) {
         const bool wall = page.windPass == "Ms";
         EXPECT_GE(
             p.find_exact(wall ? "はね出し部-耐力検討 [壁面正圧を考慮]" : "はね出し部-耐力検討"), 0);
-        EXPECT_EQ(p.has("接合部V = "), page.reaction_v1 < 0);
+        EXPECT_EQ(p.has("接合部V = "), page.reactionV1 < 0);
         const int m = p.find("曲げモーメントM = ");
         ASSERT_GE(m, 0);
         EXPECT_EQ(p.at(m).at.x, p.x_of_col(14));
@@ -374,7 +374,7 @@ TEST(CheckPage, SideMessageNamesTheGoverningCantilever) {
         o.rightCantilever = c.right;
         CheckPages p(o, kScreenOutput);
         p.draw(0);
-        ASSERT_EQ(p.page(0).cantilever.side_message, c.message);
+        ASSERT_EQ(p.page(0).cantilever.sideMessage, c.message);
         const int heading = p.find("はね出し部-耐力検討");
         ASSERT_GE(heading, 0);
         const RecordedText& message = p.at(heading + 1);
@@ -386,7 +386,7 @@ TEST(CheckPage, SideMessageNamesTheGoverningCantilever) {
 
     // Equal moments: the left side is examined without a message.
     CheckPages both(cantilever_design(), kScreenOutput);
-    ASSERT_TRUE(both.page(0).cantilever.side_message.empty());
+    ASSERT_TRUE(both.page(0).cantilever.sideMessage.empty());
     both.draw(0);
     EXPECT_FALSE(both.has("  応力がより大きい"));
 }
@@ -396,7 +396,7 @@ TEST(CheckPage, RightCantileverJointShowsZero) {
     o.directLoads = true;
     o.rightCantilever = 450;
     CheckPages p(o, kScreenOutput);
-    ASSERT_LT(p.page(3).reaction_v1, 0.0);
+    ASSERT_LT(p.page(3).reactionV1, 0.0);
     p.draw(3);
     EXPECT_GE(p.find_exact("接合部V = 0.0 < 1000/ﾃﾞｯｷ幅600×3ヶ所×1600×1.5 = 12,000.0N/m"), 0);
 }
@@ -423,7 +423,7 @@ TEST(CheckPage, ShearRowOnlyInSuctionCases) {
     // The force on the left cantilever, -149 N/m2 over 600 mm = -89.4 N, reads
     // in kN like the shears beside it.
     CheckPages p(heavy_cantilever_design(), kScreenOutput);
-    ASSERT_DOUBLE_EQ(p.page(3).W_total, -149.0);
+    ASSERT_DOUBLE_EQ(p.page(3).wTotal, -149.0);
     p.draw(3);
     const int q = p.find_exact("Ｑ");
     ASSERT_GE(q, 0);
@@ -491,15 +491,15 @@ TEST(CheckPage, SchematicBeamFollowsThePageAbove) {
         DesignOptions options;
         PrintSettings settings;
         int sheet;
-        double beam_mm; // from the surface top
-        int beam_width;
-        int support_width;
+        double beamMm; // from the surface top
+        int beamWidth;
+        int supportWidth;
     };
     PrintSettings subject_top;
     subject_top.subject = "倉庫";
-    subject_top.PageNumberPosition = kPageNumberTopCentre;
+    subject_top.pageNumberPosition = kPageNumberTopCentre;
     PrintSettings subject_bottom = subject_top;
-    subject_bottom.PageNumberPosition = kPageNumberBottomCentre;
+    subject_bottom.pageNumberPosition = kPageNumberBottomCentre;
     DesignOptions direct;
     direct.directLoads = true;
     DesignOptions cantilever = design(2, 2500);
@@ -520,22 +520,22 @@ TEST(CheckPage, SchematicBeamFollowsThePageAbove) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CheckPages p(c.options, c.mode, {c.settings, "", ""});
-        p.f.canvas.sheet_index = c.sheet;
+        p.f.canvas.sheetIndex = c.sheet;
         p.draw(0);
         const auto& lines = p.f.surface.lines();
         ASSERT_FALSE(lines.empty());
         const RecordedLine& beam = lines[0];
-        const int y = mm_to_px(p.f.canvas, c.beam_mm);
+        const int y = mm_to_px(p.f.canvas, c.beamMm);
         EXPECT_EQ(beam.from, (Point{mm_to_px(p.f.canvas, 45), y}));
         const double end = c.options.leftCantilever != 0 ? 105 : 95;
         EXPECT_EQ(beam.to, (Point{mm_to_px(p.f.canvas, end), y}));
         EXPECT_EQ(beam.pen.color, kGrey);
-        EXPECT_EQ(beam.pen.width, c.beam_width);
+        EXPECT_EQ(beam.pen.width, c.beamWidth);
         // A triangle of three lines at each of the three supports, in black.
         ASSERT_EQ(lines.size(), 1u + 3 * 3);
         for (std::size_t i = 1; i < lines.size(); ++i) {
             EXPECT_EQ(lines[i].pen.color, 0u);
-            EXPECT_EQ(lines[i].pen.width, c.support_width);
+            EXPECT_EQ(lines[i].pen.width, c.supportWidth);
         }
         EXPECT_EQ(lines[1].from.y, y) << "the support's apex on the beam";
     }

@@ -62,10 +62,10 @@ TEST(DesignSpecPage, TitleAndFrameOnEachDevice) {
     struct Case {
         int mode;
         bool cantilever;
-        Point title_at;
-        int title_size;
+        Point titleAt;
+        int titleSize;
         Rect frame;
-        int pen_width;
+        int penWidth;
     };
     // Screen: frame 190 mm wide from 4 mm, 71/66 mm high from 12 mm. Paper without
     // a subject: 180 mm wide from 13 mm, 55/51 mm high from 18 mm (17 + 6 - 5).
@@ -83,17 +83,17 @@ TEST(DesignSpecPage, TitleAndFrameOnEachDevice) {
         EXPECT_EQ(
             title.text,
             "Korvex構造計算(木造梁)－風荷重､積雪荷重の検討－ ［ デッキプレート：KX-50-12(Z12) ］");
-        EXPECT_EQ(title.at, c.title_at);
-        EXPECT_EQ(title.font.size, c.title_size);
+        EXPECT_EQ(title.at, c.titleAt);
+        EXPECT_EQ(title.font.size, c.titleSize);
         EXPECT_EQ(title.font.name, kProportionalFont);
 
         const auto& rects = p.f.surface.rectangles();
         ASSERT_EQ(rects.size(), 1u);
         EXPECT_EQ(rects[0].rect, c.frame);
-        EXPECT_EQ(rects[0].pen.width, c.pen_width);
+        EXPECT_EQ(rects[0].pen.width, c.penWidth);
         EXPECT_TRUE(rects[0].brush.clear);
-        EXPECT_EQ(p.f.canvas.frame_right, c.frame.right);
-        EXPECT_EQ(p.f.canvas.frame_bottom, c.frame.bottom);
+        EXPECT_EQ(p.f.canvas.frameRight, c.frame.right);
+        EXPECT_EQ(p.f.canvas.frameBottom, c.frame.bottom);
     }
 }
 
@@ -115,7 +115,7 @@ TEST(DesignSpecPage, TitleNamesTheTreatmentUnlessItIsOther) {
 TEST(DesignSpecPage, SubjectBoxOnlyOnPaperAndOnlyWithASubject) {
     PrintSettings subject;
     subject.subject = "倉庫新築工事";
-    subject.PageNumberPosition = kPageNumberTopRight;
+    subject.pageNumberPosition = kPageNumberTopRight;
 
     Page1 paper(DesignOptions{}, kPrinterOutput, {subject, "", ""});
     paper.draw();
@@ -154,9 +154,9 @@ TEST(DesignSpecPage, SiteLineWithAndWithoutV0) {
         bool direct;
         bool heavy;
         const char* site;
-        const char* after_v0; // nullptr: no wind speed at all
-        int site_below_section;
-        int spans_below_section;
+        const char* afterV0; // nullptr: no wind speed at all
+        int siteBelowSection;
+        int spansBelowSection;
     };
     // Screen: the site line 7 mm under the section line (5 mm with direct loads);
     // paper: 4 mm. The spans line follows one row further down.
@@ -182,12 +182,12 @@ TEST(DesignSpecPage, SiteLineWithAndWithoutV0) {
         ASSERT_GE(site, 0);
         EXPECT_EQ(p.at(site).text, c.site);
         const int section_y = p.text("Z:").at.y;
-        EXPECT_EQ(p.at(site).at.y - section_y, c.site_below_section);
-        EXPECT_EQ(p.text("□2連続梁").at.y - section_y, c.spans_below_section);
-        if (c.after_v0 != nullptr) {
+        EXPECT_EQ(p.at(site).at.y - section_y, c.siteBelowSection);
+        EXPECT_EQ(p.text("□2連続梁").at.y - section_y, c.spansBelowSection);
+        if (c.afterV0 != nullptr) {
             EXPECT_EQ(p.at(site + 1).text, "0");
             EXPECT_EQ(p.at(site + 1).font.size, 7);
-            EXPECT_EQ(p.at(site + 2).text, c.after_v0);
+            EXPECT_EQ(p.at(site + 2).text, c.afterV0);
             EXPECT_EQ(p.at(site + 2).at.y, p.at(site).at.y);
         } else {
             EXPECT_EQ(p.find("□2連続梁"), site + 1);
@@ -201,8 +201,8 @@ TEST(DesignSpecPage, SpansAndCantileverLines) {
         int length;
         int left;
         int right;
-        const char* spans_line;
-        const char* cantilever_line; // nullptr: none
+        const char* spansLine;
+        const char* cantileverLine; // nullptr: none
     };
     const Case cases[] = {
         {1, 1820, 0, 0, "□単純梁 [ スパン1 = 1,820mm ]", nullptr},
@@ -216,23 +216,23 @@ TEST(DesignSpecPage, SpansAndCantileverLines) {
          "□はね出し部 [右側 450mm]"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.spans_line);
+        SCOPED_TRACE(c.spansLine);
         DesignOptions o = with_cantilevers(c.left, c.right);
         o.spanCount = c.spans;
         o.spanLength = c.length;
         Page1 p(o, kScreenOutput);
         p.draw();
-        ASSERT_GE(p.find(c.spans_line), 0);
-        const RecordedText& line = p.text(c.spans_line);
-        EXPECT_EQ(line.text, c.spans_line);
+        ASSERT_GE(p.find(c.spansLine), 0);
+        const RecordedText& line = p.text(c.spansLine);
+        EXPECT_EQ(line.text, c.spansLine);
         EXPECT_EQ(line.at.x, 28);
         const int cantilever = p.find("□はね出し部 ");
-        if (c.cantilever_line == nullptr) {
+        if (c.cantileverLine == nullptr) {
             EXPECT_EQ(cantilever, -1);
             continue;
         }
         ASSERT_GE(cantilever, 0);
-        EXPECT_EQ(p.at(cantilever).text, c.cantilever_line);
+        EXPECT_EQ(p.at(cantilever).text, c.cantileverLine);
         // One 5 mm row further from the site line: 12 mm against 7 mm.
         EXPECT_EQ(p.at(cantilever).at.y - line.at.y, 34 - 19);
     }
@@ -361,10 +361,10 @@ TEST(DesignSpecPage, PrintedNoteOnlyOnPaperWithDerivedLoads) {
 TEST(DesignSpecPage, LeavesThePenAndCanvasForTheCheckPages) {
     struct Case {
         int mode;
-        Point heading_at;
-        int left_margin;
-        int line_pitch;
-        int top_offset; // the separator's y
+        Point headingAt;
+        int leftMargin;
+        int linePitch;
+        int topOffset; // the separator's y
         Rect separator;
     };
     const Case cases[] = {
@@ -376,12 +376,12 @@ TEST(DesignSpecPage, LeavesThePenAndCanvasForTheCheckPages) {
         p.draw();
         const RecordedText& last = p.texts().back();
         EXPECT_EQ(last.text, "《 計 算 結 果 》");
-        EXPECT_EQ(last.at, c.heading_at);
-        EXPECT_EQ(last.font.size, p.f.canvas.base_font_size);
-        EXPECT_EQ(p.f.surface.pen_position().y, c.heading_at.y);
-        EXPECT_EQ(p.f.canvas.left_margin, c.left_margin);
-        EXPECT_EQ(p.f.canvas.line_pitch, c.line_pitch);
-        EXPECT_EQ(p.f.canvas.top_offset, c.top_offset);
+        EXPECT_EQ(last.at, c.headingAt);
+        EXPECT_EQ(last.font.size, p.f.canvas.baseFontSize);
+        EXPECT_EQ(p.f.surface.pen_position().y, c.headingAt.y);
+        EXPECT_EQ(p.f.canvas.leftMargin, c.leftMargin);
+        EXPECT_EQ(p.f.canvas.linePitch, c.linePitch);
+        EXPECT_EQ(p.f.canvas.topOffset, c.topOffset);
         ASSERT_EQ(p.f.surface.lines().size(), 1u);
         const RecordedLine& line = p.f.surface.lines()[0];
         EXPECT_EQ((Rect{line.from.x, line.from.y, line.to.x, line.to.y}), c.separator);

@@ -33,9 +33,9 @@ struct DetailRender {
                  const std::function<void(SampleReport&)>& tweak = {})
         : sample(testing::make_sample_report(o)), f(mode) {
         if (tweak) tweak(*sample);
-        f.canvas.section_row = kStartRow;
-        f.canvas.line_count = 1;
-        if (mode == kPrinterOutput) f.canvas.page_line_height = 4.0;
+        f.canvas.sectionRow = kStartRow;
+        f.canvas.lineCount = 1;
+        if (mode == kPrinterOutput) f.canvas.pageLineHeight = 4.0;
         draw_detail_pages(f.canvas, sample->report_data());
     }
 
@@ -49,8 +49,8 @@ struct DetailRender {
     const RecordedText& text(std::string_view part) const {
         const auto found = all(part);
         if (found.empty()) ADD_FAILURE() << "no text containing " << part;
-        static const RecordedText none;
-        return found.empty() ? none : *found.front();
+        static const RecordedText kNone;
+        return found.empty() ? kNone : *found.front();
     }
     const RecordedText* exactly(std::string_view whole) const {
         for (const RecordedText& t : f.surface.texts())
@@ -58,8 +58,8 @@ struct DetailRender {
         return nullptr;
     }
     // Millimetres from the margins, the inverse of text_at_row_col.
-    int row(std::string_view part) const { return inverse(text(part).at.y, f.canvas.top_offset); }
-    int col(std::string_view part) const { return inverse(text(part).at.x, f.canvas.left_margin); }
+    int row(std::string_view part) const { return inverse(text(part).at.y, f.canvas.topOffset); }
+    int col(std::string_view part) const { return inverse(text(part).at.x, f.canvas.leftMargin); }
     int inverse(int px, int offset) const {
         for (int mm = 0; mm < 2000; ++mm)
             if (mm_to_px(f.canvas, mm) + offset == px) return mm;
@@ -97,7 +97,7 @@ DesignOptions below_zb(int roof_type = 3) {
 
 TEST(DetailAdvance, TruncatesToWholeMillimetresAndCountsOneLine) {
     struct Case {
-        double line_height;
+        double lineHeight;
         double lines;
         int step;
     };
@@ -105,13 +105,13 @@ TEST(DetailAdvance, TruncatesToWholeMillimetresAndCountsOneLine) {
                           {4.0, 0.5, 2}, {4.0, 1.5, 6}, {5.0, -1.0, -5}};
     for (const Case c : cases) {
         CanvasFixture f(kScreenOutput);
-        f.canvas.page_line_height = c.line_height;
-        f.canvas.section_row = 101;
-        f.canvas.line_count = 4;
+        f.canvas.pageLineHeight = c.lineHeight;
+        f.canvas.sectionRow = 101;
+        f.canvas.lineCount = 4;
         advance(f.canvas, c.lines);
-        SCOPED_TRACE(std::to_string(c.line_height) + " x " + std::to_string(c.lines));
-        EXPECT_EQ(f.canvas.section_row, 101 + c.step);
-        EXPECT_EQ(f.canvas.line_count, 5);
+        SCOPED_TRACE(std::to_string(c.lineHeight) + " x " + std::to_string(c.lines));
+        EXPECT_EQ(f.canvas.sectionRow, 101 + c.step);
+        EXPECT_EQ(f.canvas.lineCount, 5);
     }
 }
 
@@ -137,21 +137,21 @@ TEST(DetailTextLine, RunsSitAgainstTheLineAndTheTextGoesOnAtItsTop) {
     EXPECT_EQ(t[3].text, " ＝ 0.6");
     EXPECT_EQ(t[3].at.y, top);
     EXPECT_GT(t[3].at.x, t[2].at.x);
-    EXPECT_EQ(t[3].font.size, f.canvas.base_font_size);
+    EXPECT_EQ(t[3].font.size, f.canvas.baseFontSize);
 }
 
 TEST(DetailHeadingFrame, OutlinesTheTitleAndPutsTheNoticeBesideIt) {
     struct Case {
         int mode;
-        int width_mm;
+        int widthMm;
     };
     for (const Case c : {Case{kScreenOutput, 55}, Case{kPrinterOutput, 40}}) {
         CanvasFixture f(c.mode);
         const int top = 300;
         frame_heading(f.canvas, top, "平成12年建設省告示第1458号による");
         const ReportCanvas& k = f.canvas;
-        const int x1 = mm_to_px(k, 2) + k.left_margin;
-        const int x2 = x1 + mm_to_px(k, c.width_mm);
+        const int x1 = mm_to_px(k, 2) + k.leftMargin;
+        const int x2 = x1 + mm_to_px(k, c.widthMm);
         const int y1 = top - mm_to_px(k, 1.5);
         const int y2 = top + mm_to_px(k, 6);
         const auto& lines = f.surface.lines();
@@ -235,7 +235,7 @@ TEST(WindDetail, ConditionsStandInTwoColumnsBelowTheFramedTitle) {
     const DetailColumns c = detail_columns(r.f.canvas);
     // The title is drawn two lines above the section row it starts from.
     EXPECT_EQ(r.row("風 荷 重 計 算"), kStartRow - 10);
-    EXPECT_EQ(r.text("風 荷 重 計 算").font.size, r.f.canvas.base_font_size + 2);
+    EXPECT_EQ(r.text("風 荷 重 計 算").font.size, r.f.canvas.baseFontSize + 2);
     EXPECT_EQ(r.row("■条　件"), kStartRow + 1);
     EXPECT_EQ(r.row("建設用地：東京都 千代田区"), kStartRow + 7);
     EXPECT_EQ(r.row("地表面粗度区分："), kStartRow + 12);
@@ -393,10 +393,10 @@ TEST(DetailPagesOnScreen, EndTheirPageThreeLinesBelowTheLoadLine) {
     DetailRender r(kScreenOutput, {});
     const RecordedText& last = r.f.surface.texts().back();
     EXPECT_EQ(last.text, " ");
-    EXPECT_EQ(r.inverse(last.at.y, r.f.canvas.top_offset),
+    EXPECT_EQ(r.inverse(last.at.y, r.f.canvas.topOffset),
               r.row("積雪荷重Ｗs＝ 20×30×1＝ 600 N/㎡") + 15);
-    EXPECT_EQ(r.f.canvas.page_bottom, common::to_int(last.at.y / r.f.canvas.scale));
-    EXPECT_EQ(r.f.canvas.page_line_height, 5.0);
+    EXPECT_EQ(r.f.canvas.pageBottom, common::to_int(last.at.y / r.f.canvas.scale));
+    EXPECT_EQ(r.f.canvas.pageLineHeight, 5.0);
     // Three lines after the design values, the snow part begins.
     EXPECT_EQ(r.row("積 雪 荷 重 計 算"), r.row("本計算用風圧力") + 15);
 }
@@ -413,17 +413,17 @@ TEST(DetailPagesOnPaper, WindAndSnowEachFillAFramedSheetWithinItsFrame) {
         const ReportCanvas& k = r.f.canvas;
         const int top = mm_to_px(k, 18) - mm_to_px(k, 5);
         const int bottom = top + mm_to_px(k, 270);
-        const int right = k.left_margin + mm_to_px(k, 183);
+        const int right = k.leftMargin + mm_to_px(k, 183);
         const RecordedText& wind = r.text("風 荷 重 計 算");
         const RecordedText& snow = r.text("積 雪 荷 重 計 算");
         EXPECT_EQ(snow.page, wind.page + 1);
         EXPECT_EQ(r.f.surface.page_count(), wind.page + 3) << "ends with a page end";
-        EXPECT_EQ(k.page_bottom, 0);
+        EXPECT_EQ(k.pageBottom, 0);
 
         for (int page : {wind.page, snow.page}) {
             int frame_lines = 0;
             for (const RecordedLine& l : r.f.surface.lines())
-                if (l.page == page && l.from == Point{k.left_margin, top} &&
+                if (l.page == page && l.from == Point{k.leftMargin, top} &&
                     l.to == Point{right, top})
                     ++frame_lines;
             EXPECT_EQ(frame_lines, 1) << "page " << page;
@@ -432,7 +432,7 @@ TEST(DetailPagesOnPaper, WindAndSnowEachFillAFramedSheetWithinItsFrame) {
             EXPECT_EQ(std::count_if(titles.begin(), titles.end(),
                                     [&](const RecordedText* t) {
                                         return t->page == page &&
-                                               t->at == Point{k.left_margin + mm_to_px(k, 27),
+                                               t->at == Point{k.leftMargin + mm_to_px(k, 27),
                                                               mm_to_px(k, 14)};
                                     }),
                       1);
@@ -445,12 +445,12 @@ TEST(DetailPagesOnPaper, WindAndSnowEachFillAFramedSheetWithinItsFrame) {
 }
 
 struct FigureCase {
-    int roof_type;
+    int roofType;
     int shape;
     int wide;
     int narrow;
     int arcs;
-    double d_x, d_y, theta_x, theta_y;
+    double dX, dY, thetaX, thetaY;
 };
 
 TEST(RoofFigure, DrawnOnPaperAfterAnExaminedCheckBesideTheSnowTitle) {
@@ -460,8 +460,8 @@ TEST(RoofFigure, DrawnOnPaperAfterAnExaminedCheckBesideTheSnowTitle) {
         {6, 1, 3, 4, 0, 158, 40, 149, 26},
     };
     for (const FigureCase& c : cases) {
-        DetailRender r(kPrinterOutput, roof(c.roof_type, c.shape));
-        SCOPED_TRACE(std::to_string(c.roof_type) + "/" + std::to_string(c.shape));
+        DetailRender r(kPrinterOutput, roof(c.roofType, c.shape));
+        SCOPED_TRACE(std::to_string(c.roofType) + "/" + std::to_string(c.shape));
         const ReportCanvas& k = r.f.canvas;
         const int snow_page = r.text("積 雪 荷 重 計 算").page;
         int wide = 0;
@@ -477,11 +477,11 @@ TEST(RoofFigure, DrawnOnPaperAfterAnExaminedCheckBesideTheSnowTitle) {
         const RecordedText* d = r.exactly("Ｄ");
         const RecordedText* theta = r.exactly("θ");
         ASSERT_TRUE(d && theta);
-        EXPECT_EQ(d->at, (Point{mm_to_px(k, c.d_x), mm_to_px(k, c.d_y)}));
+        EXPECT_EQ(d->at, (Point{mm_to_px(k, c.dX), mm_to_px(k, c.dY)}));
         EXPECT_EQ(d->page, snow_page);
-        EXPECT_EQ(theta->at, (Point{mm_to_px(k, c.theta_x), mm_to_px(k, c.theta_y)}));
+        EXPECT_EQ(theta->at, (Point{mm_to_px(k, c.thetaX), mm_to_px(k, c.thetaY)}));
         EXPECT_GT(d->order, r.text("積雪荷重Ｗs＝ ").order);
-        EXPECT_EQ(r.f.surface.pen().color, k.text_color);
+        EXPECT_EQ(r.f.surface.pen().color, k.textColor);
         EXPECT_EQ(r.f.surface.pen().width, 7);
     }
 }

@@ -51,8 +51,8 @@ analysis::BeamModel beam(std::vector<double> spans, double left = 0.0, double ri
     analysis::BeamModel m;
     m.n = static_cast<int>(spans.size());
     for (int i = 0; i < m.n; ++i) m.L[i] = spans[i];
-    m.cantilever_left = left;
-    m.cantilever_right = right;
+    m.cantileverLeft = left;
+    m.cantileverRight = right;
     return m;
 }
 
@@ -77,8 +77,8 @@ TEST(BeamNodePositions, FollowTheScaleTheRunChoseForTheWholeLength) {
         const auto sample = make_sample_report(c.options);
         const ReportData data = sample->report_data();
         SCOPED_TRACE(c.total);
-        ASSERT_EQ(data.run.diagram_scale, c.scale);
-        const NodePositions p = beam_node_positions(data.run.load_figure.model, c.scale);
+        ASSERT_EQ(data.run.diagramScale, c.scale);
+        const NodePositions p = beam_node_positions(data.run.loadFigure.model, c.scale);
         ASSERT_EQ(p.node.size(), c.nodes.size());
         for (std::size_t k = 0; k < p.node.size(); ++k) EXPECT_DOUBLE_EQ(p.node[k], c.nodes[k]);
         EXPECT_DOUBLE_EQ(p.total, c.total);
@@ -129,10 +129,10 @@ TEST(LoadDiagram, CutsTallArrowsToTheRoomOfTheSurface) {
     // With NonScale the largest load stands 6 x factor mm tall.
     struct Case {
         int mode;
-        double height;  // uncut
-        double value;   // N/mm, negative downward
-        double drawn;   // arrow length
-        double tips_at; // row of the line over the tips
+        double height; // uncut
+        double value;  // N/mm, negative downward
+        double drawn;  // arrow length
+        double tipsAt; // row of the line over the tips
     };
     const Case cases[] = {
         {kScreenOutput, 6.5, -1, 6.5, 93.5},  {kScreenOutput, 7.5, -1, 6, 94},
@@ -145,12 +145,12 @@ TEST(LoadDiagram, CutsTallArrowsToTheRoomOfTheSurface) {
         SpanLoads loads{};
         loads[0] = {c.value, c.value};
         draw_load_diagram(f.canvas, beam({2000}), 80, loads, 40, 100, c.height / 6.0, -1000,
-                          LoadDiagramMode::NonScale);
+                          LoadDiagramMode::nonScale);
         SCOPED_TRACE(std::to_string(c.mode) + " " + std::to_string(c.height));
         EXPECT_EQ(shafts(f.surface, f.canvas, 100, c.drawn),
                   px_list(f.canvas, {40, 45, 50, 55, 60, 65}));
-        EXPECT_TRUE(has_line(f.surface, {mm_to_px(f.canvas, 40), mm_to_px(f.canvas, c.tips_at)},
-                             {mm_to_px(f.canvas, 65), mm_to_px(f.canvas, c.tips_at)}));
+        EXPECT_TRUE(has_line(f.surface, {mm_to_px(f.canvas, 40), mm_to_px(f.canvas, c.tipsAt)},
+                             {mm_to_px(f.canvas, 65), mm_to_px(f.canvas, c.tipsAt)}));
     }
 }
 
@@ -163,7 +163,7 @@ TEST(LoadDiagram, ScalesToTheReferenceLoadAndLabelsEachLoadedSpan) {
     loads[1] = {-0.3, -0.3};
     loads[2] = {0.0, 0.0};
     draw_load_diagram(f.canvas, beam({2000, 2000, 2000}), 80, loads, 40, 100, 1.0, -1800,
-                      LoadDiagramMode::ScaleAdj);
+                      LoadDiagramMode::scaleAdj);
     EXPECT_EQ(shafts(f.surface, f.canvas, 100, 2.4).size(), 6u);
     EXPECT_TRUE(shafts(f.surface, f.canvas, 100, 0.6).empty());
     EXPECT_TRUE(has_line(f.surface, {mm_to_px(f.canvas, 65), mm_to_px(f.canvas, 99.4)},
@@ -185,7 +185,7 @@ TEST(LoadDiagram, CantileversCarryTheirSpansHeight) {
     SpanLoads loads{};
     loads[0] = {-2.0, -2.0};
     draw_load_diagram(f.canvas, beam({2000}, 600, 600), 80, loads, 40, 100, 0.5, -1000,
-                      LoadDiagramMode::NonScale);
+                      LoadDiagramMode::nonScale);
     EXPECT_EQ(shafts(f.surface, f.canvas, 100, 3.0),
               px_list(f.canvas, {40, 47.5, 52.5, 57.5, 62.5, 67.5, 72.5, 72.5, 79.5}));
     EXPECT_TRUE(has_line(f.surface, {mm_to_px(f.canvas, 40), mm_to_px(f.canvas, 97)},
@@ -199,27 +199,27 @@ TEST(LoadDiagram, CantileversCarryTheirSpansHeight) {
 TEST(LoadFigure, LaysOutItsRowsFromThePageBottomWithTheLoadsOfTheRun) {
     const auto sample = make_sample_report();
     const ReportData data = sample->report_data();
-    const run::LoadFigure& figure = data.run.load_figure;
+    const run::LoadFigure& figure = data.run.loadFigure;
     for (int mode : {kScreenOutput, kPrinterOutput}) {
         CanvasFixture f(mode);
-        f.canvas.page_bottom = mode == kScreenOutput ? 300 : 0;
+        f.canvas.pageBottom = mode == kScreenOutput ? 300 : 0;
         const DiagramFrame frame = draw_load_figure(f.canvas, data);
         const bool paper = mode == kPrinterOutput;
-        const double Y0 = f.canvas.page_bottom;
+        const double Y0 = f.canvas.pageBottom;
         SCOPED_TRACE(mode);
         const std::array<double, 9> rows{Y0,      Y0,       Y0 + 25,  Y0 + 40, Y0 + 55,
                                          Y0 + 55, Y0 + 100, Y0 + 150, Y0 + 200};
         EXPECT_EQ(frame.layout.y, rows);
         EXPECT_EQ(frame.x0, 40.0);
-        EXPECT_EQ(frame.scale, data.run.diagram_scale);
-        EXPECT_EQ(frame.label_x, paper ? 15.0 : 8.8);
-        EXPECT_EQ(f.surface.pen(), (Pen{0, paper ? 3 : 1, PenStyle::Solid}));
+        EXPECT_EQ(frame.scale, data.run.diagramScale);
+        EXPECT_EQ(frame.labelX, paper ? 15.0 : 8.8);
+        EXPECT_EQ(f.surface.pen(), (Pen{0, paper ? 3 : 1, PenStyle::solid}));
 
         const std::string G = std::to_string(figure.deadAndLiveLoad);
         const RecordedText* dead =
             text_named(f.surface, "固定荷重Ｇ[自重＋その他荷重]＋積載荷重Ｐ   Ｗ＝" + G + "N/㎡");
         ASSERT_NE(dead, nullptr);
-        EXPECT_EQ(dead->at, (Point{mm_to_px(f.canvas, frame.label_x),
+        EXPECT_EQ(dead->at, (Point{mm_to_px(f.canvas, frame.labelX),
                                    mm_to_px(f.canvas, Y0 + 25 - (paper ? 8 : 7))}));
         const RecordedText* wind =
             text_named(f.surface, "風荷重 Ｗ(負圧)＝" + std::to_string(figure.windNegative) +
@@ -233,7 +233,7 @@ TEST(LoadFigure, LaysOutItsRowsFromThePageBottomWithTheLoadsOfTheRun) {
 
         const RecordedText* heading = text_named(f.surface, "計算結果（M-図,δ-図）");
         ASSERT_NE(heading, nullptr);
-        const int base = f.canvas.base_font_size;
+        const int base = f.canvas.baseFontSize;
         const Point heading_at = paper ? Point{mm_to_px(f.canvas, 157), mm_to_px(f.canvas, 71)}
                                        : Point{mm_to_px(f.canvas, 3.8), mm_to_px(f.canvas, 368)};
         EXPECT_EQ(heading->at, heading_at);
@@ -249,7 +249,7 @@ TEST(LoadFigure, LaysOutItsRowsFromThePageBottomWithTheLoadsOfTheRun) {
         const int centre_x = mm_to_px(f.canvas, 40);
         const auto centre = std::find_if(
             f.surface.lines().begin(), f.surface.lines().end(), [&](const RecordedLine& l) {
-                return l.pen.style == PenStyle::DashDot && l.from.x == centre_x;
+                return l.pen.style == PenStyle::dashDot && l.from.x == centre_x;
             });
         ASSERT_NE(centre, f.surface.lines().end());
         EXPECT_EQ(centre->from.y, mm_to_px(f.canvas, Y0 + 63));
@@ -263,18 +263,18 @@ TEST(LoadFigure, RulesOffTheDiagramPartOnEachSurface) {
     {
         // Screen: one rule 8 mm below the origin, as wide as page 1's frame.
         CanvasFixture f(kScreenOutput);
-        f.canvas.page_bottom = 300;
-        f.canvas.frame_right = 549;
+        f.canvas.pageBottom = 300;
+        f.canvas.frameRight = 549;
         draw_load_figure(f.canvas, data);
-        EXPECT_TRUE(has_line(f.surface, {f.canvas.left_margin, mm_to_px(f.canvas, 308)},
+        EXPECT_TRUE(has_line(f.surface, {f.canvas.leftMargin, mm_to_px(f.canvas, 308)},
                              {549, mm_to_px(f.canvas, 308)}));
     }
     {
         // Paper: the rule over the stress diagrams, with the heading's box.
         CanvasFixture f(kPrinterOutput);
-        f.canvas.left_margin = mm_to_px(f.canvas, 13);
+        f.canvas.leftMargin = mm_to_px(f.canvas, 13);
         draw_load_figure(f.canvas, data);
-        const int L = f.canvas.left_margin;
+        const int L = f.canvas.leftMargin;
         const int right = L + mm_to_px(f.canvas, 180);
         const int box = right - mm_to_px(f.canvas, 40);
         const int top = mm_to_px(f.canvas, 70);
@@ -309,7 +309,7 @@ TEST(LoadFigure, SnowIsDrawnOnlyWhenThereIsSome) {
             if (t.at.y == mm_to_px(f.canvas, row - 11) && t.at.x > mm_to_px(f.canvas, 40))
                 labels.push_back(t.text);
         if (c.snow) {
-            const double q = data.run.load_figure.model.q[0][0];
+            const double q = data.run.loadFigure.model.q[0][0];
             const std::string value = common::format_fixed(-q * 1000, 5, 0);
             EXPECT_EQ(labels, (std::vector<std::string>{value, value}));
             EXPECT_EQ(arrows.front(), mm_to_px(f.canvas, 40));
@@ -317,7 +317,7 @@ TEST(LoadFigure, SnowIsDrawnOnlyWhenThereIsSome) {
         } else {
             EXPECT_TRUE(labels.empty());
             for (const RecordedLine& l : f.surface.lines())
-                EXPECT_FALSE(l.from.x == l.to.x && l.pen.style == PenStyle::Solid &&
+                EXPECT_FALSE(l.from.x == l.to.x && l.pen.style == PenStyle::solid &&
                              l.from.y == mm_to_px(f.canvas, row) && l.to.y < l.from.y &&
                              l.to.y > mm_to_px(f.canvas, row - 8));
         }
@@ -328,8 +328,8 @@ run::DiagramBlock labelled_block(const std::string& label, bool negative_block) 
     run::DiagramBlock block;
     block.label = label;
     block.model = beam({2000});
-    block.results.total_load[0] = {-0.5, -0.5};
-    block.negative_pressure_block = negative_block;
+    block.results.totalLoad[0] = {-0.5, -0.5};
+    block.negativePressureBlock = negative_block;
     return block;
 }
 
@@ -363,11 +363,11 @@ TEST(DiagramBlock, ScreenHeadingIsAnEightyByteDashLine) {
 TEST(DiagramBlock, PaperSetsBlocksOffAndMovesTheirAxisUp) {
     struct Case {
         int mode;
-        bool negative_block;
-        double axis;        // returned
-        double heading;     // row of the case heading
-        double title;       // row of "応力図"
-        double moment_unit; // row of "Ｍ[kN･m]"
+        bool negativeBlock;
+        double axis;       // returned
+        double heading;    // row of the case heading
+        double title;      // row of "応力図"
+        double momentUnit; // row of "Ｍ[kN･m]"
         bool dotted;
     };
     const Case cases[] = {
@@ -380,10 +380,10 @@ TEST(DiagramBlock, PaperSetsBlocksOffAndMovesTheirAxisUp) {
     for (const Case& c : cases) {
         CanvasFixture f(c.mode);
         DiagramFrame frame;
-        frame.label_x = c.mode == kPrinterOutput ? 15.0 : 8.8;
-        const run::DiagramBlock block = labelled_block("長期Ｇ＋Ｐ", c.negative_block);
+        frame.labelX = c.mode == kPrinterOutput ? 15.0 : 8.8;
+        const run::DiagramBlock block = labelled_block("長期Ｇ＋Ｐ", c.negativeBlock);
         const double axis = draw_diagram_block(f.canvas, sample->report_data(), frame, block, 200);
-        SCOPED_TRACE(std::to_string(c.mode) + (c.negative_block ? " negative" : ""));
+        SCOPED_TRACE(std::to_string(c.mode) + (c.negativeBlock ? " negative" : ""));
         EXPECT_EQ(axis, c.axis);
         const auto row_of = [&](const std::string& text) {
             const RecordedText* t = text_named(f.surface, text);
@@ -396,21 +396,21 @@ TEST(DiagramBlock, PaperSetsBlocksOffAndMovesTheirAxisUp) {
         EXPECT_EQ(heading->at.y, mm_to_px(f.canvas, c.heading));
         EXPECT_EQ(heading->at.x, mm_to_px(f.canvas, c.mode == kPrinterOutput ? 14 : 6));
         EXPECT_EQ(row_of("応力図"), mm_to_px(f.canvas, c.title));
-        EXPECT_EQ(row_of("Ｍ[kN･m]"), mm_to_px(f.canvas, c.moment_unit));
+        EXPECT_EQ(row_of("Ｍ[kN･m]"), mm_to_px(f.canvas, c.momentUnit));
         EXPECT_EQ(row_of("(Ｑ[kN])"), mm_to_px(f.canvas, c.axis + 15));
         EXPECT_EQ(row_of("δ[mm]"), mm_to_px(f.canvas, c.axis + 10));
         // The load diagram keeps the row the block was given.
         EXPECT_EQ(row_of("0.500"), mm_to_px(f.canvas, 179.5));
 
-        const int x = f.canvas.left_margin + mm_to_px(f.canvas, 2);
+        const int x = f.canvas.leftMargin + mm_to_px(f.canvas, 2);
         const int y = mm_to_px(f.canvas, 220);
         const bool dotted = std::any_of(
             f.surface.lines().begin(), f.surface.lines().end(), [&](const RecordedLine& l) {
-                return l.pen.style == PenStyle::Dot && l.from == Point{x, y} &&
+                return l.pen.style == PenStyle::dot && l.from == Point{x, y} &&
                        l.to == Point{x + mm_to_px(f.canvas, 176), y};
             });
         EXPECT_EQ(dotted, c.dotted);
-        EXPECT_EQ(f.surface.pen().style, PenStyle::Solid);
+        EXPECT_EQ(f.surface.pen().style, PenStyle::solid);
     }
 }
 

@@ -15,11 +15,11 @@ constexpr int kPaperPenY = 3000;
 constexpr const char* kToday = "2024/05/01";
 
 struct ScreenCase {
-    int pen_y;
-    double line_height;
-    int page_bottom;
-    int section_row_mark;
-    int section_row;
+    int penY;
+    double lineHeight;
+    int pageBottom;
+    int sectionRowMark;
+    int sectionRow;
 };
 
 TEST(EndPageOnScreen, MovesTheSectionRowBelowThePenAndDrawsNothing) {
@@ -32,19 +32,19 @@ TEST(EndPageOnScreen, MovesTheSectionRowBelowThePenAndDrawsNothing) {
     };
     for (const auto& c : cases) {
         CanvasFixture f(kScreenOutput, {{}, "/work/roof.kvxw", kToday});
-        f.canvas.page_line_height = c.line_height;
-        f.canvas.line_count = 4;
-        f.canvas.footer_pending = 1;
-        f.surface.text_out(20, c.pen_y, "《 計 算 結 果 》");
+        f.canvas.pageLineHeight = c.lineHeight;
+        f.canvas.lineCount = 4;
+        f.canvas.footerPending = 1;
+        f.surface.text_out(20, c.penY, "《 計 算 結 果 》");
         const std::size_t drawn = f.surface.texts().size();
 
         end_page(f.canvas);
-        SCOPED_TRACE(c.pen_y);
-        EXPECT_EQ(f.canvas.pen_y, c.pen_y);
-        EXPECT_EQ(f.canvas.page_bottom, c.page_bottom);
-        EXPECT_EQ(f.canvas.section_row_mark, c.section_row_mark);
-        EXPECT_EQ(f.canvas.section_row, c.section_row);
-        EXPECT_EQ(f.canvas.line_count, 7);
+        SCOPED_TRACE(c.penY);
+        EXPECT_EQ(f.canvas.penY, c.penY);
+        EXPECT_EQ(f.canvas.pageBottom, c.pageBottom);
+        EXPECT_EQ(f.canvas.sectionRowMark, c.sectionRowMark);
+        EXPECT_EQ(f.canvas.sectionRow, c.sectionRow);
+        EXPECT_EQ(f.canvas.lineCount, 7);
         EXPECT_EQ(f.surface.texts().size(), drawn);
         EXPECT_EQ(f.surface.page_count(), 1);
     }
@@ -54,7 +54,7 @@ TEST(EndPageOnScreen, MovesTheSectionRowBelowThePenAndDrawsNothing) {
 struct PaperPage : CanvasFixture {
     explicit PaperPage(PrintSettings settings = {}, std::string path = "")
         : CanvasFixture(kPrinterOutput, {std::move(settings), std::move(path), kToday}) {
-        canvas.file_name_x = 307;
+        canvas.fileNameX = 307;
         surface.text_out(400, kPaperPenY, "全てＯＫです");
     }
 
@@ -67,9 +67,9 @@ struct PaperPage : CanvasFixture {
 };
 
 struct FooterCase {
-    int footer_pending;
+    int footerPending;
     const char* path;
-    bool file_name;
+    bool fileName;
     bool footer;
 };
 
@@ -83,12 +83,12 @@ TEST(EndPageOnPaper, PrintsThePendingFooterWithTheFileNameWhenThereIsOne) {
     const int y = kPaperPenY + 177;
     for (const auto& c : cases) {
         PaperPage p({}, c.path);
-        p.canvas.footer_pending = c.footer_pending;
+        p.canvas.footerPending = c.footerPending;
         p.surface.set_font_size(8);
         end_page(p.canvas);
 
         std::vector<RecordedText> expected;
-        if (c.file_name)
+        if (c.fileName)
             expected.push_back(
                 {0, 0, {307, y}, std::string("FileName : ") + c.path, {kProportionalFont, 7}});
         // Without a file name the footer keeps the size the page ended with.
@@ -97,30 +97,30 @@ TEST(EndPageOnPaper, PrintsThePendingFooterWithTheFileNameWhenThereIsOne) {
                                 0,
                                 {3401, y},
                                 "Velmora建材株式会社 [2024/05/01]",
-                                {kProportionalFont, c.file_name ? 10 : 8}});
+                                {kProportionalFont, c.fileName ? 10 : 8}});
         const auto drawn = p.texts_on(0);
-        SCOPED_TRACE(std::string(c.path) + " pending " + std::to_string(c.footer_pending));
+        SCOPED_TRACE(std::string(c.path) + " pending " + std::to_string(c.footerPending));
         ASSERT_EQ(drawn.size(), expected.size());
         for (std::size_t i = 0; i < drawn.size(); ++i) {
             EXPECT_EQ(drawn[i].at, expected[i].at);
             EXPECT_EQ(drawn[i].text, expected[i].text);
             EXPECT_EQ(drawn[i].font, expected[i].font);
         }
-        EXPECT_EQ(p.canvas.footer_pending, 0);
-        EXPECT_EQ(p.canvas.page_bottom, 0);
-        EXPECT_EQ(p.surface.font().size, c.file_name ? 10 : 8);
+        EXPECT_EQ(p.canvas.footerPending, 0);
+        EXPECT_EQ(p.canvas.pageBottom, 0);
+        EXPECT_EQ(p.surface.font().size, c.fileName ? 10 : 8);
     }
 }
 
 TEST(EndPageOnPaper, NumbersTheSheetAtTheBottomOrTheNextOneAtTheTop) {
     for (int code : {0, 10, 11, 12, 20, 21, 22}) {
         PrintSettings settings;
-        settings.PageNumberPosition = code;
-        settings.start_number = "5";
-        settings.number_format = kDashedNumbers;
+        settings.pageNumberPosition = code;
+        settings.startNumber = "5";
+        settings.numberFormat = kDashedNumbers;
         PaperPage p(settings);
-        p.canvas.line_count = 30;
-        p.canvas.page_first_row = 120;
+        p.canvas.lineCount = 30;
+        p.canvas.pageFirstRow = 120;
         end_page(p.canvas);
 
         SCOPED_TRACE(code);
@@ -138,21 +138,21 @@ TEST(EndPageOnPaper, NumbersTheSheetAtTheBottomOrTheNextOneAtTheTop) {
             ASSERT_EQ(top.size(), 1u);
             EXPECT_EQ(top[0].text, "-6-");
             EXPECT_EQ(top[0].at, page_number_position(code, 3, frame));
-            EXPECT_EQ(p.canvas.page_number_x, top[0].at.x);
+            EXPECT_EQ(p.canvas.pageNumberX, top[0].at.x);
         } else {
             EXPECT_TRUE(top.empty());
         }
-        EXPECT_EQ(p.canvas.page_number_y, 141); // 6 mm, whatever the code
+        EXPECT_EQ(p.canvas.pageNumberY, 141); // 6 mm, whatever the code
         EXPECT_EQ(p.surface.page_count(), 2);
-        EXPECT_EQ(p.canvas.sheet_index, 2);
-        EXPECT_EQ(p.canvas.page_first_row, 7);
-        EXPECT_EQ(p.canvas.line_count, 1);
+        EXPECT_EQ(p.canvas.sheetIndex, 2);
+        EXPECT_EQ(p.canvas.pageFirstRow, 7);
+        EXPECT_EQ(p.canvas.lineCount, 1);
     }
 }
 
 TEST(EndPageOnPaper, BottomNumberUsesTheFontSizeThePageEndsWith) {
     PrintSettings settings;
-    settings.PageNumberPosition = kPageNumberBottomLeft;
+    settings.pageNumberPosition = kPageNumberBottomLeft;
     PaperPage p(settings);
     p.surface.set_font_size(8);
     end_page(p.canvas);
@@ -162,11 +162,11 @@ TEST(EndPageOnPaper, BottomNumberUsesTheFontSizeThePageEndsWith) {
 
 TEST(EndPageOnPaper, LastPageGetsFooterAndNumberButNoFreshSheet) {
     PrintSettings settings;
-    settings.PageNumberPosition = kPageNumberBottomCentre;
+    settings.pageNumberPosition = kPageNumberBottomCentre;
     PaperPage p(settings, "/tmp/a.kvxw");
-    p.canvas.sheet_index = 3;
-    p.canvas.footer_pending = 1;
-    p.canvas.last_page_flag = kLastPage;
+    p.canvas.sheetIndex = 3;
+    p.canvas.footerPending = 1;
+    p.canvas.lastPageFlag = kLastPage;
     end_page(p.canvas);
 
     const auto drawn = p.texts_on(0);
@@ -175,17 +175,17 @@ TEST(EndPageOnPaper, LastPageGetsFooterAndNumberButNoFreshSheet) {
     EXPECT_EQ(drawn[1].text, "Velmora建材株式会社 [2024/05/01]");
     EXPECT_EQ(drawn[2].text, "3");
     EXPECT_EQ(p.surface.page_count(), 1);
-    EXPECT_EQ(p.canvas.sheet_index, 3);
+    EXPECT_EQ(p.canvas.sheetIndex, 3);
 }
 
 TEST(EndPageOnPaper, SheetsAreNumberedOneAfterAnother) {
     PrintSettings settings;
-    settings.PageNumberPosition = kPageNumberBottomRight;
+    settings.pageNumberPosition = kPageNumberBottomRight;
     PaperPage p(settings);
     end_page(p.canvas);
     p.surface.text_out(400, kPaperPenY, "全てＯＫです");
     end_page(p.canvas);
-    p.canvas.last_page_flag = kLastPage;
+    p.canvas.lastPageFlag = kLastPage;
     end_page(p.canvas);
 
     std::vector<std::string> numbers;

@@ -49,10 +49,10 @@ run::DiagramBlock one_span() {
     run::DiagramBlock block;
     block.model.n = 1;
     block.model.L[0] = 1000;
-    block.results.moment_samples[0].assign(11, 0.0);
-    block.results.moment_samples[0].push_back(kSampleEnd);
-    block.results.deflection_samples[0].assign(10, 0.0);
-    block.results.deflection_samples[0].push_back(kSampleEnd);
+    block.results.momentSamples[0].assign(11, 0.0);
+    block.results.momentSamples[0].push_back(kSampleEnd);
+    block.results.deflectionSamples[0].assign(10, 0.0);
+    block.results.deflectionSamples[0].push_back(kSampleEnd);
     return block;
 }
 
@@ -68,9 +68,9 @@ TEST(MomentAndDeflectionDiagrams, ScaleTheCaseMaximumAndTakeOneHundredForZero) {
     for (const Case& c : moments) {
         CanvasFixture f(kPrinterOutput);
         run::DiagramBlock block = one_span();
-        block.results.max_moment = c.maximum;
-        block.results.moment_samples[0][5] = c.ordinate;
-        block.results.moment_samples[0][10] = c.ordinate;
+        block.results.maxMoment = c.maximum;
+        block.results.momentSamples[0][5] = c.ordinate;
+        block.results.momentSamples[0][10] = c.ordinate;
         draw_moment_diagram(f.canvas, DiagramFrame{}, block, kAxis);
         EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 46.25, kAxis - c.height))) << c.maximum;
         // The curve closes on the axis at its last ordinate.
@@ -83,8 +83,8 @@ TEST(MomentAndDeflectionDiagrams, ScaleTheCaseMaximumAndTakeOneHundredForZero) {
     for (const Case& c : deflections) {
         CanvasFixture f(kPrinterOutput);
         run::DiagramBlock block = one_span();
-        block.results.max_deflection = c.maximum;
-        block.results.deflection_samples[0][4] = c.ordinate; // at 495 mm, drawn at 500
+        block.results.maxDeflection = c.maximum;
+        block.results.deflectionSamples[0][4] = c.ordinate; // at 495 mm, drawn at 500
         draw_deflection_diagram(f.canvas, DiagramFrame{}, block, kAxis);
         EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 46.25, kAxis + c.height), kMagenta))
             << c.maximum;
@@ -95,8 +95,8 @@ TEST(MomentAndDeflectionDiagrams, ScaleTheCaseMaximumAndTakeOneHundredForZero) {
 TEST(DeflectionDiagram, GivesTheLastOrdinateToTheAxis) {
     CanvasFixture f(kPrinterOutput);
     run::DiagramBlock block = one_span();
-    block.results.max_deflection = 1.0;
-    for (int i = 0; i < 10; ++i) block.results.deflection_samples[0][i] = 1.0;
+    block.results.maxDeflection = 1.0;
+    for (int i = 0; i < 10; ++i) block.results.deflectionSamples[0][i] = 1.0;
     draw_deflection_diagram(f.canvas, DiagramFrame{}, block, kAxis);
     std::vector<Point> curve;
     for (const RecordedLine& l : f.surface.lines())
@@ -124,9 +124,9 @@ TEST(MomentDiagram, SpanExtremesAreRaisedToTheNextThousandth) {
     for (const Case& c : cases) {
         CanvasFixture f(kScreenOutput);
         run::DiagramBlock block = one_span();
-        block.results.span_moment[0] = c.moment;
-        block.results.span_moment_x[0] = 400; // 5 mm from the support
-        block.results.max_moment = std::fabs(c.moment);
+        block.results.spanMoment[0] = c.moment;
+        block.results.spanMomentX[0] = 400; // 5 mm from the support
+        block.results.maxMoment = std::fabs(c.moment);
         draw_moment_diagram(f.canvas, DiagramFrame{}, block, kAxis);
         const double x = 45.0 - 0.5 * label_width(c.text);
         EXPECT_TRUE(has_text(f.surface, c.text, at_mm(f.canvas, x, c.row))) << c.moment;
@@ -148,10 +148,10 @@ TEST(MomentDiagram, ShortSpansMoveTheirRightEndValuesClearOfTheNextSpan) {
                                {kPrinterOutput, 2500}};
     for (const EndLabels& c : cases) {
         const auto sample = make_sample_report({.spanCount = 3, .spanLength = c.spanLength});
-        const run::DiagramBlock& block = sample->run.diagram_blocks[0];
+        const run::DiagramBlock& block = sample->run.diagramBlocks[0];
         CanvasFixture f(c.mode);
         DiagramFrame frame;
-        frame.scale = sample->run.diagram_scale;
+        frame.scale = sample->run.diagramScale;
         draw_moment_diagram(f.canvas, frame, block, kAxis);
         const auto& r = block.results;
         const bool paper = c.mode == kPrinterOutput;
@@ -160,7 +160,7 @@ TEST(MomentDiagram, ShortSpansMoveTheirRightEndValuesClearOfTheNextSpan) {
         for (int i = 0; i < 3; ++i) {
             const double left = 40.0 + i * c.spanLength / frame.scale;
             const double right = left + c.spanLength / frame.scale;
-            const double M2 = r.end_forces[i][5];
+            const double M2 = r.endForces[i][5];
             const std::string moment =
                 M2 == 0 ? "0.0" : common::format_fixed(std::fabs(M2) * 1e-6, 6, 3);
             const double moment_row = short_span && i > 0 ? kAxis + 1 : kAxis + 5;
@@ -170,9 +170,9 @@ TEST(MomentDiagram, ShortSpansMoveTheirRightEndValuesClearOfTheNextSpan) {
 
             const int d = paper ? 3 : 2;
             const std::string V1 =
-                "(" + common::format_fixed(r.end_forces[i][1] * 0.001, 6, d) + ")";
+                "(" + common::format_fixed(r.endForces[i][1] * 0.001, 6, d) + ")";
             const std::string V2 =
-                "(" + common::format_fixed(r.end_forces[i][4] * 0.001, 6, d) + ")";
+                "(" + common::format_fixed(r.endForces[i][4] * 0.001, 6, d) + ")";
             EXPECT_TRUE(has_text(f.surface, V1, at_mm(f.canvas, left, kAxis + 15))) << i;
             const double factor = short_span ? 1.1 : 0.8;
             EXPECT_TRUE(has_text(
@@ -182,40 +182,40 @@ TEST(MomentDiagram, ShortSpansMoveTheirRightEndValuesClearOfTheNextSpan) {
         }
         const RecordedText* shear = text_named(
             f.surface,
-            "(" + common::format_fixed(r.end_forces[0][1] * 0.001, 6, paper ? 3 : 2) + ")");
+            "(" + common::format_fixed(r.endForces[0][1] * 0.001, 6, paper ? 3 : 2) + ")");
         ASSERT_NE(shear, nullptr);
-        EXPECT_EQ(shear->font.size, f.canvas.base_font_size - 1);
-        EXPECT_EQ(f.surface.font().size, f.canvas.base_font_size);
+        EXPECT_EQ(shear->font.size, f.canvas.baseFontSize - 1);
+        EXPECT_EQ(f.surface.font().size, f.canvas.baseFontSize);
     }
 }
 
 TEST(MomentAndDeflectionDiagrams, DrawEveryOrdinateOfALongSpan) {
     // 12000 mm at 1:100: 121 moment ordinates and 120 deflection ordinates.
     const auto sample = make_sample_report({.spanCount = 1, .spanLength = 12000});
-    const run::DiagramBlock& block = sample->run.diagram_blocks[1];
+    const run::DiagramBlock& block = sample->run.diagramBlocks[1];
     const auto& r = block.results;
-    ASSERT_EQ(sample->run.diagram_scale, 100);
-    ASSERT_EQ(r.moment_samples[0].size(), 122u);
-    ASSERT_EQ(r.deflection_samples[0].size(), 121u);
+    ASSERT_EQ(sample->run.diagramScale, 100);
+    ASSERT_EQ(r.momentSamples[0].size(), 122u);
+    ASSERT_EQ(r.deflectionSamples[0].size(), 121u);
 
     CanvasFixture f(kPrinterOutput);
     DiagramFrame frame;
     frame.scale = 100;
     draw_moment_diagram(f.canvas, frame, block, kAxis);
     draw_deflection_diagram(f.canvas, frame, block, kAxis);
-    const double km = 5.0 / r.max_moment;
+    const double km = 5.0 / r.maxMoment;
     for (int i = 1; i <= 120; ++i)
         ASSERT_TRUE(
-            has_line_to(f.surface, at_mm(f.canvas, 40 + i, kAxis - r.moment_samples[0][i] * km)))
+            has_line_to(f.surface, at_mm(f.canvas, 40 + i, kAxis - r.momentSamples[0][i] * km)))
             << i;
-    const double kd = 3.0 / r.max_deflection;
+    const double kd = 3.0 / r.maxDeflection;
     for (int i = 0; i < 119; ++i)
         ASSERT_TRUE(has_line_to(
-            f.surface, at_mm(f.canvas, 41 + i, kAxis + r.deflection_samples[0][i] * kd), kMagenta))
+            f.surface, at_mm(f.canvas, 41 + i, kAxis + r.deflectionSamples[0][i] * kd), kMagenta))
             << i;
     EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 160, kAxis), kMagenta));
     // The span's deflection, centred on the span.
-    const std::string text = common::format_fixed(r.span_deflection[0], 4, 2);
+    const std::string text = common::format_fixed(r.spanDeflection[0], 4, 2);
     EXPECT_TRUE(has_text(f.surface, text, at_mm(f.canvas, 100 - 0.5 * label_width(text), 108)));
 }
 
@@ -223,7 +223,7 @@ TEST(MomentAndDeflectionDiagrams, LabelTheLeftCantilever) {
     for (int mode : {kScreenOutput, kPrinterOutput}) {
         const auto sample =
             make_sample_report({.spanCount = 2, .spanLength = 2500, .leftCantilever = 600});
-        const run::DiagramBlock& block = sample->run.diagram_blocks[0];
+        const run::DiagramBlock& block = sample->run.diagramBlocks[0];
         const auto& r = block.results;
         CanvasFixture f(mode);
         DiagramFrame frame;
@@ -234,28 +234,26 @@ TEST(MomentAndDeflectionDiagrams, LabelTheLeftCantilever) {
         SCOPED_TRACE(mode);
 
         // The curve runs from the tip and closes at the root, on the support.
-        const auto& samples = r.cantilever_moment_samples[0];
+        const auto& samples = r.cantileverMomentSamples[0];
         ASSERT_EQ(samples.size(), 8u);
-        const double k = 5.0 / r.max_moment;
+        const double k = 5.0 / r.maxMoment;
         EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 41.25, kAxis - samples[1] * k)));
         EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, support, kAxis)));
 
         // The root moment once more over the cantilever.
-        const std::string root = common::format_fixed(std::fabs(r.end_forces[0][2]) * 1e-6, 6, 3);
-        const double x =
-            support + r.span_moment_x[0] / 80 - (paper ? 2.2 : 2.4) * label_width(root);
+        const std::string root = common::format_fixed(std::fabs(r.endForces[0][2]) * 1e-6, 6, 3);
+        const double x = support + r.spanMomentX[0] / 80 - (paper ? 2.2 : 2.4) * label_width(root);
         EXPECT_TRUE(has_text(f.surface, root, at_mm(f.canvas, x, kAxis + 5)));
 
         // The root shear per metre of deck, right-aligned at the support.
         const std::string shear =
-            "(" + common::trim(common::format_fixed(600 * block.cantilever_load * 1e-6, 6, 2)) +
-            ")";
+            "(" + common::trim(common::format_fixed(600 * block.cantileverLoad * 1e-6, 6, 2)) + ")";
         EXPECT_TRUE(
             has_text(f.surface, shear, at_mm(f.canvas, support - label_width(shear), kAxis + 15)));
-        EXPECT_GT(block.cantilever_load, 0.0);
+        EXPECT_GT(block.cantileverLoad, 0.0);
 
         // The tip deflection under the tip, as a magnitude.
-        const double tip = r.cantilever_deflection_samples[0][0];
+        const double tip = r.cantileverDeflectionSamples[0][0];
         ASSERT_LT(tip, 0.0);
         EXPECT_TRUE(
             has_text(f.surface, common::format_fixed(-tip, 4, 2), at_mm(f.canvas, 40, 108)));
@@ -265,7 +263,7 @@ TEST(MomentAndDeflectionDiagrams, LabelTheLeftCantilever) {
 TEST(MomentAndDeflectionDiagrams, LabelARightCantileverWhenTheModelHasOne) {
     const auto sample =
         make_sample_report({.spanCount = 2, .spanLength = 2500, .rightCantilever = 600});
-    const run::DiagramBlock& block = sample->run.diagram_blocks[0];
+    const run::DiagramBlock& block = sample->run.diagramBlocks[0];
     const auto& r = block.results;
     CanvasFixture f(kScreenOutput);
     DiagramFrame frame;
@@ -273,14 +271,14 @@ TEST(MomentAndDeflectionDiagrams, LabelARightCantileverWhenTheModelHasOne) {
     draw_deflection_diagram(f.canvas, frame, block, kAxis);
 
     // Its curve starts at the last support taken to whole millimetres.
-    const auto& moments = r.cantilever_moment_samples[1];
-    const double k = 5.0 / r.max_moment;
+    const auto& moments = r.cantileverMomentSamples[1];
+    const double k = 5.0 / r.maxMoment;
     EXPECT_TRUE(has_line_to(f.surface, at_mm(f.canvas, 102 + 1.25, kAxis - moments[1] * k)));
     const std::string root = common::format_fixed(std::fabs(moments[0]) * 1e-6, 6, 3);
-    const double x = 40 + 31.25 + r.span_moment_x[1] / 80 + 1.9 * label_width(root);
+    const double x = 40 + 31.25 + r.spanMomentX[1] / 80 + 1.9 * label_width(root);
     EXPECT_TRUE(has_text(f.surface, root, at_mm(f.canvas, x, kAxis + 5)));
 
-    const auto& deflections = r.cantilever_deflection_samples[1];
+    const auto& deflections = r.cantileverDeflectionSamples[1];
     const double tip = deflections[deflections.size() - 2];
     ASSERT_LT(tip, 0.0);
     const std::string text = common::format_fixed(-tip, 4, 2);
@@ -290,12 +288,12 @@ TEST(MomentAndDeflectionDiagrams, LabelARightCantileverWhenTheModelHasOne) {
 TEST(DeflectionDiagram, WritesUpliftAsAMagnitude) {
     CanvasFixture f(kScreenOutput);
     run::DiagramBlock block = one_span();
-    block.results.span_deflection[0] = -1.234;
-    block.results.max_deflection = 1.234;
+    block.results.spanDeflection[0] = -1.234;
+    block.results.maxDeflection = 1.234;
     draw_deflection_diagram(f.canvas, DiagramFrame{}, block, kAxis);
     const double x = 46.25 - 0.5 * label_width("1.23");
     EXPECT_TRUE(has_text(f.surface, "1.23", at_mm(f.canvas, x, 108)));
-    EXPECT_EQ(block.results.span_deflection[0], -1.234);
+    EXPECT_EQ(block.results.spanDeflection[0], -1.234);
 }
 
 } // namespace

@@ -28,8 +28,8 @@ TEST(PageNumberText, CountsFromTheStartNumberInEitherFormat) {
     };
     for (const auto& c : cases) {
         PrintSettings settings;
-        settings.start_number = c.start;
-        settings.number_format = c.format;
+        settings.startNumber = c.start;
+        settings.numberFormat = c.format;
         EXPECT_EQ(page_number_text(settings, c.sheet), c.expected)
             << '"' << c.start << "\" format " << c.format << " sheet " << c.sheet;
     }
@@ -38,15 +38,15 @@ TEST(PageNumberText, CountsFromTheStartNumberInEitherFormat) {
 TEST(PrintSettings, StartsWithNoSubjectAndNoPageNumbers) {
     const PrintSettings settings;
     EXPECT_EQ(settings.subject, "件名を入力");
-    EXPECT_EQ(settings.PageNumberPosition, 0);
-    EXPECT_EQ(settings.start_number, "1");
-    EXPECT_EQ(settings.number_format, 0);
+    EXPECT_EQ(settings.pageNumberPosition, 0);
+    EXPECT_EQ(settings.startNumber, "1");
+    EXPECT_EQ(settings.numberFormat, 0);
 }
 
 struct PlaceCase {
     int code;
     std::size_t bytes;
-    int font_size;
+    int fontSize;
     std::optional<Point> expected;
 };
 
@@ -64,9 +64,9 @@ TEST(PageNumberPosition, PlacesEveryCodeOnAnA4SheetAt600Dpi) {
         {23, 1, 10, std::nullopt},
     };
     for (const auto& c : cases) {
-        const PageNumberFrame frame{600 / 25.4, 4961, 7016, c.font_size};
+        const PageNumberFrame frame{600 / 25.4, 4961, 7016, c.fontSize};
         EXPECT_EQ(page_number_position(c.code, c.bytes, frame), c.expected)
-            << "code " << c.code << ", " << c.bytes << " bytes, " << c.font_size << " pt";
+            << "code " << c.code << ", " << c.bytes << " bytes, " << c.fontSize << " pt";
     }
 }
 

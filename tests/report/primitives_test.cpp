@@ -11,7 +11,7 @@ using testing::CanvasFixture;
 struct ScriptCase {
     int mode;
     ScriptKind kind;
-    int run_size;
+    int runSize;
     Point offset; // from the end of the text before the run
 };
 
@@ -19,23 +19,23 @@ TEST(DrawScriptRun, RaisesOrLowersTheRunAndContinuesOnTheBaseLine) {
     // Screen S = 2.83 px/mm, paper S = 23.62 px/mm. Offsets are floored, so a
     // subscript drops 3 (24) pixels rather than 2 (23).
     const ScriptCase cases[] = {
-        {kScreenOutput, ScriptKind::Superscript, 6, {2, -2}},
-        {kScreenOutput, ScriptKind::Subscript, 7, {0, 3}},
-        {kPrinterOutput, ScriptKind::Superscript, 6, {0, -6}},
-        {kPrinterOutput, ScriptKind::Subscript, 7, {0, 24}},
+        {kScreenOutput, ScriptKind::superscript, 6, {2, -2}},
+        {kScreenOutput, ScriptKind::subscript, 7, {0, 3}},
+        {kPrinterOutput, ScriptKind::superscript, 6, {0, -6}},
+        {kPrinterOutput, ScriptKind::subscript, 7, {0, 24}},
     };
     for (const auto& c : cases) {
         CanvasFixture f(c.mode);
-        const int base = f.canvas.base_font_size;
+        const int base = f.canvas.baseFontSize;
         f.surface.text_out(100, 200, "F=205N/mm");
         const Point end_of_text = f.surface.pen_position();
 
-        const Point next = draw_script_run(f.canvas, c.kind, "2", c.run_size, base);
-        SCOPED_TRACE(std::to_string(c.mode) + (c.kind == ScriptKind::Subscript ? " sub" : " sup"));
+        const Point next = draw_script_run(f.canvas, c.kind, "2", c.runSize, base);
+        SCOPED_TRACE(std::to_string(c.mode) + (c.kind == ScriptKind::subscript ? " sub" : " sup"));
         const RecordedText& run = f.surface.texts().back();
         EXPECT_EQ(run.text, "2");
         EXPECT_EQ(run.at, (Point{end_of_text.x + c.offset.x, 200 + c.offset.y}));
-        EXPECT_EQ(run.font.size, c.run_size);
+        EXPECT_EQ(run.font.size, c.runSize);
         EXPECT_EQ(next, (Point{f.surface.pen_position().x, 200}));
         EXPECT_GT(next.x, run.at.x);
         EXPECT_EQ(f.surface.font().size, base);

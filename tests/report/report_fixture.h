@@ -51,9 +51,9 @@ struct SampleReport {
 };
 
 inline std::unique_ptr<SampleReport> make_sample_report(const DesignOptions& o = {}) {
-    static const char* kRoofNames[4] = {"片流れ屋根", "切妻屋根", "円弧屋根", "独立上屋"};
-    static const char* kFormNames[3] = {"閉鎖型", "風上開放型", "風下開放型"};
-    static const char* kSurfaces[3] = {"Z12", "Z27", "他"};
+    static const char* const kRoofNames[4] = {"片流れ屋根", "切妻屋根", "円弧屋根", "独立上屋"};
+    static const char* const kFormNames[3] = {"閉鎖型", "風上開放型", "風下開放型"};
+    static const char* const kSurfaces[3] = {"Z12", "Z27", "他"};
     auto r = std::make_unique<SampleReport>();
     calc::DesignInputs& in = r->inputs;
     in.deckIndex = o.deckIndex;

@@ -19,7 +19,7 @@ TEST(Surface, LinesFollowThePenAndANewPageStartsAtTheCorner) {
     RecordingSurface surface;
     surface.move_to(5, 5);
     surface.line_to(50, 5);
-    surface.set_pen_style(PenStyle::DashDot);
+    surface.set_pen_style(PenStyle::dashDot);
     surface.line_to(50, 80);
     surface.arc({0, 0, 20, 10}, {20, 0}, {0, 0});
     EXPECT_EQ(surface.pen_position(), (Point{50, 80})) << "an arc leaves the pen alone";
@@ -30,7 +30,7 @@ TEST(Surface, LinesFollowThePenAndANewPageStartsAtTheCorner) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].from, (Point{5, 5}));
     EXPECT_EQ(lines[1].from, (Point{50, 5}));
-    EXPECT_EQ(lines[1].pen.style, PenStyle::DashDot);
+    EXPECT_EQ(lines[1].pen.style, PenStyle::dashDot);
     EXPECT_EQ(lines[2].from, (Point{0, 0}));
     EXPECT_EQ(lines[2].page, 1);
     EXPECT_EQ(surface.page_count(), 2);

@@ -45,7 +45,7 @@ TEST(Verdict, BoxAndTextsBelowThePen) {
         Point heading;
         Point blank;
         Point verdict;
-        int pen_width;
+        int penWidth;
     };
     // The box is 13 mm from the surface's left edge and 16 mm below the pen; the
     // footnote 4 mm above it, 3 mm (screen) or 10 mm (paper) in.
@@ -74,7 +74,7 @@ TEST(Verdict, BoxAndTextsBelowThePen) {
         const run::Verdict verdict{{}, "                     全てＯＫです "};
         draw_verdict(f.canvas, verdict);
 
-        const int base = f.canvas.base_font_size;
+        const int base = f.canvas.baseFontSize;
         const auto& texts = f.surface.texts();
         ASSERT_EQ(texts.size(), 4u);
         EXPECT_EQ(texts[0].text, kFootnote);
@@ -92,7 +92,7 @@ TEST(Verdict, BoxAndTextsBelowThePen) {
         ASSERT_EQ(f.surface.rectangles().size(), 1u);
         const RecordedRectangle& box = f.surface.rectangles()[0];
         EXPECT_EQ(box.rect, c.box);
-        EXPECT_EQ(box.pen.width, c.pen_width);
+        EXPECT_EQ(box.pen.width, c.penWidth);
         EXPECT_EQ(box.pen.color, 0u);
         EXPECT_TRUE(box.brush.clear);
     }
@@ -100,27 +100,27 @@ TEST(Verdict, BoxAndTextsBelowThePen) {
 
 TEST(Verdict, PreparesTheCanvasForWhatFollows) {
     CanvasFixture screen(kScreenOutput);
-    screen.canvas.section_row = 200;
-    screen.canvas.line_count = 30;
+    screen.canvas.sectionRow = 200;
+    screen.canvas.lineCount = 30;
     draw_verdict(screen.canvas, {});
-    EXPECT_EQ(screen.canvas.file_name_x, 36);
-    EXPECT_EQ(screen.canvas.section_row_mark, 260);
-    EXPECT_EQ(screen.canvas.section_row, 200);
-    EXPECT_EQ(screen.canvas.line_count, 30);
-    EXPECT_EQ(screen.canvas.footer_pending, 0);
+    EXPECT_EQ(screen.canvas.fileNameX, 36);
+    EXPECT_EQ(screen.canvas.sectionRowMark, 260);
+    EXPECT_EQ(screen.canvas.sectionRow, 200);
+    EXPECT_EQ(screen.canvas.lineCount, 30);
+    EXPECT_EQ(screen.canvas.footerPending, 0);
 
     // On paper the next page end prints the footer, and the next sheet starts
     // from its first row.
     CanvasFixture paper(kPrinterOutput);
-    paper.canvas.section_row = 200;
-    paper.canvas.line_count = 30;
-    paper.canvas.page_first_row = 7;
+    paper.canvas.sectionRow = 200;
+    paper.canvas.lineCount = 30;
+    paper.canvas.pageFirstRow = 7;
     draw_verdict(paper.canvas, {});
-    EXPECT_EQ(paper.canvas.file_name_x, 307);
-    EXPECT_EQ(paper.canvas.section_row_mark, 7);
-    EXPECT_EQ(paper.canvas.section_row, 7);
-    EXPECT_EQ(paper.canvas.line_count, 1);
-    EXPECT_EQ(paper.canvas.footer_pending, 1);
+    EXPECT_EQ(paper.canvas.fileNameX, 307);
+    EXPECT_EQ(paper.canvas.sectionRowMark, 7);
+    EXPECT_EQ(paper.canvas.sectionRow, 7);
+    EXPECT_EQ(paper.canvas.lineCount, 1);
+    EXPECT_EQ(paper.canvas.footerPending, 1);
 }
 
 } // namespace

@@ -18,20 +18,20 @@ struct Design {
 };
 
 struct DesignOptions {
-    bool heavy_snow = false;
+    bool heavySnow = false;
     bool direct = false;
     int spans = 2;
-    int span_length = 2500;
-    int left_cantilever = 0;
-    double storm_snow_factor = -1.0; // the standard ratio unless set
+    int spanLength = 2500;
+    int leftCantilever = 0;
+    double stormSnowFactor = -1.0; // the standard ratio unless set
 };
 
 Design make_design(const DesignOptions& o) {
     Design d;
     calc::DesignInputs& in = d.inputs;
     in.comboRatio = calc::CoefficientSettings{}.comboRatio;
-    if (o.storm_snow_factor >= 0.0) in.comboRatio[o.heavy_snow ? 1 : 0][9] = o.storm_snow_factor;
-    in.heavySnowArea = o.heavy_snow;
+    if (o.stormSnowFactor >= 0.0) in.comboRatio[o.heavySnow ? 1 : 0][9] = o.stormSnowFactor;
+    in.heavySnowArea = o.heavySnow;
     in.directLoadInput = o.direct;
     in.directWindPositive = 900;
     in.directWindNegative = 1500;
@@ -48,10 +48,10 @@ Design make_design(const DesignOptions& o) {
     in.snowUnitWeight = 20;
     in.snowLoad = 600;
     in.spanCount = o.spans;
-    for (int i = 0; i < o.spans; ++i) in.spanLength[i] = o.span_length;
-    in.cantileverMode = o.left_cantilever != 0 ? 1 : 0;
-    in.leftCantileverLength = o.left_cantilever;
-    in.totalDeckLength = o.spans * o.span_length + o.left_cantilever;
+    for (int i = 0; i < o.spans; ++i) in.spanLength[i] = o.spanLength;
+    in.cantileverMode = o.leftCantilever != 0 ? 1 : 0;
+    in.leftCantileverLength = o.leftCantilever;
+    in.totalDeckLength = o.spans * o.spanLength + o.leftCantilever;
     in.beamTypeName = o.spans == 1 ? "単純梁" : "連続梁";
     calc::SnowIncrease increase;
     calc::WindResult wind;
@@ -61,13 +61,13 @@ Design make_design(const DesignOptions& o) {
 
 std::vector<std::string> check_labels(const CalculationRun& run) {
     std::vector<std::string> labels;
-    for (const CheckPage& page : run.check_pages) labels.push_back(page.label);
+    for (const CheckPage& page : run.checkPages) labels.push_back(page.label);
     return labels;
 }
 
 std::vector<std::string> block_labels(const CalculationRun& run) {
     std::vector<std::string> labels;
-    for (const DiagramBlock& block : run.diagram_blocks) labels.push_back(block.label);
+    for (const DiagramBlock& block : run.diagramBlocks) labels.push_back(block.label);
     return labels;
 }
 
@@ -81,7 +81,7 @@ using K = RunItemKind;
 
 TEST(CalculationRun, OrdinaryAreaOrderAndRestoredSnowFactor) {
     // A snow share in the storm case, which suction drops in ordinary areas.
-    Design d = make_design({.direct = true, .storm_snow_factor = 0.2});
+    Design d = make_design({.direct = true, .stormSnowFactor = 0.2});
     const double snow_factor = d.loads.ratioS[2];
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
 
@@ -96,11 +96,11 @@ TEST(CalculationRun, OrdinaryAreaOrderAndRestoredSnowFactor) {
     EXPECT_EQ(kinds(run), (std::vector<K>{K::checkPage, K::checkPage, K::checkPage, K::checkPage,
                                           K::verdict, K::loadFigure, K::diagramBlock,
                                           K::diagramBlock, K::diagramBlock, K::diagramBlock}));
-    EXPECT_FALSE(run.detail_pages);
-    EXPECT_TRUE(run.diagram_blocks.back().negative_pressure_block);
-    EXPECT_EQ(run.check_pages[3].windPass, "Ms");
-    EXPECT_EQ(run.check_pages[3].case_text, "G+P+1W(負)");
-    EXPECT_EQ(run.check_pages[3].W_total, 400 - 1500);
+    EXPECT_FALSE(run.detailPages);
+    EXPECT_TRUE(run.diagramBlocks.back().negativePressureBlock);
+    EXPECT_EQ(run.checkPages[3].windPass, "Ms");
+    EXPECT_EQ(run.checkPages[3].caseText, "G+P+1W(負)");
+    EXPECT_EQ(run.checkPages[3].wTotal, 400 - 1500);
 
     // The loads are left as the last pass built them, the snow factor as it was.
     EXPECT_EQ(snow_factor, 0.2);
@@ -110,29 +110,29 @@ TEST(CalculationRun, OrdinaryAreaOrderAndRestoredSnowFactor) {
 }
 
 TEST(CalculationRun, HeavySnowAreaAddsTheNoSnowSuctionCase) {
-    Design d = make_design({.heavy_snow = true, .left_cantilever = 600});
+    Design d = make_design({.heavySnow = true, .leftCantilever = 600});
     const calc::LoadSet before = d.loads;
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
 
-    ASSERT_EQ(run.check_pages.size(), 5u);
-    EXPECT_EQ(run.check_pages[3].label, "短期（暴風時負圧）Ｇ＋Ｐ＋Ｐ＋0.35Ｓ＋Ｗ");
-    const CheckPage& no_snow = run.check_pages[4];
+    ASSERT_EQ(run.checkPages.size(), 5u);
+    EXPECT_EQ(run.checkPages[3].label, "短期（暴風時負圧）Ｇ＋Ｐ＋Ｐ＋0.35Ｓ＋Ｗ");
+    const CheckPage& no_snow = run.checkPages[4];
     EXPECT_EQ(no_snow.label, "短期（暴風時-積雪無し）Ｇ＋Ｐ＋Ｐ＋Ｗ");
-    EXPECT_EQ(no_snow.W_total, before.deadAndLiveLoad + before.windNegative);
-    EXPECT_EQ(no_snow.case_run.factors.cS, 0.0);
-    EXPECT_TRUE(no_snow.cantilever.wall_pressure);
-    EXPECT_NE(no_snow.model.edge_load[0], 0.0);
+    EXPECT_EQ(no_snow.wTotal, before.deadAndLiveLoad + before.windNegative);
+    EXPECT_EQ(no_snow.caseRun.factors.cS, 0.0);
+    EXPECT_TRUE(no_snow.cantilever.wallPressure);
+    EXPECT_NE(no_snow.model.edgeLoad[0], 0.0);
 
     EXPECT_EQ(kinds(run),
               (std::vector<K>{K::checkPage, K::checkPage, K::checkPage, K::checkPage, K::checkPage,
                               K::verdict, K::detailPages, K::loadFigure, K::diagramBlock,
                               K::diagramBlock, K::diagramBlock, K::diagramBlock}));
     // The extra block: dead, live and suction unfactored, no snow, no wall pressure.
-    const DiagramBlock& last = run.diagram_blocks.back();
+    const DiagramBlock& last = run.diagramBlocks.back();
     EXPECT_EQ(last.label, no_snow.label + "（負圧）");
-    EXPECT_EQ(last.cantilever_load, no_snow.W_total);
-    EXPECT_EQ(last.case_run.W, before.windNegative);
-    EXPECT_EQ(last.model.edge_load[0], 0.0);
+    EXPECT_EQ(last.cantileverLoad, no_snow.wTotal);
+    EXPECT_EQ(last.caseRun.W, before.windNegative);
+    EXPECT_EQ(last.model.edgeLoad[0], 0.0);
     EXPECT_DOUBLE_EQ(last.model.w[0], -0.001 * (before.deadAndLiveLoad + before.windNegative));
     EXPECT_EQ(last.model.q[0][0], 0.0);
 
@@ -144,7 +144,7 @@ TEST(CalculationRun, HeavySnowAreaAddsTheNoSnowSuctionCase) {
     EXPECT_EQ(d.loads.ratioS[2], 0.35);
     // Each diagram block keeps the surface load of its check-pass case for the
     // cantilever's root-shear label.
-    EXPECT_EQ(run.diagram_blocks[1].cantilever_load, run.check_pages[1].W_total);
+    EXPECT_EQ(run.diagramBlocks[1].cantileverLoad, run.checkPages[1].wTotal);
 }
 
 TEST(CalculationRun, TwoEqualSpansCheckedFromTheClosedForm) {
@@ -152,18 +152,18 @@ TEST(CalculationRun, TwoEqualSpansCheckedFromTheClosedForm) {
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
 
     // Long-term: p = 0.4 N/mm downward, interior moment pL²/8.
-    const CheckPage& long_term = run.check_pages[0];
-    EXPECT_NEAR(long_term.max_moment, 0.4 * 2500 * 2500 / 8, 1.0);
+    const CheckPage& long_term = run.checkPages[0];
+    EXPECT_NEAR(long_term.maxMoment, 0.4 * 2500 * 2500 / 8, 1.0);
     EXPECT_EQ(long_term.sigma, 11.8); // 312500 / 26300, truncated to 0.1
-    EXPECT_EQ(long_term.allowable.f_a, 136.0);
-    EXPECT_EQ(long_term.governing_span_length, 2500.0);
-    EXPECT_EQ(long_term.reaction_v2, 99999.0);
+    EXPECT_EQ(long_term.allowable.fA, 136.0);
+    EXPECT_EQ(long_term.governingSpanLength, 2500.0);
+    EXPECT_EQ(long_term.reactionV2, 99999.0);
     EXPECT_EQ(long_term.lines.size(), 2u);
 
     // Suction: p = 1.1 N/mm upward lifts every support.
-    const CheckPage& suction = run.check_pages[3];
-    EXPECT_NEAR(suction.reaction_v1, -3.0 / 8 * 1.1 * 2500, 0.0011);
-    EXPECT_NEAR(suction.reaction_v2, -10.0 / 8 * 1.1 * 2500, 0.0011);
+    const CheckPage& suction = run.checkPages[3];
+    EXPECT_NEAR(suction.reactionV1, -3.0 / 8 * 1.1 * 2500, 0.0011);
+    EXPECT_NEAR(suction.reactionV2, -10.0 / 8 * 1.1 * 2500, 0.0011);
     ASSERT_EQ(suction.lines.size(), 4u);
     EXPECT_EQ(suction.lines[2].kind, CheckKind::jointEnd);
     EXPECT_EQ(suction.lines[2].limit, 12000.0);
@@ -172,7 +172,7 @@ TEST(CalculationRun, TwoEqualSpansCheckedFromTheClosedForm) {
 
     // The verdict counts exactly the failed lines.
     CheckCounters failed;
-    for (const CheckPage& page : run.check_pages)
+    for (const CheckPage& page : run.checkPages)
         for (const CheckLine& line : page.lines)
             if (!line.ok) {
                 failed.stress += line.kind == CheckKind::stress;
@@ -186,25 +186,24 @@ TEST(CalculationRun, TwoEqualSpansCheckedFromTheClosedForm) {
     EXPECT_EQ(run.verdict.text, verdict_text(failed));
 
     // The load figure carries the unfactored loads.
-    EXPECT_DOUBLE_EQ(run.load_figure.model.w[0], -0.001 * (400 + 900));
-    EXPECT_DOUBLE_EQ(run.load_figure.model.q[0][0], -0.6);
-    EXPECT_EQ(run.load_figure.windNegative, -1500);
+    EXPECT_DOUBLE_EQ(run.loadFigure.model.w[0], -0.001 * (400 + 900));
+    EXPECT_DOUBLE_EQ(run.loadFigure.model.q[0][0], -0.6);
+    EXPECT_EQ(run.loadFigure.windNegative, -1500);
 }
 
 TEST(CalculationRun, DiagramBlocksCarryOrdinatesEvenForLongSpans) {
-    Design d =
-        make_design({.direct = true, .spans = 1, .span_length = 6000, .left_cantilever = 450});
+    Design d = make_design({.direct = true, .spans = 1, .spanLength = 6000, .leftCantilever = 450});
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
-    for (const DiagramBlock& block : run.diagram_blocks) {
-        ASSERT_EQ(block.results.moment_samples[0].size(), 62u); // 0 .. 6000, marker
-        EXPECT_EQ(block.results.moment_samples[0].back(), analysis::kSampleEnd);
-        EXPECT_EQ(block.results.deflection_samples[0].size(), 61u);
-        EXPECT_EQ(block.results.cantilever_moment_samples[0].size(), 6u);
+    for (const DiagramBlock& block : run.diagramBlocks) {
+        ASSERT_EQ(block.results.momentSamples[0].size(), 62u); // 0 .. 6000, marker
+        EXPECT_EQ(block.results.momentSamples[0].back(), analysis::kSampleEnd);
+        EXPECT_EQ(block.results.deflectionSamples[0].size(), 61u);
+        EXPECT_EQ(block.results.cantileverMomentSamples[0].size(), 6u);
     }
 }
 
 TEST(CalculationRun, DiagramBlocksEqualAFreshDiagramAnalysis) {
-    Design d = make_design({.spans = 3, .span_length = 1820, .left_cantilever = 600});
+    Design d = make_design({.spans = 3, .spanLength = 1820, .leftCantilever = 600});
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
 
     analysis::BeamModel model;
@@ -220,29 +219,29 @@ TEST(CalculationRun, DiagramBlocksEqualAFreshDiagramAnalysis) {
                                : "長期",
                       Pass::diagram},
                      rec);
-        const DiagramBlock& block = run.diagram_blocks[k];
+        const DiagramBlock& block = run.diagramBlocks[k];
         EXPECT_EQ(block.label, case_run.label);
-        EXPECT_EQ(block.results.moment_samples, results.moment_samples) << k;
-        EXPECT_EQ(block.results.deflection_samples, results.deflection_samples) << k;
-        EXPECT_EQ(block.results.cantilever_moment_samples, results.cantilever_moment_samples);
-        EXPECT_EQ(block.results.end_forces, results.end_forces) << k;
-        EXPECT_EQ(block.results.span_moment, results.span_moment) << k;
-        EXPECT_EQ(block.results.max_moment, results.max_moment) << k;
-        EXPECT_EQ(block.results.max_deflection, results.max_deflection) << k;
-        EXPECT_EQ(block.results.total_load, results.total_load) << k;
+        EXPECT_EQ(block.results.momentSamples, results.momentSamples) << k;
+        EXPECT_EQ(block.results.deflectionSamples, results.deflectionSamples) << k;
+        EXPECT_EQ(block.results.cantileverMomentSamples, results.cantileverMomentSamples);
+        EXPECT_EQ(block.results.endForces, results.endForces) << k;
+        EXPECT_EQ(block.results.spanMoment, results.spanMoment) << k;
+        EXPECT_EQ(block.results.maxMoment, results.maxMoment) << k;
+        EXPECT_EQ(block.results.maxDeflection, results.maxDeflection) << k;
+        EXPECT_EQ(block.results.totalLoad, results.totalLoad) << k;
     }
 }
 
 TEST(CalculationRun, RepeatedRunsGiveTheSameRecords) {
-    Design d = make_design({.heavy_snow = true, .spans = 3, .left_cantilever = 500});
+    Design d = make_design({.heavySnow = true, .spans = 3, .leftCantilever = 500});
     const CalculationRun first = run_calculation(d.inputs, d.data, d.loads);
     const CalculationRun second = run_calculation(d.inputs, d.data, d.loads);
-    ASSERT_EQ(first.check_pages.size(), second.check_pages.size());
-    for (std::size_t i = 0; i < first.check_pages.size(); ++i) {
-        EXPECT_EQ(first.check_pages[i].label, second.check_pages[i].label);
-        EXPECT_EQ(first.check_pages[i].max_moment, second.check_pages[i].max_moment);
-        EXPECT_EQ(first.check_pages[i].W_total, second.check_pages[i].W_total);
-        EXPECT_EQ(first.check_pages[i].results.reactions, second.check_pages[i].results.reactions);
+    ASSERT_EQ(first.checkPages.size(), second.checkPages.size());
+    for (std::size_t i = 0; i < first.checkPages.size(); ++i) {
+        EXPECT_EQ(first.checkPages[i].label, second.checkPages[i].label);
+        EXPECT_EQ(first.checkPages[i].maxMoment, second.checkPages[i].maxMoment);
+        EXPECT_EQ(first.checkPages[i].wTotal, second.checkPages[i].wTotal);
+        EXPECT_EQ(first.checkPages[i].results.reactions, second.checkPages[i].results.reactions);
     }
     EXPECT_EQ(first.verdict.text, second.verdict.text);
 }
@@ -250,14 +249,14 @@ TEST(CalculationRun, RepeatedRunsGiveTheSameRecords) {
 TEST(DiagramScale, GrowsWithTheBeamLength) {
     struct Case {
         double span;
-        int total_deck_length;
+        int totalDeckLength;
         int scale;
     };
     for (const Case c : {Case{5000, 10000, 80}, Case{5000.5, 10001, 100}, Case{8000, 16000, 130}}) {
         analysis::BeamModel m;
         m.n = 2;
         m.L = {c.span, c.span, 0, 0};
-        EXPECT_EQ(diagram_scale(m, c.total_deck_length), c.scale) << c.total_deck_length;
+        EXPECT_EQ(diagram_scale(m, c.totalDeckLength), c.scale) << c.totalDeckLength;
     }
 }
 

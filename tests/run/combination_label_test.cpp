@@ -10,7 +10,7 @@ TEST(CombinationLabel, TermsInOrderWithFactorsOtherThanOne) {
         const char* name;
         int k;
         analysis::CaseFactors f;
-        bool left_cantilever;
+        bool leftCantilever;
         LabelForm form;
         bool negative;
         const char* expected;
@@ -44,7 +44,7 @@ TEST(CombinationLabel, TermsInOrderWithFactorsOtherThanOne) {
         {"短期（暴風時）", 2, {0, 1, 1, 0}, false, LabelForm::diagram, false, "短期（暴風時）＋Ｓ"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(combination_label(c.name, c.k, c.f, c.left_cantilever, c.form, c.negative),
+        EXPECT_EQ(combination_label(c.name, c.k, c.f, c.leftCantilever, c.form, c.negative),
                   c.expected);
     }
 }

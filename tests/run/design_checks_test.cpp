@@ -21,18 +21,18 @@ protected:
         inputs.designStrength = 205;
         inputs.jointCapacityEnd = 1600;
         inputs.jointCapacityMid = 1120;
-        run.stress_factor = 1.0;
-        run.deflection_limit = 250;
+        run.stressFactor = 1.0;
+        run.deflectionLimit = 250;
         model.n = 2;
         model.L = {2500, 2500, 0, 0};
-        results.governing_span_length = 2500;
-        results.reaction_v1 = 10;
-        results.reaction_v2 = 99999;
+        results.governingSpanLength = 2500;
+        results.reactionV1 = 10;
+        results.reactionV2 = 99999;
     }
 
-    CheckPage check(const std::string& windPass = "Ps", double W_total = 800) {
+    CheckPage check(const std::string& wind_pass = "Ps", double w_total = 800) {
         counters = {};
-        return check_case({inputs, run, model, results, windPass, W_total, "G+P"}, counters);
+        return check_case({inputs, run, model, results, wind_pass, w_total, "G+P"}, counters);
     }
 
     calc::DesignInputs inputs;
@@ -50,16 +50,16 @@ const CheckLine* find(const CheckPage& page, CheckKind kind) {
 
 TEST_F(CheckPageTest, EveryComparisonIsStrict) {
     struct Case {
-        double max_moment, max_deflection, v1, v2;
+        double maxMoment, maxDeflection, v1, v2;
         bool ok; // all four checks
     };
     // Long-term: f_a 136, L/250 = 10, C_end 8000, C_mid 5600.
     for (const Case c :
          {Case{136000, 10.0, -8000, -5600, false}, Case{135999, 9.99, -7999.9, -5599.9, true}}) {
-        results.max_moment = c.max_moment;
-        results.max_deflection = c.max_deflection;
-        results.reaction_v1 = c.v1;
-        results.reaction_v2 = c.v2;
+        results.maxMoment = c.maxMoment;
+        results.maxDeflection = c.maxDeflection;
+        results.reactionV1 = c.v1;
+        results.reactionV2 = c.v2;
         const CheckPage page = check();
         ASSERT_EQ(page.lines.size(), 4u);
         for (const CheckLine& line : page.lines)
@@ -70,13 +70,13 @@ TEST_F(CheckPageTest, EveryComparisonIsStrict) {
         EXPECT_EQ(counters.joint, 2 * ng);
     }
     // sigma is truncated at 0.1 before the comparison: 135.99 reads 135.9.
-    results.max_moment = 135999;
+    results.maxMoment = 135999;
     EXPECT_EQ(check().sigma, 135.9);
 }
 
 TEST_F(CheckPageTest, NoJointCheckWithoutUplift) {
-    results.reaction_v1 = 0.0;
-    results.reaction_v2 = 99999;
+    results.reactionV1 = 0.0;
+    results.reactionV2 = 99999;
     const CheckPage page = check();
     EXPECT_EQ(page.lines.size(), 2u);
     EXPECT_EQ(find(page, CheckKind::jointEnd), nullptr);
@@ -85,19 +85,19 @@ TEST_F(CheckPageTest, NoJointCheckWithoutUplift) {
 }
 
 TEST_F(CheckPageTest, ShortTermAllowanceFollowsTheCaseNotItsText) {
-    run.stress_factor = 1.5;
-    run.deflection_limit = 180;
+    run.stressFactor = 1.5;
+    run.deflectionLimit = 180;
     const CheckPage page = check();
-    EXPECT_FALSE(page.long_term_allowable);
-    EXPECT_EQ(page.allowable.f_a, 205.0);
-    EXPECT_DOUBLE_EQ(page.deflection_allowance, 2500.0 / 180);
+    EXPECT_FALSE(page.longTermAllowable);
+    EXPECT_EQ(page.allowable.fA, 205.0);
+    EXPECT_DOUBLE_EQ(page.deflectionAllowance, 2500.0 / 180);
 }
 
 TEST_F(CheckPageTest, BothCantileversExamineTheLargerMoment) {
-    model.cantilever_left = 500;
-    model.cantilever_right = 500;
-    results.cantilever_moment_samples[1] = {150000, 50000, analysis::kSampleEnd};
-    results.cantilever_deflection_samples[1] = {0.0, -0.5, -1.2, analysis::kSampleEnd};
+    model.cantileverLeft = 500;
+    model.cantileverRight = 500;
+    results.cantileverMomentSamples[1] = {150000, 50000, analysis::kSampleEnd};
+    results.cantileverDeflectionSamples[1] = {0.0, -0.5, -1.2, analysis::kSampleEnd};
     struct Case {
         double left, right;
         int side;
@@ -109,10 +109,10 @@ TEST_F(CheckPageTest, BothCantileversExamineTheLargerMoment) {
         {-100000, 200000, kRightSide, "  応力がより大きい 右側はね出し部について検討を行う。"},
     };
     for (const Case& c : cases) {
-        results.cantilever_check_moment = {c.left, c.right};
+        results.cantileverCheckMoment = {c.left, c.right};
         const CheckPage page = check();
         EXPECT_EQ(page.cantilever.side, c.side);
-        EXPECT_EQ(page.cantilever.side_message, c.message);
+        EXPECT_EQ(page.cantilever.sideMessage, c.message);
     }
     // The right side: the first moment ordinate, truncated sigma, last deflection ordinate.
     const CantileverCheck& right = check().cantilever;
@@ -123,34 +123,34 @@ TEST_F(CheckPageTest, BothCantileversExamineTheLargerMoment) {
 }
 
 TEST_F(CheckPageTest, CantileverChecksOfTheLeftSide) {
-    model.cantilever_left = 600;
+    model.cantileverLeft = 600;
     model.w[0] = -1.0;
     model.q[0][0] = -0.5;
-    model.overhang_load[0] = -1.0 - 0.5; // the end span's load
-    results.cantilever_deflection_samples[0] = {-2.3, -1.0, analysis::kSampleEnd};
-    results.cantilever_check_moment[0] = 250000.0;
-    results.cantilever_check_deflection[0] = 3.5;
-    results.reaction_v1 = -100;
+    model.overhangLoad[0] = -1.0 - 0.5; // the end span's load
+    results.cantileverDeflectionSamples[0] = {-2.3, -1.0, analysis::kSampleEnd};
+    results.cantileverCheckMoment[0] = 250000.0;
+    results.cantileverCheckDeflection[0] = 3.5;
+    results.reactionV1 = -100;
 
     // Positive pass: the root moment |p a² / 2| and the tip ordinate; V = W a / 1000.
     CheckPage page = check("Ps", 800);
     const CantileverCheck& c = page.cantilever;
-    EXPECT_FALSE(c.wall_pressure);
+    EXPECT_FALSE(c.wallPressure);
     EXPECT_DOUBLE_EQ(c.M, 1.5 * 600 * 600 / 2);
     EXPECT_DOUBLE_EQ(c.sigma, 270.0); // not truncated on the left
     EXPECT_EQ(c.delta, 2.3);
     EXPECT_DOUBLE_EQ(c.V, 800 * 600 * 0.001);
-    EXPECT_DOUBLE_EQ(page.table.left_cantilever_force, 480.0);
+    EXPECT_DOUBLE_EQ(page.table.leftCantileverForce, 480.0);
     ASSERT_NE(find(page, CheckKind::cantileverStress), nullptr);
     EXPECT_FALSE(find(page, CheckKind::cantileverStress)->ok);
     EXPECT_TRUE(find(page, CheckKind::cantileverDeflection)->ok); // 2.3 < 600/250
     EXPECT_TRUE(find(page, CheckKind::cantileverJoint)->ok);
 
     // Derived suction: the wall pressure moment, deflection and joint force.
-    model.edge_load[0] = 2.0;
-    model.overhang_load[0] = 2.0 - 0.5; // the edge load and the snow share
+    model.edgeLoad[0] = 2.0;
+    model.overhangLoad[0] = 2.0 - 0.5; // the edge load and the snow share
     page = check("Ms", -1100);
-    EXPECT_TRUE(page.cantilever.wall_pressure);
+    EXPECT_TRUE(page.cantilever.wallPressure);
     EXPECT_EQ(page.cantilever.M, -250000.0);
     EXPECT_EQ(page.cantilever.delta, 3.5);
     EXPECT_DOUBLE_EQ(page.cantilever.V, (2.0 - 0.5) * 600);
@@ -159,16 +159,16 @@ TEST_F(CheckPageTest, CantileverChecksOfTheLeftSide) {
     // Direct input in suction keeps the positive-pass figures.
     inputs.directLoadInput = true;
     page = check("Ms", -1100);
-    EXPECT_FALSE(page.cantilever.wall_pressure);
+    EXPECT_FALSE(page.cantilever.wallPressure);
     EXPECT_DOUBLE_EQ(page.cantilever.V, -1100 * 600 * 0.001);
 }
 
 TEST_F(CheckPageTest, OnlyARightCantileverHasNoJointForce) {
-    model.cantilever_right = 400;
-    results.reaction_v1 = -100;
+    model.cantileverRight = 400;
+    results.reactionV1 = -100;
     const CheckPage page = check("Ps", 900);
     EXPECT_EQ(page.cantilever.side, kRightSide);
-    EXPECT_EQ(page.cantilever.side_message, "");
+    EXPECT_EQ(page.cantilever.sideMessage, "");
     EXPECT_EQ(page.cantilever.V, 0.0);
     EXPECT_TRUE(find(page, CheckKind::cantileverJoint)->ok);
 }

@@ -24,9 +24,9 @@ TEST(ShippedSiteData, EveryPrefectureHasAreasAndEveryZoneExists) {
     }
 
     std::set<int> zones;
-    for (const SnowZoneRow& row : tables.snow_zone_rows) zones.insert(row.snowZone);
-    for (const AddressRow& row : tables.address_rows) {
-        if (!row.has_numbers) continue;
+    for (const SnowZoneRow& row : tables.snowZoneRows) zones.insert(row.snowZone);
+    for (const AddressRow& row : tables.addressRows) {
+        if (!row.hasNumbers) continue;
         // Membership is by the name anywhere in the line, so a row naming two
         // prefectures would turn up in both lists.
         const auto named =

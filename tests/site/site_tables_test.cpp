@@ -35,8 +35,8 @@ TEST(AddressTable, FirstPrefectureFillsAreasAndValues) {
     EXPECT_EQ(l.values.tableAltitude, 20);
     EXPECT_EQ(l.values.tableSnowDepth, 140);
     EXPECT_EQ(l.values.ruleFlag, 0);
-    EXPECT_EQ(l.tables.address_rows.size(), kFixtureAddressLines.size());
-    EXPECT_FALSE(l.tables.address_rows[0].has_numbers); // the header names no prefecture
+    EXPECT_EQ(l.tables.addressRows.size(), kFixtureAddressLines.size());
+    EXPECT_FALSE(l.tables.addressRows[0].hasNumbers); // the header names no prefecture
 }
 
 TEST(AddressTable, QuotedAreaNameAndAreaLookup) {
@@ -108,7 +108,7 @@ TEST(AddressTable, BrokenFilesNameFileAndLine) {
             std::string::npos)
             << l.error->message;
         EXPECT_NE(l.error->message.find(c.says), std::string::npos) << l.error->message;
-        EXPECT_TRUE(l.tables.address_rows.empty()) << c.what;
+        EXPECT_TRUE(l.tables.addressRows.empty()) << c.what;
     }
 }
 
@@ -141,7 +141,7 @@ protected:
 
 TEST_F(SnowZones, LastMatchingLineWins) {
     ASSERT_FALSE(load_snow_zone_table(tables, 2, values));
-    EXPECT_TRUE(values.zone_registered);
+    EXPECT_TRUE(values.zoneRegistered);
     EXPECT_EQ(values.snowCoefA, 0.001);
     EXPECT_EQ(values.snowCoefB, 0.0);
     EXPECT_EQ(values.snowCoefC, 0.5);
@@ -154,7 +154,7 @@ TEST_F(SnowZones, LastMatchingLineWins) {
 TEST_F(SnowZones, UnknownZoneClearsTheCoefficients) {
     ASSERT_FALSE(load_snow_zone_table(tables, 3, values));
     find_snow_zone(tables, 7, values);
-    EXPECT_FALSE(values.zone_registered);
+    EXPECT_FALSE(values.zoneRegistered);
     EXPECT_EQ(values.snowCoefA, 0.0);
     EXPECT_EQ(values.snowCoefB, 0.0);
     EXPECT_EQ(values.snowCoefC, 0.0);
@@ -177,7 +177,7 @@ TEST_F(SnowZones, FileIsReadAgainAndAFaultKeepsTheTable) {
     EXPECT_EQ(error->line, 7);
     EXPECT_NE(error->message.find("「積雪区域」の値「x9」"), std::string::npos) << error->message;
     EXPECT_EQ(values.snowCoefA, 0.002); // nothing applied
-    ASSERT_EQ(tables.snow_zone_rows.size(), 1u);
+    ASSERT_EQ(tables.snowZoneRows.size(), 1u);
 
     folder.write_lines("Data_SnowfallV.csv", {"zone,alpha,beta,gamma,R", "1,0.002,0,0.3"});
     const auto short_line = load_snow_zone_table(tables, 1, values);
