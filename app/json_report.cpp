@@ -54,14 +54,14 @@ QJsonObject inputs_json(const calc::DesignInputs& in) {
         {"eaveHeightCm", in.eaveHeightCm},
         {"buildingHeightCm", in.buildingHeightCm},
         {"spanDirectionLengthCm", in.spanDirectionLengthCm},
-        {"roofType", in.roofType},
-        {"roofKind", in.roofKind},
+        {"roofType", calc::code(in.roofType)},
+        {"roofKind", calc::code(in.roofKind)},
         {"roofTypeName", text(in.roofTypeName)},
-        {"buildingForm", in.buildingForm},
+        {"buildingForm", calc::code(in.buildingForm)},
         {"buildingFormName", text(in.buildingFormName)},
-        {"canopyShape", in.canopyShape},
+        {"canopyShape", calc::code(in.canopyShape)},
         {"canopyShapeName", text(in.canopyShapeName)},
-        {"snowDepthComputed", in.snowDepthComputed},
+        {"snowDepthComputed", in.snowMethod == calc::SnowMethod::formula},
         {"snowDepth", in.snowDepth},
         {"snowUnitWeight", in.snowUnitWeight},
         {"snowLoad", in.snowLoad},
@@ -69,7 +69,7 @@ QJsonObject inputs_json(const calc::DesignInputs& in) {
         {"otherDeadLoad", in.otherDeadLoad},
         {"spanCount", in.spanCount},
         {"spanLength", numbers(in.spanLength)},
-        {"cantileverMode", in.cantileverMode},
+        {"cantileverMode", calc::code(in.cantileverMode)},
         {"leftCantileverLength", in.leftCantileverLength},
         {"rightCantileverLength", in.rightCantileverLength},
         {"totalDeckLength", in.totalDeckLength},
@@ -150,13 +150,19 @@ QJsonObject loads_json(const calc::LoadSet& l) {
     QJsonArray texts;
     for (const auto& t : l.caseText) texts.append(text(t));
     return QJsonObject{
-        {"deadAndLiveLoad", l.deadAndLiveLoad}, {"snowLoad", l.snowLoad},
-        {"windPositive", l.windPositive},       {"windNegative", l.windNegative},
-        {"wallPressure", l.wallPressure},       {"heavySnowRatios", l.heavySnowRatios},
-        {"ratioGP", numbers(l.ratioGP)},        {"ratioP", numbers(l.ratioP)},
-        {"ratioS", numbers(l.ratioS)},          {"ratioW", numbers(l.ratioW)},
-        {"caseLoad", numbers(l.caseLoad)},      {"caseText", texts},
-        {"windPass", text(l.windPass)},
+        {"deadAndLiveLoad", l.deadAndLiveLoad},
+        {"snowLoad", l.snowLoad},
+        {"windPositive", l.windPositive},
+        {"windNegative", l.windNegative},
+        {"wallPressure", l.wallPressure},
+        {"heavySnowRatios", l.heavySnowRatios},
+        {"ratioGP", numbers(l.ratioGP)},
+        {"ratioP", numbers(l.ratioP)},
+        {"ratioS", numbers(l.ratioS)},
+        {"ratioW", numbers(l.ratioW)},
+        {"caseLoad", numbers(l.caseLoad)},
+        {"caseText", texts},
+        {"windPass", text(std::string(calc::wind_pass_text(l.windPass)))},
     };
 }
 
@@ -178,7 +184,7 @@ void add_case_results(QJsonObject& o, const analysis::CaseResults& r) {
 
 QJsonObject check_page_json(const run::CheckPage& page) {
     QJsonObject o{{"label", text(page.label)},
-                  {"windPass", text(page.windPass)},
+                  {"windPass", text(std::string(calc::wind_pass_text(page.windPass)))},
                   {"W_total", page.wTotal},
                   {"caseText", text(page.caseText)}};
     add_case_results(o, page.results);

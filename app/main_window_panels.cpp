@@ -162,8 +162,9 @@ void MainWindow::build_wind_panel() {
     form::RadioButton* roofs[] = {&form_.monoPitchRoofRadio, &form_.gableRoofRadio,
                                   &form_.arcRoofRadio, &form_.canopyRoofRadio};
     for (int i = 0; i < 4; ++i)
-        add_radio(roof, *roofs[i], {10, 16 + 16 * i, 96, 16},
-                  [this, i] { form::select_roof_type(form_, 3 + i); });
+        add_radio(roof, *roofs[i], {10, 16 + 16 * i, 96, 16}, [this, i] {
+            form::select_roof_type(form_, *calc::from_code<calc::RoofType>(3 + i));
+        });
     add_picture(roof, "roofPicture", {112, 14, 270, 64},
                 [this] { return form_.roofPicture.pictureFile; });
 
@@ -171,16 +172,18 @@ void MainWindow::build_wind_panel() {
     form::RadioButton* shapes[] = {&form_.closedFormRadio, &form_.windwardOpenFormRadio,
                                    &form_.leewardOpenFormRadio};
     for (int i = 0; i < 3; ++i)
-        add_radio(shape, *shapes[i], {10, 18 + 18 * i, 96, 17},
-                  [this, i] { form::select_building_form(form_, i); });
+        add_radio(shape, *shapes[i], {10, 18 + 18 * i, 96, 17}, [this, i] {
+            form::select_building_form(form_, *calc::from_code<calc::BuildingForm>(i));
+        });
     add_picture(shape, "buildingFormPicture", {112, 14, 270, 60},
                 [this] { return form_.buildingFormPicture.pictureFile; });
 
     QGroupBox* canopy = add_group(p, form_.canopyShapeGroup, {4, 222, 388, 78});
     form::RadioButton* canopies[] = {&form_.gableCanopyRadio, &form_.wingCanopyRadio};
     for (int i = 0; i < 2; ++i)
-        add_radio(canopy, *canopies[i], {10, 22 + 22 * i, 96, 17},
-                  [this, i] { form::select_canopy_shape(form_, i); });
+        add_radio(canopy, *canopies[i], {10, 22 + 22 * i, 96, 17}, [this, i] {
+            form::select_canopy_shape(form_, *calc::from_code<calc::CanopyShape>(i));
+        });
     add_picture(canopy, "canopyShapePicture", {112, 14, 270, 60},
                 [this] { return form_.canopyShapePicture.pictureFile; });
 }
@@ -217,9 +220,9 @@ void MainWindow::build_snow_panel() {
 
     QGroupBox* method = add_group(p, form_.snowMethodGroup, {4, 86, 388, 120});
     add_radio(method, form_.typedDepthRadio, {10, 22, 124, 18},
-              [this] { form::select_snow_method(form_, form::kDirectDepth); });
+              [this] { form::select_snow_method(form_, calc::SnowMethod::typedDepth); });
     add_radio(method, form_.formulaDepthRadio, {10, 46, 124, 18},
-              [this] { form::select_snow_method(form_, form::kFormulaDepth); });
+              [this] { form::select_snow_method(form_, calc::SnowMethod::formula); });
 
     add_text(method, QStringLiteral("標高"), {150, 18, 40, 22});
     add_spin(method, form_.altitudeSpin, {192, 18, 66, 22});

@@ -139,8 +139,9 @@ void PrintSettingsWindow::build_position_group() {
         radio->adjustSize();
         radio->move(x, y);
         group->addButton(radio);
-        const int code = persist::kPositionCodes[i];
-        connect(radio, &QRadioButton::clicked, this, [this, code] { choose_position(code); });
+        const report::PageNumberPosition position = report::kPageNumberPositions[i];
+        connect(radio, &QRadioButton::clicked, this,
+                [this, position] { choose_position(position); });
         radios_[static_cast<std::size_t>(i)] = radio;
     }
 
@@ -231,8 +232,8 @@ void PrintSettingsWindow::click_subject() {
     refresh();
 }
 
-void PrintSettingsWindow::choose_position(int code) {
-    persist::click_position(session_.printDialog, session_.printSettings, code);
+void PrintSettingsWindow::choose_position(report::PageNumberPosition position) {
+    persist::click_position(session_.printDialog, session_.printSettings, position);
     refresh();
 }
 
@@ -255,7 +256,7 @@ void PrintSettingsWindow::refresh() {
         subjectEdit_->setText(subject);
     }
     for (std::size_t i = 0; i < radios_.size(); ++i) {
-        const bool checked = persist::kPositionCodes[i] == state.checkedPosition;
+        const bool checked = report::kPageNumberPositions[i] == state.checkedPosition;
         const QSignalBlocker blocker(radios_[i]);
         radios_[i]->setChecked(checked);
         set_text_colour(radios_[i], checked ? kSelectedColour : kHighlightNavy);

@@ -40,7 +40,7 @@ private:
     void build_footer();
 
     void click_subject();
-    void choose_position(int code);
+    void choose_position(report::PageNumberPosition position);
     void confirm();
     void cancel();
 

@@ -32,9 +32,9 @@ int right_cantilever_tip_x(int span_count) {
     return std::min(support_x(span_count) + kCantileverLength, kSpanPictureWidth - 4);
 }
 
-Extent beam_extent(int span_count, int cantilever_mode) {
-    const bool left = cantilever_mode == 1 || cantilever_mode == 3;
-    const bool right = cantilever_mode == 2 || cantilever_mode == 3;
+Extent beam_extent(int span_count, calc::CantileverMode cantilever_mode) {
+    const bool left = calc::has_left_cantilever(cantilever_mode);
+    const bool right = calc::has_right_cantilever(cantilever_mode);
     return {left ? kFirstSupportX - kCantileverLength : kFirstSupportX,
             right ? right_cantilever_tip_x(span_count) : support_x(span_count)};
 }
@@ -109,12 +109,13 @@ int right_cantilever_centre_x(int span_count) {
 
 SpanPictureName span_picture_name(int index) {
     const int span_count = index % 4 + 1;
-    const int cantilever_mode = std::clamp(index / 4, 0, 3);
+    const auto cantilever_mode =
+        *calc::from_code<calc::CantileverMode>(std::clamp(index / 4, 0, 3));
     return {QString::fromStdString(form::span_picture_name(span_count, cantilever_mode)),
             span_count, cantilever_mode};
 }
 
-QImage draw_span_picture(int span_count, int cantilever_mode) {
+QImage draw_span_picture(int span_count, calc::CantileverMode cantilever_mode) {
     span_count = std::clamp(span_count, 1, 4);
     QImage image(kSpanPictureWidth, kSpanPictureHeight, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+#include "calc/design_codes.h"
+
 namespace korvex::app {
 
 inline constexpr int kSpanPictureWidth = 776;
@@ -33,14 +35,14 @@ int left_cantilever_centre_x();
 int right_cantilever_centre_x(int span_count);
 
 // "spanPicture2Left" and the like: the 16 names with their span count and
-// cantilever mode (0 none, 1 left, 2 right, 3 both).
+// cantilever mode.
 struct SpanPictureName {
     QString name;
     int spanCount = 1;
-    int cantileverMode = 0;
+    calc::CantileverMode cantileverMode = calc::CantileverMode::none;
 };
 SpanPictureName span_picture_name(int index); // index 0..15: plain, left, right, both
 
-QImage draw_span_picture(int span_count, int cantilever_mode);
+QImage draw_span_picture(int span_count, calc::CantileverMode cantilever_mode);
 
 } // namespace korvex::app

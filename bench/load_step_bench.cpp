@@ -2,23 +2,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include "calc/coefficient_settings.h"
 #include "calc/load_step.h"
+#include "tests/support/designs.h"
 
 namespace {
 
 void BM_LoadStep(benchmark::State& state) {
     using namespace korvex::calc;
-    DesignInputs base;
-    base.comboRatio = CoefficientSettings{}.comboRatio;
-    base.roughnessCategory = 3;
-    base.baseWindSpeed = 34;
-    base.eaveHeightCm = 1000;
-    base.buildingHeightCm = 1500;
-    base.spanDirectionLengthCm = 2000;
-    base.snowDepth = 30;
-    base.snowUnitWeight = 20;
-    base.snowLoad = 600;
+    const DesignInputs base = korvex::testing::design_inputs();
     CalculationData data;
     SnowIncrease increase;
     WindResult wind;

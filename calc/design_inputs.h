@@ -6,6 +6,8 @@
 #include <array>
 #include <string>
 
+#include "calc/design_codes.h"
+
 namespace korvex::calc {
 
 // Combination ratios of one area kind, in the order
@@ -41,16 +43,16 @@ struct DesignInputs {
     double eaveHeightCm = 0.0;          // H1
     double buildingHeightCm = 0.0;      // H2
     double spanDirectionLengthCm = 0.0; // D
-    int roofType = 3;                   // 3 mono-pitch, 4 gable, 5 arc, 6 canopy
-    int roofKind = 0;                   // 0 pitched, 1 arc, 2 canopy
+    RoofType roofType = RoofType::monoPitch;
+    RoofKind roofKind = RoofKind::pitched;
     std::string roofTypeName = "片流れ屋根";
-    int buildingForm = 0; // 0 closed, 1 open windward, 2 open leeward
+    BuildingForm buildingForm = BuildingForm::closed;
     std::string buildingFormName = "閉鎖型";
-    int canopyShape = 0; // 0 gable, 1 wing
+    CanopyShape canopyShape = CanopyShape::gable;
     std::string canopyShapeName = "切妻屋根";
 
     // Snow
-    bool snowDepthComputed = false;
+    SnowMethod snowMethod = SnowMethod::typedDepth;
     int snowDepth = 0;      // d, cm
     int snowUnitWeight = 0; // rho, N/m2 per cm
     int snowLoad = 0;       // S, N/m2 (raised by the increase check)
@@ -62,7 +64,7 @@ struct DesignInputs {
     // Spans
     int spanCount = 1;
     std::array<int, 4> spanLength{};
-    int cantileverMode = 0; // 0 none, 1 left, 2 right, 3 both
+    CantileverMode cantileverMode = CantileverMode::none;
     int leftCantileverLength = 0;
     int rightCantileverLength = 0;
     int totalDeckLength = 0;
@@ -84,19 +86,19 @@ struct CalculationData {
     std::string prefectureName;
     std::string areaName;
     int snowUnitWeight = 0;
-    int snowDepthComputed = 0;
+    SnowMethod snowMethod = SnowMethod::typedDepth;
     int snowDepth = 0;
     std::string buildingFormName;
-    int buildingForm = 0;
-    int canopyShape = 0;
+    BuildingForm buildingForm = BuildingForm::closed;
+    CanopyShape canopyShape = CanopyShape::gable;
     int roughnessIndex = 0;
     int baseWindSpeed = 0;
-    int roofKind = 0;
+    RoofKind roofKind = RoofKind::pitched;
     int eaveHeight = 0;          // H1, cm
     int buildingHeight = 0;      // H2, cm
     int spanDirectionLength = 0; // D, cm
-    int hasLeftCantilever = 0;
-    int hasRightCantilever = 0;
+    bool hasLeftCantilever = false;
+    bool hasRightCantilever = false;
     int spanCount = 0;
     std::array<std::array<int, 2>, 4> spanLinearLoad{}; // snow load at each span end, N/m2
     std::array<int, 4> spanLength{};

@@ -17,7 +17,7 @@ void build_case(int k, LoadSet& loads) {
         text += "+" + shortest_decimal(loads.ratioS[k]) + "S";
     }
     if (k != 0) {
-        const bool positive = loads.windPass == "Ps";
+        const bool positive = loads.windPass == WindPass::positive;
         const double wind = (positive ? loads.windPositive : loads.windNegative) * loads.ratioW[k];
         if (wind != 0.0) {
             load += wind;

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "calc/design_codes.h"
+
 namespace korvex::calc {
 
 inline constexpr int kCaseCount = 3; // 0 long-term, 1 short-term snow, 2 short-term storm
@@ -25,7 +27,7 @@ struct LoadSet {
     std::array<double, kCaseCount> ratioW{};
     std::array<double, kCaseCount> caseLoad{};
     std::array<std::string, kCaseCount> caseText;
-    std::string windPass = "Ps"; // "Ps" positive pressure, "Ms" negative pressure
+    WindPass windPass = WindPass::positive;
 };
 
 // Total load and formula text of case k for the current wind pass, e.g.

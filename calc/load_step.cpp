@@ -10,7 +10,7 @@ void fill_calculation_data(const DesignInputs& in, CalculationData& data) {
     data.prefectureName = in.prefectureName;
     data.areaName = in.areaName;
     data.snowUnitWeight = in.snowUnitWeight;
-    data.snowDepthComputed = in.snowDepthComputed ? 1 : 0;
+    data.snowMethod = in.snowMethod;
     data.snowDepth = in.snowDepth;
     data.buildingFormName = in.buildingFormName;
     data.buildingForm = in.buildingForm;
@@ -22,10 +22,10 @@ void fill_calculation_data(const DesignInputs& in, CalculationData& data) {
     data.buildingHeight = common::to_int(in.buildingHeightCm);
     data.spanDirectionLength = common::to_int(in.spanDirectionLengthCm);
 
-    const bool left = in.cantileverMode == 1 || in.cantileverMode == 3;
-    const bool right = in.cantileverMode == 2 || in.cantileverMode == 3;
-    data.hasLeftCantilever = left ? 1 : 0;
-    data.hasRightCantilever = right ? 1 : 0;
+    const bool left = has_left_cantilever(in.cantileverMode);
+    const bool right = has_right_cantilever(in.cantileverMode);
+    data.hasLeftCantilever = left;
+    data.hasRightCantilever = right;
     data.leftCantileverLength = left ? in.leftCantileverLength : 0;
     data.rightCantileverLength = right ? in.rightCantileverLength : 0;
     data.spanCount = in.spanCount;

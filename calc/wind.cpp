@@ -57,10 +57,10 @@ int clamp_index(int index, int count) {
 
 } // namespace
 
-double roof_angle(int roof_kind, int eave_height_cm, int building_height_cm,
+double roof_angle(RoofKind roof_kind, int eave_height_cm, int building_height_cm,
                   int span_direction_length_cm) {
     const double dh = round_to(std::abs(building_height_cm - eave_height_cm) * 0.01, 2);
-    if (roof_kind == 1) {
+    if (roof_kind == RoofKind::arc) {
         const double t = span_direction_length_cm != 0
                              ? std::atan(static_cast<double>(building_height_cm - eave_height_cm) /
                                          span_direction_length_cm)
@@ -79,8 +79,8 @@ double gust_factor(int roughness_index, double mean_height) {
     return interpolate(2, kGustHeights, kGust[clamp_index(roughness_index, 4)], mean_height);
 }
 
-InternalCoefficients internal_coefficients(int building_form) {
-    return kInternal[clamp_index(building_form, 3)];
+InternalCoefficients internal_coefficients(BuildingForm building_form) {
+    return kInternal[clamp_index(code(building_form), 3)];
 }
 
 void derive_wind(CalculationData data, WindResult& w, LoadSet& loads) {
@@ -109,8 +109,8 @@ void derive_wind(CalculationData data, WindResult& w, LoadSet& loads) {
     w.gustFactor = trunc_to(gust_factor(data.roughnessIndex, h), 3);
     const double gpe = w.gustFactor;
 
-    const bool canopy = data.roofKind == 2;
-    if (data.roofKind == 1) {
+    const bool canopy = data.roofKind == RoofKind::canopy;
+    if (data.roofKind == RoofKind::arc) {
         w.positiveCount = 1;
         w.negativeCount = 2;
         w.riseRatio = d != 0 ? w.heightDifference * 100.0 / d : 0.0;
@@ -134,7 +134,7 @@ void derive_wind(CalculationData data, WindResult& w, LoadSet& loads) {
     } else if (canopy) {
         w.positiveCount = 2;
         w.negativeCount = 4;
-        const int shape = data.canopyShape == 1 ? 1 : 0;
+        const int shape = code(data.canopyShape);
         for (int i = 0; i < 4; ++i)
             w.peakExternalNegative[i] =
                 trunc_to(interpolate(2, kCanopyAngles, kCanopyCf[shape][i], theta), 3);

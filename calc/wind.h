@@ -54,9 +54,9 @@ struct WindResult {
     double cantileverWind = kNotComputed;       // N/m2
 };
 
-// Roof pitch in whole degrees, rounded down. roofKind 1 (arc) keeps the sign of
+// Roof pitch in whole degrees, rounded down. An arc roof keeps the sign of
 // H2 - H1; the others use |H2 - H1|. Heights and D in cm; D = 0 gives 0.
-double roof_angle(int roof_kind, int eave_height_cm, int building_height_cm,
+double roof_angle(RoofKind roof_kind, int eave_height_cm, int building_height_cm,
                   int span_direction_length_cm);
 
 // Roughness parameters of category index 0..3 (table of Notification 1454).
@@ -75,7 +75,7 @@ struct InternalCoefficients {
     double positive;
     double negative;
 };
-InternalCoefficients internal_coefficients(int building_form);
+InternalCoefficients internal_coefficients(BuildingForm building_form);
 
 // Runs the whole derivation on a copy of the calculation data: rewrites `wind`
 // and sets windPositive and windNegative of `loads`.

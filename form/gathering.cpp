@@ -4,6 +4,7 @@
 
 #include "calc/product_tables.h"
 #include "common/number_parse.h"
+#include "form/snow.h"
 
 namespace korvex::form {
 
@@ -22,18 +23,16 @@ void gather_roof(const InputForm& form, calc::DesignInputs& in) {
                                          &form.arcRoofRadio, &form.canopyRoofRadio};
     for (int i = 0; i < 4; ++i) {
         if (roofs[i]->checked) {
-            in.roofType = 3 + i;
+            in.roofType = *calc::from_code<calc::RoofType>(3 + i);
             break;
         }
     }
-    in.roofKind = in.roofType == 5 ? 1 : in.roofType == 6 ? 2 : 0;
-    in.roofTypeName = kRoofNames[std::clamp(in.roofType, 3, 6) - 3];
+    in.roofKind = calc::roof_kind(in.roofType);
+    in.roofTypeName = kRoofNames[calc::code(in.roofType) - 3];
     in.buildingForm = form.state.buildingForm;
-    in.buildingFormName = (in.buildingForm >= 0 && in.buildingForm <= 2)
-                              ? kFormNames[in.buildingForm]
-                              : kFormNames[0];
+    in.buildingFormName = kFormNames[calc::code(in.buildingForm)];
     in.canopyShape = form.state.canopyShape;
-    in.canopyShapeName = in.canopyShape == 1 ? kCanopyNames[1] : kCanopyNames[0];
+    in.canopyShapeName = kCanopyNames[calc::code(in.canopyShape)];
 }
 
 void gather_site(const site::SiteValues& site, calc::DesignInputs& in) {
@@ -71,8 +70,8 @@ void gather_inputs(const InputForm& form, const calc::CoefficientSettings& setti
     in.spanDirectionLengthCm = millimetres_as_cm(form.spanDirectionLengthEdit);
     gather_roof(form, in);
 
-    in.directLoadInput = form.state.layoutMode == 1;
-    in.snowDepthComputed = form.formulaDepthRadio.checked;
+    in.directLoadInput = form.state.layoutMode == calc::LayoutMode::directLoads;
+    in.snowMethod = snow_method(form);
     if (in.directLoadInput) {
         in.snowLoad = form.directSnowLoadSpin.value;
     } else {

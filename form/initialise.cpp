@@ -17,8 +17,8 @@ std::optional<site::SiteError> initialise_form(InputForm& form, site::SiteTables
     if (auto error = site::load_address_table(data_folder, tables, site, form.areaBox.items))
         return error;
     form.areaBox.itemIndex = form.areaBox.items.empty() ? -1 : 0;
-    form.state.buildingForm = 0;
-    form.state.canopyShape = 0;
+    form.state.buildingForm = calc::BuildingForm::closed;
+    form.state.canopyShape = calc::CanopyShape::gable;
     if (auto error = site::load_snow_zone_table(tables, site.snowZone, site)) return error;
     site.prefectureName = item_text(form.prefectureBox);
     site.areaName = item_text(form.areaBox);
@@ -36,8 +36,8 @@ std::optional<site::SiteError> initialise_form(InputForm& form, site::SiteTables
     form.seaRatioSpin.enabled = false;
     form.buildingFormGroup.visible = true;
     form.canopyShapeGroup.visible = false;
-    apply_layout(form, 0);
-    apply_snow_method(form, kDirectDepth);
+    apply_layout(form, calc::LayoutMode::derivedLoads);
+    apply_snow_method(form, calc::SnowMethod::typedDepth);
     form.heavySnowCheck.enabled = false;
     return std::nullopt;
 }

@@ -2,9 +2,9 @@
 
 namespace korvex::form {
 
-void apply_layout(InputForm& form, int mode) {
-    const bool direct = mode == 1;
-    form.state.layoutMode = direct ? 1 : 0;
+void apply_layout(InputForm& form, calc::LayoutMode mode) {
+    const bool direct = mode == calc::LayoutMode::directLoads;
+    form.state.layoutMode = mode;
     form.snowPanel.visible = !direct;
     form.windPanel.visible = !direct;
     form.directLoadPanel.visible = direct;

@@ -14,89 +14,179 @@
 
 namespace korvex::form {
 
-namespace {
-
 using common::shortest_decimal;
 
-int checked_index(std::initializer_list<const RadioButton*> radios, int none) {
+// Reads the line being applied, with the default its table entry gives, and
+// carries what a later line needs from an earlier one.
+class LineLoader {
+public:
+    LineLoader(Session& session, const persist::ProjectLines& lines, ProjectApplyReport& report)
+        : session(session), form(session.form), lines_(lines), report_(report) {}
+
+    Session& session;
+    InputForm& form;
+
+    // Carried from one line to a later one.
+    calc::SnowMethod snowMethod = calc::SnowMethod::typedDepth; // line 13, applied after 20
+    report::PageNumberPosition position = report::PageNumberPosition::none; // line 29, after 31
+    calc::LayoutMode layout = calc::LayoutMode::derivedLoads;               // line 57, after 60
+
+    void begin(const ProjectLine& line) { line_ = &line; }
+    int number() const { return line_->number; }
+
+    // A line past the end reads as empty.
+    const std::string& text() const {
+        static const std::string kEmpty;
+        const auto n = static_cast<std::size_t>(number());
+        return n < lines_.size() ? lines_[n] : kEmpty;
+    }
+
+    int default_int() const { return common::parse_int(line_->defaultText).value_or(0); }
+
+    int int_or_default() const { return common::parse_int(text()).value_or(default_int()); }
+
+    // An index into a list of `count` items; anything else takes the default, so
+    // a damaged file cannot leave a list with nothing selected.
+    int index_of(std::size_t count) const {
+        const int value = int_or_default();
+        return value >= 0 && static_cast<std::size_t>(value) < count ? value : default_int();
+    }
+
+    template <class E> E choice() const {
+        return calc::from_file_code<E>(int_or_default())
+            .value_or(*calc::from_file_code<E>(default_int()));
+    }
+
+    // A line that must be an integer: anything else stops the loading.
+    std::optional<int> strict_int() {
+        const auto value = common::parse_int(text());
+        if (!value) {
+            report_.messages.push_back(std::to_string(number() + 1) + " 行目「" + text() +
+                                       "」は整数ではないため、読み込みをここで中止しました。");
+            report_.stopped = true;
+        }
+        return value;
+    }
+
+    // A combination ratio: a number the dialog could have stored, else the
+    // standard value with a message.
+    double ratio(double standard) {
+        const auto value = common::parse_decimal(text());
+        if (value && calc::is_combo_ratio(*value)) return *value;
+        const std::string fault =
+            value ? "」は 0～" + shortest_decimal(calc::kMaxComboRatio) + " の範囲にありません。"
+                  : "」は数値ではありません。";
+        report_.messages.push_back(std::to_string(number() + 1) + " 行目の荷重比率「" + text() +
+                                   fault + "\n標準値 " + shortest_decimal(standard) +
+                                   " を使用します。");
+        return standard;
+    }
+
+    void message(std::string text) { report_.messages.push_back(std::move(text)); }
+
+private:
+    const persist::ProjectLines& lines_;
+    ProjectApplyReport& report_;
+    const ProjectLine* line_ = nullptr;
+};
+
+namespace {
+
+int checked_index(std::initializer_list<const RadioButton*> radios) {
     int index = 0;
     for (const RadioButton* radio : radios) {
         if (radio->checked) return index;
         ++index;
     }
-    return none;
+    return 0;
 }
 
-// Reads the lines by number; a line past the end reads as empty.
-class LineReader {
-public:
-    explicit LineReader(const persist::ProjectLines& lines) : lines_(lines) {}
-
-    const std::string& text(int line) const {
-        static const std::string kEmpty;
-        return line < static_cast<int>(lines_.size()) ? lines_[static_cast<std::size_t>(line)]
-                                                      : kEmpty;
-    }
-
-    // "int or D"
-    int int_or(int line, int fallback) const {
-        return common::parse_int(text(line)).value_or(fallback);
-    }
-
-    // A code stored with an offset ("code + 7"): the code when it lies in
-    // [0, count), else the default. The offset is taken off only after the range
-    // check, so no stored number can overflow it.
-    int code_or(int line, int offset, int count, int fallback) const {
-        const int value = int_or(line, offset + fallback);
-        return value >= offset && value - offset < count ? value - offset : fallback;
-    }
-
-    // An index into a list of `count` items; anything else takes the default, so a
-    // damaged file cannot leave a list with nothing selected.
-    int index_or(int line, int count, int fallback) const {
-        const int value = int_or(line, fallback);
-        return value >= 0 && value < count ? value : fallback;
-    }
-
-    // "int": a line that is no integer stops the loading with a message.
-    std::optional<int> strict_int(int line, ProjectApplyReport& report) const {
-        const auto value = common::parse_int(text(line));
-        if (!value) {
-            report.messages.push_back(std::to_string(line + 1) + " 行目「" + text(line) +
-                                      "」は整数ではないため、読み込みをここで中止しました。");
-            report.stopped = true;
-        }
-        return value;
-    }
-
-private:
-    const persist::ProjectLines& lines_;
-};
-
-void set_radio_group(InputForm& form, int roof_type) {
-    form.buildingFormGroup.visible = roof_type < 6;
-    form.canopyShapeGroup.visible = roof_type == 6;
+void show_roof_groups(InputForm& form, bool canopy) {
+    form.buildingFormGroup.visible = !canopy;
+    form.canopyShapeGroup.visible = canopy;
 }
 
-void apply_ratio_lines(const LineReader& in, int first, calc::RatioRow& row,
-                       const calc::RatioRow& defaults, ProjectApplyReport& report) {
-    for (int i = 0; i < 11; ++i) {
-        const int line = first + i;
-        const auto value = common::parse_decimal(in.text(line));
-        if (value && calc::is_combo_ratio(*value)) {
-            row[static_cast<std::size_t>(i)] = *value;
-        } else {
-            // A ratio the dialog could not have stored (negative, or far too large)
-            // is treated like one that is no number.
-            row[static_cast<std::size_t>(i)] = defaults[static_cast<std::size_t>(i)];
-            const std::string fault = value ? "」は 0～" + shortest_decimal(calc::kMaxComboRatio) +
-                                                  " の範囲にありません。"
-                                            : "」は数値ではありません。";
-            report.messages.push_back(std::to_string(line + 1) + " 行目の荷重比率「" +
-                                      in.text(line) + fault + "\n標準値 " +
-                                      shortest_decimal(defaults[i]) + " を使用します。");
-        }
-    }
+std::string number_text(long long value) {
+    return std::to_string(value);
+}
+
+// The building blocks of the table.
+ProjectLine list_line(int number, const char* meaning, const char* field,
+                      ComboBox InputForm::*box) {
+    return {number,
+            meaning,
+            LineKind::listIndex,
+            "0",
+            field,
+            [box](const Session& s) { return number_text((s.form.*box).itemIndex); },
+            [box](LineLoader& in) {
+                (in.form.*box).itemIndex = in.index_of((in.form.*box).items.size());
+                return true;
+            }};
+}
+
+template <class Control>
+ProjectLine text_line(int number, const char* meaning, const char* field,
+                      Control InputForm::*control, std::string Control::*member) {
+    return {number,
+            meaning,
+            LineKind::text,
+            "",
+            field,
+            [control, member](const Session& s) { return s.form.*control.*member; },
+            [control, member](LineLoader& in) {
+                in.form.*control.*member = in.text();
+                return true;
+            }};
+}
+
+// A spin edit whose line must be an integer; setting it runs its change behaviour.
+ProjectLine spin_line(int number, const char* meaning, const char* field,
+                      SpinEdit InputForm::*spin) {
+    return {number,
+            meaning,
+            LineKind::strictInteger,
+            "",
+            field,
+            [spin](const Session& s) { return number_text((s.form.*spin).value); },
+            [spin](LineLoader& in) {
+                const auto value = in.strict_int();
+                if (!value) return false;
+                set_spin_value(in.form, in.form.*spin, *value);
+                return true;
+            }};
+}
+
+// A spin edit of the direct loads: "int or 0".
+ProjectLine direct_load_line(int number, const char* meaning, const char* field,
+                             SpinEdit InputForm::*spin) {
+    return {number,
+            meaning,
+            LineKind::integer,
+            "0",
+            field,
+            [spin](const Session& s) { return number_text((s.form.*spin).value); },
+            [spin](LineLoader& in) {
+                set_spin_value(in.form, in.form.*spin, in.int_or_default());
+                return true;
+            }};
+}
+
+ProjectLine ratio_line(int number, int area, int index) {
+    static const calc::RatioRow* const kStandard[2] = {&calc::kStandardOrdinaryRatios,
+                                                       &calc::kStandardHeavySnowRatios};
+    const auto i = static_cast<std::size_t>(index);
+    const auto a = static_cast<std::size_t>(area);
+    return {number,
+            area == 0 ? "荷重比率（一般地域）" : "荷重比率（多雪地域）",
+            LineKind::ratio,
+            "standard",
+            "coefficients.comboRatio",
+            [a, i](const Session& s) { return shortest_decimal(s.coefficients.comboRatio[a][i]); },
+            [a, i](LineLoader& in) {
+                in.session.coefficients.comboRatio[a][i] = in.ratio((*kStandard[a])[i]);
+                return true;
+            }};
 }
 
 // Unit weight: a number is written back in its plain form; any other text (the
@@ -107,178 +197,280 @@ std::string unit_weight_text(const std::string& line) {
     return value ? shortest_decimal(*value) : line;
 }
 
+std::vector<ProjectLine> build_table() {
+    using F = InputForm;
+    std::vector<ProjectLine> t;
+    t.push_back({0, "識別", LineKind::identification, persist::kProjectIdentification, "—",
+                 [](const Session&) { return std::string(persist::kProjectIdentification); },
+                 [](LineLoader&) { return true; }});
+    t.push_back(list_line(1, "デッキ種類", "deckTypeBox", &F::deckTypeBox));
+    t.push_back(list_line(2, "梁(母屋)との接合", "fastenerBox", &F::fastenerBox));
+    t.push_back({3, "都道府県", LineKind::listIndex, "0", "prefectureBox",
+                 [](const Session& s) { return number_text(s.form.prefectureBox.itemIndex); },
+                 [](LineLoader& in) {
+                     in.form.prefectureBox.itemIndex =
+                         in.index_of(in.form.prefectureBox.items.size());
+                     if (auto message = select_prefecture(in.form, in.session.siteTables))
+                         in.message(message->text);
+                     return true;
+                 }});
+    t.push_back({4, "地域", LineKind::listIndex, "0", "areaBox",
+                 [](const Session& s) { return number_text(s.form.areaBox.itemIndex); },
+                 [](LineLoader& in) {
+                     in.form.areaBox.itemIndex = in.index_of(in.form.areaBox.items.size());
+                     select_area(in.form, in.session.siteTables);
+                     return true;
+                 }});
+    t.push_back(text_line(5, "基準風速 V0（表示）", "baseWindSpeedLabel", &F::baseWindSpeedLabel,
+                          &Label::caption));
+    t.push_back(list_line(6, "粗度区分", "roughnessBox", &F::roughnessBox));
+    t.push_back(
+        text_line(7, "軒の高さ H1 (mm)", "eaveHeightEdit", &F::eaveHeightEdit, &Edit::text));
+    t.push_back(text_line(8, "建物の高さ H2 (mm)", "buildingHeightEdit", &F::buildingHeightEdit,
+                          &Edit::text));
+    t.push_back(text_line(9, "張り間方向の長さ D (mm)", "spanDirectionLengthEdit",
+                          &F::spanDirectionLengthEdit, &Edit::text));
+    t.push_back({10, "屋根の種類 3–6", LineKind::choice, "3", "roofTypeGroup",
+                 [](const Session& s) {
+                     const F& f = s.form;
+                     return number_text(3 + checked_index({&f.monoPitchRoofRadio, &f.gableRoofRadio,
+                                                           &f.arcRoofRadio, &f.canopyRoofRadio}));
+                 },
+                 [](LineLoader& in) {
+                     select_roof_type(in.form, in.choice<calc::RoofType>());
+                     return true;
+                 }});
+    t.push_back({11, "建物の形状 + 7", LineKind::choice, "7", "buildingFormGroup",
+                 [](const Session& s) {
+                     const F& f = s.form;
+                     return number_text(7 +
+                                        checked_index({&f.closedFormRadio, &f.windwardOpenFormRadio,
+                                                       &f.leewardOpenFormRadio}));
+                 },
+                 [](LineLoader& in) {
+                     show_roof_groups(in.form, false);
+                     select_building_form(in.form, in.choice<calc::BuildingForm>());
+                     return true;
+                 }});
+    t.push_back(
+        {12, "独立上屋の屋根の形状 + 10", LineKind::choice, "10", "canopyShapeGroup",
+         [](const Session& s) { return number_text(s.form.gableCanopyRadio.checked ? 10 : 11); },
+         [](LineLoader& in) {
+             show_roof_groups(in.form, true);
+             select_canopy_shape(in.form, in.choice<calc::CanopyShape>());
+             show_roof_groups(in.form, in.form.state.roofType == calc::RoofType::canopy);
+             return true;
+         }});
+    t.push_back({13, "垂直積雪量の算定法 + 1", LineKind::choice, "1", "snowMethodGroup",
+                 [](const Session& s) { return number_text(calc::file_code(snow_method(s.form))); },
+                 [](LineLoader& in) {
+                     in.snowMethod = in.choice<calc::SnowMethod>();
+                     // The spin edits take their lines first; the method follows line 20.
+                     in.form.snowDepthSpin.enabled = in.form.altitudeSpin.enabled =
+                         in.form.seaRatioSpin.enabled = true;
+                     return true;
+                 }});
+    t.push_back(text_line(14, "垂直積雪量の参考値（表示）", "tableSnowDepthLabel",
+                          &F::tableSnowDepthLabel, &Label::caption));
+    t.push_back(text_line(15, "標高の参考値（表示）", "tableAltitudeLabel", &F::tableAltitudeLabel,
+                          &Label::caption));
+    t.push_back(spin_line(16, "標高 (m)", "altitudeSpin", &F::altitudeSpin));
+    t.push_back(spin_line(17, "海率 (%)", "seaRatioSpin", &F::seaRatioSpin));
+    t.push_back(text_line(18, "海率計算用半径 R（表示）", "seaRatioRadiusLabel",
+                          &F::seaRatioRadiusLabel, &Label::caption));
+    t.push_back(spin_line(19, "垂直積雪量 (cm)", "snowDepthSpin", &F::snowDepthSpin));
+    ProjectLine unit_weight =
+        spin_line(20, "積雪の単位荷重", "snowUnitWeightSpin", &F::snowUnitWeightSpin);
+    unit_weight.load = [load = unit_weight.load](LineLoader& in) {
+        if (!load(in)) return false;
+        // The saved depth and unit weight stay: only the radios and enabled states
+        // follow the method. Without the area's coefficients the formula method
+        // is not available and the saved depth counts as typed in.
+        InputForm& f = in.form;
+        const calc::SnowMethod shown =
+            in.snowMethod == calc::SnowMethod::formula && f.site.zoneRegistered
+                ? calc::SnowMethod::formula
+                : calc::SnowMethod::typedDepth;
+        set_snow_method_radios(f, shown);
+        f.snowDepthSpin.enabled = shown == calc::SnowMethod::typedDepth;
+        f.altitudeSpin.enabled = f.seaRatioSpin.enabled = shown == calc::SnowMethod::formula;
+        return true;
+    };
+    t.push_back(std::move(unit_weight));
+    t.push_back(spin_line(21, "積載荷重 (N/㎡)", "liveLoadSpin", &F::liveLoadSpin));
+    t.push_back(
+        spin_line(22, "仕上げ・その他の荷重 (N/㎡)", "otherDeadLoadSpin", &F::otherDeadLoadSpin));
+    t.push_back({23, "スパン数", LineKind::strictInteger, "", "spanCountSpin",
+                 [](const Session& s) { return number_text(s.form.spanCountSpin.value); },
+                 [](LineLoader& in) {
+                     const auto count = in.strict_int();
+                     if (!count) return false;
+                     // Stepped one at a time, as the spin buttons would.
+                     SpinEdit& spin = in.form.spanCountSpin;
+                     const int target = std::clamp(*count, spin.minValue, spin.maxValue);
+                     while (spin.value != target)
+                         set_spin_value(in.form, spin, spin.value + (target > spin.value ? 1 : -1));
+                     return true;
+                 }});
+    for (int span = 1; span <= 4; ++span) {
+        static const char* const kFields[4] = {"span1Edit", "span2Edit", "span3Edit", "span4Edit"};
+        // A span beyond the span count is saved as "0" and not read back.
+        t.push_back({23 + span, "スパン長 (mm)", LineKind::text, "0", kFields[span - 1],
+                     [span](const Session& s) {
+                         return s.form.spanCountSpin.value >= span ? span_edit(s.form, span).text
+                                                                   : std::string("0");
+                     },
+                     [span](LineLoader& in) {
+                         if (span <= in.form.spanCountSpin.value)
+                             span_edit(in.form, span).text = in.text();
+                         return true;
+                     }});
+    }
+    t.push_back({28, "件名", LineKind::text, report::kSubjectPlaceholder, "printSettings.subject",
+                 [](const Session& s) { return s.printSettings.subject; },
+                 [](LineLoader& in) {
+                     in.session.printSettings.subject = in.text();
+                     in.session.printDialog.subjectEdit = in.text();
+                     return true;
+                 }});
+    t.push_back({29, "ページ番号の位置", LineKind::choice, "0", "printSettings.pageNumberPosition",
+                 [](const Session& s) {
+                     return number_text(report::code(s.printSettings.pageNumberPosition));
+                 },
+                 [](LineLoader& in) {
+                     in.position = report::page_number_position_from_code(in.int_or_default())
+                                       .value_or(report::PageNumberPosition::none);
+                     in.session.printSettings.pageNumberPosition = in.position;
+                     persist::click_position(in.session.printDialog, in.session.printSettings,
+                                             in.position);
+                     in.session.printDialog.contentGroupEnabled = true;
+                     return true;
+                 }});
+    t.push_back({30, "ページ番号の書式", LineKind::listIndex, "0", "numberFormatBox",
+                 [](const Session& s) { return number_text(s.printDialog.numberFormatBox); },
+                 [](LineLoader& in) {
+                     in.session.printDialog.numberFormatBox = in.index_of(2);
+                     return true;
+                 }});
+    t.push_back({31, "開始番号", LineKind::strictInteger, "1", "startNumberSpin",
+                 [](const Session& s) { return number_text(s.printDialog.startNumberSpin); },
+                 [](LineLoader& in) {
+                     const auto start = in.strict_int();
+                     if (!start) return false;
+                     persist::PrintSettingsDialog& dialog = in.session.printDialog;
+                     dialog.startNumberSpin =
+                         std::clamp(*start, persist::kStartNumberMin, persist::kStartNumberMax);
+                     // Printing uses the file's start number, not one confirmed in an
+                     // earlier session.
+                     in.session.printSettings.startNumber = std::to_string(dialog.startNumberSpin);
+                     if (in.position == report::PageNumberPosition::none)
+                         dialog.contentGroupEnabled = false;
+                     return true;
+                 }});
+    t.push_back({32, "（予備）", LineKind::ignored, "1", "—",
+                 [](const Session&) { return std::string("1"); },
+                 [](LineLoader&) { return true; }});
+    t.push_back({33, "デッキの最大長さ (mm)", LineKind::integer, "12000", "maxDeckLengthSpin",
+                 [](const Session& s) { return number_text(s.coefficients.maxDeckLength); },
+                 [](LineLoader& in) {
+                     persist::CoefficientDialog& dialog = in.session.coefficientDialog;
+                     dialog.maxDeckLengthSpin =
+                         std::clamp(in.int_or_default(), persist::kMaxDeckLengthMin,
+                                    persist::kMaxDeckLengthMax);
+                     in.session.coefficients.maxDeckLength = dialog.maxDeckLengthSpin;
+                     return true;
+                 }});
+    t.push_back({34, "デッキの基準強度 F (N/m㎡)", LineKind::integer, "205", "strength205Radio",
+                 [](const Session& s) { return number_text(s.coefficients.designStrength); },
+                 [](LineLoader& in) {
+                     calc::CoefficientSettings& settings = in.session.coefficients;
+                     persist::CoefficientDialog& dialog = in.session.coefficientDialog;
+                     settings.designStrength = in.int_or_default();
+                     dialog.strength235Radio = settings.designStrength == 235;
+                     dialog.strength205Radio = !dialog.strength235Radio;
+                     return true;
+                 }});
+    for (int area = 0; area < 2; ++area)
+        for (int i = 0; i < 11; ++i) t.push_back(ratio_line(35 + 11 * area + i, area, i));
+    // The dialog shows the ratios as they were stored, once all 22 are read.
+    ProjectLine& last_ratio = t.back();
+    last_ratio.load = [load = last_ratio.load](LineLoader& in) {
+        load(in);
+        const calc::CoefficientSettings& settings = in.session.coefficients;
+        for (int i = 0; i < persist::kRatioEditCount; ++i)
+            in.session.coefficientDialog.ratioEdits[static_cast<std::size_t>(i)] =
+                shortest_decimal(settings.comboRatio[static_cast<std::size_t>(i / 11)]
+                                                    [static_cast<std::size_t>(i % 11)]);
+        return true;
+    };
+    t.push_back(
+        {57, "計算方法（0 告示による算出、1 直接入力）", LineKind::choice, "0", "derivedLoadsRadio",
+         [](const Session& s) { return number_text(calc::file_code(s.form.state.layoutMode)); },
+         [](LineLoader& in) {
+             in.layout = in.choice<calc::LayoutMode>();
+             persist::select_method(in.session.coefficientDialog, in.layout);
+             return true;
+         }});
+    t.push_back(direct_load_line(58, "風荷重・正 (N/㎡)", "directWindPositiveSpin",
+                                 &F::directWindPositiveSpin));
+    t.push_back(direct_load_line(59, "風荷重・負の絶対値 (N/㎡)", "directWindNegativeSpin",
+                                 &F::directWindNegativeSpin));
+    ProjectLine snow =
+        direct_load_line(60, "積雪荷重 (N/㎡)", "directSnowLoadSpin", &F::directSnowLoadSpin);
+    snow.load = [load = snow.load](LineLoader& in) {
+        load(in);
+        if (in.layout != in.form.state.layoutMode) apply_layout(in.form, in.layout);
+        return true;
+    };
+    t.push_back(std::move(snow));
+    t.push_back(list_line(61, "表面処理", "surfaceTreatmentBox", &F::surfaceTreatmentBox));
+    t.push_back({62, "デッキの単位重量 (N/㎡)", LineKind::unitWeight, "", "deckUnitWeightEdit",
+                 [](const Session& s) { return s.form.deckUnitWeightEdit.text; },
+                 [](LineLoader& in) {
+                     in.form.deckUnitWeightEdit.text = unit_weight_text(in.text());
+                     return true;
+                 }});
+    ProjectLine cantilever = list_line(63, "はね出し", "cantileverBox", &F::cantileverBox);
+    cantilever.load = [load = cantilever.load](LineLoader& in) {
+        load(in);
+        update_spans(in.form);
+        return true;
+    };
+    t.push_back(std::move(cantilever));
+    t.push_back({64, "はね出し長さ (mm)", LineKind::integer, "500", "cantileverLengthEdit",
+                 [](const Session& s) {
+                     return s.form.cantileverBox.itemIndex == 1 ? s.form.cantileverLengthEdit.text
+                                                                : std::string("0");
+                 },
+                 [](LineLoader& in) {
+                     if (in.form.cantileverBox.itemIndex == 1)
+                         in.form.cantileverLengthEdit.text = std::to_string(in.int_or_default());
+                     return true;
+                 }});
+    return t;
+}
+
 } // namespace
 
-persist::ProjectLines collect_project_lines(const Session& s) {
-    const InputForm& f = s.form;
-    persist::ProjectLines lines;
-    const auto add = [&lines](std::string text) { lines.push_back(std::move(text)); };
-    const auto num = [&add](long long value) { add(std::to_string(value)); };
+const std::vector<ProjectLine>& project_line_table() {
+    static const std::vector<ProjectLine> kTable = build_table();
+    return kTable;
+}
 
-    add(persist::kProjectIdentification);
-    num(f.deckTypeBox.itemIndex);
-    num(f.fastenerBox.itemIndex);
-    num(f.prefectureBox.itemIndex);
-    num(f.areaBox.itemIndex);
-    add(f.baseWindSpeedLabel.caption);
-    num(f.roughnessBox.itemIndex);
-    add(f.eaveHeightEdit.text);
-    add(f.buildingHeightEdit.text);
-    add(f.spanDirectionLengthEdit.text);
-    num(3 +
-        checked_index(
-            {&f.monoPitchRoofRadio, &f.gableRoofRadio, &f.arcRoofRadio, &f.canopyRoofRadio}, 0));
-    num(7 +
-        checked_index({&f.closedFormRadio, &f.windwardOpenFormRadio, &f.leewardOpenFormRadio}, 0));
-    num(f.gableCanopyRadio.checked ? 10 : 11);
-    num(f.formulaDepthRadio.checked ? 2 : 1);
-    add(f.tableSnowDepthLabel.caption);
-    add(f.tableAltitudeLabel.caption);
-    num(f.altitudeSpin.value);
-    num(f.seaRatioSpin.value);
-    add(f.seaRatioRadiusLabel.caption);
-    num(f.snowDepthSpin.value);
-    num(f.snowUnitWeightSpin.value);
-    num(f.liveLoadSpin.value);
-    num(f.otherDeadLoadSpin.value);
-    const int spans = f.spanCountSpin.value;
-    num(spans);
-    add(f.span1Edit.text);
-    add(spans >= 2 ? f.span2Edit.text : "0");
-    add(spans >= 3 ? f.span3Edit.text : "0");
-    add(spans >= 4 ? f.span4Edit.text : "0");
-    add(s.printSettings.subject);
-    num(s.printSettings.pageNumberPosition);
-    num(s.printDialog.numberFormatBox);
-    num(s.printDialog.startNumberSpin);
-    add("1");
-    num(s.coefficients.maxDeckLength);
-    num(s.coefficients.designStrength);
-    for (const calc::RatioRow& row : s.coefficients.comboRatio)
-        for (double ratio : row) add(shortest_decimal(ratio));
-    num(f.state.layoutMode);
-    num(f.directWindPositiveSpin.value);
-    num(f.directWindNegativeSpin.value);
-    num(f.directSnowLoadSpin.value);
-    num(f.surfaceTreatmentBox.itemIndex);
-    add(f.deckUnitWeightEdit.text);
-    num(f.cantileverBox.itemIndex);
-    add(f.cantileverBox.itemIndex == 1 ? f.cantileverLengthEdit.text : "0");
+persist::ProjectLines collect_project_lines(const Session& s) {
+    persist::ProjectLines lines;
+    for (const ProjectLine& line : project_line_table()) lines.push_back(line.save(s));
     return lines;
 }
 
 ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& lines) {
     ProjectApplyReport report;
-    const LineReader in(lines);
-    InputForm& f = s.form;
-
-    f.deckTypeBox.itemIndex = in.index_or(1, static_cast<int>(f.deckTypeBox.items.size()), 0);
-    f.fastenerBox.itemIndex = in.index_or(2, static_cast<int>(f.fastenerBox.items.size()), 0);
-    f.prefectureBox.itemIndex = in.index_or(3, static_cast<int>(f.prefectureBox.items.size()), 0);
-    if (auto message = select_prefecture(f, s.siteTables)) report.messages.push_back(message->text);
-    f.areaBox.itemIndex = in.index_or(4, static_cast<int>(f.areaBox.items.size()), 0);
-    select_area(f, s.siteTables);
-    f.baseWindSpeedLabel.caption = in.text(5);
-    f.roughnessBox.itemIndex = in.index_or(6, static_cast<int>(f.roughnessBox.items.size()), 0);
-    f.eaveHeightEdit.text = in.text(7);
-    f.buildingHeightEdit.text = in.text(8);
-    f.spanDirectionLengthEdit.text = in.text(9);
-
-    int roof = in.int_or(10, 3);
-    if (roof < 3 || roof > 6) roof = 3;
-    select_roof_type(f, roof);
-    const int building = in.code_or(11, 7, 3, 0);
-    set_radio_group(f, 3);
-    select_building_form(f, building);
-    const int canopy = in.code_or(12, 10, 2, 0);
-    set_radio_group(f, 6);
-    select_canopy_shape(f, canopy);
-    set_radio_group(f, f.state.roofType);
-
-    const int method = in.code_or(13, 1, 2, kDirectDepth);
-    f.snowDepthSpin.enabled = f.altitudeSpin.enabled = f.seaRatioSpin.enabled = true;
-    f.tableSnowDepthLabel.caption = in.text(14);
-    f.tableAltitudeLabel.caption = in.text(15);
-    const int spin_lines[4] = {16, 17, 19, 20};
-    SpinEdit* const spins[4] = {&f.altitudeSpin, &f.seaRatioSpin, &f.snowDepthSpin,
-                                &f.snowUnitWeightSpin};
-    for (int i = 0; i < 4; ++i) {
-        if (spin_lines[i] == 19) f.seaRatioRadiusLabel.caption = in.text(18);
-        const auto value = in.strict_int(spin_lines[i], report);
-        if (!value) return report;
-        set_spin_value(f, *spins[i], *value);
+    LineLoader in(s, lines, report);
+    for (const ProjectLine& line : project_line_table()) {
+        if (line.kind == LineKind::identification) continue;
+        in.begin(line);
+        if (!line.load(in)) break;
     }
-    // The saved depth and unit weight stay: only the radios and enabled states
-    // follow the method. Without the area's coefficients the formula method is not
-    // available and the saved depth counts as typed in.
-    const int shown =
-        method == kFormulaDepth && f.site.zoneRegistered ? kFormulaDepth : kDirectDepth;
-    set_snow_method_radios(f, shown);
-    f.snowDepthSpin.enabled = shown == kDirectDepth;
-    f.altitudeSpin.enabled = f.seaRatioSpin.enabled = shown == kFormulaDepth;
-
-    for (auto [line, spin] :
-         {std::pair{21, &f.liveLoadSpin}, std::pair{22, &f.otherDeadLoadSpin}}) {
-        const auto value = in.strict_int(line, report);
-        if (!value) return report;
-        set_spin_value(f, *spin, *value);
-    }
-    const auto span_count = in.strict_int(23, report);
-    if (!span_count) return report;
-    const int target = std::clamp(*span_count, f.spanCountSpin.minValue, f.spanCountSpin.maxValue);
-    while (f.spanCountSpin.value != target)
-        set_spin_value(f, f.spanCountSpin,
-                       f.spanCountSpin.value + (target > f.spanCountSpin.value ? 1 : -1));
-    for (int span = 1; span <= target; ++span) span_edit(f, span).text = in.text(23 + span);
-
-    report::PrintSettings& print = s.printSettings;
-    persist::PrintSettingsDialog& dialog = s.printDialog;
-    print.subject = in.text(28);
-    dialog.subjectEdit = print.subject;
-    int position = in.int_or(29, 0);
-    if (std::find(std::begin(persist::kPositionCodes), std::end(persist::kPositionCodes),
-                  position) == std::end(persist::kPositionCodes))
-        position = 0;
-    print.pageNumberPosition = position;
-    persist::click_position(dialog, print, position);
-    dialog.contentGroupEnabled = true;
-    dialog.numberFormatBox = in.index_or(30, 2, 0);
-    const auto start = in.strict_int(31, report);
-    if (!start) return report;
-    dialog.startNumberSpin = std::clamp(*start, persist::kStartNumberMin, persist::kStartNumberMax);
-    // Printing uses the file's start number, not one confirmed in an earlier session.
-    print.startNumber = std::to_string(dialog.startNumberSpin);
-    if (position == 0) dialog.contentGroupEnabled = false;
-
-    calc::CoefficientSettings& settings = s.coefficients;
-    persist::CoefficientDialog& coefficients = s.coefficientDialog;
-    coefficients.maxDeckLengthSpin =
-        std::clamp(in.int_or(33, 12000), persist::kMaxDeckLengthMin, persist::kMaxDeckLengthMax);
-    settings.maxDeckLength = coefficients.maxDeckLengthSpin;
-    settings.designStrength = in.int_or(34, 205);
-    coefficients.strength235Radio = settings.designStrength == 235;
-    coefficients.strength205Radio = !coefficients.strength235Radio;
-    apply_ratio_lines(in, 35, settings.comboRatio[0], calc::kStandardOrdinaryRatios, report);
-    apply_ratio_lines(in, 46, settings.comboRatio[1], calc::kStandardHeavySnowRatios, report);
-    const calc::CoefficientSettings shown_settings = settings;
-    for (int i = 0; i < persist::kRatioEditCount; ++i)
-        coefficients.ratioEdits[static_cast<std::size_t>(i)] =
-            shortest_decimal(shown_settings.comboRatio[i / 11][i % 11]);
-
-    const int layout = in.int_or(57, 0) == 1 ? 1 : 0;
-    persist::select_method(coefficients, layout);
-    set_spin_value(f, f.directWindPositiveSpin, in.int_or(58, 0));
-    set_spin_value(f, f.directWindNegativeSpin, in.int_or(59, 0));
-    set_spin_value(f, f.directSnowLoadSpin, in.int_or(60, 0));
-    if (layout != f.state.layoutMode) apply_layout(f, layout);
-
-    f.surfaceTreatmentBox.itemIndex =
-        in.index_or(61, static_cast<int>(f.surfaceTreatmentBox.items.size()), 0);
-    f.deckUnitWeightEdit.text = unit_weight_text(in.text(62));
-    f.cantileverBox.itemIndex = in.index_or(63, static_cast<int>(f.cantileverBox.items.size()), 0);
-    update_spans(f);
-    if (f.cantileverBox.itemIndex == 1)
-        f.cantileverLengthEdit.text = std::to_string(in.int_or(64, 500));
     return report;
 }
 

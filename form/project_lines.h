@@ -1,9 +1,11 @@
 #pragma once
 
-// The 65 lines of a project file and the controls they come from and go back to.
-// Applying puts the values back in line order and runs the window's own change
-// behaviours as if the user had entered them.
+// The lines of a project file and the controls they come from and go back to,
+// as one table that saving and loading both walk. Loading puts the values back
+// in line order and runs the window's own change behaviours as if the user had
+// entered them.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,8 +13,6 @@
 #include "persist/project_file.h"
 
 namespace korvex::form {
-
-persist::ProjectLines collect_project_lines(const Session& session);
 
 struct ProjectApplyReport {
     // Messages to show one after the other, e.g. a ratio line that is no number.
@@ -22,8 +22,39 @@ struct ProjectApplyReport {
     bool stopped = false;
 };
 
-// Applies lines 1 to 64 (line 0 has been identified by the caller). A file with
-// fewer lines reads the missing ones as empty.
+// How a line is read back.
+enum class LineKind {
+    identification, // must contain the identification text
+    listIndex,      // an index into a list; anything else gives the default
+    choice,         // the file code of a closed set; anything else gives the default
+    text,           // copied unchanged
+    integer,        // an integer, or the default
+    strictInteger,  // an integer, or the loading stops with a message
+    ratio,          // a combination ratio 0..100, or the default with a message
+    unitWeight,     // a number written back plainly, or the text kept as typed
+    ignored,        // written, never read
+};
+
+class LineLoader;
+
+struct ProjectLine {
+    int number = 0; // from 0
+    const char* meaning = "";
+    LineKind kind = LineKind::text;
+    const char* defaultText = ""; // what a missing or unreadable line stands for
+    const char* field = "";       // the control or record the line belongs to
+    std::function<std::string(const Session&)> save;
+    // Puts the line back; false stops the loading (the report says why).
+    std::function<bool(LineLoader&)> load;
+};
+
+// Every line of a project file, in file order.
+const std::vector<ProjectLine>& project_line_table();
+
+persist::ProjectLines collect_project_lines(const Session& session);
+
+// Applies the lines after line 0 (identified by the caller). A file with fewer
+// lines reads the missing ones as empty.
 ProjectApplyReport apply_project_lines(Session& session, const persist::ProjectLines& lines);
 
 } // namespace korvex::form

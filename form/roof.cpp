@@ -16,36 +16,36 @@ void tick_only(const std::array<RadioButton*, N>& group, std::size_t index) {
 
 } // namespace
 
-void select_roof_type(InputForm& form, int code) {
+void select_roof_type(InputForm& form, calc::RoofType type) {
     static constexpr const char* kPictures[4] = {"Shed_roof.bmp", "Gable_roof.bmp",
                                                  "Circular_arc_roof.bmp", "Independent_roof.bmp"};
-    if (code < 3 || code > 6) return;
-    form.state.roofType = code;
+    const int code = calc::code(type);
+    form.state.roofType = type;
     tick_only(std::array{&form.monoPitchRoofRadio, &form.gableRoofRadio, &form.arcRoofRadio,
                          &form.canopyRoofRadio},
               static_cast<std::size_t>(code - 3));
     form.roofPicture.pictureFile = kPictures[code - 3];
     // The canopy roof shape applies to the free-standing canopy only, the
     // building form to the other roof types; both groups share one place.
-    form.canopyShapeGroup.visible = code == 6;
-    form.buildingFormGroup.visible = code != 6;
+    form.canopyShapeGroup.visible = type == calc::RoofType::canopy;
+    form.buildingFormGroup.visible = type != calc::RoofType::canopy;
 }
 
-void select_building_form(InputForm& form, int code) {
+void select_building_form(InputForm& form, calc::BuildingForm building_form) {
     static constexpr const char* kPictures[3] = {"Shape_close.bmp", "Shape_windward.bmp",
                                                  "Shape_leeward.bmp"};
-    if (code < 0 || code > 2) return;
-    form.state.buildingForm = code;
+    const int code = calc::code(building_form);
+    form.state.buildingForm = building_form;
     tick_only(
         std::array{&form.closedFormRadio, &form.windwardOpenFormRadio, &form.leewardOpenFormRadio},
         static_cast<std::size_t>(code));
     form.buildingFormPicture.pictureFile = kPictures[code];
 }
 
-void select_canopy_shape(InputForm& form, int code) {
+void select_canopy_shape(InputForm& form, calc::CanopyShape shape) {
     static constexpr const char* kPictures[2] = {"Shape_gable.bmp", "Shape_wing_roof.bmp"};
-    if (code < 0 || code > 1) return;
-    form.state.canopyShape = code;
+    const int code = calc::code(shape);
+    form.state.canopyShape = shape;
     tick_only(std::array{&form.gableCanopyRadio, &form.wingCanopyRadio},
               static_cast<std::size_t>(code));
     form.canopyShapePicture.pictureFile = kPictures[code];

@@ -9,13 +9,13 @@
 
 namespace korvex::form {
 
-// 3 "片流れ屋根", 4 "切妻屋根", 5 "円弧屋根", 6 "独立上屋"; other codes are ignored.
-void select_roof_type(InputForm& form, int code);
+// "片流れ屋根", "切妻屋根", "円弧屋根", "独立上屋".
+void select_roof_type(InputForm& form, calc::RoofType type);
 
-// 0 closed, 1 open windward, 2 open leeward; other codes are ignored.
-void select_building_form(InputForm& form, int code);
+// "閉鎖型", "風上解放型", "風下解放型".
+void select_building_form(InputForm& form, calc::BuildingForm building_form);
 
-// 0 gable, 1 wing; other codes are ignored.
-void select_canopy_shape(InputForm& form, int code);
+// "切妻屋根", "翼型屋根" of the free-standing canopy.
+void select_canopy_shape(InputForm& form, calc::CanopyShape shape);
 
 } // namespace korvex::form

@@ -9,7 +9,7 @@ std::optional<site::SiteError> start_session(Session& session,
                                              const std::string& version) {
     session.coefficients = calc::CoefficientSettings{};
     persist::show_settings(session.coefficientDialog, session.coefficients);
-    persist::select_method(session.coefficientDialog, 0);
+    persist::select_method(session.coefficientDialog, calc::LayoutMode::derivedLoads);
     session.printSettings = report::PrintSettings{};
     session.printDialog = persist::PrintSettingsDialog{};
     session.paths = persist::ProjectPaths{};

@@ -18,8 +18,8 @@ void update_formula_availability(InputForm& form) {
     form.formulaDepthRadio.enabled = form.site.zoneRegistered;
     form.formulaDepthRadio.hint =
         form.site.zoneRegistered ? kHintFormulaMethod : kHintFormulaUnavailable;
-    if (!form.site.zoneRegistered && snow_method(form) == kFormulaDepth) {
-        set_snow_method_radios(form, kDirectDepth);
+    if (!form.site.zoneRegistered && snow_method(form) == calc::SnowMethod::formula) {
+        set_snow_method_radios(form, calc::SnowMethod::typedDepth);
         form.snowDepthSpin.enabled = true;
     }
 }
@@ -29,7 +29,7 @@ void update_formula_availability(InputForm& form) {
 void show_site_values(InputForm& form) {
     const site::SiteValues& site = form.site;
     update_formula_availability(form);
-    const bool direct = snow_method(form) == kDirectDepth;
+    const bool direct = snow_method(form) == calc::SnowMethod::typedDepth;
     // The altitude edit's change evaluates the formula; it needs the edits enabled.
     if (direct) {
         form.altitudeSpin.enabled = true;

@@ -33,27 +33,30 @@ void recompute_formula_snow_depth(InputForm& form) {
     set_spin_value(form, form.snowDepthSpin, *depth);
 }
 
-int snow_method(const InputForm& form) {
-    return form.formulaDepthRadio.checked ? kFormulaDepth : kDirectDepth;
+calc::SnowMethod snow_method(const InputForm& form) {
+    return form.formulaDepthRadio.checked ? calc::SnowMethod::formula
+                                          : calc::SnowMethod::typedDepth;
 }
 
-void set_snow_method_radios(InputForm& form, int method) {
-    form.typedDepthRadio.checked = method != kFormulaDepth;
-    form.formulaDepthRadio.checked = method == kFormulaDepth;
+void set_snow_method_radios(InputForm& form, calc::SnowMethod method) {
+    form.typedDepthRadio.checked = method != calc::SnowMethod::formula;
+    form.formulaDepthRadio.checked = method == calc::SnowMethod::formula;
     highlight_radio(form.typedDepthRadio);
     highlight_radio(form.formulaDepthRadio);
 }
 
-void apply_snow_method(InputForm& form, int method) {
-    if (method == kFormulaDepth && !form.site.zoneRegistered) method = kDirectDepth;
+void apply_snow_method(InputForm& form, calc::SnowMethod method) {
+    if (method == calc::SnowMethod::formula && !form.site.zoneRegistered)
+        method = calc::SnowMethod::typedDepth;
     set_snow_method_radios(form, method);
-    if (method == kFormulaDepth) {
+    if (method == calc::SnowMethod::formula) {
         form.altitudeSpin.enabled = true;
         form.seaRatioSpin.enabled = true;
         recompute_formula_snow_depth(form);
         form.snowDepthSpin.enabled = false;
-        focus(form, form.state.layoutMode == 1 ? form.directWindPositiveSpin.name
-                                               : form.seaRatioSpin.name);
+        focus(form, form.state.layoutMode == calc::LayoutMode::directLoads
+                        ? form.directWindPositiveSpin.name
+                        : form.seaRatioSpin.name);
     } else {
         form.snowDepthSpin.enabled = true;
         set_spin_value(form, form.snowDepthSpin, form.site.tableSnowDepth);
@@ -62,9 +65,9 @@ void apply_snow_method(InputForm& form, int method) {
     }
 }
 
-void select_snow_method(InputForm& form, int method) {
+void select_snow_method(InputForm& form, calc::SnowMethod method) {
     const RadioButton& radio =
-        method == kFormulaDepth ? form.formulaDepthRadio : form.typedDepthRadio;
+        method == calc::SnowMethod::formula ? form.formulaDepthRadio : form.typedDepthRadio;
     if (radio.checked || !radio.enabled) return;
     apply_snow_method(form, method);
 }

@@ -10,9 +10,6 @@
 
 namespace korvex::form {
 
-inline constexpr int kDirectDepth = 0;  // "上欄へ入力"
-inline constexpr int kFormulaDepth = 1; // "下記値より算出"
-
 // The change behaviour of snowDepthSpin: 100 cm or more is a heavy-snow area with
 // rho 30, below that rho 20.
 void apply_snow_depth_rule(InputForm& form);
@@ -26,18 +23,18 @@ std::optional<int> formula_snow_depth(InputForm& form);
 // into snowDepthSpin and formulaSnowDepth.
 void recompute_formula_snow_depth(InputForm& form);
 
-int snow_method(const InputForm& form);
+calc::SnowMethod snow_method(const InputForm& form);
 
 // Ticks the method's radio and sets the highlight, without the click behaviour.
-void set_snow_method_radios(InputForm& form, int method);
+void set_snow_method_radios(InputForm& form, calc::SnowMethod method);
 
 // The click behaviour of the method's radio, run whether or not it was selected.
 // The formula method is not available while the area's zone has no coefficients;
 // asking for it then gives the typed-in method.
-void apply_snow_method(InputForm& form, int method);
+void apply_snow_method(InputForm& form, calc::SnowMethod method);
 
 // A click on a method radio: nothing happens when it is already selected or
 // disabled; otherwise it is selected and its click behaviour runs.
-void select_snow_method(InputForm& form, int method);
+void select_snow_method(InputForm& form, calc::SnowMethod method);
 
 } // namespace korvex::form

@@ -6,11 +6,10 @@
 
 namespace korvex::form {
 
-std::string span_picture_name(int span_count, int cantilever_mode) {
+std::string span_picture_name(int span_count, calc::CantileverMode cantilever_mode) {
     static constexpr const char* kSuffix[4] = {"", "Left", "Right", "Both"};
     const int n = std::clamp(span_count, 1, 4);
-    const int c = (cantilever_mode >= 1 && cantilever_mode <= 3) ? cantilever_mode : 0;
-    return "spanPicture" + std::to_string(n) + kSuffix[c];
+    return "spanPicture" + std::to_string(n) + kSuffix[calc::code(cantilever_mode)];
 }
 
 Edit& span_edit(InputForm& form, int span) {
@@ -25,12 +24,14 @@ const Edit& span_edit(const InputForm& form, int span) {
 void update_spans(InputForm& form) {
     WindowState& state = form.state;
     const int n = std::clamp(form.spanCountSpin.value, 1, 4);
-    const int c = form.cantileverBox.itemIndex;
+    const calc::CantileverMode c =
+        calc::from_code<calc::CantileverMode>(form.cantileverBox.itemIndex)
+            .value_or(calc::CantileverMode::none);
     state.spanCount = n;
     state.cantileverMode = c;
     state.spanPicture = span_picture_name(n, c);
-    form.cantileverLengthEdit.visible = c == 1 || c == 3;
-    form.rightCantileverLengthEdit.visible = c == 2 || c == 3;
+    form.cantileverLengthEdit.visible = calc::has_left_cantilever(c);
+    form.rightCantileverLengthEdit.visible = calc::has_right_cantilever(c);
 
     // The spin edit moves one step at a time, so one edit is shown or hidden per
     // change; the loops only matter for a caller that jumps. A hidden edit keeps

@@ -10,9 +10,9 @@
 
 namespace korvex::form {
 
-// "spanPicture2Left" for two spans with a left cantilever (mode 1), "…Right" for
-// mode 2, "…Both" for 3, no suffix for anything else.
-std::string span_picture_name(int span_count, int cantilever_mode);
+// "spanPicture2Left" for two spans with a left cantilever; "…Right", "…Both", or
+// no suffix without one.
+std::string span_picture_name(int span_count, calc::CantileverMode cantilever_mode);
 
 // The span edit of span 1..4 (span1Edit..span4Edit).
 Edit& span_edit(InputForm& form, int span);

@@ -81,17 +81,19 @@ std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& 
         spans[static_cast<std::size_t>(span - 1)] = *value;
         total += *value;
     }
-    const int mode = form.cantileverBox.itemIndex;
+    const calc::CantileverMode mode =
+        calc::from_code<calc::CantileverMode>(form.cantileverBox.itemIndex)
+            .value_or(calc::CantileverMode::none);
     int left = inputs.leftCantileverLength;
     int right = inputs.rightCantileverLength;
     std::optional<FormMessage> message;
-    if (mode == 1 || mode == 3) {
+    if (calc::has_left_cantilever(mode)) {
         const auto value = read_cantilever(form, form.cantileverLengthEdit, message);
         if (!value) return message;
         left = *value;
         total += left;
     }
-    if (mode == 2 || mode == 3) {
+    if (calc::has_right_cantilever(mode)) {
         const auto value = read_cantilever(form, form.rightCantileverLengthEdit, message);
         if (!value) return message;
         right = *value;

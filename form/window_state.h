@@ -4,16 +4,19 @@
 
 #include <string>
 
+#include "calc/design_codes.h"
+
 namespace korvex::form {
 
 struct WindowState {
-    int roofType = 3;          // 3 mono-pitch, 4 gable, 5 circular arc, 6 free-standing canopy
-    int buildingForm = 0;      // 0 closed, 1 open windward, 2 open leeward
-    int canopyShape = 0;       // 0 gable, 1 wing
-    int layoutMode = 0;        // 0 loads derived, 1 wind and snow loads entered directly
+    calc::RoofType roofType = calc::RoofType::monoPitch;
+    calc::BuildingForm buildingForm = calc::BuildingForm::closed;
+    calc::CanopyShape canopyShape = calc::CanopyShape::gable;
+    calc::LayoutMode layoutMode = calc::LayoutMode::derivedLoads;
     int spanCount = 1;         // copy of spanCountSpin
     int previousSpanCount = 1; // before the last change
-    int cantileverMode = 0;    // cantileverBox: 0 none, 1 left (2 right, 3 both from other callers)
+    // cantileverBox: none or left (right and both only from other callers)
+    calc::CantileverMode cantileverMode = calc::CantileverMode::none;
     std::string spanPicture = "spanPicture1";
 };
 

@@ -63,15 +63,15 @@ void show_settings(CoefficientDialog& dialog, const calc::CoefficientSettings& s
     set_ratio_texts(dialog, settings.comboRatio);
 }
 
-void select_method(CoefficientDialog& dialog, int layout_mode) {
-    dialog.directLoadsRadio = layout_mode == 1;
+void select_method(CoefficientDialog& dialog, calc::LayoutMode layout_mode) {
+    dialog.directLoadsRadio = layout_mode == calc::LayoutMode::directLoads;
     dialog.derivedLoadsRadio = !dialog.directLoadsRadio;
 }
 
 void reset_to_standard(CoefficientDialog& dialog) {
     const calc::CoefficientSettings standard;
     show_settings(dialog, standard);
-    select_method(dialog, 0);
+    select_method(dialog, calc::LayoutMode::derivedLoads);
 }
 
 std::optional<SetFailure> apply_set(const CoefficientDialog& dialog,
@@ -104,8 +104,9 @@ std::optional<SetFailure> apply_set(const CoefficientDialog& dialog,
     return std::nullopt;
 }
 
-int chosen_layout_mode(const CoefficientDialog& dialog) {
-    return dialog.derivedLoadsRadio ? 0 : 1;
+calc::LayoutMode chosen_layout_mode(const CoefficientDialog& dialog) {
+    return dialog.derivedLoadsRadio ? calc::LayoutMode::derivedLoads
+                                    : calc::LayoutMode::directLoads;
 }
 
 void apply_cancel(CoefficientDialog& dialog, const calc::CoefficientSettings& settings) {

@@ -47,8 +47,8 @@ void mirror_g_to_p(CoefficientDialog& dialog, int changed_index);
 // their shortest decimal form. The calculation-method radios are left alone.
 void show_settings(CoefficientDialog& dialog, const calc::CoefficientSettings& settings);
 
-// Selects the calculation-method radio of a layout mode (0 derived, 1 direct).
-void select_method(CoefficientDialog& dialog, int layout_mode);
+// Selects the calculation-method radio of a layout mode.
+void select_method(CoefficientDialog& dialog, calc::LayoutMode layout_mode);
 
 // "初期値へ戻す": the standard values into the controls, not into the settings.
 void reset_to_standard(CoefficientDialog& dialog);
@@ -64,8 +64,9 @@ struct SetFailure {
 std::optional<SetFailure> apply_set(const CoefficientDialog& dialog,
                                     calc::CoefficientSettings& settings);
 
-// 0 for "告示第1458号及び積雪量より計算する", 1 for "風・雪荷重値を直接入力する".
-int chosen_layout_mode(const CoefficientDialog& dialog);
+// Derived loads for "告示第1458号及び積雪量より計算する", direct loads for
+// "風・雪荷重値を直接入力する".
+calc::LayoutMode chosen_layout_mode(const CoefficientDialog& dialog);
 
 // "キャンセル": the stored values back into the controls.
 void apply_cancel(CoefficientDialog& dialog, const calc::CoefficientSettings& settings);

@@ -6,15 +6,6 @@
 
 namespace korvex::persist {
 
-namespace {
-
-bool is_position_code(int code) {
-    return std::find(std::begin(kPositionCodes), std::end(kPositionCodes), code) !=
-           std::end(kPositionCodes);
-}
-
-} // namespace
-
 void show_print_dialog(PrintSettingsDialog& dialog, const report::PrintSettings& settings) {
     dialog.subjectEdit = settings.subject;
     dialog.visible = true;
@@ -28,15 +19,11 @@ bool accepts_start_number_key(char32_t key) {
     return (key >= U'0' && key <= U'9') || key == 8;
 }
 
-void click_position(PrintSettingsDialog& dialog, report::PrintSettings& settings, int code) {
-    if (!is_position_code(code) || code == report::kPageNumberNone) {
-        dialog.checkedPosition = report::kPageNumberNone;
-        dialog.contentGroupEnabled = false;
-        return;
-    }
-    dialog.checkedPosition = code;
-    dialog.contentGroupEnabled = true;
-    settings.pageNumberPosition = code;
+void click_position(PrintSettingsDialog& dialog, report::PrintSettings& settings,
+                    report::PageNumberPosition position) {
+    dialog.checkedPosition = position;
+    dialog.contentGroupEnabled = position != report::PageNumberPosition::none;
+    if (position != report::PageNumberPosition::none) settings.pageNumberPosition = position;
 }
 
 void confirm_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& settings) {
@@ -47,7 +34,7 @@ void confirm_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& se
     if (dialog.contentGroupEnabled)
         settings.startNumber = std::to_string(dialog.startNumberSpin);
     else
-        settings.pageNumberPosition = report::kPageNumberNone;
+        settings.pageNumberPosition = report::PageNumberPosition::none;
     dialog.visible = false;
 }
 
@@ -63,8 +50,8 @@ void cancel_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& set
 report::PrintSettings settings_for_printing(const PrintSettingsDialog& dialog,
                                             const report::PrintSettings& settings) {
     report::PrintSettings used = settings;
-    used.numberFormat = dialog.numberFormatBox == report::kDashedNumbers ? report::kDashedNumbers
-                                                                         : report::kPlainNumbers;
+    used.numberFormat = dialog.numberFormatBox == 1 ? report::PageNumberFormat::dashed
+                                                    : report::PageNumberFormat::plain;
     return used;
 }
 

@@ -16,16 +16,13 @@ inline constexpr int kStartNumberMax = 9999;
 
 struct PrintSettingsDialog {
     std::string subjectEdit = report::kSubjectPlaceholder; // subject box
-    // The ticked position button: 0 "無し", else its code 10..12, 20..22.
-    int checkedPosition = report::kPageNumberNone;
+    // The ticked position button.
+    report::PageNumberPosition checkedPosition = report::PageNumberPosition::none;
     bool contentGroupEnabled = false; // "表示内容": disabled while "無し" is ticked
-    int numberFormatBox = report::kPlainNumbers; // number format
-    int startNumberSpin = 1;                     // start number
+    int numberFormatBox = 0;          // list index of the number format
+    int startNumberSpin = 1;          // start number
     bool visible = false;
 };
-
-// The seven position codes in the order of their radio buttons.
-inline constexpr int kPositionCodes[7] = {0, 10, 11, 12, 20, 21, 22};
 
 // Opening the dialog shows the stored subject; everything else stays as the
 // dialog was last left.
@@ -39,7 +36,8 @@ bool accepts_start_number_key(char32_t key);
 
 // A click on a position button. "無し" only disables the group; any other
 // button stores its position at once (so キャンセル does not undo it).
-void click_position(PrintSettingsDialog& dialog, report::PrintSettings& settings, int code);
+void click_position(PrintSettingsDialog& dialog, report::PrintSettings& settings,
+                    report::PageNumberPosition position);
 
 // "設定": an empty subject or the prompt means no subject.
 void confirm_print_dialog(PrintSettingsDialog& dialog, report::PrintSettings& settings);

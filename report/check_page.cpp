@@ -254,7 +254,7 @@ void draw_stress_table(ReportCanvas& c, const ReportData& d, const CheckPage& pa
         centred(c, g.right_end(), deflection_row,
                 fixed_trimmed(page.table.rightTipDeflection, 4, 2));
 
-    if (page.windPass == "Ms") {
+    if (page.windPass == calc::WindPass::negative) {
         c.sectionRow = common::to_int(c.sectionRow + (on_paper(c) ? 3 * s : 2 * s));
         row_label(c, c.sectionRow, "Ｑ", "");
         if (g.spans > 0) draw_shears(c, page, g, c.sectionRow);
@@ -380,7 +380,7 @@ void draw_check_page(ReportCanvas& canvas, const ReportData& data, const CheckPa
     put(c, p, " = " + str(page.wTotal) + " N/㎡");
     next_line(c);
 
-    const bool suction = page.windPass == "Ms";
+    const bool suction = page.windPass == calc::WindPass::negative;
     at_col(c, kC0,
            "応力分布[M：" + std::string(UnitLabels::kNM) + (suction ? "/δ：mm/Q：kN]" : "/δ：mm]"));
 

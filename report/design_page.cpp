@@ -294,7 +294,7 @@ bool subject_entered(const PrintSettings& settings) {
     return !settings.subject.empty() && settings.subject != kSubjectPlaceholder;
 }
 
-void draw_design_spec_page(ReportCanvas& canvas, const ReportData& data) {
+void draw_design_data_page(ReportCanvas& canvas, const ReportData& data) {
     ReportCanvas& c = canvas;
     Surface& s = *c.surface;
     s.set_font(Font{.name = kProportionalFont, .size = 10, .color = c.textColor});

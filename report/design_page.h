@@ -13,7 +13,7 @@ namespace korvex::report {
 // Draws page 1 right after `begin_report`. Leaves the pen after the results
 // heading, the top offset at the separator between the design data and the
 // loads, the left margin and line pitch as the check pages expect them.
-void draw_design_spec_page(ReportCanvas& canvas, const ReportData& data);
+void draw_design_data_page(ReportCanvas& canvas, const ReportData& data);
 
 // Whether the printed first sheet carries a subject box: the dialog's prompt,
 // or nothing at all, is no subject.

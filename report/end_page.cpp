@@ -35,15 +35,14 @@ void end_paper_page(ReportCanvas& c, const std::string& footer) {
         print_footer(c, footer);
         c.footerPending = 0;
     }
-    const int code = c.printSettings.pageNumberPosition;
-    if (is_bottom_page_number(code)) draw_page_number(c);
+    if (is_bottom_page_number(c.printSettings.pageNumberPosition)) draw_page_number(c);
     if (c.lastPageFlag == kLastPage) return;
 
     c.surface->new_page();
     c.sheetIndex += 1;
     c.pageFirstRow = 7;
     c.lineCount = 1;
-    if (is_top_page_number(code))
+    if (is_top_page_number(c.printSettings.pageNumberPosition))
         draw_page_number(c);
     else
         c.pageNumberY = mm_to_px(c, 6);

@@ -19,33 +19,31 @@ int start_number(const std::string& text) {
 std::string page_number_text(const PrintSettings& settings, int sheet_index) {
     const std::string number = std::to_string(
         static_cast<long long>(start_number(settings.startNumber)) + sheet_index - 1);
-    return settings.numberFormat == kDashedNumbers ? "-" + number + "-" : number;
+    return settings.numberFormat == PageNumberFormat::dashed ? "-" + number + "-" : number;
 }
 
-bool is_top_page_number(int code) {
-    return code == kPageNumberTopLeft || code == kPageNumberTopCentre ||
-           code == kPageNumberTopRight;
+bool is_top_page_number(PageNumberPosition position) {
+    return code(position) / 10 == 1;
 }
 
-bool is_bottom_page_number(int code) {
-    return code == kPageNumberBottomLeft || code == kPageNumberBottomCentre ||
-           code == kPageNumberBottomRight;
+bool is_bottom_page_number(PageNumberPosition position) {
+    return code(position) / 10 == 2;
 }
 
-std::optional<Point> page_number_position(int code, std::size_t text_bytes,
+std::optional<Point> page_number_position(PageNumberPosition position, std::size_t text_bytes,
                                           const PageNumberFrame& frame) {
     const double s = frame.scale;
     const double width = static_cast<double>(text_bytes) * s;
     int y = 0;
-    if (is_top_page_number(code))
+    if (is_top_page_number(position))
         y = common::to_int(6 * s);
-    else if (is_bottom_page_number(code))
+    else if (is_bottom_page_number(position))
         y = common::to_int(frame.pageHeight - frame.fontSize * s * 0.8);
     else
         return std::nullopt;
 
     int x = 0;
-    switch (code % 10) {
+    switch (code(position) % 10) {
     case 0:
         x = common::to_int(5 * s);
         break;

@@ -25,11 +25,11 @@ struct PageNumberFrame {
 
 // Top-left corner of a page number of `text_bytes` bytes for a position code;
 // nothing for code 0 and for codes that name no position.
-std::optional<Point> page_number_position(int code, std::size_t text_bytes,
+std::optional<Point> page_number_position(PageNumberPosition position, std::size_t text_bytes,
                                           const PageNumberFrame& frame);
 
-bool is_top_page_number(int code);
-bool is_bottom_page_number(int code);
+bool is_top_page_number(PageNumberPosition position);
+bool is_bottom_page_number(PageNumberPosition position);
 
 // Draws the current sheet's number where the canvas's position code puts it and
 // keeps that place in page_number_x and page_number_y.

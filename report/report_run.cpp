@@ -105,7 +105,7 @@ void end_report(ReportCanvas& c) {
 } // namespace
 
 void draw_report(ReportCanvas& c, const ReportData& data) {
-    draw_design_spec_page(c, data);
+    draw_design_data_page(c, data);
     start_check_pages(c);
 
     const run::CalculationRun& run = data.run;

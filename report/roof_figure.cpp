@@ -36,17 +36,16 @@ enum class Roof { none, monoPitch, gable, arc, canopyGable, canopyWing };
 
 Roof roof_of(const calc::DesignInputs& in) {
     switch (in.roofType) {
-    case 3:
+    case calc::RoofType::monoPitch:
         return Roof::monoPitch;
-    case 4:
+    case calc::RoofType::gable:
         return Roof::gable;
-    case 5:
+    case calc::RoofType::arc:
         return Roof::arc;
-    case 6:
-        return in.canopyShape == 1 ? Roof::canopyWing : Roof::canopyGable;
-    default:
-        return Roof::none;
+    case calc::RoofType::canopy:
+        return in.canopyShape == calc::CanopyShape::wing ? Roof::canopyWing : Roof::canopyGable;
     }
+    return Roof::none;
 }
 
 void draw_outlines(ReportCanvas& c, Roof roof) {

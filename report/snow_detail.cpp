@@ -15,7 +15,8 @@ namespace {
 using common::shortest_decimal;
 
 std::string depth_line(const calc::DesignInputs& in) {
-    if (!in.snowDepthComputed) return "垂直積雪量d＝ " + std::to_string(in.snowDepth) + " ㎝";
+    if (in.snowMethod != calc::SnowMethod::formula)
+        return "垂直積雪量d＝ " + std::to_string(in.snowDepth) + " ㎝";
     return "垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ ( " + fixed_trimmed(in.snowCoefA, 6, 4) + "×" +
            std::to_string(in.altitude) + "＋" + fixed_trimmed(in.snowCoefB, 6, 2) + "×" +
            fixed_trimmed(in.seaRatio * 0.01, 5, 2) + "＋" + fixed_trimmed(in.snowCoefC, 4, 2) +
@@ -69,7 +70,9 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
     }
     const int top = draw_title_at(canvas, c.c0 + 1, canvas.sectionRow, "積 雪 荷 重 計 算");
     advance(canvas);
-    frame_heading(canvas, top, in.snowDepthComputed ? "平成12年建設省告示第1455号による" : "");
+    frame_heading(canvas, top,
+                  in.snowMethod == calc::SnowMethod::formula ? "平成12年建設省告示第1455号による"
+                                                             : "");
     advance(canvas);
 
     draw_line_at(canvas, c.c0, TextLine("■条　件"));

@@ -32,8 +32,8 @@ struct WindPage {
     const calc::LoadSet& loads;
     DetailColumns c;
 
-    bool canopy() const { return data.data.roofKind == 2; }
-    bool arc() const { return data.data.roofKind == 1; }
+    bool canopy() const { return data.data.roofKind == calc::RoofKind::canopy; }
+    bool arc() const { return data.data.roofKind == calc::RoofKind::arc; }
     bool has_cantilever() const {
         return data.data.leftCantileverLength != 0 || data.data.rightCantileverLength != 0;
     }

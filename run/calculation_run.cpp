@@ -83,7 +83,7 @@ CalculationRun run_calculation(RunRecords rec) {
     // Check pass, positive pressure.
     std::array<double, 3> cantilever_loads{};
     double storm_snow_ratio = loads.ratioS[kShortTermStorm];
-    loads.windPass = "Ps";
+    loads.windPass = calc::WindPass::positive;
     // The diagram pass meets these three cases again with the same loads; their
     // solution is kept rather than solved a second time.
     struct SolvedCase {
@@ -104,7 +104,7 @@ CalculationRun run_calculation(RunRecords rec) {
 
     // Suction. Ordinary areas carry no snow with the storm; heavy-snow areas keep
     // theirs and are checked once more without it.
-    loads.windPass = "Ms";
+    loads.windPass = calc::WindPass::negative;
     if (!heavy_snow) loads.ratioS[kShortTermStorm] = 0.0;
     analyse_case({kShortTermStorm, kSuctionCaseName}, rec);
     calc::build_cases(loads);
@@ -132,7 +132,7 @@ CalculationRun run_calculation(RunRecords rec) {
 
     // Diagram pass: first the unfactored loads for the load figure.
     analysis::reset_case_results(rec.model, rec.results);
-    loads.windPass = "Ps";
+    loads.windPass = calc::WindPass::positive;
     loads.ratioS[kShortTermStorm] = storm_snow_ratio;
     analysis::setup_model(rec.data, rec.model);
     analysis::CaseLoadInputs unfactored;
@@ -166,7 +166,7 @@ CalculationRun run_calculation(RunRecords rec) {
         set_storm_ratios(saved, loads);
     } else {
         loads.ratioS[kShortTermStorm] = 0.0;
-        loads.windPass = "Ms";
+        loads.windPass = calc::WindPass::negative;
         analyse_case({kShortTermStorm, kDiagramCaseNames[kShortTermStorm], Pass::diagram}, rec);
         calc::build_cases(loads);
         writer.diagram_block(rec.caseRun.label, loads.caseLoad[kShortTermStorm], true);

@@ -17,7 +17,7 @@ int case_deflection_limit(int k) {
 
 void set_case(const CaseSetup& setup, RunRecords& rec) {
     const calc::LoadSet& loads = rec.loads;
-    const bool negative_pass = loads.windPass == "Ms";
+    const bool negative_pass = loads.windPass == calc::WindPass::negative;
     const int k = setup.k;
     LoadCaseRun& run = rec.caseRun;
     run.caseIndex = k;
@@ -27,14 +27,14 @@ void set_case(const CaseSetup& setup, RunRecords& rec) {
     run.W =
         setup.windOverride ? setup.W : (negative_pass ? loads.windNegative : loads.windPositive);
     run.label = combination_label(
-        setup.name, k, run.factors, rec.data.hasLeftCantilever != 0,
+        setup.name, k, run.factors, rec.data.hasLeftCantilever,
         setup.pass == Pass::diagram ? LabelForm::diagram : LabelForm::check, negative_pass);
 }
 
 void analyse_case(const CaseSetup& setup, RunRecords& rec) {
     using namespace analysis;
     const calc::LoadSet& loads = rec.loads;
-    const bool negative_pass = loads.windPass == "Ms";
+    const bool negative_pass = loads.windPass == calc::WindPass::negative;
     BeamModel& model = rec.model;
     CaseResults& results = rec.results;
 

@@ -124,7 +124,7 @@ CheckPage check_case(const CaseOnPage& in, CheckCounters& counters) {
         page.lines.push_back(below(CheckKind::jointMid, std::fabs(r.reactionV2), a.cMid, counters));
 
     page.table = stress_table(in.model, r, in.wTotal);
-    const bool wall_pressure = page.derivedLoads && in.windPass == "Ms";
+    const bool wall_pressure = page.derivedLoads && in.windPass == calc::WindPass::negative;
     page.cantilever = check_cantilever(in.model, r, page.table, a, in.wTotal, wall_pressure);
     const CantileverCheck& c = page.cantilever;
     if (c.present) {

@@ -86,7 +86,7 @@ struct CheckPage {
     std::string label;
     std::string caseText;
     double wTotal = 0.0; // N/m2
-    std::string windPass;
+    calc::WindPass windPass = calc::WindPass::positive;
     bool derivedLoads = true;
     // The allowable stress is stated as F/1.5 (long-term) rather than F.
     bool longTermAllowable = false;
@@ -117,7 +117,7 @@ struct CaseOnPage {
     const LoadCaseRun& run;
     const analysis::BeamModel& model;
     const analysis::CaseResults& results;
-    std::string windPass;
+    calc::WindPass windPass = calc::WindPass::positive;
     double wTotal = 0.0;
     std::string caseText;
 };

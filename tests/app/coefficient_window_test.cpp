@@ -93,7 +93,7 @@ TEST_F(CoefficientWindowTest, SetTakesTheControlsAndSwitchesTheLayout) {
     EXPECT_EQ(c.comboRatio[1][8], 1.2);
     EXPECT_EQ(c.designStrength, 235);
     EXPECT_EQ(c.maxDeckLength, 15000);
-    EXPECT_EQ(session->form.state.layoutMode, 1);
+    EXPECT_EQ(session->form.state.layoutMode, calc::LayoutMode::directLoads);
     EXPECT_EQ(session->form.height, 375);
 }
 
@@ -110,13 +110,13 @@ TEST_F(CoefficientWindowTest, CancelPutsTheStoredValuesBackAndKeepsTheLayout) {
     EXPECT_TRUE(control<QRadioButton>("strength205Radio")->isChecked());
     EXPECT_EQ(control<QSpinBox>("maxDeckLengthSpin")->value(), 12000);
     EXPECT_EQ(session->coefficients.designStrength, 205);
-    EXPECT_EQ(session->form.state.layoutMode, 0);
+    EXPECT_EQ(session->form.state.layoutMode, calc::LayoutMode::derivedLoads);
 
     // The method radio stays as chosen, so the next Set applies it unchanged.
     dialog->show_coefficient_dialog();
     EXPECT_TRUE(control<QRadioButton>("directLoadsRadio")->isChecked());
     click("setButton");
-    EXPECT_EQ(session->form.state.layoutMode, 1);
+    EXPECT_EQ(session->form.state.layoutMode, calc::LayoutMode::directLoads);
 }
 
 TEST_F(CoefficientWindowTest, ResetChangesOnlyTheControlsUntilSet) {

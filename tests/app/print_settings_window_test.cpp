@@ -126,7 +126,7 @@ TEST_F(PrintSettingsWindowTest, ConfirmStoresTheSubjectOrNone) {
 TEST_F(PrintSettingsWindowTest, PositionIsStoredAtOnceAndConfirmTakesTheStartNumber) {
     dialog->open_dialog();
     radio(7)->click();
-    EXPECT_EQ(stored().pageNumberPosition, 22);
+    EXPECT_EQ(stored().pageNumberPosition, report::PageNumberPosition::bottomRight);
     EXPECT_TRUE(contentGroup->isEnabled());
     EXPECT_EQ(radio(7)->palette().color(QPalette::WindowText), kSelected);
     EXPECT_EQ(radio(1)->palette().color(QPalette::WindowText), kNavy);
@@ -137,10 +137,10 @@ TEST_F(PrintSettingsWindowTest, PositionIsStoredAtOnceAndConfirmTakesTheStartNum
     EXPECT_EQ(stored().startNumber, "1") << "the start number waits for 設定";
     click("setButton");
     EXPECT_EQ(stored().startNumber, "5");
-    EXPECT_EQ(stored().pageNumberPosition, 22);
+    EXPECT_EQ(stored().pageNumberPosition, report::PageNumberPosition::bottomRight);
     const report::PrintSettings used =
         persist::settings_for_printing(session->printDialog, session->printSettings);
-    EXPECT_EQ(used.numberFormat, report::kDashedNumbers);
+    EXPECT_EQ(used.numberFormat, report::PageNumberFormat::dashed);
 }
 
 TEST_F(PrintSettingsWindowTest, CancelUndoesSubjectAndStartNumberButNotThePosition) {
@@ -156,7 +156,7 @@ TEST_F(PrintSettingsWindowTest, CancelUndoesSubjectAndStartNumberButNotThePositi
 
     EXPECT_EQ(stored().subject, "倉庫新築工事");
     EXPECT_EQ(stored().startNumber, "3");
-    EXPECT_EQ(stored().pageNumberPosition, 11);
+    EXPECT_EQ(stored().pageNumberPosition, report::PageNumberPosition::topCentre);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(owner.isEnabled());
 
@@ -168,12 +168,12 @@ TEST_F(PrintSettingsWindowTest, CancelUndoesSubjectAndStartNumberButNotThePositi
 }
 
 TEST_F(PrintSettingsWindowTest, NoneDisablesTheGroupAndOnlyConfirmClearsThePosition) {
-    session->printSettings.pageNumberPosition = 12;
+    session->printSettings.pageNumberPosition = report::PageNumberPosition::topRight;
     dialog->open_dialog();
     radio(4)->click();
     radio(1)->click();
     EXPECT_FALSE(contentGroup->isEnabled());
-    EXPECT_EQ(stored().pageNumberPosition, 12);
+    EXPECT_EQ(stored().pageNumberPosition, report::PageNumberPosition::topRight);
     click("cancelButton");
     dialog->open_dialog();
     EXPECT_TRUE(radio(4)->isChecked()) << "キャンセル brings the stored position back";
@@ -181,14 +181,14 @@ TEST_F(PrintSettingsWindowTest, NoneDisablesTheGroupAndOnlyConfirmClearsThePosit
 
     radio(1)->click();
     click("setButton");
-    EXPECT_EQ(stored().pageNumberPosition, 0);
+    EXPECT_EQ(stored().pageNumberPosition, report::PageNumberPosition::none);
     dialog->open_dialog();
     EXPECT_TRUE(radio(1)->isChecked());
     EXPECT_FALSE(contentGroup->isEnabled());
 }
 
 TEST_F(PrintSettingsWindowTest, StartNumberBoxTakesDigitsOnly) {
-    session->printSettings.pageNumberPosition = 21;
+    session->printSettings.pageNumberPosition = report::PageNumberPosition::bottomCentre;
     session->printDialog.contentGroupEnabled = true;
     // Where numbers are written with group separators, the box would take them too.
     startNumberSpin->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));

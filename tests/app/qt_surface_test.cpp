@@ -118,7 +118,7 @@ void print_two_sheets(QPagedPaintDevice& device) {
     PaperSurface surface(device);
     ASSERT_TRUE(surface.is_active());
     report::PrintSettings settings;
-    settings.pageNumberPosition = report::kPageNumberBottomCentre;
+    settings.pageNumberPosition = report::PageNumberPosition::bottomCentre;
     report::ReportCanvas canvas;
     report::begin_report(canvas, report::kPrinterOutput, surface,
                          {settings, "/home/sato/倉庫.kvxw", "2024/05/01"});

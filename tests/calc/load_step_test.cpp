@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "calc/coefficient_settings.h"
 #include "calc/load_step.h"
+#include "tests/support/designs.h"
 
 namespace korvex::calc {
 namespace {
@@ -16,22 +16,13 @@ struct Records {
     void run() { run_load_step({inputs, data, increase, wind, loads}); }
 };
 
+// A flat roof 10 m high and deep, two unequal spans and a typed unit weight.
 Records sample() {
     Records r;
-    DesignInputs& in = r.inputs;
-    in.comboRatio = CoefficientSettings{}.comboRatio;
-    in.roughnessCategory = 3;
-    in.baseWindSpeed = 34;
-    in.eaveHeightCm = 10000 * 0.1;
-    in.buildingHeightCm = 10000 * 0.1;
-    in.spanDirectionLengthCm = 10000 * 0.1;
-    in.snowDepth = 30;
-    in.snowUnitWeight = 20;
-    in.snowLoad = 600;
-    in.deckUnitWeight = 127.6;
-    in.otherDeadLoad = 100;
-    in.spanCount = 2;
-    in.spanLength = {2500, 3000, 0, 0};
+    r.inputs = testing::design_inputs(
+        {.eaveHeightMm = 10000, .buildingHeightMm = 10000, .spanDirectionLengthMm = 10000});
+    r.inputs.deckUnitWeight = 127.6;
+    r.inputs.spanLength = {2500, 3000, 0, 0};
     return r;
 }
 
@@ -68,7 +59,7 @@ TEST(LoadStep, CantileverFlagsFollowTheMode) {
     };
     for (const auto& c : {Case{0, 0, 0}, Case{1, 500, 0}, Case{2, 0, 700}, Case{3, 500, 700}}) {
         Records r = sample();
-        r.inputs.cantileverMode = c.mode;
+        r.inputs.cantileverMode = *from_code<CantileverMode>(c.mode);
         r.inputs.leftCantileverLength = 500;
         r.inputs.rightCantileverLength = 700;
         r.run();

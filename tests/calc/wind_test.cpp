@@ -6,8 +6,9 @@
 namespace korvex::calc {
 namespace {
 
-CalculationData site(int roughness_index, int v0, int h1_cm, int h2_cm, int d_cm, int roof_kind = 0,
-                     int building_form = 0) {
+CalculationData site(int roughness_index, int v0, int h1_cm, int h2_cm, int d_cm,
+                     RoofKind roof_kind = RoofKind::pitched,
+                     BuildingForm building_form = BuildingForm::closed) {
     CalculationData d;
     d.roughnessIndex = roughness_index;
     d.baseWindSpeed = v0;
@@ -41,12 +42,12 @@ TEST(Interpolate, ClampsAndInterpolates) {
 }
 
 TEST(RoofAngle, WholeDegreesRoundedDown) {
-    EXPECT_EQ(roof_angle(0, 1000, 1500, 2000), 14);  // atan(0.25) = 14.04 degrees
-    EXPECT_EQ(roof_angle(0, 1500, 1000, 2000), 14);  // pitched roofs use |H2 - H1|
-    EXPECT_EQ(roof_angle(1, 1500, 1000, 2000), -15); // an arc keeps the sign
-    EXPECT_EQ(roof_angle(0, 1000, 1000, 2000), 0);
-    EXPECT_EQ(roof_angle(0, 1000, 1500, 0), 0);
-    EXPECT_EQ(roof_angle(1, 1000, 1500, 0), 0);
+    EXPECT_EQ(roof_angle(RoofKind::pitched, 1000, 1500, 2000), 14); // atan(0.25) = 14.04 degrees
+    EXPECT_EQ(roof_angle(RoofKind::pitched, 1500, 1000, 2000), 14); // pitched roofs use |H2 - H1|
+    EXPECT_EQ(roof_angle(RoofKind::arc, 1500, 1000, 2000), -15);    // an arc keeps the sign
+    EXPECT_EQ(roof_angle(RoofKind::pitched, 1000, 1000, 2000), 0);
+    EXPECT_EQ(roof_angle(RoofKind::pitched, 1000, 1500, 0), 0);
+    EXPECT_EQ(roof_angle(RoofKind::arc, 1000, 1500, 0), 0);
 }
 
 TEST(WindDerivation, WorkedExampleCategoryThreeClosedMonoPitch) {
@@ -101,7 +102,8 @@ TEST(WindDerivation, LowAndHighBuildingsClampToTheTables) {
 }
 
 TEST(WindDerivation, OpenWindwardSubtractsOneAndAHalfEverywhere) {
-    const auto r = derive(site(2, 34, 1000, 1000, 2000, 0, 1));
+    const auto r =
+        derive(site(2, 34, 1000, 1000, 2000, RoofKind::pitched, BuildingForm::windwardOpen));
     EXPECT_EQ(r.wind.peakPositive[0], -1.5);
     EXPECT_EQ(r.wind.pressurePositive[0], -656); // floor(437.2 x -1.5 = -655.8)
     EXPECT_EQ(r.loads.windPositive, -656);       // a negative W+ is kept as it is
@@ -120,7 +122,7 @@ TEST(WindDerivation, SteepPitchedRoofTakesTheInterpolatedColumns) {
 
 TEST(WindDerivation, ArcRoofClampsHeightRatio) {
     // h/d = 1500 / 2000 beyond 0.5: the h/d = 0.5 row; f/d = 0.25
-    const auto r = derive(site(2, 34, 1500, 2000, 2000, 1));
+    const auto r = derive(site(2, 34, 1500, 2000, 2000, RoofKind::arc));
     EXPECT_EQ(r.wind.heightRatio, 0.5);
     EXPECT_EQ(r.wind.riseRatio, 0.25);
     EXPECT_EQ(r.wind.externalCoefficient, 0.1); // halfway between 0 and 0.2
@@ -130,8 +132,8 @@ TEST(WindDerivation, ArcRoofClampsHeightRatio) {
 }
 
 TEST(WindDerivation, CanopyKeepsWindwardOnEqualMagnitudes) {
-    CalculationData d = site(2, 34, 1000, 1000, 2000, 2);
-    d.canopyShape = 1;
+    CalculationData d = site(2, 34, 1000, 1000, 2000, RoofKind::canopy);
+    d.canopyShape = calc::CanopyShape::wing;
     auto r = derive(d);
     EXPECT_EQ(r.wind.positiveCount, 2);
     EXPECT_EQ(r.wind.internalPositive, kNotComputed); // no internal pressure on a canopy
@@ -151,7 +153,7 @@ TEST(WindDerivation, CanopyKeepsWindwardOnEqualMagnitudes) {
 TEST(WindDerivation, RerunReplacesEveryValue) {
     WindResult wind;
     LoadSet loads;
-    derive_wind(site(2, 34, 1500, 2000, 2000, 1), wind, loads);
+    derive_wind(site(2, 34, 1500, 2000, 2000, RoofKind::arc), wind, loads);
     derive_wind(site(2, 34, 1000, 1000, 2000), wind, loads);
     EXPECT_EQ(wind.riseRatio, kNotComputed);
     EXPECT_EQ(loads.windNegative, -1880);

@@ -100,8 +100,8 @@ TEST(KeyFilters, WhichCharactersGetThrough) {
 
 TEST(RoofGroups, CanopyShapeReplacesBuildingForm) {
     InputForm form;
-    select_roof_type(form, 6);
-    EXPECT_EQ(form.state.roofType, 6);
+    select_roof_type(form, calc::RoofType::canopy);
+    EXPECT_EQ(form.state.roofType, calc::RoofType::canopy);
     EXPECT_TRUE(form.canopyShapeGroup.visible);
     EXPECT_FALSE(form.buildingFormGroup.visible);
     EXPECT_EQ(form.roofPicture.pictureFile, "Independent_roof.bmp");
@@ -112,20 +112,19 @@ TEST(RoofGroups, CanopyShapeReplacesBuildingForm) {
     EXPECT_EQ(form.monoPitchRoofRadio.fontColour, kBlack);
     EXPECT_FALSE(form.monoPitchRoofRadio.fontBold);
 
-    select_roof_type(form, 4);
+    select_roof_type(form, calc::RoofType::gable);
     EXPECT_TRUE(form.buildingFormGroup.visible);
     EXPECT_FALSE(form.canopyShapeGroup.visible);
     EXPECT_EQ(form.roofPicture.pictureFile, "Gable_roof.bmp");
-    select_roof_type(form, 7); // no such radio
-    EXPECT_EQ(form.state.roofType, 4);
+    EXPECT_EQ(form.state.roofType, calc::RoofType::gable);
 
-    select_building_form(form, 2);
-    EXPECT_EQ(form.state.buildingForm, 2);
+    select_building_form(form, calc::BuildingForm::leewardOpen);
+    EXPECT_EQ(form.state.buildingForm, calc::BuildingForm::leewardOpen);
     EXPECT_EQ(form.buildingFormPicture.pictureFile, "Shape_leeward.bmp");
     EXPECT_TRUE(form.leewardOpenFormRadio.fontBold);
     EXPECT_FALSE(form.closedFormRadio.checked);
-    select_canopy_shape(form, 1);
-    EXPECT_EQ(form.state.canopyShape, 1);
+    select_canopy_shape(form, calc::CanopyShape::wing);
+    EXPECT_EQ(form.state.canopyShape, calc::CanopyShape::wing);
     EXPECT_EQ(form.canopyShapePicture.pictureFile, "Shape_wing_roof.bmp");
     EXPECT_TRUE(form.wingCanopyRadio.checked);
     EXPECT_FALSE(form.gableCanopyRadio.fontBold);
@@ -133,8 +132,8 @@ TEST(RoofGroups, CanopyShapeReplacesBuildingForm) {
 
 TEST(Layout, DirectLoadsShrinkTheWindow) {
     InputForm form;
-    apply_layout(form, 1);
-    EXPECT_EQ(form.state.layoutMode, 1);
+    apply_layout(form, calc::LayoutMode::directLoads);
+    EXPECT_EQ(form.state.layoutMode, calc::LayoutMode::directLoads);
     EXPECT_EQ(form.height, 375);
     EXPECT_TRUE(form.directLoadPanel.visible);
     EXPECT_FALSE(form.windPanel.visible);
@@ -145,8 +144,8 @@ TEST(Layout, DirectLoadsShrinkTheWindow) {
     EXPECT_EQ(form.spanPanel.top, 176);
     EXPECT_EQ(form.commandPanel.top, 268);
 
-    apply_layout(form, 3); // anything but 1 is the derived layout
-    EXPECT_EQ(form.state.layoutMode, 0);
+    apply_layout(form, calc::LayoutMode::derivedLoads);
+    EXPECT_EQ(form.state.layoutMode, calc::LayoutMode::derivedLoads);
     EXPECT_EQ(form.height, 575);
     EXPECT_TRUE(form.windPanel.visible);
     EXPECT_FALSE(form.directLoadPanel.visible);

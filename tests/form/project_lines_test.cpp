@@ -49,8 +49,8 @@ protected:
         f.roughnessBox.itemIndex = 2;
         f.eaveHeightEdit.text = "8000";
         f.spanDirectionLengthEdit.text = "18000";
-        select_roof_type(f, 5);
-        select_building_form(f, 2);
+        select_roof_type(f, calc::RoofType::arc);
+        select_building_form(f, calc::BuildingForm::leewardOpen);
         set_spin_value(f, f.otherDeadLoadSpin, 250);
         set_spin_value(f, f.liveLoadSpin, 500);
         for (int n = 2; n <= spans; ++n) {
@@ -63,7 +63,8 @@ protected:
         f.surfaceTreatmentBox.itemIndex = 2;
         f.deckUnitWeightEdit.text = "133.5";
         s.printSettings.subject = "倉庫 新築工事 \"A棟\"";
-        persist::click_position(s.printDialog, s.printSettings, 21);
+        persist::click_position(s.printDialog, s.printSettings,
+                                report::PageNumberPosition::bottomCentre);
         s.printDialog.numberFormatBox = 1;
         s.printDialog.startNumberSpin = 5;
         s.coefficients.comboRatio[0][9] = 0.35;
@@ -81,7 +82,7 @@ TEST_F(ProjectLinesTest, SaveLoadSaveGivesTheSameBytes) {
             Session original;
             start(original);
             dress(original, spans);
-            if (layout == 1) apply_layout(original.form, 1);
+            if (layout == 1) apply_layout(original.form, calc::LayoutMode::directLoads);
             const std::string name = "p" + std::to_string(spans) + std::to_string(layout);
             ASSERT_EQ(save_project(original, file(name + "a.kvxw")), "");
 
@@ -151,7 +152,7 @@ TEST_F(ProjectLinesTest, ARatioThatIsNoNumberTakesItsDefaultAndLoadingGoesOn) {
     EXPECT_EQ(session.coefficients.comboRatio[0][5], 1.0);
     EXPECT_EQ(session.coefficients.comboRatio[0][6], 0.8);
     EXPECT_EQ(session.coefficientDialog.ratioEdits[6], "0.8");
-    EXPECT_EQ(session.form.state.layoutMode, 1);
+    EXPECT_EQ(session.form.state.layoutMode, calc::LayoutMode::directLoads);
     EXPECT_EQ(session.form.caption, "Korvex for wood [" + file("ratio.kvxw").string() + "]");
 }
 
@@ -165,7 +166,7 @@ TEST_F(ProjectLinesTest, AShortFileStopsAtTheFirstMissingInteger) {
     EXPECT_EQ(session.form.deckTypeBox.itemIndex, 2); // applied before the stop
     EXPECT_EQ(session.form.roughnessBox.itemIndex, 3);
     EXPECT_EQ(session.form.eaveHeightEdit.text, ""); // a text past the end is empty
-    EXPECT_EQ(session.form.state.roofType, 3);       // an int-or-D past the end
+    EXPECT_EQ(session.form.state.roofType, calc::RoofType::monoPitch); // an int-or-D past the end
 }
 
 TEST_F(ProjectLinesTest, ASavedTypedDepthSurvivesLoadingIntoTheFormulaMethod) {
@@ -175,7 +176,7 @@ TEST_F(ProjectLinesTest, ASavedTypedDepthSurvivesLoadingIntoTheFormulaMethod) {
 
     Session other;
     start(other);
-    apply_snow_method(other.form, kFormulaDepth); // 札幌市 has its coefficients
+    apply_snow_method(other.form, calc::SnowMethod::formula); // 札幌市 has its coefficients
     ASSERT_TRUE(other.form.formulaDepthRadio.checked);
     EXPECT_FALSE(load_project(other, file("typed.kvxw")).failed);
     EXPECT_EQ(other.form.snowDepthSpin.value, 200);
@@ -193,11 +194,12 @@ TEST_F(ProjectLinesTest, PrintingUsesTheLoadedStartNumber) {
     write_lines("pages.kvxw", lines);
     load_project(session, file("pages.kvxw"));
     EXPECT_EQ(session.printSettings.startNumber, "7");
-    EXPECT_EQ(session.printSettings.pageNumberPosition, 22);
-    EXPECT_EQ(session.printDialog.checkedPosition, 22);
+    EXPECT_EQ(session.printSettings.pageNumberPosition, report::PageNumberPosition::bottomRight);
+    EXPECT_EQ(session.printDialog.checkedPosition, report::PageNumberPosition::bottomRight);
     EXPECT_TRUE(session.printDialog.contentGroupEnabled);
     EXPECT_EQ(
-        persist::settings_for_printing(session.printDialog, session.printSettings).numberFormat, 1);
+        persist::settings_for_printing(session.printDialog, session.printSettings).numberFormat,
+        report::PageNumberFormat::dashed);
 }
 
 TEST_F(ProjectLinesTest, UnitWeightLineKeepsDecimalsAndOddTexts) {
@@ -223,8 +225,8 @@ TEST_F(ProjectLinesTest, OutOfRangeIndexesTakeTheirDefaults) {
     EXPECT_FALSE(load_project(session, file("range.kvxw")).failed);
     EXPECT_EQ(session.form.deckTypeBox.itemIndex, 0);
     EXPECT_EQ(session.form.prefectureBox.itemIndex, 0);
-    EXPECT_EQ(session.form.state.roofType, 3);
-    EXPECT_EQ(session.printSettings.pageNumberPosition, 0);
+    EXPECT_EQ(session.form.state.roofType, calc::RoofType::monoPitch);
+    EXPECT_EQ(session.printSettings.pageNumberPosition, report::PageNumberPosition::none);
 }
 
 } // namespace

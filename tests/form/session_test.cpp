@@ -24,12 +24,12 @@ TEST_F(FormTest, WholeSessionGathersWhatTheFormShows) {
     form.fastenerBox.itemIndex = 1;
     form.prefectureBox.itemIndex = 1; // 青森県
     ASSERT_FALSE(select_prefecture(form, tables));
-    select_snow_method(form, kFormulaDepth);
+    select_snow_method(form, calc::SnowMethod::formula);
     set_spin_value(form, form.seaRatioSpin, 40); // 0.0095 + 0.1 + 0.39 = 0.4995 m
     form.roughnessBox.itemIndex = 2;
     form.eaveHeightEdit.text = "10005";
-    select_roof_type(form, 6);
-    select_canopy_shape(form, 1);
+    select_roof_type(form, calc::RoofType::canopy);
+    select_canopy_shape(form, calc::CanopyShape::wing);
     set_spin_value(form, form.spanCountSpin, 2);
     form.span2Edit.text = "3000";
     form.cantileverBox.itemIndex = 1;
@@ -67,15 +67,15 @@ TEST_F(FormTest, WholeSessionGathersWhatTheFormShows) {
     EXPECT_EQ(in.eaveHeightCm, 1000.5);
     EXPECT_EQ(in.buildingHeightCm, 1500.0);
     EXPECT_EQ(in.spanDirectionLengthCm, 2000.0);
-    EXPECT_EQ(in.roofType, 6);
-    EXPECT_EQ(in.roofKind, 2);
+    EXPECT_EQ(in.roofType, calc::RoofType::canopy);
+    EXPECT_EQ(in.roofKind, calc::RoofKind::canopy);
     EXPECT_EQ(in.roofTypeName, "独立上屋");
-    EXPECT_EQ(in.buildingForm, 0);
+    EXPECT_EQ(in.buildingForm, calc::BuildingForm::closed);
     EXPECT_EQ(in.buildingFormName, "閉鎖型");
-    EXPECT_EQ(in.canopyShape, 1);
+    EXPECT_EQ(in.canopyShape, calc::CanopyShape::wing);
     EXPECT_EQ(in.canopyShapeName, "翼型屋根");
 
-    EXPECT_TRUE(in.snowDepthComputed);
+    EXPECT_EQ(in.snowMethod, calc::SnowMethod::formula);
     EXPECT_EQ(in.snowDepth, 50);
     EXPECT_EQ(in.snowUnitWeight, 20);
     EXPECT_EQ(in.snowLoad, 1000);
@@ -83,7 +83,7 @@ TEST_F(FormTest, WholeSessionGathersWhatTheFormShows) {
     EXPECT_EQ(in.liveLoad, 600);
 
     EXPECT_EQ(in.spanCount, 2);
-    EXPECT_EQ(in.cantileverMode, 1);
+    EXPECT_EQ(in.cantileverMode, calc::CantileverMode::left);
     EXPECT_EQ(in.leftCantileverLength, 500);
     EXPECT_EQ(in.totalDeckLength, 6000);
     EXPECT_FALSE(in.directLoadInput);
@@ -93,8 +93,8 @@ TEST_F(FormTest, WholeSessionGathersWhatTheFormShows) {
 }
 
 TEST_F(FormTest, DirectLoadsTakeTheSnowLoadAsTyped) {
-    apply_layout(form, 1);
-    select_snow_method(form, kFormulaDepth);
+    apply_layout(form, calc::LayoutMode::directLoads);
+    select_snow_method(form, calc::SnowMethod::formula);
     EXPECT_EQ(form.activeControl, "directWindPositiveSpin");
     set_spin_value(form, form.directSnowLoadSpin, 1200);
     set_spin_value(form, form.directWindPositiveSpin, 900);

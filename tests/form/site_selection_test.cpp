@@ -77,13 +77,13 @@ TEST_F(SiteSelection, DuplicateZoneLinesUseTheLastOne) {
     prefecture(2); // 岩手県 盛岡市, zone 2 listed twice
     EXPECT_EQ(form.seaRatioRadiusLabel.caption, "20");
     EXPECT_EQ(form.site.snowCoefA, 0.001);
-    select_snow_method(form, kFormulaDepth);
+    select_snow_method(form, calc::SnowMethod::formula);
     // 0.001 * 120 + 0 + 0.5 = 0.62 m; the first line's coefficients would give 1.37 m.
     EXPECT_EQ(form.snowDepthSpin.value, 60);
 }
 
 TEST_F(SiteSelection, FormulaFollowsTheAreaAndTheSpinEdits) {
-    select_snow_method(form, kFormulaDepth);
+    select_snow_method(form, calc::SnowMethod::formula);
     EXPECT_TRUE(form.formulaDepthRadio.checked);
     EXPECT_TRUE(form.formulaDepthRadio.fontBold);
     EXPECT_FALSE(form.typedDepthRadio.fontBold);
@@ -107,7 +107,7 @@ TEST_F(SiteSelection, FormulaFollowsTheAreaAndTheSpinEdits) {
     EXPECT_FALSE(form.heavySnowCheck.checked);
     EXPECT_TRUE(form.formulaDepthRadio.checked);
 
-    select_snow_method(form, kDirectDepth); // back to the table's depth
+    select_snow_method(form, calc::SnowMethod::typedDepth); // back to the table's depth
     EXPECT_EQ(form.snowDepthSpin.value, 0);
     EXPECT_TRUE(form.snowDepthSpin.enabled);
     EXPECT_FALSE(form.altitudeSpin.enabled);
@@ -115,7 +115,7 @@ TEST_F(SiteSelection, FormulaFollowsTheAreaAndTheSpinEdits) {
 
 TEST_F(SiteSelection, AreaWithoutZoneCoefficientsFallsBackToTypedDepth) {
     prefecture(1);
-    select_snow_method(form, kFormulaDepth);
+    select_snow_method(form, calc::SnowMethod::formula);
     // 青森市: 0.0019 * 5 + 0.25 * 0.2 + 0.39 = 0.4495 m
     EXPECT_EQ(form.snowDepthSpin.value, 40);
 
@@ -134,7 +134,7 @@ TEST_F(SiteSelection, AreaWithoutZoneCoefficientsFallsBackToTypedDepth) {
     EXPECT_TRUE(form.snowDepthSpin.enabled);
     EXPECT_FALSE(form.altitudeSpin.enabled);
 
-    select_snow_method(form, kFormulaDepth); // disabled: nothing happens
+    select_snow_method(form, calc::SnowMethod::formula); // disabled: nothing happens
     EXPECT_TRUE(form.typedDepthRadio.checked);
     set_spin_value(form, form.seaRatioSpin, 50); // no formula without coefficients
     EXPECT_EQ(form.snowDepthSpin.value, 60);

@@ -48,15 +48,17 @@ TEST(Spans, JumpingCountShowsAndHidesEveryEditBetween) {
 }
 
 TEST(Spans, PictureByCountAndCantilever) {
+    using M = calc::CantileverMode;
     struct Case {
         int count;
-        int cantilever;
+        M cantilever;
         const char* picture;
     };
-    for (const auto& c : {Case{1, 0, "spanPicture1"}, Case{4, 0, "spanPicture4"},
-                          Case{2, 1, "spanPicture2Left"}, Case{1, 2, "spanPicture1Right"},
-                          Case{3, 2, "spanPicture3Right"}, Case{4, 3, "spanPicture4Both"},
-                          Case{1, 3, "spanPicture1Both"}, Case{3, -1, "spanPicture3"}})
+    for (const auto& c :
+         {Case{1, M::none, "spanPicture1"}, Case{4, M::none, "spanPicture4"},
+          Case{2, M::left, "spanPicture2Left"}, Case{1, M::right, "spanPicture1Right"},
+          Case{3, M::right, "spanPicture3Right"}, Case{4, M::both, "spanPicture4Both"},
+          Case{1, M::both, "spanPicture1Both"}, Case{0, M::none, "spanPicture1"}})
         EXPECT_EQ(span_picture_name(c.count, c.cantilever), c.picture);
 
     InputForm form;
@@ -64,7 +66,7 @@ TEST(Spans, PictureByCountAndCantilever) {
     form.cantileverBox.itemIndex = 1; // "有り"
     update_spans(form);
     EXPECT_EQ(form.state.spanPicture, "spanPicture2Left");
-    EXPECT_EQ(form.state.cantileverMode, 1);
+    EXPECT_EQ(form.state.cantileverMode, calc::CantileverMode::left);
     EXPECT_TRUE(form.cantileverLengthEdit.visible);
     EXPECT_FALSE(form.rightCantileverLengthEdit.visible);
     EXPECT_EQ(form.activeControl, "span2Edit"); // the cantilever change refocuses the last span

@@ -149,7 +149,7 @@ TEST(Validation, FillsSpansTotalAndBeamType) {
     EXPECT_EQ(inputs.spanCount, 2);
     EXPECT_EQ(inputs.spanLength[0], 2500);
     EXPECT_EQ(inputs.spanLength[1], 3000);
-    EXPECT_EQ(inputs.cantileverMode, 1);
+    EXPECT_EQ(inputs.cantileverMode, calc::CantileverMode::left);
     EXPECT_EQ(inputs.leftCantileverLength, 500);
     EXPECT_EQ(inputs.totalDeckLength, 6000);
     EXPECT_EQ(inputs.beamTypeName, "連続梁");

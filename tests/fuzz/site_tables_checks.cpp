@@ -74,7 +74,8 @@ Faults check_site_tables(std::string_view bytes) {
         for (int a = 0; a < areas; ++a) {
             f.areaBox.itemIndex = a;
             form::select_area(f, tables);
-            for (int method : {form::kFormulaDepth, form::kDirectDepth}) {
+            for (calc::SnowMethod method :
+                 {calc::SnowMethod::formula, calc::SnowMethod::typedDepth}) {
                 form::select_snow_method(f, method);
                 check_snow_spins(f, f.site.prefectureName + " " + f.site.areaName, faults);
             }

@@ -28,15 +28,15 @@ struct Design {
     const char* h1 = "10000";
     const char* h2 = "15000";
     const char* d = "20000";
-    int roof = 3;
-    int building = 0;
-    int canopy = 0;
+    calc::RoofType roof = calc::RoofType::monoPitch;
+    calc::BuildingForm building = calc::BuildingForm::closed;
+    calc::CanopyShape canopy = calc::CanopyShape::gable;
     std::optional<int> v0 = std::nullopt; // the address table's V0, as a hand-edited row gives it
     int snowDepth = 30;                   // cm
     int snowUnitWeight = 20;
     int live = 0;
     int otherDead = 100;
-    int layout = 0; // 1 loads entered directly
+    calc::LayoutMode layout = calc::LayoutMode::derivedLoads;
     int windPositive = 100;
     int windNegative = 100;
     int snowLoad = 100;
@@ -69,8 +69,8 @@ const Design kDesigns[] = {
      .h1 = "999999",
      .h2 = "999999",
      .d = "999999",
-     .roof = 5,
-     .building = 2,
+     .roof = calc::RoofType::arc,
+     .building = calc::BuildingForm::leewardOpen,
      .v0 = 46,
      .snowDepth = 9000,
      .snowUnitWeight = 50,
@@ -81,9 +81,16 @@ const Design kDesigns[] = {
      .strength = 235,
      .maxDeckLength = 90000},
     {.name = "V0 0, D 0, H1 = H2 = 0", .h1 = "0", .h2 = "0", .d = "0", .v0 = 0},
-    {.name = "canopy with H1 = H2 = 0", .h1 = "0", .h2 = "0", .roof = 6, .canopy = 1},
-    {.name = "arc roof with D 0", .d = "0", .roof = 5},
-    {.name = "gable with the eaves above the ridge", .h1 = "20000", .h2 = "1000", .roof = 4},
+    {.name = "canopy with H1 = H2 = 0",
+     .h1 = "0",
+     .h2 = "0",
+     .roof = calc::RoofType::canopy,
+     .canopy = calc::CanopyShape::wing},
+    {.name = "arc roof with D 0", .d = "0", .roof = calc::RoofType::arc},
+    {.name = "gable with the eaves above the ridge",
+     .h1 = "20000",
+     .h2 = "1000",
+     .roof = calc::RoofType::gable},
     {.name = "one span of 12000 mm", .spans = {12000}},
     {.name = "four spans and a cantilever at 12000 mm",
      .spans = {2800, 2800, 2800, 2800},
@@ -101,23 +108,25 @@ const Design kDesigns[] = {
      .spans = {11000},
      .cantilever = 1000},
     {.name = "ratios of 0", .ratio = 0.0},
-    {.name = "ratios of 0 with loads entered directly", .layout = 1, .ratio = 0.0},
+    {.name = "ratios of 0 with loads entered directly",
+     .layout = calc::LayoutMode::directLoads,
+     .ratio = 0.0},
     {.name = "direct loads of 90000 N/m2",
-     .layout = 1,
+     .layout = calc::LayoutMode::directLoads,
      .windPositive = 90000,
      .windNegative = 90000,
      .snowLoad = 90000,
      .spans = {12000}},
     {.name = "direct loads at their minimum",
      .otherDead = 0,
-     .layout = 1,
+     .layout = calc::LayoutMode::directLoads,
      .windPositive = 10,
      .windNegative = 10,
      .snowLoad = 0,
      .spans = {200, 200, 200, 200},
      .cantilever = 200},
     {.name = "direct loads of 90000 N/m2 on four spans and a cantilever",
-     .layout = 1,
+     .layout = calc::LayoutMode::directLoads,
      .windPositive = 90000,
      .windNegative = 90000,
      .snowLoad = 90000,

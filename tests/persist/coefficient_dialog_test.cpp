@@ -8,7 +8,7 @@ namespace {
 CoefficientDialog dialog_showing(const calc::CoefficientSettings& settings) {
     CoefficientDialog dialog;
     show_settings(dialog, settings);
-    select_method(dialog, 0);
+    select_method(dialog, calc::LayoutMode::derivedLoads);
     return dialog;
 }
 
@@ -63,12 +63,12 @@ TEST(CoefficientDialog, SetTakesEverythingOrNothing) {
     dialog.ratioEdits[5] = "1";
     dialog.strength235Radio = true;
     dialog.strength205Radio = false;
-    select_method(dialog, 1);
+    select_method(dialog, calc::LayoutMode::directLoads);
     EXPECT_FALSE(apply_set(dialog, settings));
     EXPECT_EQ(settings.comboRatio[0][0], 0.9);
     EXPECT_EQ(settings.maxDeckLength, 9000);
     EXPECT_EQ(settings.designStrength, 235);
-    EXPECT_EQ(chosen_layout_mode(dialog), 1);
+    EXPECT_EQ(chosen_layout_mode(dialog), calc::LayoutMode::directLoads);
 }
 
 TEST(CoefficientDialog, ResetThenCancelRestoresTheStoredValues) {
@@ -90,11 +90,12 @@ TEST(CoefficientDialog, ResetThenCancelRestoresTheStoredValues) {
 TEST(CoefficientDialog, CancelLeavesTheChosenMethodForTheNextSet) {
     calc::CoefficientSettings settings;
     CoefficientDialog dialog = dialog_showing(settings);
-    select_method(dialog, 1); // the user picks direct input, then cancels
+    select_method(dialog,
+                  calc::LayoutMode::directLoads); // the user picks direct input, then cancels
     apply_cancel(dialog, settings);
     EXPECT_TRUE(dialog.directLoadsRadio);
     EXPECT_FALSE(apply_set(dialog, settings)); // the next Set applies it
-    EXPECT_EQ(chosen_layout_mode(dialog), 1);
+    EXPECT_EQ(chosen_layout_mode(dialog), calc::LayoutMode::directLoads);
 }
 
 } // namespace

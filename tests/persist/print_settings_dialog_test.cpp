@@ -28,45 +28,47 @@ TEST(PrintSettingsDialog, EmptySubjectOrPromptMeansNoSubject) {
 TEST(PrintSettingsDialog, PositionIsStoredAtOnceAndNoneOnlyOnConfirm) {
     PrintSettings settings;
     PrintSettingsDialog dialog;
-    click_position(dialog, settings, 21);
-    EXPECT_EQ(settings.pageNumberPosition, 21);
+    click_position(dialog, settings, report::PageNumberPosition::bottomCentre);
+    EXPECT_EQ(settings.pageNumberPosition, report::PageNumberPosition::bottomCentre);
     EXPECT_TRUE(dialog.contentGroupEnabled);
     dialog.startNumberSpin = 5;
     confirm_print_dialog(dialog, settings);
     EXPECT_EQ(settings.startNumber, "5");
 
-    click_position(dialog, settings, 0); // "無し": the group closes, nothing stored yet
-    EXPECT_EQ(settings.pageNumberPosition, 21);
+    click_position(
+        dialog, settings,
+        report::PageNumberPosition::none); // "無し": the group closes, nothing stored yet
+    EXPECT_EQ(settings.pageNumberPosition, report::PageNumberPosition::bottomCentre);
     EXPECT_FALSE(dialog.contentGroupEnabled);
     confirm_print_dialog(dialog, settings);
-    EXPECT_EQ(settings.pageNumberPosition, 0);
+    EXPECT_EQ(settings.pageNumberPosition, report::PageNumberPosition::none);
 }
 
 TEST(PrintSettingsDialog, CancelUndoesSubjectStartAndNoneButNotANewPosition) {
     PrintSettings settings;
     settings.subject = "件名A";
-    settings.pageNumberPosition = 10;
+    settings.pageNumberPosition = report::PageNumberPosition::topLeft;
     settings.startNumber = "3";
     PrintSettingsDialog dialog;
     show_print_dialog(dialog, settings);
-    click_position(dialog, settings, 12); // stored at once
+    click_position(dialog, settings, report::PageNumberPosition::topRight); // stored at once
     dialog.subjectEdit = "件名B";
     dialog.startNumberSpin = 8;
     cancel_print_dialog(dialog, settings);
-    EXPECT_EQ(settings.pageNumberPosition, 12);
-    EXPECT_EQ(dialog.checkedPosition, 12);
+    EXPECT_EQ(settings.pageNumberPosition, report::PageNumberPosition::topRight);
+    EXPECT_EQ(dialog.checkedPosition, report::PageNumberPosition::topRight);
     EXPECT_EQ(dialog.subjectEdit, "件名A");
     EXPECT_EQ(dialog.startNumberSpin, 3);
     EXPECT_EQ(settings.startNumber, "3");
 
-    click_position(dialog, settings, 0);
+    click_position(dialog, settings, report::PageNumberPosition::none);
     cancel_print_dialog(dialog, settings); // a change to "無し" is undone
-    EXPECT_EQ(dialog.checkedPosition, 12);
+    EXPECT_EQ(dialog.checkedPosition, report::PageNumberPosition::topRight);
     EXPECT_TRUE(dialog.contentGroupEnabled);
 
-    settings.pageNumberPosition = 25; // not a position: "無し"
+    settings.pageNumberPosition = report::PageNumberPosition::none;
     cancel_print_dialog(dialog, settings);
-    EXPECT_EQ(dialog.checkedPosition, 0);
+    EXPECT_EQ(dialog.checkedPosition, report::PageNumberPosition::none);
     EXPECT_FALSE(dialog.contentGroupEnabled);
 }
 
@@ -74,8 +76,9 @@ TEST(PrintSettingsDialog, NumberFormatComesFromTheListAndKeysAreDigits) {
     PrintSettings settings;
     PrintSettingsDialog dialog;
     dialog.numberFormatBox = 1;
-    EXPECT_EQ(settings_for_printing(dialog, settings).numberFormat, report::kDashedNumbers);
-    EXPECT_EQ(settings.numberFormat, report::kPlainNumbers);
+    EXPECT_EQ(settings_for_printing(dialog, settings).numberFormat,
+              report::PageNumberFormat::dashed);
+    EXPECT_EQ(settings.numberFormat, report::PageNumberFormat::plain);
     EXPECT_TRUE(accepts_start_number_key(U'7'));
     EXPECT_TRUE(accepts_start_number_key(8));
     EXPECT_FALSE(accepts_start_number_key(U'-'));

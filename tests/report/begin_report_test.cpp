@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "canvas_fixtures.h"
+#include "tests/support/canvas.h"
 
 namespace korvex::report {
 namespace {
@@ -72,14 +72,14 @@ TEST(BeginReport, ForgetsTheEarlierRendering) {
     f.canvas.pageLineHeight = 4.0;
 
     PrintSettings settings;
-    settings.pageNumberPosition = kPageNumberBottomRight;
+    settings.pageNumberPosition = report::PageNumberPosition::bottomRight;
     begin_report(f.canvas, kPrinterOutput, f.surface, {settings, "/work/roof.kvxw", "2024/05/01"});
     EXPECT_EQ(f.canvas.footerPending, 0);
     EXPECT_EQ(f.canvas.lastPageFlag, 0);
     EXPECT_EQ(f.canvas.sectionRow, 0);
     EXPECT_EQ(f.canvas.lineCount, 0);
     EXPECT_DOUBLE_EQ(f.canvas.pageLineHeight, 5.0);
-    EXPECT_EQ(f.canvas.printSettings.pageNumberPosition, kPageNumberBottomRight);
+    EXPECT_EQ(f.canvas.printSettings.pageNumberPosition, report::PageNumberPosition::bottomRight);
     EXPECT_EQ(f.canvas.projectFilePath, "/work/roof.kvxw");
     EXPECT_EQ(f.canvas.today, "2024/05/01");
 }

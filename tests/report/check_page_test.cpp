@@ -6,19 +6,19 @@
 #include <string_view>
 #include <vector>
 
-#include "canvas_fixtures.h"
 #include "common/text_encoding.h"
 #include "report/check_page.h"
 #include "report/design_page.h"
 #include "report/primitives.h"
-#include "report_fixture.h"
+#include "tests/support/canvas.h"
+#include "tests/support/designs.h"
 
 namespace korvex::report {
 namespace {
 
+using testing::CalculatedDesign;
 using testing::CanvasFixture;
 using testing::DesignOptions;
-using testing::SampleReport;
 
 constexpr Color kRed = rgb(255, 0, 0);
 constexpr Color kGrey = rgb(102, 102, 102);
@@ -27,12 +27,12 @@ constexpr int kStartRow = 41;
 // Check pages of a real design, drawn where page 1 leaves the canvas, from
 // section row 41 and line count 1.
 struct CheckPages {
-    std::unique_ptr<SampleReport> sample;
+    std::unique_ptr<CalculatedDesign> sample;
     CanvasFixture f;
 
     CheckPages(const DesignOptions& options, int mode, ReportDocument document = {})
-        : sample(testing::make_sample_report(options)), f(mode, std::move(document)) {
-        draw_design_spec_page(f.canvas, sample->report_data());
+        : sample(testing::calculate_design(options)), f(mode, std::move(document)) {
+        draw_design_data_page(f.canvas, sample->report_data());
         f.canvas.sectionRow = kStartRow;
         f.canvas.lineCount = 1;
         f.surface.clear();
@@ -56,14 +56,10 @@ struct CheckPages {
     const RecordedText& at(int i) const { return texts().at(static_cast<std::size_t>(i)); }
 
     int find(std::string_view prefix, int from = 0) const {
-        for (int i = from; i < static_cast<int>(texts().size()); ++i)
-            if (at(i).text.starts_with(prefix)) return i;
-        return -1;
+        return testing::find_text(texts(), prefix, from);
     }
     int find_exact(std::string_view text, int from = 0) const {
-        for (int i = from; i < static_cast<int>(texts().size()); ++i)
-            if (at(i).text == text) return i;
-        return -1;
+        return testing::find_exact(texts(), text, from);
     }
     bool has(std::string_view prefix) const { return find(prefix) >= 0; }
 
@@ -89,13 +85,7 @@ struct CheckPages {
     // The texts drawn after text i on its line, exponents and subscripts
     // included: everything up to a text more than 2 mm higher or lower.
     std::vector<const RecordedText*> rest_of_row(int i) const {
-        std::vector<const RecordedText*> row;
-        const int near = mm_to_px(f.canvas, 2);
-        for (int j = i + 1; j < static_cast<int>(texts().size()); ++j) {
-            if (std::abs(at(j).at.y - at(i).at.y) > near) break;
-            row.push_back(&at(j));
-        }
-        return row;
+        return testing::rest_of_row(texts(), i, mm_to_px(f.canvas, 2));
     }
 };
 
@@ -331,7 +321,7 @@ TEST(CheckPage, CantileverSection) {
         p.draw(k);
         EXPECT_TRUE(p.has("連続梁-耐力検討"));
         EXPECT_EQ(p.find_exact("耐力検討"), -1);
-        const bool wall = page.windPass == "Ms";
+        const bool wall = page.windPass == calc::WindPass::negative;
         EXPECT_GE(
             p.find_exact(wall ? "はね出し部-耐力検討 [壁面正圧を考慮]" : "はね出し部-耐力検討"), 0);
         EXPECT_EQ(p.has("接合部V = "), page.reactionV1 < 0);
@@ -351,7 +341,7 @@ TEST(CheckPage, CantileverSection) {
     DesignOptions direct = cantilever_design();
     direct.directLoads = true;
     CheckPages d(direct, kScreenOutput);
-    ASSERT_EQ(d.page(3).windPass, "Ms");
+    ASSERT_EQ(d.page(3).windPass, calc::WindPass::negative);
     d.draw(3);
     EXPECT_GE(d.find_exact("はね出し部-耐力検討"), 0);
     EXPECT_FALSE(d.has("はね出し部-耐力検討 ["));
@@ -408,7 +398,7 @@ TEST(CheckPage, ShearRowOnlyInSuctionCases) {
             const run::CheckPage& page = p.page(k);
             SCOPED_TRACE(page.label);
             p.draw(k);
-            const bool suction = page.windPass == "Ms";
+            const bool suction = page.windPass == calc::WindPass::negative;
             EXPECT_GE(
                 p.find_exact(suction ? "応力分布[M：kN･m/δ：mm/Q：kN]" : "応力分布[M：kN･m/δ：mm]"),
                 0);
@@ -497,9 +487,9 @@ TEST(CheckPage, SchematicBeamFollowsThePageAbove) {
     };
     PrintSettings subject_top;
     subject_top.subject = "倉庫";
-    subject_top.pageNumberPosition = kPageNumberTopCentre;
+    subject_top.pageNumberPosition = report::PageNumberPosition::topCentre;
     PrintSettings subject_bottom = subject_top;
-    subject_bottom.pageNumberPosition = kPageNumberBottomCentre;
+    subject_bottom.pageNumberPosition = report::PageNumberPosition::bottomCentre;
     DesignOptions direct;
     direct.directLoads = true;
     DesignOptions cantilever = design(2, 2500);

@@ -5,43 +5,39 @@
 #include <string_view>
 #include <vector>
 
-#include "canvas_fixtures.h"
 #include "common/number_text.h"
 #include "report/design_page.h"
 #include "report/primitives.h"
-#include "report_fixture.h"
+#include "tests/support/canvas.h"
+#include "tests/support/designs.h"
 
 namespace korvex::report {
 namespace {
 
+using testing::CalculatedDesign;
 using testing::CanvasFixture;
 using testing::DesignOptions;
-using testing::SampleReport;
 
 constexpr Color kHeading = rgb(0, 89, 132);
 
 // Page 1 of a real design on a recording canvas. The records can be changed
 // before drawing.
 struct Page1 {
-    std::unique_ptr<SampleReport> sample;
+    std::unique_ptr<CalculatedDesign> sample;
     CanvasFixture f;
 
     Page1(const DesignOptions& options, int mode, ReportDocument document = {})
-        : sample(testing::make_sample_report(options)), f(mode, std::move(document)) {}
+        : sample(testing::calculate_design(options)), f(mode, std::move(document)) {}
 
     Page1& draw() {
-        draw_design_spec_page(f.canvas, sample->report_data());
+        draw_design_data_page(f.canvas, sample->report_data());
         return *this;
     }
 
     const std::vector<RecordedText>& texts() const { return f.surface.texts(); }
 
     // Index of the first text that starts with `prefix`, or -1.
-    int find(std::string_view prefix) const {
-        for (std::size_t i = 0; i < texts().size(); ++i)
-            if (texts()[i].text.starts_with(prefix)) return static_cast<int>(i);
-        return -1;
-    }
+    int find(std::string_view prefix) const { return testing::find_text(texts(), prefix); }
 
     const RecordedText& at(int index) const { return texts().at(static_cast<std::size_t>(index)); }
     const RecordedText& text(std::string_view prefix) const {
@@ -58,7 +54,7 @@ DesignOptions with_cantilevers(int left, int right) {
     return o;
 }
 
-TEST(DesignSpecPage, TitleAndFrameOnEachDevice) {
+TEST(DesignDataPage, TitleAndFrameOnEachDevice) {
     struct Case {
         int mode;
         bool cantilever;
@@ -97,7 +93,7 @@ TEST(DesignSpecPage, TitleAndFrameOnEachDevice) {
     }
 }
 
-TEST(DesignSpecPage, TitleNamesTheTreatmentUnlessItIsOther) {
+TEST(DesignDataPage, TitleNamesTheTreatmentUnlessItIsOther) {
     const std::pair<int, const char*> cases[] = {
         {0, "［ デッキプレート：KX-50-12(Z12) ］"},
         {1, "［ デッキプレート：KX-50-12(Z27) ］"},
@@ -112,10 +108,10 @@ TEST(DesignSpecPage, TitleNamesTheTreatmentUnlessItIsOther) {
     }
 }
 
-TEST(DesignSpecPage, SubjectBoxOnlyOnPaperAndOnlyWithASubject) {
+TEST(DesignDataPage, SubjectBoxOnlyOnPaperAndOnlyWithASubject) {
     PrintSettings subject;
     subject.subject = "倉庫新築工事";
-    subject.pageNumberPosition = kPageNumberTopRight;
+    subject.pageNumberPosition = report::PageNumberPosition::topRight;
 
     Page1 paper(DesignOptions{}, kPrinterOutput, {subject, "", ""});
     paper.draw();
@@ -148,7 +144,7 @@ TEST(DesignSpecPage, SubjectBoxOnlyOnPaperAndOnlyWithASubject) {
     EXPECT_EQ(screen.find("1"), -1) << "the screen shows no page number";
 }
 
-TEST(DesignSpecPage, SiteLineWithAndWithoutV0) {
+TEST(DesignDataPage, SiteLineWithAndWithoutV0) {
     struct Case {
         int mode;
         bool direct;
@@ -195,7 +191,7 @@ TEST(DesignSpecPage, SiteLineWithAndWithoutV0) {
     }
 }
 
-TEST(DesignSpecPage, SpansAndCantileverLines) {
+TEST(DesignDataPage, SpansAndCantileverLines) {
     struct Case {
         int spans;
         int length;
@@ -238,7 +234,7 @@ TEST(DesignSpecPage, SpansAndCantileverLines) {
     }
 }
 
-TEST(DesignSpecPage, CantileverWindLineOnlyWithDerivedLoads) {
+TEST(DesignDataPage, CantileverWindLineOnlyWithDerivedLoads) {
     Page1 derived(with_cantilevers(600, 0), kScreenOutput);
     derived.draw();
     const int label = derived.find("□はね出し部用 風荷重(負)W");
@@ -261,7 +257,7 @@ TEST(DesignSpecPage, CantileverWindLineOnlyWithDerivedLoads) {
     EXPECT_GE(p.find("□はね出し部 [600mm]"), 0);
 }
 
-TEST(DesignSpecPage, SnowLineCarriesTheIncreaseFactorWhenExamined) {
+TEST(DesignDataPage, SnowLineCarriesTheIncreaseFactorWhenExamined) {
     struct Case {
         int status;
         double factor;
@@ -288,7 +284,7 @@ TEST(DesignSpecPage, SnowLineCarriesTheIncreaseFactorWhenExamined) {
     }
 }
 
-TEST(DesignSpecPage, LoadValuesStandInTheirColumns) {
+TEST(DesignDataPage, LoadValuesStandInTheirColumns) {
     Page1 p(DesignOptions{}, kScreenOutput);
     p.draw();
     // Load block 8 mm under the separator at y 137; values 45 mm (live load 44 mm)
@@ -312,7 +308,7 @@ TEST(DesignSpecPage, LoadValuesStandInTheirColumns) {
     EXPECT_LT(p.sample->loads.windNegative, 0);
 }
 
-TEST(DesignSpecPage, HeadingsAreColouredOnScreenOnly) {
+TEST(DesignDataPage, HeadingsAreColouredOnScreenOnly) {
     for (int mode : {kScreenOutput, kPrinterOutput}) {
         Page1 p(DesignOptions{}, mode);
         p.draw();
@@ -324,7 +320,7 @@ TEST(DesignSpecPage, HeadingsAreColouredOnScreenOnly) {
     }
 }
 
-TEST(DesignSpecPage, SectionLineWritesExponentsAndUnits) {
+TEST(DesignDataPage, SectionLineWritesExponentsAndUnits) {
     Page1 p(DesignOptions{}, kScreenOutput);
     p.draw();
     const int z = p.find("Z:");
@@ -341,7 +337,7 @@ TEST(DesignSpecPage, SectionLineWritesExponentsAndUnits) {
     EXPECT_EQ(p.at(z + 2).at.y, p.at(z).at.y);
 }
 
-TEST(DesignSpecPage, PrintedNoteOnlyOnPaperWithDerivedLoads) {
+TEST(DesignDataPage, PrintedNoteOnlyOnPaperWithDerivedLoads) {
     const char* note = "※風荷重・積雪荷重値算出については、後ページの詳細を参照。";
     Page1 paper(DesignOptions{}, kPrinterOutput);
     paper.draw();
@@ -358,7 +354,7 @@ TEST(DesignSpecPage, PrintedNoteOnlyOnPaperWithDerivedLoads) {
     EXPECT_EQ(screen.find(note), -1);
 }
 
-TEST(DesignSpecPage, LeavesThePenAndCanvasForTheCheckPages) {
+TEST(DesignDataPage, LeavesThePenAndCanvasForTheCheckPages) {
     struct Case {
         int mode;
         Point headingAt;

@@ -7,18 +7,18 @@
 #include <string_view>
 #include <vector>
 
-#include "canvas_fixtures.h"
 #include "common/rounding.h"
 #include "report/detail_pages.h"
 #include "report/primitives.h"
-#include "report_fixture.h"
+#include "tests/support/canvas.h"
+#include "tests/support/designs.h"
 
 namespace korvex::report {
 namespace {
 
+using testing::CalculatedDesign;
 using testing::CanvasFixture;
 using testing::DesignOptions;
-using testing::SampleReport;
 
 constexpr Color kGrey = rgb(102, 102, 102);
 constexpr int kStartRow = 40;
@@ -26,12 +26,12 @@ constexpr int kStartRow = 40;
 // The detail pages of a real design, drawn from section row kStartRow on
 // screen, or on paper with the 4 mm line height the run leaves.
 struct DetailRender {
-    std::unique_ptr<SampleReport> sample;
+    std::unique_ptr<CalculatedDesign> sample;
     CanvasFixture f;
 
     DetailRender(int mode, const DesignOptions& o,
-                 const std::function<void(SampleReport&)>& tweak = {})
-        : sample(testing::make_sample_report(o)), f(mode) {
+                 const std::function<void(CalculatedDesign&)>& tweak = {})
+        : sample(testing::calculate_design(o)), f(mode) {
         if (tweak) tweak(*sample);
         f.canvas.sectionRow = kStartRow;
         f.canvas.lineCount = 1;
@@ -80,8 +80,8 @@ DesignOptions with_cantilever() {
 }
 DesignOptions roof(int type, int shape = 0) {
     DesignOptions o;
-    o.roofType = type;
-    o.canopyShape = shape;
+    o.roofType = *calc::from_code<calc::RoofType>(type);
+    o.canopyShape = *calc::from_code<calc::CanopyShape>(shape);
     return o;
 }
 // Category IV with H = 7 m, below its Zb of 10 m.
@@ -212,7 +212,7 @@ TEST(WindDetail, PrintsTheDerivedFiguresOfTheCurrentInputs) {
     // Category III, V0 34 m/s, H 12.5 m: Er 0.83021, q 478.0, Gpe 2.928. θ 14°:
     // Cpe 0.04, W+ = floor(478 (0.04 x 2.928 + 0.5)) = 294, W- = floor(478 x -4.08).
     // Records of an earlier calculation must not leak in: the page derives anew.
-    DetailRender r(kScreenOutput, {}, [](SampleReport& s) {
+    DetailRender r(kScreenOutput, {}, [](CalculatedDesign& s) {
         s.wind = calc::WindResult{};
         s.loads.windPositive = 0;
         s.loads.windNegative = 0;
@@ -374,8 +374,8 @@ TEST(SnowDetail, ShowsTheIncreaseCheckOnlyWhereItWasExamined) {
 }
 
 TEST(SnowDetail, DepthFromTheSiteShowsItsFormulaAndTheNotification) {
-    DetailRender r(kScreenOutput, {}, [](SampleReport& s) {
-        s.inputs.snowDepthComputed = true;
+    DetailRender r(kScreenOutput, {}, [](CalculatedDesign& s) {
+        s.inputs.snowMethod = calc::SnowMethod::formula;
         s.inputs.snowCoefA = 0.0017;
         s.inputs.snowCoefB = 0;
         s.inputs.snowCoefC = 0.33;
@@ -409,7 +409,7 @@ TEST(DetailPagesOnPaper, WindAndSnowEachFillAFramedSheetWithinItsFrame) {
     for (DesignOptions o : designs) {
         o.leftCantilever = 450;
         DetailRender r(kPrinterOutput, o);
-        SCOPED_TRACE(o.roofType);
+        SCOPED_TRACE(calc::code(o.roofType));
         const ReportCanvas& k = r.f.canvas;
         const int top = mm_to_px(k, 18) - mm_to_px(k, 5);
         const int bottom = top + mm_to_px(k, 270);

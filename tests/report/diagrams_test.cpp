@@ -4,20 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "canvas_fixtures.h"
 #include "common/number_text.h"
 #include "common/text_encoding.h"
 #include "report/diagrams.h"
 #include "report/load_diagram.h"
 #include "report/primitives.h"
-#include "report_fixture.h"
+#include "tests/support/canvas.h"
+#include "tests/support/designs.h"
 
 namespace korvex::report {
 namespace {
 
+using testing::calculate_design;
 using testing::CanvasFixture;
 using testing::DesignOptions;
-using testing::make_sample_report;
+using testing::has_line;
+using testing::text_named;
 
 // Vertical lines from row y upwards by h: the shafts of arrows standing on y.
 std::vector<int> shafts(const RecordingSurface& s, const ReportCanvas& c, double y, double h) {
@@ -34,17 +36,6 @@ std::vector<int> px_list(const ReportCanvas& c, std::vector<double> mm) {
     for (double v : mm) px.push_back(mm_to_px(c, v));
     std::sort(px.begin(), px.end());
     return px;
-}
-
-bool has_line(const RecordingSurface& s, Point from, Point to) {
-    return std::any_of(s.lines().begin(), s.lines().end(),
-                       [&](const RecordedLine& l) { return l.from == from && l.to == to; });
-}
-
-const RecordedText* text_named(const RecordingSurface& s, const std::string& text) {
-    for (const RecordedText& t : s.texts())
-        if (t.text == text) return &t;
-    return nullptr;
 }
 
 analysis::BeamModel beam(std::vector<double> spans, double left = 0.0, double right = 0.0) {
@@ -74,7 +65,7 @@ TEST(BeamNodePositions, FollowTheScaleTheRunChoseForTheWholeLength) {
          100.01},
     };
     for (const Case& c : cases) {
-        const auto sample = make_sample_report(c.options);
+        const auto sample = calculate_design(c.options);
         const ReportData data = sample->report_data();
         SCOPED_TRACE(c.total);
         ASSERT_EQ(data.run.diagramScale, c.scale);
@@ -197,7 +188,7 @@ TEST(LoadDiagram, CantileversCarryTheirSpansHeight) {
 }
 
 TEST(LoadFigure, LaysOutItsRowsFromThePageBottomWithTheLoadsOfTheRun) {
-    const auto sample = make_sample_report();
+    const auto sample = calculate_design();
     const ReportData data = sample->report_data();
     const run::LoadFigure& figure = data.run.loadFigure;
     for (int mode : {kScreenOutput, kPrinterOutput}) {
@@ -258,7 +249,7 @@ TEST(LoadFigure, LaysOutItsRowsFromThePageBottomWithTheLoadsOfTheRun) {
 }
 
 TEST(LoadFigure, RulesOffTheDiagramPartOnEachSurface) {
-    const auto sample = make_sample_report();
+    const auto sample = calculate_design();
     const ReportData data = sample->report_data();
     {
         // Screen: one rule 8 mm below the origin, as wide as page 1's frame.
@@ -297,7 +288,7 @@ TEST(LoadFigure, SnowIsDrawnOnlyWhenThereIsSome) {
         {{.leftCantilever = 600, .snowDepth = 0}, false},
     };
     for (const Case& c : cases) {
-        const auto sample = make_sample_report(c.options);
+        const auto sample = calculate_design(c.options);
         const ReportData data = sample->report_data();
         CanvasFixture f(kPrinterOutput);
         const DiagramFrame frame = draw_load_figure(f.canvas, data);
@@ -344,7 +335,7 @@ TEST(DiagramBlock, ScreenHeadingIsAnEightyByteDashLine) {
         {"短期 (積雪時)Ｇ＋Ｐ＋Ｓ", 26, 27}, // 27 bytes: the odd one goes last
     };
     for (const Case& c : cases) {
-        const auto sample = make_sample_report();
+        const auto sample = calculate_design();
         CanvasFixture f(kScreenOutput);
         DiagramFrame frame;
         draw_diagram_block(f.canvas, sample->report_data(), frame, labelled_block(c.label, false),
@@ -376,7 +367,7 @@ TEST(DiagramBlock, PaperSetsBlocksOffAndMovesTheirAxisUp) {
         {kPrinterOutput, false, 196, 171, 185, 200.5, true},
         {kPrinterOutput, true, 200, 175.5, 185, 204.5, false},
     };
-    const auto sample = make_sample_report();
+    const auto sample = calculate_design();
     for (const Case& c : cases) {
         CanvasFixture f(c.mode);
         DiagramFrame frame;

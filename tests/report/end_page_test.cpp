@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "canvas_fixtures.h"
 #include "report/end_page.h"
 #include "report/page_numbers.h"
+#include "tests/support/canvas.h"
 
 namespace korvex::report {
 namespace {
@@ -113,11 +113,12 @@ TEST(EndPageOnPaper, PrintsThePendingFooterWithTheFileNameWhenThereIsOne) {
 }
 
 TEST(EndPageOnPaper, NumbersTheSheetAtTheBottomOrTheNextOneAtTheTop) {
-    for (int code : {0, 10, 11, 12, 20, 21, 22}) {
+    for (const PageNumberPosition position : kPageNumberPositions) {
+        const int code = report::code(position);
         PrintSettings settings;
-        settings.pageNumberPosition = code;
+        settings.pageNumberPosition = position;
         settings.startNumber = "5";
-        settings.numberFormat = kDashedNumbers;
+        settings.numberFormat = report::PageNumberFormat::dashed;
         PaperPage p(settings);
         p.canvas.lineCount = 30;
         p.canvas.pageFirstRow = 120;
@@ -130,14 +131,14 @@ TEST(EndPageOnPaper, NumbersTheSheetAtTheBottomOrTheNextOneAtTheTop) {
         if (code >= 20) {
             ASSERT_EQ(bottom.size(), 1u);
             EXPECT_EQ(bottom[0].text, "-5-");
-            EXPECT_EQ(bottom[0].at, page_number_position(code, 3, frame));
+            EXPECT_EQ(bottom[0].at, page_number_position(position, 3, frame));
         } else {
             EXPECT_TRUE(bottom.empty());
         }
         if (code >= 10 && code <= 12) {
             ASSERT_EQ(top.size(), 1u);
             EXPECT_EQ(top[0].text, "-6-");
-            EXPECT_EQ(top[0].at, page_number_position(code, 3, frame));
+            EXPECT_EQ(top[0].at, page_number_position(position, 3, frame));
             EXPECT_EQ(p.canvas.pageNumberX, top[0].at.x);
         } else {
             EXPECT_TRUE(top.empty());
@@ -152,7 +153,7 @@ TEST(EndPageOnPaper, NumbersTheSheetAtTheBottomOrTheNextOneAtTheTop) {
 
 TEST(EndPageOnPaper, BottomNumberUsesTheFontSizeThePageEndsWith) {
     PrintSettings settings;
-    settings.pageNumberPosition = kPageNumberBottomLeft;
+    settings.pageNumberPosition = report::PageNumberPosition::bottomLeft;
     PaperPage p(settings);
     p.surface.set_font_size(8);
     end_page(p.canvas);
@@ -162,7 +163,7 @@ TEST(EndPageOnPaper, BottomNumberUsesTheFontSizeThePageEndsWith) {
 
 TEST(EndPageOnPaper, LastPageGetsFooterAndNumberButNoFreshSheet) {
     PrintSettings settings;
-    settings.pageNumberPosition = kPageNumberBottomCentre;
+    settings.pageNumberPosition = report::PageNumberPosition::bottomCentre;
     PaperPage p(settings, "/tmp/a.kvxw");
     p.canvas.sheetIndex = 3;
     p.canvas.footerPending = 1;
@@ -180,7 +181,7 @@ TEST(EndPageOnPaper, LastPageGetsFooterAndNumberButNoFreshSheet) {
 
 TEST(EndPageOnPaper, SheetsAreNumberedOneAfterAnother) {
     PrintSettings settings;
-    settings.pageNumberPosition = kPageNumberBottomRight;
+    settings.pageNumberPosition = report::PageNumberPosition::bottomRight;
     PaperPage p(settings);
     end_page(p.canvas);
     p.surface.text_out(400, kPaperPenY, "全てＯＫです");

@@ -6,43 +6,27 @@
 #include <vector>
 
 #include "analysis/case_results.h"
-#include "canvas_fixtures.h"
 #include "common/number_text.h"
 #include "report/deflection_diagram.h"
 #include "report/moment_diagram.h"
 #include "report/primitives.h"
-#include "report_fixture.h"
+#include "tests/support/canvas.h"
+#include "tests/support/designs.h"
 
 namespace korvex::report {
 namespace {
 
 using analysis::kSampleEnd;
+using testing::at_mm;
+using testing::calculate_design;
 using testing::CanvasFixture;
 using testing::DesignOptions;
-using testing::make_sample_report;
+using testing::has_line_to;
+using testing::has_text;
+using testing::text_named;
 
 constexpr double kAxis = 100.0;
 constexpr Color kMagenta = rgb(255, 0, 255);
-
-Point at_mm(const ReportCanvas& c, double x, double y) {
-    return {mm_to_px(c, x), mm_to_px(c, y)};
-}
-
-bool has_line_to(const RecordingSurface& s, Point to, Color color = 0) {
-    return std::any_of(s.lines().begin(), s.lines().end(),
-                       [&](const RecordedLine& l) { return l.to == to && l.pen.color == color; });
-}
-
-bool has_text(const RecordingSurface& s, const std::string& text, Point at) {
-    return std::any_of(s.texts().begin(), s.texts().end(),
-                       [&](const RecordedText& t) { return t.text == text && t.at == at; });
-}
-
-const RecordedText* text_named(const RecordingSurface& s, const std::string& text) {
-    for (const RecordedText& t : s.texts())
-        if (t.text == text) return &t;
-    return nullptr;
-}
 
 // One 1000 mm span at 1:80 from x0 = 40: its ordinates every 1.25 mm.
 run::DiagramBlock one_span() {
@@ -147,7 +131,7 @@ TEST(MomentDiagram, ShortSpansMoveTheirRightEndValuesClearOfTheNextSpan) {
                                {kScreenOutput, 2500},
                                {kPrinterOutput, 2500}};
     for (const EndLabels& c : cases) {
-        const auto sample = make_sample_report({.spanCount = 3, .spanLength = c.spanLength});
+        const auto sample = calculate_design({.spanCount = 3, .spanLength = c.spanLength});
         const run::DiagramBlock& block = sample->run.diagramBlocks[0];
         CanvasFixture f(c.mode);
         DiagramFrame frame;
@@ -191,7 +175,7 @@ TEST(MomentDiagram, ShortSpansMoveTheirRightEndValuesClearOfTheNextSpan) {
 
 TEST(MomentAndDeflectionDiagrams, DrawEveryOrdinateOfALongSpan) {
     // 12000 mm at 1:100: 121 moment ordinates and 120 deflection ordinates.
-    const auto sample = make_sample_report({.spanCount = 1, .spanLength = 12000});
+    const auto sample = calculate_design({.spanCount = 1, .spanLength = 12000});
     const run::DiagramBlock& block = sample->run.diagramBlocks[1];
     const auto& r = block.results;
     ASSERT_EQ(sample->run.diagramScale, 100);
@@ -222,7 +206,7 @@ TEST(MomentAndDeflectionDiagrams, DrawEveryOrdinateOfALongSpan) {
 TEST(MomentAndDeflectionDiagrams, LabelTheLeftCantilever) {
     for (int mode : {kScreenOutput, kPrinterOutput}) {
         const auto sample =
-            make_sample_report({.spanCount = 2, .spanLength = 2500, .leftCantilever = 600});
+            calculate_design({.spanCount = 2, .spanLength = 2500, .leftCantilever = 600});
         const run::DiagramBlock& block = sample->run.diagramBlocks[0];
         const auto& r = block.results;
         CanvasFixture f(mode);
@@ -262,7 +246,7 @@ TEST(MomentAndDeflectionDiagrams, LabelTheLeftCantilever) {
 
 TEST(MomentAndDeflectionDiagrams, LabelARightCantileverWhenTheModelHasOne) {
     const auto sample =
-        make_sample_report({.spanCount = 2, .spanLength = 2500, .rightCantilever = 600});
+        calculate_design({.spanCount = 2, .spanLength = 2500, .rightCantilever = 600});
     const run::DiagramBlock& block = sample->run.diagramBlocks[0];
     const auto& r = block.results;
     CanvasFixture f(kScreenOutput);

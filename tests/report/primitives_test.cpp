@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "canvas_fixtures.h"
 #include "report/primitives.h"
+#include "tests/support/canvas.h"
 
 namespace korvex::report {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "canvas_fixtures.h"
 #include "report/verdict_box.h"
-#include "report_fixture.h"
+#include "tests/support/canvas.h"
+#include "tests/support/designs.h"
 
 namespace korvex::report {
 namespace {
@@ -28,7 +28,7 @@ TEST(Verdict, StatesTheRunsOutcomeBothWays) {
         {failing, "　　　「応力がNGです」「たわみがNGです」 ---設計仕様変更が必要です。"},
     };
     for (const auto& c : cases) {
-        const auto sample = testing::make_sample_report(c.options);
+        const auto sample = testing::calculate_design(c.options);
         CanvasFixture f(kScreenOutput);
         draw_verdict(f.canvas, sample->run.verdict);
         ASSERT_EQ(f.surface.texts().size(), 4u);

@@ -3,60 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "calc/coefficient_settings.h"
-#include "calc/load_step.h"
-#include "calc/product_tables.h"
 #include "run/calculation_run.h"
+#include "tests/support/designs.h"
 
 namespace korvex::run {
 namespace {
 
-struct Design {
-    calc::DesignInputs inputs;
-    calc::CalculationData data;
-    calc::LoadSet loads;
-};
+using Design = testing::LoadedDesign;
 
-struct DesignOptions {
-    bool heavySnow = false;
-    bool direct = false;
-    int spans = 2;
-    int spanLength = 2500;
-    int leftCantilever = 0;
-    double stormSnowFactor = -1.0; // the standard ratio unless set
-};
-
-Design make_design(const DesignOptions& o) {
-    Design d;
-    calc::DesignInputs& in = d.inputs;
-    in.comboRatio = calc::CoefficientSettings{}.comboRatio;
-    if (o.stormSnowFactor >= 0.0) in.comboRatio[o.heavySnow ? 1 : 0][9] = o.stormSnowFactor;
-    in.heavySnowArea = o.heavySnow;
-    in.directLoadInput = o.direct;
-    in.directWindPositive = 900;
-    in.directWindNegative = 1500;
-    in.sectionModulus = calc::deck_section_modulus(0) * 1000;
-    in.momentOfInertia = calc::deck_moment_of_inertia(0) * 10000;
-    in.deckUnitWeight = 127;
-    in.otherDeadLoad = 273;
-    in.roughnessCategory = 3;
-    in.baseWindSpeed = 34;
-    in.eaveHeightCm = 1000;
-    in.buildingHeightCm = 1500;
-    in.spanDirectionLengthCm = 2000;
-    in.snowDepth = 30;
-    in.snowUnitWeight = 20;
-    in.snowLoad = 600;
-    in.spanCount = o.spans;
-    for (int i = 0; i < o.spans; ++i) in.spanLength[i] = o.spanLength;
-    in.cantileverMode = o.leftCantilever != 0 ? 1 : 0;
-    in.leftCantileverLength = o.leftCantilever;
-    in.totalDeckLength = o.spans * o.spanLength + o.leftCantilever;
-    in.beamTypeName = o.spans == 1 ? "単純梁" : "連続梁";
-    calc::SnowIncrease increase;
-    calc::WindResult wind;
-    calc::run_load_step({in, d.data, increase, wind, d.loads});
-    return d;
+// The run tests' design: a little more dead load and the wind of the direct
+// layout above its minimum, so every case has its own load.
+Design make_design(testing::DesignOptions o) {
+    o.otherDeadLoad = 273;
+    o.directWindPositive = 900;
+    return testing::load_design(o);
 }
 
 std::vector<std::string> check_labels(const CalculationRun& run) {
@@ -81,7 +41,7 @@ using K = RunItemKind;
 
 TEST(CalculationRun, OrdinaryAreaOrderAndRestoredSnowFactor) {
     // A snow share in the storm case, which suction drops in ordinary areas.
-    Design d = make_design({.direct = true, .stormSnowFactor = 0.2});
+    Design d = make_design({.directLoads = true, .stormSnowRatio = 0.2});
     const double snow_factor = d.loads.ratioS[2];
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
 
@@ -98,19 +58,19 @@ TEST(CalculationRun, OrdinaryAreaOrderAndRestoredSnowFactor) {
                                           K::diagramBlock, K::diagramBlock, K::diagramBlock}));
     EXPECT_FALSE(run.detailPages);
     EXPECT_TRUE(run.diagramBlocks.back().negativePressureBlock);
-    EXPECT_EQ(run.checkPages[3].windPass, "Ms");
+    EXPECT_EQ(run.checkPages[3].windPass, calc::WindPass::negative);
     EXPECT_EQ(run.checkPages[3].caseText, "G+P+1W(負)");
     EXPECT_EQ(run.checkPages[3].wTotal, 400 - 1500);
 
     // The loads are left as the last pass built them, the snow factor as it was.
     EXPECT_EQ(snow_factor, 0.2);
     EXPECT_EQ(d.loads.ratioS[2], snow_factor);
-    EXPECT_EQ(d.loads.windPass, "Ms");
+    EXPECT_EQ(d.loads.windPass, calc::WindPass::negative);
     EXPECT_EQ(d.loads.caseText[2], "G+P+1W(負)");
 }
 
 TEST(CalculationRun, HeavySnowAreaAddsTheNoSnowSuctionCase) {
-    Design d = make_design({.heavySnow = true, .leftCantilever = 600});
+    Design d = make_design({.leftCantilever = 600, .heavySnow = true});
     const calc::LoadSet before = d.loads;
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
 
@@ -148,7 +108,7 @@ TEST(CalculationRun, HeavySnowAreaAddsTheNoSnowSuctionCase) {
 }
 
 TEST(CalculationRun, TwoEqualSpansCheckedFromTheClosedForm) {
-    Design d = make_design({.direct = true});
+    Design d = make_design({.directLoads = true});
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
 
     // Long-term: p = 0.4 N/mm downward, interior moment pL²/8.
@@ -192,7 +152,8 @@ TEST(CalculationRun, TwoEqualSpansCheckedFromTheClosedForm) {
 }
 
 TEST(CalculationRun, DiagramBlocksCarryOrdinatesEvenForLongSpans) {
-    Design d = make_design({.direct = true, .spans = 1, .spanLength = 6000, .leftCantilever = 450});
+    Design d = make_design(
+        {.spanCount = 1, .spanLength = 6000, .leftCantilever = 450, .directLoads = true});
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
     for (const DiagramBlock& block : run.diagramBlocks) {
         ASSERT_EQ(block.results.momentSamples[0].size(), 62u); // 0 .. 6000, marker
@@ -203,7 +164,7 @@ TEST(CalculationRun, DiagramBlocksCarryOrdinatesEvenForLongSpans) {
 }
 
 TEST(CalculationRun, DiagramBlocksEqualAFreshDiagramAnalysis) {
-    Design d = make_design({.spans = 3, .spanLength = 1820, .leftCantilever = 600});
+    Design d = make_design({.spanCount = 3, .spanLength = 1820, .leftCantilever = 600});
     const CalculationRun run = run_calculation(d.inputs, d.data, d.loads);
 
     analysis::BeamModel model;
@@ -211,7 +172,7 @@ TEST(CalculationRun, DiagramBlocksEqualAFreshDiagramAnalysis) {
     LoadCaseRun case_run;
     CheckCounters counters;
     RunRecords rec{d.inputs, d.data, d.loads, model, results, case_run, counters};
-    d.loads.windPass = "Ps";
+    d.loads.windPass = calc::WindPass::positive;
     for (int k = 0; k < 3; ++k) {
         analyse_case({k,
                       k == 2   ? "短期（暴風時）"
@@ -233,7 +194,7 @@ TEST(CalculationRun, DiagramBlocksEqualAFreshDiagramAnalysis) {
 }
 
 TEST(CalculationRun, RepeatedRunsGiveTheSameRecords) {
-    Design d = make_design({.heavySnow = true, .spans = 3, .leftCantilever = 500});
+    Design d = make_design({.spanCount = 3, .leftCantilever = 500, .heavySnow = true});
     const CalculationRun first = run_calculation(d.inputs, d.data, d.loads);
     const CalculationRun second = run_calculation(d.inputs, d.data, d.loads);
     ASSERT_EQ(first.checkPages.size(), second.checkPages.size());

@@ -30,7 +30,7 @@ protected:
         results.reactionV2 = 99999;
     }
 
-    CheckPage check(const std::string& wind_pass = "Ps", double w_total = 800) {
+    CheckPage check(calc::WindPass wind_pass = calc::WindPass::positive, double w_total = 800) {
         counters = {};
         return check_case({inputs, run, model, results, wind_pass, w_total, "G+P"}, counters);
     }
@@ -133,7 +133,7 @@ TEST_F(CheckPageTest, CantileverChecksOfTheLeftSide) {
     results.reactionV1 = -100;
 
     // Positive pass: the root moment |p a² / 2| and the tip ordinate; V = W a / 1000.
-    CheckPage page = check("Ps", 800);
+    CheckPage page = check(calc::WindPass::positive, 800);
     const CantileverCheck& c = page.cantilever;
     EXPECT_FALSE(c.wallPressure);
     EXPECT_DOUBLE_EQ(c.M, 1.5 * 600 * 600 / 2);
@@ -149,7 +149,7 @@ TEST_F(CheckPageTest, CantileverChecksOfTheLeftSide) {
     // Derived suction: the wall pressure moment, deflection and joint force.
     model.edgeLoad[0] = 2.0;
     model.overhangLoad[0] = 2.0 - 0.5; // the edge load and the snow share
-    page = check("Ms", -1100);
+    page = check(calc::WindPass::negative, -1100);
     EXPECT_TRUE(page.cantilever.wallPressure);
     EXPECT_EQ(page.cantilever.M, -250000.0);
     EXPECT_EQ(page.cantilever.delta, 3.5);
@@ -158,7 +158,7 @@ TEST_F(CheckPageTest, CantileverChecksOfTheLeftSide) {
 
     // Direct input in suction keeps the positive-pass figures.
     inputs.directLoadInput = true;
-    page = check("Ms", -1100);
+    page = check(calc::WindPass::negative, -1100);
     EXPECT_FALSE(page.cantilever.wallPressure);
     EXPECT_DOUBLE_EQ(page.cantilever.V, -1100 * 600 * 0.001);
 }
@@ -166,7 +166,7 @@ TEST_F(CheckPageTest, CantileverChecksOfTheLeftSide) {
 TEST_F(CheckPageTest, OnlyARightCantileverHasNoJointForce) {
     model.cantileverRight = 400;
     results.reactionV1 = -100;
-    const CheckPage page = check("Ps", 900);
+    const CheckPage page = check(calc::WindPass::positive, 900);
     EXPECT_EQ(page.cantilever.side, kRightSide);
     EXPECT_EQ(page.cantilever.sideMessage, "");
     EXPECT_EQ(page.cantilever.V, 0.0);
