@@ -3,14 +3,13 @@
 #include <cstdio>
 #include <memory>
 
-#include <QJsonDocument>
 #include <QString>
 
 #include "app/data_folder.h"
-#include "app/json_report.h"
 #include "app/report_rendering.h"
 #include "form/calculate.h"
 #include "form/project_commands.h"
+#include "form/result_json.h"
 
 namespace korvex::app {
 
@@ -30,9 +29,9 @@ struct Failure {
 
 int report_failure(const HeadlessRequest& request, const Failure& failure) {
     if (request.output == HeadlessOutput::json) {
-        const QByteArray json =
-            QJsonDocument(error_json(failure.message, failure.control)).toJson();
-        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+        const std::string json =
+            common::to_json_text(form::error_json(failure.message, failure.control));
+        std::fwrite(json.data(), 1, json.size(), stdout);
     } else {
         std::fprintf(stderr, "korvex: %s\n", failure.message.c_str());
     }
@@ -70,8 +69,8 @@ int run_headless(const HeadlessRequest& request) {
     const QString out = QString::fromStdString(request.outputFile.string());
     switch (request.output) {
     case HeadlessOutput::json: {
-        const QByteArray json = QJsonDocument(results_json(*session, messages)).toJson();
-        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+        const std::string json = common::to_json_text(form::results_json(*session, messages));
+        std::fwrite(json.data(), 1, json.size(), stdout);
         std::fflush(stdout);
         return kExitOk;
     }

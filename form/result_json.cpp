@@ -1,36 +1,37 @@
-#include "app/json_report.h"
+#include "form/result_json.h"
 
-#include <QJsonArray>
-#include <QString>
+#include <string_view>
 
-namespace korvex::app {
+namespace korvex::form {
 
 namespace {
 
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using common::JsonArray;
+using common::JsonObject;
+using common::JsonValue;
 
-template <typename Container> QJsonArray numbers(const Container& values) {
-    QJsonArray array;
-    for (const auto& v : values) array.append(static_cast<double>(v));
+template <typename Container> JsonArray numbers(const Container& values) {
+    JsonArray array;
+    for (const auto& v : values) array.emplace_back(static_cast<double>(v));
     return array;
 }
 
-template <typename Rows> QJsonArray matrix(const Rows& rows) {
-    QJsonArray array;
-    for (const auto& row : rows) array.append(numbers(row));
+template <typename Rows> JsonArray matrix(const Rows& rows) {
+    JsonArray array;
+    for (const auto& row : rows) array.emplace_back(numbers(row));
     return array;
 }
 
-QJsonArray strings(const std::vector<std::string>& values) {
-    QJsonArray array;
-    for (const auto& v : values) array.append(text(v));
-    return array;
+JsonArray strings(const std::vector<std::string>& values) {
+    return {values.begin(), values.end()};
 }
 
-QJsonObject inputs_json(const calc::DesignInputs& in) {
-    return QJsonObject{
+std::string text(std::string_view s) {
+    return std::string(s);
+}
+
+JsonObject inputs_json(const calc::DesignInputs& in) {
+    return JsonObject{
         {"deckIndex", in.deckIndex},
         {"deckName", text(in.deckName)},
         {"deckUnitWeight", in.deckUnitWeight},
@@ -83,8 +84,8 @@ QJsonObject inputs_json(const calc::DesignInputs& in) {
     };
 }
 
-QJsonObject site_json(const site::SiteValues& s) {
-    return QJsonObject{
+JsonObject site_json(const site::SiteValues& s) {
+    return JsonObject{
         {"prefectureName", text(s.prefectureName)},
         {"areaName", text(s.areaName)},
         {"snowZone", s.snowZone},
@@ -102,8 +103,8 @@ QJsonObject site_json(const site::SiteValues& s) {
     };
 }
 
-QJsonObject wind_json(const calc::WindResult& w) {
-    return QJsonObject{
+JsonObject wind_json(const calc::WindResult& w) {
+    return JsonObject{
         {"roofAngle", w.roofAngle},
         {"meanHeight", w.meanHeight},
         {"heightDifference", w.heightDifference},
@@ -138,18 +139,18 @@ QJsonObject wind_json(const calc::WindResult& w) {
     };
 }
 
-QJsonObject increase_json(const calc::SnowIncrease& i) {
-    return QJsonObject{{"status", i.status},
-                       {"factor", i.factor},
-                       {"rawFactor", i.rawFactor},
-                       {"drValue", i.drValue},
-                       {"shapeFactor", i.shapeFactor}};
+JsonObject increase_json(const calc::SnowIncrease& i) {
+    return JsonObject{{"status", i.status},
+                      {"factor", i.factor},
+                      {"rawFactor", i.rawFactor},
+                      {"drValue", i.drValue},
+                      {"shapeFactor", i.shapeFactor}};
 }
 
-QJsonObject loads_json(const calc::LoadSet& l) {
-    QJsonArray texts;
-    for (const auto& t : l.caseText) texts.append(text(t));
-    return QJsonObject{
+JsonObject loads_json(const calc::LoadSet& l) {
+    JsonArray texts;
+    for (const auto& t : l.caseText) texts.emplace_back(t);
+    return JsonObject{
         {"deadAndLiveLoad", l.deadAndLiveLoad},
         {"snowLoad", l.snowLoad},
         {"windPositive", l.windPositive},
@@ -162,45 +163,45 @@ QJsonObject loads_json(const calc::LoadSet& l) {
         {"ratioW", numbers(l.ratioW)},
         {"caseLoad", numbers(l.caseLoad)},
         {"caseText", texts},
-        {"windPass", text(std::string(calc::wind_pass_text(l.windPass)))},
+        {"windPass", text(calc::wind_pass_text(l.windPass))},
     };
 }
 
-void add_case_results(QJsonObject& o, const analysis::CaseResults& r) {
-    o["reactions"] = matrix(r.reactions);
-    o["end_forces"] = matrix(r.endForces);
-    o["span_moment"] = numbers(r.spanMoment);
-    o["span_moment_x"] = numbers(r.spanMomentX);
-    o["span_deflection"] = numbers(r.spanDeflection);
-    o["cantilever_check_moment"] = numbers(r.cantileverCheckMoment);
-    o["cantilever_check_deflection"] = numbers(r.cantileverCheckDeflection);
-    o["max_moment"] = r.maxMoment;
-    o["max_deflection"] = r.maxDeflection;
-    o["deflection_ratio"] = r.deflectionRatio;
-    o["governing_span_length"] = r.governingSpanLength;
-    o["reaction_v1"] = r.reactionV1;
-    o["reaction_v2"] = r.reactionV2;
+void add_case_results(JsonObject& o, const analysis::CaseResults& r) {
+    o.emplace_back("reactions", matrix(r.reactions));
+    o.emplace_back("end_forces", matrix(r.endForces));
+    o.emplace_back("span_moment", numbers(r.spanMoment));
+    o.emplace_back("span_moment_x", numbers(r.spanMomentX));
+    o.emplace_back("span_deflection", numbers(r.spanDeflection));
+    o.emplace_back("cantilever_check_moment", numbers(r.cantileverCheckMoment));
+    o.emplace_back("cantilever_check_deflection", numbers(r.cantileverCheckDeflection));
+    o.emplace_back("max_moment", r.maxMoment);
+    o.emplace_back("max_deflection", r.maxDeflection);
+    o.emplace_back("deflection_ratio", r.deflectionRatio);
+    o.emplace_back("governing_span_length", r.governingSpanLength);
+    o.emplace_back("reaction_v1", r.reactionV1);
+    o.emplace_back("reaction_v2", r.reactionV2);
 }
 
-QJsonObject check_page_json(const run::CheckPage& page) {
-    QJsonObject o{{"label", text(page.label)},
-                  {"windPass", text(std::string(calc::wind_pass_text(page.windPass)))},
-                  {"W_total", page.wTotal},
-                  {"caseText", text(page.caseText)}};
+JsonObject check_page_json(const run::CheckPage& page) {
+    JsonObject o{{"label", text(page.label)},
+                 {"windPass", text(calc::wind_pass_text(page.windPass))},
+                 {"W_total", page.wTotal},
+                 {"caseText", text(page.caseText)}};
     add_case_results(o, page.results);
-    QJsonArray checks;
+    JsonArray checks;
     for (const run::CheckLine& line : page.lines)
-        checks.append(QJsonObject{{"kind", run::check_kind_name(line.kind)},
-                                  {"value", line.value},
-                                  {"limit", line.limit},
-                                  {"ok", line.ok}});
-    o["checks"] = checks;
+        checks.emplace_back(JsonObject{{"kind", run::check_kind_name(line.kind)},
+                                       {"value", line.value},
+                                       {"limit", line.limit},
+                                       {"ok", line.ok}});
+    o.emplace_back("checks", checks);
     return o;
 }
 
-QJsonObject diagram_block_json(const run::DiagramBlock& block) {
+JsonObject diagram_block_json(const run::DiagramBlock& block) {
     const analysis::CaseResults& r = block.results;
-    return QJsonObject{
+    return JsonObject{
         {"label", text(block.label)},
         {"max_moment", r.maxMoment},
         {"max_deflection", r.maxDeflection},
@@ -216,31 +217,31 @@ QJsonObject diagram_block_json(const run::DiagramBlock& block) {
 
 } // namespace
 
-QJsonObject results_json(const form::Session& s, const std::vector<std::string>& messages) {
-    QJsonArray pages;
-    for (const auto& page : s.run.checkPages) pages.append(check_page_json(page));
-    QJsonArray blocks;
-    for (const auto& block : s.run.diagramBlocks) blocks.append(diagram_block_json(block));
+JsonObject results_json(const Session& s, const std::vector<std::string>& messages) {
+    JsonArray pages;
+    for (const auto& page : s.run.checkPages) pages.emplace_back(check_page_json(page));
+    JsonArray blocks;
+    for (const auto& block : s.run.diagramBlocks) blocks.emplace_back(diagram_block_json(block));
     const run::CheckCounters& c = s.run.verdict.counters;
-    return QJsonObject{
+    return JsonObject{
         {"inputs", inputs_json(s.inputs)},
         {"site", site_json(s.form.site)},
-        {"wind", s.inputs.directLoadInput ? QJsonValue() : QJsonValue(wind_json(s.wind))},
+        {"wind", s.inputs.directLoadInput ? JsonValue() : JsonValue(wind_json(s.wind))},
         {"snowIncrease", increase_json(s.increase)},
         {"loads", loads_json(s.loads)},
         {"checkPages", pages},
         {"counters",
-         QJsonObject{{"stress", c.stress}, {"deflection", c.deflection}, {"joint", c.joint}}},
+         JsonObject{{"stress", c.stress}, {"deflection", c.deflection}, {"joint", c.joint}}},
         {"verdict", text(s.run.verdict.text)},
         {"diagramBlocks", blocks},
         {"messages", strings(messages)},
     };
 }
 
-QJsonObject error_json(const std::string& message, const std::string& control) {
-    return QJsonObject{
-        {"error", QJsonObject{{"message", text(message)},
-                              {"control", control.empty() ? QJsonValue() : text(control)}}}};
+JsonObject error_json(const std::string& message, const std::string& control) {
+    return JsonObject{
+        {"error", JsonObject{{"message", text(message)},
+                             {"control", control.empty() ? JsonValue() : text(control)}}}};
 }
 
-} // namespace korvex::app
+} // namespace korvex::form

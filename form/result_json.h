@@ -1,0 +1,21 @@
+#pragma once
+
+// The results of a calculation as one JSON document, for `korvex --json` and the
+// browser edition alike: every input, the site, the derivations, each check page
+// and diagram block, the counters and the verdict. Numbers read back to the same
+// double.
+
+#include <string>
+#include <vector>
+
+#include "common/json.h"
+#include "form/session.h"
+
+namespace korvex::form {
+
+common::JsonObject results_json(const Session& session, const std::vector<std::string>& messages);
+
+// {"error": {"message": ..., "control": ... or null}}
+common::JsonObject error_json(const std::string& message, const std::string& control = {});
+
+} // namespace korvex::form
