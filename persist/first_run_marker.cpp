@@ -1,5 +1,7 @@
 #include "persist/first_run_marker.h"
 
+#include "persist/user_folders.h"
+
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -10,15 +12,7 @@ namespace korvex::persist {
 namespace fs = std::filesystem;
 
 fs::path first_run_marker_path(const std::function<const char*(const char*)>& getenv) {
-    fs::path base;
-    if (const char* xdg = getenv("XDG_DATA_HOME"); xdg && *xdg) {
-        base = xdg;
-    } else if (const char* home = getenv("HOME"); home && *home) {
-        base = fs::path(home) / ".local" / "share";
-    } else {
-        base = fs::path(".local") / "share";
-    }
-    return base / "Velmora_DeckPlate" / "korvex_wood.dat";
+    return user_data_home(getenv) / "Velmora_DeckPlate" / "korvex_wood.dat";
 }
 
 namespace {

@@ -1,9 +1,10 @@
 #include "persist/project_file.h"
 
+#include "persist/atomic_file.h"
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <system_error>
 
 #include "common/text_encoding.h"
@@ -57,30 +58,7 @@ std::string write_project_file(const fs::path& file, const ProjectLines& lines) 
         bytes += "\r\n";
     }
 
-    std::random_device random;
-    const fs::path temporary = file.parent_path() / (file.filename().string() + ".tmp" +
-                                                     std::to_string(random() % 1000000));
-    const std::string failed = "ファイル " + file.string() + " に保存できませんでした。";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return failed + "保存先のフォルダに書き込めません。";
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return failed + "書き込み中にエラーが発生しました。";
-        }
-    }
-    std::error_code ec;
-    fs::rename(temporary, file, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return failed + "元のファイルはそのまま残っています。";
-    }
-    return {};
+    return write_file_atomically(file, bytes);
 }
 
 SaveProposal propose_save(const ProjectPaths& paths, const fs::path& program_folder) {
