@@ -3,6 +3,7 @@
 // where there is no display at all, it writes the report of the design it would
 // open with to a PDF file instead.
 
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -101,6 +102,9 @@ int main(int argc, char** argv) {
     if ((headless(argc, argv) || without_display) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Qt takes the user's locale for everything; the figures are written and read
+    // with "." as the decimal point whatever the desktop's language.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Korvex for wood");
     QApplication::setApplicationVersion(KORVEX_VERSION);
 

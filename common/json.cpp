@@ -1,9 +1,9 @@
 #include "common/json.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace korvex::common {
@@ -16,17 +16,62 @@ struct Digits {
     int exponent = 0;
 };
 
-Digits shortest_digits(double magnitude) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-    const std::string text(buffer, result.ptr);
+Digits parse_exponent_text(const std::string& text) {
     const auto e = text.find('e');
     Digits d;
     for (std::size_t i = 0; i < e; ++i)
         if (text[i] != '.') d.digits += text[i];
     d.exponent = std::stoi(text.substr(e + 1));
     return d;
+}
+
+double read_back(const Digits& d) {
+    const std::string text =
+        d.digits.substr(0, 1) + "." + d.digits.substr(1) + "e" + std::to_string(d.exponent);
+    return std::strtod(text.c_str(), nullptr);
+}
+
+// The same number of digits one unit higher or lower in the last place.
+Digits step_last_digit(Digits d, int step) {
+    std::string& digits = d.digits;
+    int i = static_cast<int>(digits.size()) - 1;
+    if (step > 0) {
+        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
+            digits[static_cast<std::size_t>(i--)] = '0';
+        if (i < 0) {
+            digits.insert(0, 1, '1');
+            digits.pop_back();
+            ++d.exponent;
+        } else {
+            ++digits[static_cast<std::size_t>(i)];
+        }
+    } else {
+        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '0')
+            digits[static_cast<std::size_t>(i--)] = '9';
+        if (i < 0) return {}; // no smaller number with as many digits
+        --digits[static_cast<std::size_t>(i)];
+        if (digits[0] == '0') return {};
+    }
+    return d;
+}
+
+// The fewest significant digits that read back to `magnitude`, and of those the
+// nearest. The C library rounds each precision correctly; next to a power of two
+// the correctly rounded digits can miss the double while a neighbour in the last
+// place hits it, so both neighbours are tried before a digit is added. (The
+// browser's C++ library has no shortest form of its own.)
+Digits shortest_digits(double magnitude) {
+    char buffer[64];
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, magnitude);
+        const Digits rounded = parse_exponent_text(buffer);
+        if (read_back(rounded) == magnitude) return rounded;
+        for (int step : {1, -1}) {
+            const Digits neighbour = step_last_digit(rounded, step);
+            if (!neighbour.digits.empty() && read_back(neighbour) == magnitude) return neighbour;
+        }
+    }
+    return parse_exponent_text(buffer);
 }
 
 std::string plain_form(const Digits& d) {

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace korvex::common {
 
@@ -36,10 +38,19 @@ std::optional<double> parse_decimal(std::string_view text) {
         if (!allowed) return std::nullopt;
     }
     double value = 0.0;
+#if defined(__cpp_lib_to_chars)
     const auto [end, error] =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
+#else
+    // The browser's C++ library reads no floating-point numbers itself; its C
+    // library rounds as correctly and always reads "." as the decimal point.
+    const std::string copy(text);
+    char* end = nullptr;
+    value = std::strtod(copy.c_str(), &end);
+    if (end != copy.c_str() + copy.size() || !std::isfinite(value)) return std::nullopt;
+#endif
     return value;
 }
 
