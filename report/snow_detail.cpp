@@ -23,6 +23,34 @@ std::string depth_line(const calc::DesignInputs& in) {
            " ）×100 ＝ " + std::to_string(in.snowDepth) + " cm";
 }
 
+std::string source_word(calc::ValueSource source) {
+    switch (source) {
+    case calc::ValueSource::table:
+        return "標準データ";
+    case calc::ValueSource::user:
+        return "ユーザーデータ";
+    case calc::ValueSource::entered:
+        return "入力値";
+    default:
+        return "データなし";
+    }
+}
+
+// Where each site value came from, so a reader can tell the shipped tables from
+// the user's own and from values typed for this design.
+std::string sources_line(const calc::SiteSources& sources) {
+    return "地域データの出典：Ｖ0＝" + source_word(sources.baseWindSpeed) + "、積雪区域＝" +
+           source_word(sources.snowZone) + "、標高参考値＝" + source_word(sources.tableAltitude) +
+           "、垂直積雪量参考値＝" + source_word(sources.tableSnowDepth);
+}
+
+std::string coefficients_line(const calc::DesignInputs& in) {
+    return "係数：α＝ " + shortest_decimal(in.snowCoefA) + "、β＝ " +
+           shortest_decimal(in.snowCoefB) + "、γ＝ " + shortest_decimal(in.snowCoefC) +
+           "、海率計算用半径R＝ " + std::to_string(in.seaRatioRadius) + " km（" +
+           source_word(in.siteSources.snowCoefficients) + "）";
+}
+
 std::string plain_load_line(const calc::DesignInputs& in) {
     return "積雪荷重Ｗs＝ " + std::to_string(in.snowUnitWeight) + "×" +
            std::to_string(in.snowDepth) + "＝ " + std::to_string(in.snowUnitWeight * in.snowDepth) +
@@ -80,6 +108,12 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
     draw_line_at(canvas, c.c0 + 10,
                  TextLine("建設用地：" + data.data.prefectureName + " " + data.data.areaName));
     advance(canvas);
+    draw_line_at(canvas, c.c0 + 10, TextLine(sources_line(in.siteSources)));
+    advance(canvas);
+    if (in.snowMethod == calc::SnowMethod::formula) {
+        draw_line_at(canvas, c.c0 + 10, TextLine(coefficients_line(in)));
+        advance(canvas);
+    }
     advance(canvas, 0.5);
     draw_line_at(canvas, c.c0, TextLine("■荷重の計算"));
     advance(canvas);
