@@ -4,6 +4,7 @@
 // open with to a PDF file instead.
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -20,6 +21,7 @@
 #include "app/startup.h"
 #include "form/calculate.h"
 #include "form/session.h"
+#include "persist/user_folders.h"
 
 using namespace korvex;
 
@@ -59,7 +61,9 @@ int write_sample_report(const std::string& program_folder) {
         std::fprintf(stderr, "korvex: %s\n", data_folder_missing(program_folder).c_str());
         return app::kExitProgramData;
     }
-    if (const auto error = form::start_session(*session, *folder, KORVEX_VERSION)) {
+    if (const auto error = form::start_session(
+            *session, *folder, KORVEX_VERSION,
+            persist::user_site_data_folder([](const char* name) { return std::getenv(name); }))) {
         std::fprintf(stderr, "korvex: %s\n", error->message.c_str());
         return app::kExitProgramData;
     }
