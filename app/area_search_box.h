@@ -34,7 +34,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
-    void area_chosen(std::size_t prefectureIndex, const std::string& areaName);
+    void area_chosen(std::size_t prefecture_index, const std::string& area_name);
 
 private:
     void choose(int row);

@@ -1,5 +1,7 @@
 #include "app/site_data_window.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -48,6 +50,8 @@ const Column kColumns[] = {
     {"由来", &form::SiteDataRow::origin, false},
     {"出典", &form::SiteDataRow::sourceNote, false},
 };
+
+constexpr int kWidestColumn = 180;
 
 } // namespace
 
@@ -166,6 +170,9 @@ void SiteDataWindow::fill_table() {
         }
     }
     tableView_->resizeColumnsToContents();
+    // A few area names run very long; they must not push 由来 and 出典 out of sight.
+    for (int c = 0; c < model_->columnCount(); ++c)
+        tableView_->setColumnWidth(c, std::min(tableView_->columnWidth(c), kWidestColumn));
     apply_filter();
 }
 

@@ -1,5 +1,6 @@
 #include "report/snow_detail.h"
 
+#include <array>
 #include <string>
 
 #include "common/number_text.h"
@@ -23,6 +24,9 @@ std::string depth_line(const calc::DesignInputs& in) {
            " ）×100 ＝ " + std::to_string(in.snowDepth) + " cm";
 }
 
+// Millimetres "地域データの出典：" takes in the report's font.
+constexpr int kSourcesLabelWidth = 32;
+
 std::string source_word(calc::ValueSource source) {
     switch (source) {
     case calc::ValueSource::table:
@@ -37,11 +41,13 @@ std::string source_word(calc::ValueSource source) {
 }
 
 // Where each site value came from, so a reader can tell the shipped tables from
-// the user's own and from values typed for this design.
-std::string sources_line(const calc::SiteSources& sources) {
-    return "地域データの出典：Ｖ0＝" + source_word(sources.baseWindSpeed) + "、積雪区域＝" +
-           source_word(sources.snowZone) + "、標高参考値＝" + source_word(sources.tableAltitude) +
-           "、垂直積雪量参考値＝" + source_word(sources.tableSnowDepth);
+// the user's own and from values typed for this design. Two lines, the second
+// under the first one's values: the longest words would not fit the page in one.
+std::array<std::string, 2> sources_lines(const calc::SiteSources& sources) {
+    return {"地域データの出典：Ｖ0＝" + source_word(sources.baseWindSpeed) + "、積雪区域＝" +
+                source_word(sources.snowZone),
+            "標高参考値＝" + source_word(sources.tableAltitude) + "、垂直積雪量参考値＝" +
+                source_word(sources.tableSnowDepth)};
 }
 
 std::string coefficients_line(const calc::DesignInputs& in) {
@@ -108,7 +114,10 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
     draw_line_at(canvas, c.c0 + 10,
                  TextLine("建設用地：" + data.data.prefectureName + " " + data.data.areaName));
     advance(canvas);
-    draw_line_at(canvas, c.c0 + 10, TextLine(sources_line(in.siteSources)));
+    const auto sources = sources_lines(in.siteSources);
+    draw_line_at(canvas, c.c0 + 10, TextLine(sources[0]));
+    advance(canvas);
+    draw_line_at(canvas, c.c0 + 10 + kSourcesLabelWidth, TextLine(sources[1]));
     advance(canvas);
     if (in.snowMethod == calc::SnowMethod::formula) {
         draw_line_at(canvas, c.c0 + 10, TextLine(coefficients_line(in)));

@@ -110,7 +110,7 @@ TEST_F(UserSiteTable, TheNoteNamesNoPrefecture) {
 struct FaultyFile {
     const char* name;
     const char* file;
-    std::string second_line; // after a valid header
+    std::string secondLine; // after a valid header
     int line;
     const char* says;
 };
@@ -144,7 +144,7 @@ TEST_F(UserSiteTable, AFaultyUserFileIsToldOnceAndLeftOut) {
         const std::string header = address ? kUserAddressHeader : kUserZoneHeader;
         // The header goes through Shift_JIS; the faulty line as raw bytes.
         const std::string bytes = common::utf8_to_cp932(header + "\r\n").value() +
-                                  (common::utf8_to_cp932(c.second_line).value_or(c.second_line)) +
+                                  (common::utf8_to_cp932(c.secondLine).value_or(c.secondLine)) +
                                   "\r\n";
         write_user_bytes(c.file, bytes);
 
