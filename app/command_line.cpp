@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include <QString>
@@ -10,6 +11,7 @@
 #include "form/calculate.h"
 #include "form/project_commands.h"
 #include "form/result_json.h"
+#include "persist/user_folders.h"
 
 namespace korvex::app {
 
@@ -46,11 +48,17 @@ Failure prepare(const HeadlessRequest& request, form::Session& session,
         return {"データフォルダ Load_data が見つかりません（" + request.programFolder.string() +
                     "）。",
                 "", kExitProgramData};
-    if (const auto error = form::start_session(session, *folder, request.version))
+    // The user's own site table counts here as in the window: the same design
+    // gives the same results, and site.sources says which values were the user's.
+    if (const auto error = form::start_session(
+            session, *folder, request.version,
+            persist::user_site_data_folder([](const char* name) { return std::getenv(name); })))
         return {error->message, "", kExitProgramData};
     const form::LoadOutcome loaded = form::load_project(session, request.project);
     if (!loaded.applied || loaded.failed) return {join(loaded.messages), "", kExitBadFile};
-    messages = loaded.messages;
+    for (const site::SiteError& notice : site::take_user_notices(session.siteTables))
+        messages.push_back(notice.message);
+    messages.insert(messages.end(), loaded.messages.begin(), loaded.messages.end());
     if (const auto failure = form::calculate(session))
         return {failure->text, failure->focus, kExitInvalidInput};
     return {};

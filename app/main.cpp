@@ -5,6 +5,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -21,6 +22,7 @@
 #include "app/startup.h"
 #include "form/calculate.h"
 #include "form/session.h"
+#include "persist/user_folders.h"
 
 using namespace korvex;
 
@@ -60,7 +62,9 @@ int write_sample_report(const std::string& program_folder) {
         std::fprintf(stderr, "korvex: %s\n", data_folder_missing(program_folder).c_str());
         return app::kExitProgramData;
     }
-    if (const auto error = form::start_session(*session, *folder, KORVEX_VERSION)) {
+    if (const auto error = form::start_session(
+            *session, *folder, KORVEX_VERSION,
+            persist::user_site_data_folder([](const char* name) { return std::getenv(name); }))) {
         std::fprintf(stderr, "korvex: %s\n", error->message.c_str());
         return app::kExitProgramData;
     }

@@ -130,6 +130,19 @@ void MainWindow::on_prefecture_chosen() {
     const auto message = form::select_prefecture(form_, session_.siteTables);
     refresh();
     if (message) sink_.show_message(this, qt(message->text));
+    show_user_site_notices();
+}
+
+void MainWindow::on_area_found(std::size_t prefecture_index, const std::string& area_name) {
+    const auto message = form::choose_area(form_, session_.siteTables, prefecture_index, area_name);
+    refresh();
+    if (message) sink_.show_message(this, qt(message->text));
+    show_user_site_notices();
+}
+
+void MainWindow::show_user_site_notices() {
+    for (const site::SiteError& notice : site::take_user_notices(session_.siteTables))
+        sink_.show_message(this, qt(notice.message));
 }
 
 void MainWindow::calculate() {
@@ -182,6 +195,10 @@ void MainWindow::save_project() {
 
 void MainWindow::show_usage_notice() {
     emit usage_notice_requested();
+}
+
+void MainWindow::show_site_data() {
+    emit site_data_requested();
 }
 
 void MainWindow::show_status(const std::string& hint) {

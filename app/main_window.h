@@ -64,6 +64,10 @@ public slots:
     void load_project();      // "データ読込"
     void save_project();      // "データ保存"
     void show_usage_notice(); // "本プログラムのご利用について"
+    void show_site_data();    // "地域データ"
+
+    // What is wrong with the user's site files, told once each.
+    void show_user_site_notices();
 
 signals:
     void overview_requested();
@@ -71,6 +75,7 @@ signals:
     void load_requested();
     void save_requested();
     void usage_notice_requested();
+    void site_data_requested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,6 +117,8 @@ private:
     void on_focus_changed(QWidget* now);
     void check_cantilever_length();
     void on_prefecture_chosen();
+    void on_area_found(std::size_t prefecture_index, const std::string& area_name);
+    QLineEdit* add_coefficient_edit(QWidget* parent, form::Edit& edit, const QRect& geometry);
     void show_status(const std::string& hint);
     void show_picture(QLabel& label, const std::string& file);
     std::string control_name(const QObject* object) const;

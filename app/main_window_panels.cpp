@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/area_search_box.h"
 #include "app/form_view.h"
 #include "app/main_window.h"
 #include "app/span_picture.h"
@@ -130,6 +131,12 @@ void MainWindow::build_site_panel() {
                                  [this] { form::select_area(form_, session_.siteTables); });
     // Some area names run long; the open list is wide enough to show them whole.
     areas->view()->setMinimumWidth(470);
+    // Typing in the box searches the areas of every prefecture.
+    auto* search = new AreaSearchBox(*areas, session_.siteTables);
+    connect(search, &AreaSearchBox::area_chosen, this, &MainWindow::on_area_found);
+    QPushButton* site_data = add_button(p, form_.siteDataButton, {4, 40, 64, 22});
+    site_data->setFont(form_font(11));
+    connect(site_data, &QPushButton::clicked, this, &MainWindow::show_site_data);
 }
 
 void MainWindow::build_wind_panel() {
@@ -236,6 +243,30 @@ void MainWindow::build_snow_panel() {
     add_text(method, QStringLiteral("海率計算用半径"), {150, 94, 96, 20});
     add_display(method, form_.seaRatioRadiusLabel, {246, 94, 24, 20});
     add_text(method, QStringLiteral("km"), {274, 94, 20, 20});
+
+    // The formula's coefficients, under the method radios: the zone's, or typed.
+    const std::pair<const char*, form::Edit*> coefficients[] = {{"α", &form_.snowCoefAlphaEdit},
+                                                                {"β", &form_.snowCoefBetaEdit},
+                                                                {"γ", &form_.snowCoefGammaEdit},
+                                                                {"R", &form_.snowCoefRadiusEdit}};
+    for (int i = 0; i < 4; ++i) {
+        const int left = 8 + (i % 2) * 70;
+        const int top = 70 + (i / 2) * 24;
+        add_text(method, QString::fromUtf8(coefficients[i].first), {left, top, 12, 22});
+        add_coefficient_edit(method, *coefficients[i].second, {left + 12, top, 54, 22});
+    }
+}
+
+QLineEdit* MainWindow::add_coefficient_edit(QWidget* parent, form::Edit& edit,
+                                            const QRect& geometry) {
+    QLineEdit* widget = add_edit(parent, edit, geometry);
+    widget->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    widget->setAttribute(Qt::WA_InputMethodEnabled, false);
+    connect(widget, &QLineEdit::textEdited, this, [this, &edit](const QString& text) {
+        form::enter_snow_coefficient(form_, edit, text.toStdString());
+        refresh();
+    });
+    return widget;
 }
 
 void MainWindow::build_other_load_panel() {

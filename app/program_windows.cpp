@@ -9,7 +9,8 @@ ProgramWindows::ProgramWindows(form::Session& session, MessageSink& sink,
                                std::filesystem::path data_folder)
     : session_(session), sink_(sink), chooser_(chooser), programFolder_(std::move(program_folder)),
       dataFolder_(std::move(data_folder)), main_(session, sink), overview_(sink),
-      result_(session, sink), coefficients_(session, sink, &main_) {
+      result_(session, sink), coefficients_(session, sink, &main_),
+      siteData_(session, sink, &main_) {
     main_.set_result_presenter([this](const QImage& image) { result_.show_report(image); });
     QObject::connect(&result_, &ResultWindow::closed, &main_, &MainWindow::show_again);
     QObject::connect(&main_, &MainWindow::overview_requested,
@@ -21,6 +22,9 @@ ProgramWindows::ProgramWindows(form::Session& session, MessageSink& sink,
     QObject::connect(&main_, &MainWindow::save_requested, [this] { save(); });
     QObject::connect(&main_, &MainWindow::usage_notice_requested,
                      [this] { show_usage_notice(&main_); });
+    QObject::connect(&main_, &MainWindow::site_data_requested,
+                     [this] { siteData_.show_site_data(); });
+    QObject::connect(&siteData_, &SiteDataWindow::site_data_changed, [this] { main_.refresh(); });
 }
 
 void ProgramWindows::session_changed() {

@@ -12,6 +12,7 @@
 #include "app/overview_window.h"
 #include "app/project_file_dialogs.h"
 #include "app/result_window.h"
+#include "app/site_data_window.h"
 #include "form/session.h"
 
 namespace korvex::app {
@@ -25,6 +26,7 @@ public:
     ResultWindow& result_window() { return result_; }
     CoefficientWindow& coefficient_window() { return coefficients_; }
     OverviewWindow& overview_window() { return overview_; }
+    SiteDataWindow& site_data_window() { return siteData_; }
 
     // Loads a project as "データ読込" does, for a file named on the command line.
     void open_file(const std::filesystem::path& file);
@@ -46,6 +48,7 @@ private:
     OverviewWindow overview_;
     ResultWindow result_;
     CoefficientWindow coefficients_;
+    SiteDataWindow siteData_;
 };
 
 } // namespace korvex::app

@@ -10,6 +10,7 @@
 #include "app/splash_box.h"
 #include "app/usage_notice.h"
 #include "persist/first_run_marker.h"
+#include "persist/user_folders.h"
 
 namespace korvex::app {
 
@@ -63,13 +64,18 @@ StartupOutcome run_startup(form::Session& session, MessageSink& sink,
             options.wait(remaining);
         else
             process_events_for(remaining);
-        error = form::start_session(session, outcome.dataFolder, options.version);
+        error = form::start_session(session, outcome.dataFolder, options.version,
+                                    persist::user_site_data_folder(options.getenv));
     }
     // The splash stays on top, so the message waits until it is gone.
     if (error) {
         sink.show_message(nullptr, QString::fromStdString(error->message));
         return outcome;
     }
+    // A faulty user site file is left out and told; the program starts on the
+    // shipped data.
+    for (const site::SiteError& notice : site::take_user_notices(session.siteTables))
+        sink.show_message(nullptr, QString::fromStdString(notice.message));
     outcome.ok = true;
     return outcome;
 }

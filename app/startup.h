@@ -22,7 +22,7 @@ inline constexpr std::chrono::milliseconds kSplashMinimum{1000};
 struct StartupOptions {
     std::filesystem::path programFolder;
     std::string version = version_string(KORVEX_VERSION); // shown after "ver."
-    // The environment the first-run marker is found in.
+    // The environment the first-run marker and the user's site files are found in.
     std::function<const char*(const char*)> getenv = [](const char* name) {
         return std::getenv(name);
     };

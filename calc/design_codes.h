@@ -86,6 +86,24 @@ constexpr bool has_right_cantilever(CantileverMode mode) {
     return mode == CantileverMode::right || mode == CantileverMode::both;
 }
 
+// Where a site value came from: the shipped site table, the user's own site
+// table, typed into the snow panel, or nowhere (the tables have no value).
+enum class ValueSource { none, table, user, entered };
+
+// The JSON's word for a source.
+constexpr std::string_view value_source_name(ValueSource source) {
+    switch (source) {
+    case ValueSource::table:
+        return "table";
+    case ValueSource::user:
+        return "user";
+    case ValueSource::entered:
+        return "entered";
+    default:
+        return "none";
+    }
+}
+
 // "Ps" and "Ms", as the JSON and the report's records name the passes.
 constexpr std::string_view wind_pass_text(WindPass pass) {
     return pass == WindPass::negative ? "Ms" : "Ps";

@@ -14,6 +14,16 @@ namespace korvex::calc {
 // long-term G, P, S; short-term snow G, P, S, W; short-term storm G, P, S, W.
 using RatioRow = std::array<double, 11>;
 
+// The source of each site value the calculation and the report use.
+struct SiteSources {
+    ValueSource baseWindSpeed = ValueSource::none;
+    ValueSource snowZone = ValueSource::none;
+    ValueSource tableAltitude = ValueSource::none;
+    ValueSource tableSnowDepth = ValueSource::none;
+    ValueSource snowCoefficients = ValueSource::none; // alpha, beta, gamma and R together
+    friend bool operator==(const SiteSources&, const SiteSources&) = default;
+};
+
 struct DesignInputs {
     // Deck and fastening
     int deckIndex = 0;
@@ -37,6 +47,7 @@ struct DesignInputs {
     double snowCoefA = 0.0; // alpha of the snow-depth formula
     double snowCoefB = 0.0; // beta
     double snowCoefC = 0.0; // gamma
+    SiteSources siteSources;
 
     // Wind
     int roughnessCategory = 1;          // 1..4

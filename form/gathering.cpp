@@ -35,7 +35,8 @@ void gather_roof(const InputForm& form, calc::DesignInputs& in) {
     in.canopyShapeName = kCanopyNames[calc::code(in.canopyShape)];
 }
 
-void gather_site(const site::SiteValues& site, calc::DesignInputs& in) {
+void gather_site(const InputForm& form, calc::DesignInputs& in) {
+    const site::SiteValues& site = form.site;
     in.prefectureName = site.prefectureName;
     in.areaName = site.areaName;
     in.baseWindSpeed = site.baseWindSpeed;
@@ -45,6 +46,17 @@ void gather_site(const site::SiteValues& site, calc::DesignInputs& in) {
     in.snowCoefA = site.snowCoefA;
     in.snowCoefB = site.snowCoefB;
     in.snowCoefC = site.snowCoefC;
+    // Typed coefficients are what the fields hold now, whether or not a depth
+    // has been computed from them since (a loaded project sets them last).
+    if (site.coefficientsEntered) {
+        if (const auto typed = read_snow_coefficients(form)) {
+            in.snowCoefA = typed->alpha;
+            in.snowCoefB = typed->beta;
+            in.snowCoefC = typed->gamma;
+            in.seaRatioRadius = typed->radius;
+        }
+    }
+    in.siteSources = site.sources;
 }
 
 } // namespace
@@ -62,7 +74,7 @@ void gather_inputs(const InputForm& form, const calc::CoefficientSettings& setti
     in.jointCapacityMid = in.jointCapacityEnd;
 
     in.heavySnowArea = form.heavySnowCheck.checked;
-    gather_site(form.site, in);
+    gather_site(form, in);
 
     in.roughnessCategory = form.roughnessBox.itemIndex + 1;
     in.eaveHeightCm = millimetres_as_cm(form.eaveHeightEdit);

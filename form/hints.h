@@ -18,9 +18,19 @@ inline constexpr const char* kHintDirectDepthDesign =
     "都道府県の条例等を必ず確認して下さい。|北陸等は、個別の詳細な規則・基準があります。";
 inline constexpr const char* kHintFormulaMethod =
     "施行令86条・平成12年告示1455号による計算|標高・海率・半径Rより計算します。";
-inline constexpr const char* kHintFormulaUnavailable =
-    "この地域は積雪区域の係数が未登録です|この地域の積雪区域の係数（α・β・γ・R）が登録されていない"
-    "ため、垂直積雪量を計算できません。垂直積雪量を上欄へ入力して下さい。";
+inline constexpr const char* kHintFormulaNeedsCoefficients =
+    "係数α・β・γ・Rを入力して下さい|この地域は積雪区域の係数が地域データにありません。特定行政"
+    "庁の定めるα・β・γ・Rを入力すると、標高・海率から垂直積雪量を計算します。";
+inline constexpr const char* kHintCoefAlpha =
+    "係数α（m/m）|標高 1 m あたりの垂直積雪量の増え方です。0～0.01。平成12年告示1455号・特定行政庁"
+    "の定めによります。";
+inline constexpr const char* kHintCoefBeta =
+    "係数β|海率にかかる係数です。-5～5。平成12年告示1455号・特定行政庁の定めによります。";
+inline constexpr const char* kHintCoefGamma =
+    "係数γ（m）|定数項です。-5～5。平成12年告示1455号・特定行政庁の定めによります。";
+inline constexpr const char* kHintCoefRadius =
+    "海率計算用半径R（km）|海率を求める円の半径です。0～100 の整数。平成12年告示1455号・特定行政"
+    "庁の定めによります。";
 
 // Before "|", or the whole hint.
 std::string hint_short(std::string_view hint);

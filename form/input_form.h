@@ -49,6 +49,10 @@ struct InputForm {
             "間日数の平均値が30日以上の区域 （告示1455号：建築基準法施行令　第86条２項但し書規定）",
         .enabled = false};
     Label heavySnowLabel{.name = "heavySnowLabel", .caption = "多雪地域"};
+    Button siteDataButton{.name = "siteDataButton",
+                          .caption = "地域データ",
+                          .hint = "地域データの一覧|全国の地域の基準風速・積雪区域・係数・標高・"
+                                  "垂直積雪量を一覧し、自分の地域データを追加・修正します。"};
 
     // windPanel: wind
     Panel windPanel{.name = "windPanel", .top = 72, .height = 304};
@@ -157,6 +161,13 @@ struct InputForm {
         .name = "tableSnowDepthLabel", .caption = "140", .hint = "特定行政庁の指定など参考値"};
     Label tableAltitudeLabel{.name = "tableAltitudeLabel", .caption = "25"};
     Label seaRatioRadiusLabel{.name = "seaRatioRadiusLabel", .caption = "R"};
+    // The coefficients of the snow-depth formula: the area's zone fills them, the
+    // user may type the local authority's own; empty where no zone is known.
+    Edit snowCoefAlphaEdit{.name = "snowCoefAlphaEdit", .hint = kHintCoefAlpha, .enabled = false};
+    Edit snowCoefBetaEdit{.name = "snowCoefBetaEdit", .hint = kHintCoefBeta, .enabled = false};
+    Edit snowCoefGammaEdit{.name = "snowCoefGammaEdit", .hint = kHintCoefGamma, .enabled = false};
+    Edit snowCoefRadiusEdit{
+        .name = "snowCoefRadiusEdit", .hint = kHintCoefRadius, .enabled = false};
 
     // otherLoadPanel: other loads
     Panel otherLoadPanel{.name = "otherLoadPanel", .top = 284, .height = 85};

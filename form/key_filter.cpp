@@ -24,6 +24,10 @@ constexpr std::array<std::string_view, 16> kDigitControls = {"eaveHeightEdit",
                                                              "directWindNegativeSpin",
                                                              "directSnowLoadSpin"};
 
+// The snow coefficients are decimals that may be negative.
+constexpr std::array<std::string_view, 4> kDecimalControls = {
+    "snowCoefAlphaEdit", "snowCoefBetaEdit", "snowCoefGammaEdit", "snowCoefRadiusEdit"};
+
 bool unit_weight_from_table(const InputForm& form) {
     return form.surfaceTreatmentBox.itemIndex != 2;
 }
@@ -35,6 +39,9 @@ bool accepts_key(const InputForm& form, std::string_view control, char32_t key) 
     if (control == form.deckUnitWeightEdit.name) return !unit_weight_from_table(form);
     if (std::find(kDigitControls.begin(), kDigitControls.end(), control) != kDigitControls.end())
         return (key >= U'0' && key <= U'9') || key == kBackspace;
+    if (std::find(kDecimalControls.begin(), kDecimalControls.end(), control) !=
+        kDecimalControls.end())
+        return (key >= U'0' && key <= U'9') || key == U'.' || key == U'-' || key == kBackspace;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "form/project_lines.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "common/number_parse.h"
@@ -30,6 +31,7 @@ public:
     calc::SnowMethod snowMethod = calc::SnowMethod::typedDepth; // line 13, applied after 20
     report::PageNumberPosition position = report::PageNumberPosition::none; // line 29, after 31
     calc::LayoutMode layout = calc::LayoutMode::derivedLoads;               // line 57, after 60
+    bool typedCoefficients = false;                                         // line 65, 66-69
 
     void begin(const ProjectLine& line) { line_ = &line; }
     int number() const { return line_->number; }
@@ -197,6 +199,68 @@ std::string unit_weight_text(const std::string& line) {
     return value ? shortest_decimal(*value) : line;
 }
 
+bool has_typed_coefficients(const Session& s) {
+    return s.form.site.coefficientsEntered;
+}
+
+// Lines 65-69: the snow coefficients as typed, after a line "1". A design that
+// takes them from the site tables writes none of these lines, so its file stays
+// byte for byte what it was; a file without them loads as it always did.
+void add_coefficient_lines(std::vector<ProjectLine>& t) {
+    t.push_back({65, "積雪係数の入力（1 入力あり）", LineKind::flag, "0", "snowCoefficients",
+                 [](const Session&) { return std::string("1"); },
+                 [](LineLoader& in) {
+                     in.typedCoefficients = common::trim(in.text()) == "1";
+                     return true;
+                 },
+                 has_typed_coefficients});
+    struct CoefficientLine {
+        const char* meaning;
+        const char* name;
+        Edit InputForm::*field;
+    };
+    static const std::array<CoefficientLine, 4> kFields = {{
+        {"積雪係数 α", "snowCoefAlphaEdit", &InputForm::snowCoefAlphaEdit},
+        {"積雪係数 β", "snowCoefBetaEdit", &InputForm::snowCoefBetaEdit},
+        {"積雪係数 γ", "snowCoefGammaEdit", &InputForm::snowCoefGammaEdit},
+        {"海率計算用半径 R (km)", "snowCoefRadiusEdit", &InputForm::snowCoefRadiusEdit},
+    }};
+    int number = 66;
+    for (const CoefficientLine& line : kFields) {
+        Edit InputForm::*field = line.field;
+        t.push_back({number++, line.meaning, LineKind::text, "", line.name,
+                     [field](const Session& s) { return (s.form.*field).text; },
+                     [field](LineLoader& in) {
+                         if (in.typedCoefficients) (in.form.*field).text = in.text();
+                         return true;
+                     },
+                     has_typed_coefficients});
+    }
+    // Once all four are back they count as typed. The saved depth and unit weight
+    // stay: a method the area's tables could not serve (line 20 fell back to the
+    // typed-in depth) is the formula again, now that its coefficients are here.
+    ProjectLine& last = t.back();
+    last.load = [load = last.load](LineLoader& in) {
+        load(in);
+        if (!in.typedCoefficients) return true;
+        InputForm& f = in.form;
+        f.site.coefficientsEntered = true;
+        f.site.sources.snowCoefficients = calc::ValueSource::entered;
+        if (const auto typed = read_snow_coefficients(f)) {
+            f.site.snowCoefA = typed->alpha;
+            f.site.snowCoefB = typed->beta;
+            f.site.snowCoefC = typed->gamma;
+            f.site.seaRatioRadius = typed->radius;
+        }
+        if (in.snowMethod == calc::SnowMethod::formula) {
+            set_snow_method_radios(f, calc::SnowMethod::formula);
+            f.snowDepthSpin.enabled = false;
+            enable_formula_fields(f, true);
+        }
+        return true;
+    };
+}
+
 std::vector<ProjectLine> build_table() {
     using F = InputForm;
     std::vector<ProjectLine> t;
@@ -284,8 +348,9 @@ std::vector<ProjectLine> build_table() {
     unit_weight.load = [load = unit_weight.load](LineLoader& in) {
         if (!load(in)) return false;
         // The saved depth and unit weight stay: only the radios and enabled states
-        // follow the method. Without the area's coefficients the formula method
-        // is not available and the saved depth counts as typed in.
+        // follow the method. Without the area's coefficients the saved depth
+        // counts as typed in, as it always has; typed coefficients (lines 65-69)
+        // bring the formula method back.
         InputForm& f = in.form;
         const calc::SnowMethod shown =
             in.snowMethod == calc::SnowMethod::formula && f.site.zoneRegistered
@@ -293,7 +358,7 @@ std::vector<ProjectLine> build_table() {
                 : calc::SnowMethod::typedDepth;
         set_snow_method_radios(f, shown);
         f.snowDepthSpin.enabled = shown == calc::SnowMethod::typedDepth;
-        f.altitudeSpin.enabled = f.seaRatioSpin.enabled = shown == calc::SnowMethod::formula;
+        enable_formula_fields(f, shown == calc::SnowMethod::formula);
         return true;
     };
     t.push_back(std::move(unit_weight));
@@ -447,6 +512,7 @@ std::vector<ProjectLine> build_table() {
                          in.form.cantileverLengthEdit.text = std::to_string(in.int_or_default());
                      return true;
                  }});
+    add_coefficient_lines(t);
     return t;
 }
 
@@ -459,7 +525,8 @@ const std::vector<ProjectLine>& project_line_table() {
 
 persist::ProjectLines collect_project_lines(const Session& s) {
     persist::ProjectLines lines;
-    for (const ProjectLine& line : project_line_table()) lines.push_back(line.save(s));
+    for (const ProjectLine& line : project_line_table())
+        if (!line.written || line.written(s)) lines.push_back(line.save(s));
     return lines;
 }
 

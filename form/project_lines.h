@@ -33,6 +33,7 @@ enum class LineKind {
     ratio,          // a combination ratio 0..100, or the default with a message
     unitWeight,     // a number written back plainly, or the text kept as typed
     ignored,        // written, never read
+    flag,           // "1" turns on the lines after it; anything else, or no line, leaves them off
 };
 
 class LineLoader;
@@ -46,9 +47,13 @@ struct ProjectLine {
     std::function<std::string(const Session&)> save;
     // Puts the line back; false stops the loading (the report says why).
     std::function<bool(LineLoader&)> load;
+    // Whether saving writes the line; empty: always. Only the lines at the end
+    // of the file may be left out, so every other line keeps its number.
+    std::function<bool(const Session&)> written{};
 };
 
-// Every line of a project file, in file order.
+// Every line of a project file, in file order: the 65 lines every project has,
+// then lines 65-69 that only a design with typed snow coefficients writes.
 const std::vector<ProjectLine>& project_line_table();
 
 persist::ProjectLines collect_project_lines(const Session& session);

@@ -84,6 +84,17 @@ JsonObject inputs_json(const calc::DesignInputs& in) {
     };
 }
 
+JsonObject sources_json(const calc::SiteSources& s) {
+    const auto name = [](calc::ValueSource source) {
+        return text(calc::value_source_name(source));
+    };
+    return JsonObject{
+        {"baseWindSpeed", name(s.baseWindSpeed)},       {"snowZone", name(s.snowZone)},
+        {"tableAltitude", name(s.tableAltitude)},       {"tableSnowDepth", name(s.tableSnowDepth)},
+        {"snowCoefficients", name(s.snowCoefficients)},
+    };
+}
+
 JsonObject site_json(const site::SiteValues& s) {
     return JsonObject{
         {"prefectureName", text(s.prefectureName)},
@@ -100,6 +111,7 @@ JsonObject site_json(const site::SiteValues& s) {
         {"altitude", s.altitude},
         {"seaRatio", s.seaRatio},
         {"formulaSnowDepth", s.formulaSnowDepth},
+        {"sources", sources_json(s.sources)},
     };
 }
 

@@ -6,13 +6,16 @@ namespace korvex::form {
 
 std::optional<site::SiteError> start_session(Session& session,
                                              const std::filesystem::path& data_folder,
-                                             const std::string& version) {
+                                             const std::string& version,
+                                             const std::filesystem::path& user_site_folder) {
     session.coefficients = calc::CoefficientSettings{};
     persist::show_settings(session.coefficientDialog, session.coefficients);
     persist::select_method(session.coefficientDialog, calc::LayoutMode::derivedLoads);
     session.printSettings = report::PrintSettings{};
     session.printDialog = persist::PrintSettingsDialog{};
     session.paths = persist::ProjectPaths{};
+    session.siteTables = site::SiteTables{};
+    session.siteTables.userFolder = user_site_folder;
     return initialise_form(session.form, session.siteTables, data_folder, version);
 }
 

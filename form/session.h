@@ -50,10 +50,13 @@ struct Session {
 };
 
 // Start-up of the session: standard coefficients and print settings, no project
-// file, and the input form on the site tables of `dataFolder`. A missing or broken
-// site file ends start-up with its message.
+// file, and the input form on the site tables of `dataFolder`, with the user's
+// own site files of `userSiteFolder` over them (none when it is empty). A
+// missing or broken shipped site file ends start-up with its message; what is
+// wrong with a user file waits in siteTables.userNotices.
 std::optional<site::SiteError> start_session(Session& session,
                                              const std::filesystem::path& data_folder,
-                                             const std::string& version);
+                                             const std::string& version,
+                                             const std::filesystem::path& user_site_folder = {});
 
 } // namespace korvex::form

@@ -14,27 +14,17 @@ std::string radius_text(const site::SiteValues& site) {
     return site.seaRatioRadius < 10 ? " " + r : r;
 }
 
-void update_formula_availability(InputForm& form) {
-    form.formulaDepthRadio.enabled = form.site.zoneRegistered;
-    form.formulaDepthRadio.hint =
-        form.site.zoneRegistered ? kHintFormulaMethod : kHintFormulaUnavailable;
-    if (!form.site.zoneRegistered && snow_method(form) == calc::SnowMethod::formula) {
-        set_snow_method_radios(form, calc::SnowMethod::typedDepth);
-        form.snowDepthSpin.enabled = true;
-    }
-}
-
 } // namespace
 
 void show_site_values(InputForm& form) {
     const site::SiteValues& site = form.site;
-    update_formula_availability(form);
+    fill_snow_coefficients(form);
+    form.formulaDepthRadio.enabled = true;
+    form.formulaDepthRadio.hint =
+        site.zoneRegistered ? kHintFormulaMethod : kHintFormulaNeedsCoefficients;
     const bool direct = snow_method(form) == calc::SnowMethod::typedDepth;
     // The altitude edit's change evaluates the formula; it needs the edits enabled.
-    if (direct) {
-        form.altitudeSpin.enabled = true;
-        form.seaRatioSpin.enabled = true;
-    }
+    if (direct) enable_formula_fields(form, true);
     if (site.tableAltitude < 0) {
         form.tableAltitudeLabel.caption = " --- ";
         set_spin_value(form, form.altitudeSpin, 0);
@@ -47,8 +37,7 @@ void show_site_values(InputForm& form) {
     form.seaRatioRadiusLabel.caption = radius_text(site);
     if (direct) {
         set_spin_value(form, form.snowDepthSpin, site.tableSnowDepth);
-        form.altitudeSpin.enabled = false;
-        form.seaRatioSpin.enabled = false;
+        enable_formula_fields(form, false);
     } else {
         recompute_formula_snow_depth(form);
     }

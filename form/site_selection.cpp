@@ -1,5 +1,7 @@
 #include "form/site_selection.h"
 
+#include <algorithm>
+
 namespace korvex::form {
 
 std::optional<FormMessage> select_prefecture(InputForm& form, site::SiteTables& tables) {
@@ -27,6 +29,19 @@ void select_area(InputForm& form, const site::SiteTables& tables) {
     site::find_snow_zone(tables, site.snowZone, site);
     show_site_values(form);
     form.typedDepthRadio.hint = area_rule_hint(site);
+}
+
+std::optional<FormMessage> choose_area(InputForm& form, site::SiteTables& tables,
+                                       std::size_t prefecture_index, const std::string& area_name) {
+    if (prefecture_index >= form.prefectureBox.items.size()) return std::nullopt;
+    form.prefectureBox.itemIndex = static_cast<int>(prefecture_index);
+    if (auto message = select_prefecture(form, tables)) return message;
+    const auto& areas = form.areaBox.items;
+    const auto found = std::find(areas.begin(), areas.end(), area_name);
+    if (found == areas.end()) return std::nullopt;
+    form.areaBox.itemIndex = static_cast<int>(found - areas.begin());
+    select_area(form, tables);
+    return std::nullopt;
 }
 
 } // namespace korvex::form

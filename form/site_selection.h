@@ -20,10 +20,17 @@ std::optional<FormMessage> select_prefecture(InputForm& form, site::SiteTables& 
 // The change behaviour of areaBox (its item index is already set).
 void select_area(InputForm& form, const site::SiteTables& tables);
 
+// A match of the area search chosen: its prefecture is selected, then its area,
+// each with its own behaviour, as if the user had picked both from the lists.
+// An area no longer in the list (the tables changed) leaves the prefecture's
+// first area selected.
+std::optional<FormMessage> choose_area(InputForm& form, site::SiteTables& tables,
+                                       std::size_t prefecture_index, const std::string& area_name);
+
 // The display step both selections end with (and start-up uses): V0 is shown by
 // the callers; this shows altitude, table snow depth and R and sets the snow
-// depth by the method. Where the area's snow zone has no coefficients the
-// formula method is disabled and the typed-in method takes its place.
+// depth by the method. The coefficient fields are filled from the area's snow
+// zone, or emptied where it has none.
 void show_site_values(InputForm& form);
 
 std::string prefecture_rule_hint(const site::SiteValues& site);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "calc/snow.h"
+#include "common/number_parse.h"
+#include "common/number_text.h"
 #include "form/spin_edits.h"
 
 namespace korvex::form {
@@ -17,13 +19,49 @@ void apply_snow_depth_rule(InputForm& form) {
     form.heavySnowLabel.fontColour = rule.heavySnowArea ? kBlack : kGreyedLabel;
 }
 
+std::array<Edit*, 4> snow_coefficient_fields(InputForm& form) {
+    return {&form.snowCoefAlphaEdit, &form.snowCoefBetaEdit, &form.snowCoefGammaEdit,
+            &form.snowCoefRadiusEdit};
+}
+
+std::optional<SnowCoefficients> read_snow_coefficients(const InputForm& form) {
+    const auto alpha = common::parse_decimal(form.snowCoefAlphaEdit.text);
+    const auto beta = common::parse_decimal(form.snowCoefBetaEdit.text);
+    const auto gamma = common::parse_decimal(form.snowCoefGammaEdit.text);
+    const auto radius = common::parse_int(form.snowCoefRadiusEdit.text);
+    if (!alpha || !beta || !gamma || !radius) return std::nullopt;
+    return SnowCoefficients{*alpha, *beta, *gamma, *radius};
+}
+
 std::optional<int> formula_snow_depth(InputForm& form) {
     site::SiteValues& site = form.site;
     site.seaRatio = form.seaRatioSpin.value;
     site.altitude = form.altitudeSpin.value;
-    if (!site.zoneRegistered) return std::nullopt;
+    const auto coefficients = read_snow_coefficients(form);
+    if (!coefficients) return std::nullopt;
+    site.snowCoefA = coefficients->alpha;
+    site.snowCoefB = coefficients->beta;
+    site.snowCoefC = coefficients->gamma;
+    site.seaRatioRadius = coefficients->radius;
     return calc::formula_snow_depth_cm(site.snowCoefA, site.snowCoefB, site.snowCoefC,
                                        site.altitude, site.seaRatio);
+}
+
+void fill_snow_coefficients(InputForm& form) {
+    const site::SiteValues& site = form.site;
+    const bool known = site.zoneRegistered;
+    form.snowCoefAlphaEdit.text = known ? common::shortest_decimal(site.snowCoefA) : "";
+    form.snowCoefBetaEdit.text = known ? common::shortest_decimal(site.snowCoefB) : "";
+    form.snowCoefGammaEdit.text = known ? common::shortest_decimal(site.snowCoefC) : "";
+    form.snowCoefRadiusEdit.text = known ? std::to_string(site.seaRatioRadius) : "";
+    form.site.coefficientsEntered = false;
+}
+
+void enter_snow_coefficient(InputForm& form, Edit& field, const std::string& text) {
+    field.text = text;
+    form.site.coefficientsEntered = true;
+    form.site.sources.snowCoefficients = calc::ValueSource::entered;
+    recompute_formula_snow_depth(form);
 }
 
 void recompute_formula_snow_depth(InputForm& form) {
@@ -45,13 +83,18 @@ void set_snow_method_radios(InputForm& form, calc::SnowMethod method) {
     highlight_radio(form.formulaDepthRadio);
 }
 
+void enable_formula_fields(InputForm& form, bool enabled) {
+    form.altitudeSpin.enabled = enabled;
+    form.seaRatioSpin.enabled = enabled;
+    for (Edit* field : snow_coefficient_fields(form)) field->enabled = enabled;
+}
+
+// The formula method is open to every area: where the tables know no
+// coefficients the user types them, and until then the depth stays as it is.
 void apply_snow_method(InputForm& form, calc::SnowMethod method) {
-    if (method == calc::SnowMethod::formula && !form.site.zoneRegistered)
-        method = calc::SnowMethod::typedDepth;
     set_snow_method_radios(form, method);
     if (method == calc::SnowMethod::formula) {
-        form.altitudeSpin.enabled = true;
-        form.seaRatioSpin.enabled = true;
+        enable_formula_fields(form, true);
         recompute_formula_snow_depth(form);
         form.snowDepthSpin.enabled = false;
         focus(form, form.state.layoutMode == calc::LayoutMode::directLoads
@@ -60,8 +103,7 @@ void apply_snow_method(InputForm& form, calc::SnowMethod method) {
     } else {
         form.snowDepthSpin.enabled = true;
         set_spin_value(form, form.snowDepthSpin, form.site.tableSnowDepth);
-        form.altitudeSpin.enabled = false;
-        form.seaRatioSpin.enabled = false;
+        enable_formula_fields(form, false);
     }
 }
 

@@ -4,7 +4,9 @@
 // of getting the depth (typed in, or computed from altitude and sea ratio) and
 // the snow-depth formula over the spin edits.
 
+#include <array>
 #include <optional>
+#include <string>
 
 #include "form/input_form.h"
 
@@ -14,10 +16,33 @@ namespace korvex::form {
 // rho 30, below that rho 20.
 void apply_snow_depth_rule(InputForm& form);
 
-// Takes altitude and sea ratio from altitudeSpin and seaRatioSpin into the site
-// values and returns the depth in cm; nullopt when the area's snow zone has no
-// coefficients, since any depth would then be made up.
+// The four coefficient fields read as numbers (R a whole number of km); nullopt
+// while any of them is empty or no number.
+struct SnowCoefficients {
+    double alpha = 0.0;
+    double beta = 0.0;
+    double gamma = 0.0;
+    int radius = 0;
+};
+std::optional<SnowCoefficients> read_snow_coefficients(const InputForm& form);
+
+// Takes altitude and sea ratio from altitudeSpin and seaRatioSpin and the
+// coefficients from their fields into the site values and returns the depth in
+// cm; nullopt while a coefficient is missing, since any depth would then be
+// made up.
 std::optional<int> formula_snow_depth(InputForm& form);
+
+// The coefficient fields filled from the area's snow zone, or emptied where the
+// zone has none: what a site selection does. The values count as the table's
+// again.
+void fill_snow_coefficients(InputForm& form);
+
+// The change behaviour of a coefficient field: the text counts as entered and
+// the depth is computed again at once.
+void enter_snow_coefficient(InputForm& form, Edit& field, const std::string& text);
+
+// The coefficient fields in display order: alpha, beta, gamma, R.
+std::array<Edit*, 4> snow_coefficient_fields(InputForm& form);
 
 // The change behaviour of altitudeSpin and seaRatioSpin: the formula's depth goes
 // into snowDepthSpin and formulaSnowDepth.
@@ -32,6 +57,10 @@ void set_snow_method_radios(InputForm& form, calc::SnowMethod method);
 // The formula method is not available while the area's zone has no coefficients;
 // asking for it then gives the typed-in method.
 void apply_snow_method(InputForm& form, calc::SnowMethod method);
+
+// The fields that only the formula method uses: altitude, sea ratio and the
+// four coefficients.
+void enable_formula_fields(InputForm& form, bool enabled);
 
 // A click on a method radio: nothing happens when it is already selected or
 // disabled; otherwise it is selected and its click behaviour runs.

@@ -7,6 +7,7 @@
 
 #include "common/number_parse.h"
 #include "common/number_text.h"
+#include "form/snow.h"
 #include "form/spans.h"
 
 namespace korvex::form {
@@ -62,6 +63,50 @@ std::optional<FormMessage> check_heights(InputForm& form) {
         std::pair{&form.spanDirectionLengthEdit, "張り間方向の長さＤ"}};
     for (const auto& [edit, field] : fields)
         if (!common::parse_int(edit->text)) return not_an_integer(form, field, "mm", *edit);
+    return std::nullopt;
+}
+
+struct CoefficientRule {
+    const Edit* field;
+    const char* name; // as the message names it
+    double lowest;
+    double highest;
+    bool whole; // R is a whole number of km
+    const char* bounds;
+};
+
+// The formula's coefficients, typed or filled from a table, must be numbers
+// within what any zone of the notification or any local rule uses; a slip of
+// the decimal point would otherwise become a snow depth.
+std::optional<FormMessage> check_snow_coefficients(InputForm& form) {
+    const CoefficientRule rules[] = {
+        {&form.snowCoefAlphaEdit, "係数α", 0.0, 0.01, false, "0～0.01 (m/m)"},
+        {&form.snowCoefBetaEdit, "係数β", -5.0, 5.0, false, "-5～5"},
+        {&form.snowCoefGammaEdit, "係数γ", -5.0, 5.0, false, "-5～5 (m)"},
+        {&form.snowCoefRadiusEdit, "海率計算用半径R", 0.0, 100.0, true, "0～100 (km)"},
+    };
+    for (const CoefficientRule& rule : rules) {
+        const std::string name = rule.name;
+        const std::string kind = rule.whole ? "整数" : "数値";
+        const std::string wanted = std::string(rule.bounds) + " の" + kind;
+        if (common::trim(rule.field->text).empty())
+            return fail(form,
+                        "垂直積雪量を計算する" + name + "を入力して下さい。（" + wanted + "）",
+                        *rule.field);
+        std::optional<double> value;
+        if (!rule.whole)
+            value = common::parse_decimal(rule.field->text);
+        else if (const auto whole = common::parse_int(rule.field->text))
+            value = *whole;
+        if (!value)
+            return fail(form,
+                        name + "「" + rule.field->text + "」が" + kind + "ではありません。" +
+                            wanted + "で入力して下さい。",
+                        *rule.field);
+        if (*value < rule.lowest || *value > rule.highest)
+            return fail(form, name + "は " + rule.bounds + " の範囲で入力して下さい。",
+                        *rule.field);
+    }
     return std::nullopt;
 }
 
@@ -128,7 +173,11 @@ std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& 
         if (spans[static_cast<std::size_t>(span - 1)] <= 0)
             return fail(form, kSpanLengthMessage, span_edit(form, span));
     if (total > settings.maxDeckLength) return fail(form, kDeckTooLong, form.span1Edit);
-    return check_heights(form);
+    if (auto failed = check_heights(form)) return failed;
+    if (form.state.layoutMode == calc::LayoutMode::derivedLoads &&
+        snow_method(form) == calc::SnowMethod::formula)
+        return check_snow_coefficients(form);
+    return std::nullopt;
 }
 
 } // namespace korvex::form

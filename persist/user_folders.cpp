@@ -15,4 +15,8 @@ fs::path korvex_data_folder(const Getenv& getenv) {
     return user_data_home(getenv) / "korvex";
 }
 
+fs::path user_site_data_folder(const Getenv& getenv) {
+    return korvex_data_folder(getenv) / "Load_data";
+}
+
 } // namespace korvex::persist

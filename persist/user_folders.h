@@ -18,4 +18,8 @@ std::filesystem::path user_data_home(const Getenv& getenv);
 // The program's own folder in it: user_data_home / "korvex".
 std::filesystem::path korvex_data_folder(const Getenv& getenv);
 
+// The user's own site files, of the shipped files' names: korvex_data_folder /
+// "Load_data". Nothing the program installs lives there, so an upgrade keeps it.
+std::filesystem::path user_site_data_folder(const Getenv& getenv);
+
 } // namespace korvex::persist

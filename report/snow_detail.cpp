@@ -1,5 +1,6 @@
 #include "report/snow_detail.h"
 
+#include <array>
 #include <string>
 
 #include "common/number_text.h"
@@ -21,6 +22,39 @@ std::string depth_line(const calc::DesignInputs& in) {
            std::to_string(in.altitude) + "＋" + fixed_trimmed(in.snowCoefB, 6, 2) + "×" +
            fixed_trimmed(in.seaRatio * 0.01, 5, 2) + "＋" + fixed_trimmed(in.snowCoefC, 4, 2) +
            " ）×100 ＝ " + std::to_string(in.snowDepth) + " cm";
+}
+
+// Millimetres "地域データの出典：" takes in the report's font.
+constexpr int kSourcesLabelWidth = 32;
+
+std::string source_word(calc::ValueSource source) {
+    switch (source) {
+    case calc::ValueSource::table:
+        return "標準データ";
+    case calc::ValueSource::user:
+        return "ユーザーデータ";
+    case calc::ValueSource::entered:
+        return "入力値";
+    default:
+        return "データなし";
+    }
+}
+
+// Where each site value came from, so a reader can tell the shipped tables from
+// the user's own and from values typed for this design. Two lines, the second
+// under the first one's values: the longest words would not fit the page in one.
+std::array<std::string, 2> sources_lines(const calc::SiteSources& sources) {
+    return {"地域データの出典：Ｖ0＝" + source_word(sources.baseWindSpeed) + "、積雪区域＝" +
+                source_word(sources.snowZone),
+            "標高参考値＝" + source_word(sources.tableAltitude) + "、垂直積雪量参考値＝" +
+                source_word(sources.tableSnowDepth)};
+}
+
+std::string coefficients_line(const calc::DesignInputs& in) {
+    return "係数：α＝ " + shortest_decimal(in.snowCoefA) + "、β＝ " +
+           shortest_decimal(in.snowCoefB) + "、γ＝ " + shortest_decimal(in.snowCoefC) +
+           "、海率計算用半径R＝ " + std::to_string(in.seaRatioRadius) + " km（" +
+           source_word(in.siteSources.snowCoefficients) + "）";
 }
 
 std::string plain_load_line(const calc::DesignInputs& in) {
@@ -80,6 +114,15 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
     draw_line_at(canvas, c.c0 + 10,
                  TextLine("建設用地：" + data.data.prefectureName + " " + data.data.areaName));
     advance(canvas);
+    const auto sources = sources_lines(in.siteSources);
+    draw_line_at(canvas, c.c0 + 10, TextLine(sources[0]));
+    advance(canvas);
+    draw_line_at(canvas, c.c0 + 10 + kSourcesLabelWidth, TextLine(sources[1]));
+    advance(canvas);
+    if (in.snowMethod == calc::SnowMethod::formula) {
+        draw_line_at(canvas, c.c0 + 10, TextLine(coefficients_line(in)));
+        advance(canvas);
+    }
     advance(canvas, 0.5);
     draw_line_at(canvas, c.c0, TextLine("■荷重の計算"));
     advance(canvas);

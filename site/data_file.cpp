@@ -51,7 +51,10 @@ std::optional<SiteError> check_field_count(const std::string& file_name, int lin
 }
 
 DataFileLines read_data_file(const std::filesystem::path& folder, const std::string& file_name) {
-    const std::filesystem::path path = folder / file_name;
+    return read_text_file(folder / file_name, file_name);
+}
+
+DataFileLines read_text_file(const std::filesystem::path& path, const std::string& file_name) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return {{}, file_error(file_name, path, "が見つかりません。")};
@@ -68,7 +71,9 @@ DataFileLines read_data_file(const std::filesystem::path& folder, const std::str
         if (line > 0) return {{}, line_error(file_name, line, "文字を読み取れません。" + hint)};
         return {{}, file_error(file_name, path, "の文字を読み取れません。" + hint)};
     }
-    return {common::split_lines(*text), std::nullopt};
+    const bool unicode = bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
+                         bytes.starts_with("\xFE\xFF");
+    return {common::split_lines(*text), std::nullopt, unicode};
 }
 
 } // namespace korvex::site

@@ -41,6 +41,8 @@ struct SiteError {
 struct AddressRow {
     int line = 0; // 1-based line in the file
     std::vector<std::string> fields;
+    calc::ValueSource origin = calc::ValueSource::table; // shipped, or the user's table
+    std::string sourceNote; // the user's "出典" note; shipped rows have none
     bool hasNumbers = false;
     int snowZone = 0;
     int baseWindSpeed = 0;
@@ -54,6 +56,8 @@ struct AddressRow {
 // One line of the snow-zone file after its header.
 struct SnowZoneRow {
     int line = 0;
+    calc::ValueSource origin = calc::ValueSource::table;
+    std::string sourceNote;
     int snowZone = 0;
     double snowCoefA = 0.0;
     double snowCoefB = 0.0;
@@ -63,19 +67,50 @@ struct SnowZoneRow {
 
 struct SiteTables {
     std::filesystem::path dataFolder; // where the snow-zone file is read again
+    // The user's own site files, which add to and override the shipped rows;
+    // empty when the program runs without them.
+    std::filesystem::path userFolder;
     std::vector<AddressRow> addressRows;
     std::vector<SnowZoneRow> snowZoneRows;
+    // What is wrong with the user's files, each told once: the snow-zone file is
+    // read again at every prefecture choice, and a fault must not nag.
+    std::vector<SiteError> userNotices;
+    std::vector<std::string> toldNotices;
 };
 
-// Reads the address file of `data_folder` into the tables and fills the area list
-// and the site values from the rows of the first prefecture. On an error the
-// tables, the list and the values are left as they were.
+// Reads the address file of `data_folder` (and the user's, from
+// tables.userFolder) into the tables and fills the area list and the site values
+// from the rows of the first prefecture. On an error of the shipped file the
+// tables, the list and the values are left as they were; a faulty user file is
+// queued in userNotices and left out.
 std::optional<SiteError> load_address_table(const std::filesystem::path& data_folder,
                                             SiteTables& tables, SiteValues& values,
                                             std::vector<std::string>& area_list);
 
+// Both tables read afresh, shipped then user, without touching any site
+// values: after the user's table changed.
+std::optional<SiteError> reload_site_tables(SiteTables& tables);
+
 // A row belongs to a prefecture when the name occurs anywhere in it.
 bool row_belongs_to(const AddressRow& row, std::string_view prefecture_name);
+
+// The index in kPrefectureNames of the row's prefecture: the one field 2 names,
+// else the first whose name occurs in the row.
+std::optional<std::size_t> prefecture_index_of(const AddressRow& row);
+
+// Fields 4-8 as integers into the row's numbers, or the message naming the
+// file (as `file` gives it) and the line.
+std::optional<SiteError> read_address_numbers(const std::string& file, AddressRow& row);
+
+// Fields 0-4 of a snow-zone line into `row`, or the message.
+std::optional<SiteError> read_zone_fields(const std::string& file, int line,
+                                          const std::vector<std::string>& fields, SnowZoneRow& row);
+
+// The zone's row in the table in memory (the last of that number), or null.
+const SnowZoneRow* find_zone_row(const SiteTables& tables, int zone);
+
+// Moves the queued notices of the user's files out, each only once in a run.
+std::vector<SiteError> take_user_notices(SiteTables& tables);
 
 void apply_address_row(const AddressRow& row, SiteValues& values);
 
@@ -91,6 +126,10 @@ const AddressRow* find_area_row(const SiteTables& tables, std::string_view prefe
 // Reads the snow-zone file again (it may have been edited since) and looks up
 // `zone`. On an error the table in memory and the values stay as they were.
 std::optional<SiteError> load_snow_zone_table(SiteTables& tables, int zone, SiteValues& values);
+
+// The rows of the shipped snow-zone file of `data_folder`, header left out.
+std::optional<SiteError> read_shipped_zone_rows(const std::filesystem::path& data_folder,
+                                                std::vector<SnowZoneRow>& rows);
 
 // Looks up `zone` in the table in memory; the last matching line wins. Without
 // a match the coefficients are cleared and zone_registered becomes false.

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "calc/design_inputs.h"
+
 namespace korvex::site {
 
 struct SiteValues {
@@ -16,14 +18,20 @@ struct SiteValues {
     int tableSnowDepth = -1; // cm; negative: the table has no value
     int ruleFlag = 0;        // 9: the prefecture has detailed snow rules for the area
 
-    // Coefficients of the area's snow zone. When the zone has no line in the
-    // snow-zone table they are all zero and zone_registered is false: a depth
+    // Coefficients of the snow-depth formula: those of the area's snow zone, or
+    // the ones the user typed into the snow panel. When the zone has no line in
+    // the snow-zone table they are all zero and zoneRegistered is false: a depth
     // computed from another area's coefficients would look right and be wrong.
     double snowCoefA = 0.0; // alpha, m per m of altitude
     double snowCoefB = 0.0; // beta, coefficient of the sea ratio
     double snowCoefC = 0.0; // gamma, m
     int seaRatioRadius = 0; // R, km
     bool zoneRegistered = false;
+    // The user typed the coefficients; a new site selection fills them afresh.
+    bool coefficientsEntered = false;
+
+    // Where each value above came from, for the report and the JSON.
+    calc::SiteSources sources;
 
     // Taken by the last evaluation of the snow-depth formula.
     int altitude = 0;         // m

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -97,6 +99,45 @@ TEST(CommandLine, BadInputsAndBadFilesGiveTheirMessageAndExitCode) {
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(
         missing.json["error"].toObject()["message"].toString().contains("no_such_file.kvxw"));
+}
+
+// The user's own site table counts on the command line as in the window, and
+// site.sources says so; a faulty user file is told among the messages.
+TEST(CommandLine, TheUsersSiteTableCountsAndIsNamedAsTheSource) {
+    QTemporaryDir home;
+    const QString folder = home.filePath("korvex/Load_data");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile address(folder + "/Data_Address.csv");
+    ASSERT_TRUE(address.open(QIODevice::WriteOnly));
+    address.write(
+        QStringLiteral("No,kana,todofuken,chiku,snow_zone,V0,altitude_m,snow_cm,rule_flag\r\n"
+                       "1,ちよだく,東京都,千代田区,0,36,4,30,0\r\n")
+            .toUtf8()
+            .prepend("\xEF\xBB\xBF"));
+    address.close();
+    QFile zones(folder + "/Data_SnowfallV.csv");
+    ASSERT_TRUE(zones.open(QIODevice::WriteOnly));
+    zones.write("zone,alpha,beta,gamma,R\r\n1,x,0,0.5,20\r\n");
+    zones.close();
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.path());
+    process.setProcessEnvironment(environment);
+    process.start(KORVEX_BINARY, {"--json", QString(KORVEX_FIXTURES) + "/tokyo_one_span.kvxw"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
+    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    EXPECT_EQ(json["inputs"].toObject()["baseWindSpeed"].toInt(), 36);
+    const QJsonObject sources = json["site"].toObject()["sources"].toObject();
+    EXPECT_EQ(sources["baseWindSpeed"].toString(), "user");
+    EXPECT_EQ(sources["tableAltitude"].toString(), "user");
+    EXPECT_EQ(sources["snowZone"].toString(), "none");
+    EXPECT_EQ(sources["snowCoefficients"].toString(), "none");
+    const QJsonArray messages = json["messages"].toArray();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].toString().contains("Data_SnowfallV.csv」の 2 行目"))
+        << messages[0].toString().toStdString();
 }
 
 int exit_code_of(const QStringList& arguments) {

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -380,6 +381,65 @@ TEST_F(MainWindowTest, CommandButtonsReachTheirWindowsAndQuitCloses) {
     EXPECT_EQ(find<QPushButton>("exitButton")->text(), "終　了");
     find<QPushButton>("exitButton")->click();
     EXPECT_FALSE(window->isVisible());
+}
+
+// The worked case of 岩手県's page for 久慈市役所, typed into the window for an
+// area whose tables know no coefficients (札幌市).
+TEST_F(MainWindowTest, TypedSnowCoefficientsComputeTheDepthAtOnce) {
+    QLineEdit* alpha = edit("snowCoefAlphaEdit");
+    EXPECT_FALSE(alpha->isEnabled());
+    radio("formulaDepthRadio")->click();
+    ASSERT_TRUE(alpha->isEnabled());
+    EXPECT_EQ(alpha->text(), "");
+    spin("altitudeSpin")->setValue(5);
+    spin("seaRatioSpin")->setValue(40);
+    const std::pair<const char*, QString> typed[] = {{"snowCoefAlphaEdit", "0.0021"},
+                                                     {"snowCoefBetaEdit", "-1.19"},
+                                                     {"snowCoefGammaEdit", "1.16"},
+                                                     {"snowCoefRadiusEdit", "2x0"}};
+    for (const auto& [name, text] : typed) {
+        edit(name)->setFocus();
+        testing::type_text(edit(name), text);
+    }
+    EXPECT_EQ(edit("snowCoefRadiusEdit")->text(), "20"); // letters do not get in
+    EXPECT_EQ(spin("snowDepthSpin")->value(), 70);
+    EXPECT_EQ(session->form.site.sources.snowCoefficients, calc::ValueSource::entered);
+
+    // Calculate refuses a coefficient out of its range and focuses its field.
+    edit("snowCoefAlphaEdit")->setFocus();
+    edit("snowCoefAlphaEdit")->selectAll();
+    testing::type_text(edit("snowCoefAlphaEdit"), "5");
+    window->calculate();
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages[0].contains("係数αは")) << sink.messages[0].toStdString();
+    EXPECT_EQ(focused(), "snowCoefAlphaEdit");
+    EXPECT_TRUE(presented.empty());
+}
+
+TEST_F(MainWindowTest, TheAreaBoxFindsTheAreasOfEveryPrefecture) {
+    QComboBox* areas = combo("areaBox");
+    ASSERT_TRUE(areas->isEditable());
+    areas->lineEdit()->setFocus();
+    areas->lineEdit()->selectAll(); // as entering the box does
+    testing::type_text(areas->lineEdit(), QStringLiteral("モリオカ"));
+    QCompleter* completer = areas->completer();
+    ASSERT_NE(completer, nullptr);
+    ASSERT_GE(completer->model()->rowCount(), 1);
+    EXPECT_EQ(completer->model()->index(0, 0).data().toString(), "盛岡市（岩手県）");
+
+    emit completer->activated(completer->completionModel()->index(0, 0));
+    EXPECT_EQ(combo("prefectureBox")->currentText(), "岩手県");
+    EXPECT_EQ(areas->itemText(areas->currentIndex()), "盛岡市");
+    EXPECT_EQ(areas->lineEdit()->text(), "盛岡市");
+    EXPECT_EQ(session->form.site.areaName, "盛岡市");
+    EXPECT_EQ(session->form.site.snowZone, 106);
+    EXPECT_EQ(session->form.snowCoefAlphaEdit.text, "0.0015");
+    EXPECT_TRUE(sink.messages.isEmpty());
+
+    int requests = 0;
+    QObject::connect(window.get(), &MainWindow::site_data_requested, [&requests] { ++requests; });
+    find<QPushButton>("siteDataButton")->click();
+    EXPECT_EQ(requests, 1);
 }
 
 TEST(SpanPictures, EachOfTheSixteenIsItsOwnDrawing) {

@@ -118,6 +118,24 @@ TEST_F(StartupTest, AMissingSiteFileEndsStartUpWithItsMessage) {
     EXPECT_EQ(visible_splash(), nullptr);
 }
 
+// The user's site files are found in the data home the environment names.
+TEST_F(StartupTest, AFaultyUserSiteFileIsToldOnceAndTheProgramStarts) {
+    const fs::path folder = fs::path(xdg) / "korvex" / "Load_data";
+    fs::create_directories(folder);
+    std::ofstream(folder / "Data_SnowfallV.csv", std::ios::binary)
+        << "zone,alpha,beta,gamma,R\r\n106,0.0015,0,0.58\r\n";
+    form::Session session;
+    const StartupOutcome outcome = run_startup(session, sink, options);
+    EXPECT_TRUE(outcome.ok);
+    ASSERT_EQ(sink.messages.size(), 1);
+    const std::string message = sink.messages[0].toStdString();
+    EXPECT_NE(message.find((folder / "Data_SnowfallV.csv").string() + "」の 2 行目"),
+              std::string::npos)
+        << message;
+    EXPECT_EQ(session.form.site.areaName, "札幌市");
+    EXPECT_EQ(session.siteTables.userFolder, folder);
+}
+
 TEST(ProgramVersion, MajorAndMinorOfTheProgramVersion) {
     const std::pair<const char*, const char*> cases[] = {{"2.2.0.0", "2.2"},
                                                          {"1.0", "1.0"},

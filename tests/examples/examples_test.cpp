@@ -17,6 +17,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -35,9 +37,14 @@ std::string read_file(const fs::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// As scripts/examples runs it: inside examples/ with the bare file name.
+// As scripts/examples runs it: inside examples/ with the bare file name, and with
+// an empty data home, so no user's own site table changes the results.
 std::string korvex_json(const std::string& name) {
+    static const QTemporaryDir kEmptyDataHome;
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", kEmptyDataHome.path());
+    process.setProcessEnvironment(environment);
     process.setWorkingDirectory(KORVEX_EXAMPLES);
     process.start(KORVEX_BINARY, {"--json", QString::fromStdString(name + ".kvxw")});
     EXPECT_TRUE(process.waitForFinished(60000));

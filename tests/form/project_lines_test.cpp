@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "form/calculate.h"
 #include "form/initialise.h"
 #include "form/layout.h"
 #include "form/project_commands.h"
@@ -184,6 +185,70 @@ TEST_F(ProjectLinesTest, ASavedTypedDepthSurvivesLoadingIntoTheFormulaMethod) {
     EXPECT_TRUE(other.form.typedDepthRadio.checked);
     EXPECT_TRUE(other.form.snowDepthSpin.enabled);
     EXPECT_FALSE(other.form.altitudeSpin.enabled);
+}
+
+// Typed snow coefficients travel in lines 65-69, after line 64 of every project.
+TEST_F(ProjectLinesTest, TypedCoefficientsTravelInLinesSixtyFiveToSixtyNine) {
+    InputForm& f = session.form;
+    ASSERT_FALSE(choose_area(f, session.siteTables, 1, "弘前市 (旧岩木町)")); // no zone line
+    select_snow_method(f, calc::SnowMethod::formula);
+    set_spin_value(f, f.altitudeSpin, 5);
+    set_spin_value(f, f.seaRatioSpin, 40);
+    enter_snow_coefficient(f, f.snowCoefAlphaEdit, "0.0021");
+    enter_snow_coefficient(f, f.snowCoefBetaEdit, "-1.19");
+    enter_snow_coefficient(f, f.snowCoefGammaEdit, "1.160");
+    enter_snow_coefficient(f, f.snowCoefRadiusEdit, "20");
+    set_spin_value(f, f.snowUnitWeightSpin, 30); // the user's own rho survives loading
+    ASSERT_EQ(f.snowDepthSpin.value, 70);
+    const persist::ProjectLines lines = collect_project_lines(session);
+    ASSERT_EQ(lines.size(), 70u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 65, lines.end()),
+              (std::vector<std::string>{"1", "0.0021", "-1.19", "1.160", "20"})); // as typed
+    ASSERT_EQ(save_project(session, file("typed.kvxw")), "");
+
+    Session loaded;
+    start(loaded);
+    const LoadOutcome outcome = load_project(loaded, file("typed.kvxw"));
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_TRUE(outcome.messages.empty());
+    const InputForm& g = loaded.form;
+    EXPECT_TRUE(g.formulaDepthRadio.checked);
+    EXPECT_FALSE(g.snowDepthSpin.enabled);
+    EXPECT_TRUE(g.snowCoefAlphaEdit.enabled);
+    EXPECT_EQ(g.snowCoefGammaEdit.text, "1.160");
+    EXPECT_EQ(g.snowDepthSpin.value, 70);
+    EXPECT_EQ(g.snowUnitWeightSpin.value, 30);
+    EXPECT_EQ(g.site.sources.snowCoefficients, calc::ValueSource::entered);
+    ASSERT_EQ(save_project(loaded, file("again.kvxw")), "");
+    std::ifstream a(file("typed.kvxw"), std::ios::binary);
+    std::ifstream b(file("again.kvxw"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}),
+              std::string(std::istreambuf_iterator<char>(b), {}));
+    ASSERT_FALSE(calculate(loaded));
+    EXPECT_EQ(loaded.inputs.snowCoefA, 0.0021);
+    EXPECT_EQ(loaded.inputs.snowDepth, 70);
+
+    // The same file without its last five lines loads as a 65-line file always
+    // did: the area's tables have no coefficients, so the saved depth counts as
+    // typed in.
+    write_lines("cut.kvxw", persist::ProjectLines(lines.begin(), lines.begin() + 65));
+    Session cut;
+    start(cut);
+    EXPECT_FALSE(load_project(cut, file("cut.kvxw")).failed);
+    EXPECT_TRUE(cut.form.typedDepthRadio.checked);
+    EXPECT_EQ(cut.form.snowDepthSpin.value, 70);
+    EXPECT_EQ(cut.form.snowCoefAlphaEdit.text, "");
+    EXPECT_FALSE(cut.form.site.coefficientsEntered);
+    EXPECT_EQ(collect_project_lines(cut).size(), 65u);
+
+    // A line 65 other than "1" leaves the coefficient lines unread.
+    persist::ProjectLines off = lines;
+    off[65] = "0";
+    write_lines("off.kvxw", off);
+    Session unread;
+    start(unread);
+    EXPECT_FALSE(load_project(unread, file("off.kvxw")).failed);
+    EXPECT_EQ(unread.form.snowCoefAlphaEdit.text, "");
 }
 
 TEST_F(ProjectLinesTest, PrintingUsesTheLoadedStartNumber) {

@@ -113,37 +113,49 @@ TEST_F(SiteSelection, FormulaFollowsTheAreaAndTheSpinEdits) {
     EXPECT_FALSE(form.altitudeSpin.enabled);
 }
 
-TEST_F(SiteSelection, AreaWithoutZoneCoefficientsFallsBackToTypedDepth) {
+// Where the tables know no coefficients the formula method stays open: the
+// fields are empty, no depth is made up, and typed coefficients give one.
+TEST_F(SiteSelection, AreaWithoutZoneCoefficientsAsksForThem) {
     prefecture(1);
     select_snow_method(form, calc::SnowMethod::formula);
     // 青森市: 0.0019 * 5 + 0.25 * 0.2 + 0.39 = 0.4495 m
     EXPECT_EQ(form.snowDepthSpin.value, 40);
+    EXPECT_EQ(form.snowCoefAlphaEdit.text, "0.0019");
+    EXPECT_EQ(form.snowCoefRadiusEdit.text, "12");
 
     area(1); // 弘前市 (旧岩木町): zone 7 has no line
     EXPECT_EQ(form.site.areaName, "弘前市 (旧岩木町)");
     EXPECT_FALSE(form.site.zoneRegistered);
-    EXPECT_EQ(form.site.snowCoefA, 0.0);
-    EXPECT_EQ(form.site.seaRatioRadius, 0);
     EXPECT_EQ(form.seaRatioRadiusLabel.caption, "---");
-    EXPECT_FALSE(form.formulaDepthRadio.enabled);
-    EXPECT_EQ(form.formulaDepthRadio.hint, kHintFormulaUnavailable);
-    EXPECT_TRUE(form.typedDepthRadio.checked);
-    EXPECT_FALSE(form.formulaDepthRadio.checked);
-    EXPECT_TRUE(form.typedDepthRadio.fontBold);
-    EXPECT_EQ(form.snowDepthSpin.value, 60); // the table's depth
-    EXPECT_TRUE(form.snowDepthSpin.enabled);
-    EXPECT_FALSE(form.altitudeSpin.enabled);
-
-    select_snow_method(form, calc::SnowMethod::formula); // disabled: nothing happens
-    EXPECT_TRUE(form.typedDepthRadio.checked);
-    set_spin_value(form, form.seaRatioSpin, 50); // no formula without coefficients
-    EXPECT_EQ(form.snowDepthSpin.value, 60);
-
-    area(0); // a known zone behaves as before
     EXPECT_TRUE(form.formulaDepthRadio.enabled);
+    EXPECT_TRUE(form.formulaDepthRadio.checked);
+    EXPECT_EQ(form.formulaDepthRadio.hint, kHintFormulaNeedsCoefficients);
+    for (const Edit* field : snow_coefficient_fields(form)) {
+        EXPECT_EQ(field->text, "") << field->name;
+        EXPECT_TRUE(field->enabled) << field->name;
+    }
+    EXPECT_EQ(form.site.sources.snowCoefficients, calc::ValueSource::none);
+    EXPECT_EQ(form.snowDepthSpin.value, 40); // nothing to compute with: left as it was
+    EXPECT_FALSE(form.snowDepthSpin.enabled);
+
+    set_spin_value(form, form.altitudeSpin, 50);
+    enter_snow_coefficient(form, form.snowCoefAlphaEdit, "0.01");
+    enter_snow_coefficient(form, form.snowCoefBetaEdit, "0.1");
+    enter_snow_coefficient(form, form.snowCoefGammaEdit, "0.15");
+    EXPECT_EQ(form.snowDepthSpin.value, 40); // R still missing
+    enter_snow_coefficient(form, form.snowCoefRadiusEdit, "7");
+    // 0.01 * 50 + 0.1 * 0.2 + 0.15 = 0.67 m
+    EXPECT_EQ(form.snowDepthSpin.value, 70);
+    EXPECT_EQ(form.site.sources.snowCoefficients, calc::ValueSource::entered);
+    EXPECT_TRUE(form.site.coefficientsEntered);
+
+    area(0); // choosing an area fills the fields from its zone again
     EXPECT_EQ(form.formulaDepthRadio.hint, kHintFormulaMethod);
     EXPECT_EQ(form.seaRatioRadiusLabel.caption, "12");
-    EXPECT_TRUE(form.typedDepthRadio.checked);
+    EXPECT_EQ(form.snowCoefAlphaEdit.text, "0.0019");
+    EXPECT_FALSE(form.site.coefficientsEntered);
+    EXPECT_EQ(form.site.sources.snowCoefficients, calc::ValueSource::table);
+    EXPECT_TRUE(form.formulaDepthRadio.checked);
 }
 
 TEST_F(SiteSelection, PrefectureWithoutRowsKeepsTheValues) {

@@ -62,7 +62,12 @@ Faults check_project_file(std::string_view bytes) {
     }
     if (outcome.failed && outcome.messages.empty())
         faults.push_back("loading stopped without a message");
-    if (after.size() != static_cast<std::size_t>(persist::kProjectLineCount))
+    // Every project has its 65 lines; one with typed snow coefficients the
+    // lines after them too.
+    const std::size_t lines = session->form.site.coefficientsEntered
+                                  ? form::project_line_table().size()
+                                  : static_cast<std::size_t>(persist::kProjectLineCount);
+    if (after.size() != lines)
         faults.push_back("collected " + std::to_string(after.size()) + " lines");
 
     if (!outcome.failed) {

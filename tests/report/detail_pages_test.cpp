@@ -356,7 +356,7 @@ TEST(SnowDetail, ShowsTheIncreaseCheckOnlyWhereItWasExamined) {
          heavy_snow(),
          {"垂直積雪量d＝ 150 ㎝", "積雪荷重Ｗs＝ 30×150＝ 4500 N/㎡"},
          {5},
-         {"割り増し係数", "対象外", "平成12年建設省告示第1455号による"}},
+         {"割り増し係数", "対象外", "平成12年建設省告示第1455号による", "係数：α"}},
     };
     for (const SnowCase& c : cases) {
         DetailRender r(kScreenOutput, c.options);
@@ -381,9 +381,29 @@ TEST(SnowDetail, DepthFromTheSiteShowsItsFormulaAndTheNotification) {
         s.inputs.snowCoefC = 0.33;
         s.inputs.altitude = 25;
         s.inputs.seaRatio = 20;
+        s.inputs.seaRatioRadius = 20;
+        s.inputs.siteSources = {calc::ValueSource::table, calc::ValueSource::none,
+                                calc::ValueSource::user, calc::ValueSource::none,
+                                calc::ValueSource::entered};
     });
     EXPECT_TRUE(r.has("垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ ( 0.0017×25＋0.00×0.20＋0.33 ）×100 ＝ "
                       "30 cm"));
+    // Under the site: where each value came from, then the coefficients used.
+    const std::string sources = "地域データの出典：Ｖ0＝標準データ、積雪区域＝データなし";
+    const std::string more_sources = "標高参考値＝ユーザーデータ、垂直積雪量参考値＝データなし";
+    const std::string coefficients =
+        "係数：α＝ 0.0017、β＝ 0、γ＝ 0.33、海率計算用半径R＝ 20 km（入力値）";
+    ASSERT_TRUE(r.exactly(sources));
+    ASSERT_TRUE(r.exactly(coefficients));
+    EXPECT_EQ(r.col(sources), 14);
+    EXPECT_EQ(r.col(more_sources), 14 + 32); // under the values of the line above
+    EXPECT_EQ(r.col(coefficients), 14);
+    const RecordedText& snow_site = *r.all("建設用地：").back();
+    EXPECT_EQ(r.row(sources), r.inverse(snow_site.at.y, r.f.canvas.topOffset) + 5);
+    ASSERT_TRUE(r.exactly(more_sources));
+    EXPECT_EQ(r.row(more_sources), r.row(sources) + 5);
+    EXPECT_EQ(r.row(coefficients), r.row(more_sources) + 5);
+    EXPECT_LT(r.text(coefficients).at.y, r.all("■荷重の計算").back()->at.y);
     const RecordedText& notice = r.text("平成12年建設省告示第1455号による");
     EXPECT_GT(notice.at.y, r.text("積 雪 荷 重 計 算").at.y);
     EXPECT_FALSE(r.has("垂直積雪量d＝"));

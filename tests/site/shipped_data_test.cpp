@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "common/number_parse.h"
+#include "common/number_text.h"
 #include "site/site_tables.h"
 
 namespace korvex::site {
@@ -37,6 +39,13 @@ TEST(ShippedSiteData, EveryPrefectureHasAreasAndEveryZoneExists) {
             EXPECT_TRUE(zones.count(row.snowZone)) << "line " << row.line;
         }
     }
+
+    // The snow panel shows a zone's coefficients as texts and computes from what
+    // it shows: the text must read back to the very value of the table.
+    for (const SnowZoneRow& row : tables.snowZoneRows)
+        for (double coefficient : {row.snowCoefA, row.snowCoefB, row.snowCoefC})
+            EXPECT_EQ(common::parse_decimal(common::shortest_decimal(coefficient)), coefficient)
+                << "zone " << row.snowZone;
 }
 
 } // namespace

@@ -1,0 +1,93 @@
+#pragma once
+
+// The "地域データ" window without the window: every area of every prefecture
+// with its values and where its row comes from, the filter, and the one command
+// that stores a row of the user's own site table.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/session.h"
+
+namespace korvex::form {
+
+inline constexpr const char* kShippedRowWord = "標準";
+inline constexpr const char* kUserRowWord = "ユーザー";
+
+// One area as the list shows it; numbers as texts, "" where the tables have none.
+struct SiteDataRow {
+    std::size_t prefectureIndex = 0;
+    std::string prefecture;
+    std::string area;
+    std::string reading;
+    std::string baseWindSpeed;
+    std::string snowZone;
+    std::string alpha;
+    std::string beta;
+    std::string gamma;
+    std::string radius;
+    std::string altitude;
+    std::string snowDepth;
+    std::string ruleFlag;
+    std::string origin;     // kShippedRowWord or kUserRowWord; the zone's own if it differs
+    std::string sourceNote; // the user's "出典"
+};
+
+// Every area of the tables, in prefecture and table order, each once.
+std::vector<SiteDataRow> site_data_rows(const site::SiteTables& tables);
+
+// The filter: any part of the area name, its reading or the prefecture name;
+// katakana counts as hiragana. An empty filter lets every row through.
+bool site_data_row_matches(const SiteDataRow& row, std::string_view filter);
+
+// A row as the user types it in the window. Empty altitude, depth and rule
+// marker mean "no value" (-1, -1, 0); the coefficients are all given or all left
+// empty.
+struct UserSiteRow {
+    std::string prefecture;
+    std::string area;
+    std::string reading;
+    std::string baseWindSpeed;
+    std::string snowZone;
+    std::string alpha;
+    std::string beta;
+    std::string gamma;
+    std::string radius;
+    std::string altitude;
+    std::string snowDepth;
+    std::string ruleFlag;
+    std::string sourceNote;
+};
+
+UserSiteRow user_site_row(const SiteDataRow& row);
+
+// The window's fields, named by role for the focus of a refused row.
+inline constexpr const char* kSitePrefectureField = "sitePrefectureBox";
+inline constexpr const char* kSiteAreaField = "siteAreaEdit";
+inline constexpr const char* kSiteReadingField = "siteReadingEdit";
+inline constexpr const char* kSiteWindSpeedField = "siteWindSpeedEdit";
+inline constexpr const char* kSiteZoneField = "siteZoneEdit";
+inline constexpr const char* kSiteAlphaField = "siteAlphaEdit";
+inline constexpr const char* kSiteBetaField = "siteBetaEdit";
+inline constexpr const char* kSiteGammaField = "siteGammaEdit";
+inline constexpr const char* kSiteRadiusField = "siteRadiusEdit";
+inline constexpr const char* kSiteAltitudeField = "siteAltitudeEdit";
+inline constexpr const char* kSiteSnowDepthField = "siteSnowDepthEdit";
+inline constexpr const char* kSiteRuleFlagField = "siteRuleFlagEdit";
+inline constexpr const char* kSiteSourceNoteField = "siteSourceNoteEdit";
+
+struct UserRowSaved {
+    std::optional<FormMessage> failure; // nothing was written
+    std::string status;                 // what was stored, for the window to show
+};
+
+// Checks the row, puts it into the user's files in session.siteTables.userFolder
+// (written atomically; every other line of them kept as it was), reads the
+// tables again and, where the row is the selected area or its prefecture, shows
+// the change in the input form with the selection behaviours. A row whose
+// coefficients are given but whose zone is 0 gets a new zone number of its own.
+UserRowSaved save_user_site_row(Session& session, const UserSiteRow& row);
+
+} // namespace korvex::form

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "app/message_sink.h"
+#include "app/site_data_window.h"
+#include "form/site_data.h"
+#include "site/user_site_table.h"
+#include "tests/app/widget_test_support.h"
+
+namespace korvex::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SiteDataWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        user = fs::path(home.path().toStdString()) / "korvex" / "Load_data";
+        ASSERT_FALSE(form::start_session(session, KORVEX_DATA_DIR, "1.0", user));
+        window = std::make_unique<SiteDataWindow>(session, sink);
+        window->show_site_data();
+    }
+
+    QLineEdit* field(const char* name) const {
+        auto* edit = window->findChild<QLineEdit*>(QString::fromLatin1(name));
+        EXPECT_NE(edit, nullptr) << name;
+        return edit;
+    }
+
+    QTemporaryDir home;
+    fs::path user;
+    form::Session session;
+    RecordingSink sink;
+    std::unique_ptr<SiteDataWindow> window;
+};
+
+TEST_F(SiteDataWindowTest, ListsEveryAreaAndFiltersByNameOrReading) {
+    EXPECT_EQ(window->windowTitle(), "地域データ");
+    EXPECT_EQ(window->rows().size(), form::site_data_rows(session.siteTables).size());
+    EXPECT_GT(window->rows().size(), 1800u);
+    auto* table = window->findChild<QTableView*>("siteTableView");
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->model()->headerData(13, Qt::Horizontal).toString(), "出典");
+
+    field("siteFilterEdit")->setText(QStringLiteral("さっぽろ"));
+    EXPECT_EQ(window->shown_row_count(), 1);
+    field("siteFilterEdit")->setText(QStringLiteral("盛岡"));
+    EXPECT_EQ(window->shown_row_count(), 1);
+    field("siteFilterEdit")->clear();
+    EXPECT_EQ(window->shown_row_count(), static_cast<int>(window->rows().size()));
+}
+
+TEST_F(SiteDataWindowTest, StoresTheEditedRowAsTheUsersOwn) {
+    auto* table = window->findChild<QTableView*>("siteTableView");
+    table->selectRow(0); // 北海道 札幌市
+    EXPECT_EQ(field("siteAreaEdit")->text(), "札幌市");
+    field("siteSnowDepthEdit")->setText("160");
+    field("siteSourceNoteEdit")->setText(QStringLiteral("札幌市 建築指導課"));
+    int changed = 0;
+    QObject::connect(window.get(), &SiteDataWindow::site_data_changed, [&changed] { ++changed; });
+    window->findChild<QPushButton*>("saveUserRowButton")->click();
+    EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join('\n').toStdString();
+    EXPECT_EQ(changed, 1);
+    EXPECT_TRUE(fs::exists(user / site::kAddressFileName));
+    EXPECT_EQ(window->rows()[0].origin, form::kUserRowWord);
+    EXPECT_EQ(window->rows()[0].snowDepth, "160");
+    EXPECT_TRUE(window->findChild<QLabel*>("siteStatusLabel")->text().contains("保存しました"));
+    EXPECT_EQ(session.form.tableSnowDepthLabel.caption, "160");
+
+    // A value that is no number is refused with the focus on its field.
+    field("siteWindSpeedEdit")->setText("強");
+    window->findChild<QPushButton*>("saveUserRowButton")->click();
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages[0].contains("基準風速V0"));
+    EXPECT_EQ(changed, 1);
+}
+
+} // namespace
+} // namespace korvex::app
