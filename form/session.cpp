@@ -1,5 +1,6 @@
 #include "form/session.h"
 
+#include "form/change_tracking.h"
 #include "form/initialise.h"
 
 namespace korvex::form {
@@ -13,7 +14,9 @@ std::optional<site::SiteError> start_session(Session& session,
     session.printSettings = report::PrintSettings{};
     session.printDialog = persist::PrintSettingsDialog{};
     session.paths = persist::ProjectPaths{};
-    return initialise_form(session.form, session.siteTables, data_folder, version);
+    auto error = initialise_form(session.form, session.siteTables, data_folder, version);
+    mark_unchanged(session);
+    return error;
 }
 
 } // namespace korvex::form

@@ -34,6 +34,9 @@ struct Session {
     report::PrintSettings printSettings;
     persist::PrintSettingsDialog printDialog;
     persist::ProjectPaths paths;
+    // The project lines of the design last started with, loaded or saved; the
+    // form has unsaved edits while its own lines differ (form/change_tracking.h).
+    persist::ProjectLines unchangedLines;
 
     // The last calculation; printing draws from these without gathering again.
     calc::DesignInputs inputs;
@@ -50,8 +53,9 @@ struct Session {
 };
 
 // Start-up of the session: standard coefficients and print settings, no project
-// file, and the input form on the site tables of `dataFolder`. A missing or broken
-// site file ends start-up with its message.
+// file, and the input form on the site tables of `dataFolder`; the form as it
+// starts has no unsaved edits. A missing or broken site file ends start-up with
+// its message.
 std::optional<site::SiteError> start_session(Session& session,
                                              const std::filesystem::path& data_folder,
                                              const std::string& version);
