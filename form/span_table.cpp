@@ -304,17 +304,6 @@ common::JsonObject span_table_json(const run::SpanTable& table) {
     return common::JsonObject{{"rows", rows}};
 }
 
-std::string max_span_text(const run::SpanTableCell& cell) {
-    if (!cell.maxSpan) return "なし";
-    return common::group_thousands(std::to_string(*cell.maxSpan)) + " mm";
-}
-
-std::string governing_text(const GoverningCheck& governing) {
-    std::string text = run::governing_kind_text(governing.kind);
-    if (!governing.caseName.empty()) text += "：" + governing.caseName;
-    return text;
-}
-
 std::string span_table_csv(const run::SpanTable& table) {
     // The byte-order mark tells a spreadsheet the text is UTF-8.
     std::string csv = "\xEF\xBB\xBF";

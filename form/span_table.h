@@ -37,9 +37,4 @@ common::JsonObject span_table_json(const run::SpanTable& table);
 // deck type and span count.
 std::string span_table_csv(const run::SpanTable& table);
 
-// "2,730 mm", or "なし" when even 600 mm fails.
-std::string max_span_text(const run::SpanTableCell& cell);
-// "たわみ：長期", "デッキ最大長さ".
-std::string governing_text(const run::GoverningCheck& governing);
-
 } // namespace korvex::form

@@ -1,5 +1,7 @@
 #include "run/span_table.h"
 
+#include "common/number_text.h"
+
 namespace korvex::run {
 
 GoverningKind governing_kind(CheckKind check) {
@@ -51,6 +53,17 @@ const char* governing_kind_text(GoverningKind kind) {
         return "デッキ最大長さ";
     }
     return "";
+}
+
+std::string max_span_text(const SpanTableCell& cell) {
+    if (!cell.maxSpan) return "なし";
+    return common::group_thousands(std::to_string(*cell.maxSpan)) + " mm";
+}
+
+std::string governing_text(const GoverningCheck& governing) {
+    std::string text = governing_kind_text(governing.kind);
+    if (!governing.caseName.empty()) text += "：" + governing.caseName;
+    return text;
 }
 
 } // namespace korvex::run

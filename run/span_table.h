@@ -60,4 +60,9 @@ const char* governing_kind_name(GoverningKind kind);
 // "応力", "たわみ", "接合部", "デッキ最大長さ": the window's and the page's.
 const char* governing_kind_text(GoverningKind kind);
 
+// "2,730 mm", or "なし" when even 600 mm fails.
+std::string max_span_text(const SpanTableCell& cell);
+// "たわみ：長期", "デッキ最大長さ".
+std::string governing_text(const GoverningCheck& governing);
+
 } // namespace korvex::run

@@ -266,8 +266,8 @@ TEST(SpanTableExport, CsvOpensInASpreadsheetAsUtf8) {
                    "KX-50-12,2,2730,たわみ,短期（暴風時負圧）\r\n"
                    "KX-75-16,4,なし,接合部,長期\r\n"
                    "KX-50-12,3,4000,デッキ最大長さ,\r\n");
-    EXPECT_EQ(max_span_text(two_cell_table().cells[0]), "2,730 mm");
-    EXPECT_EQ(governing_text(two_cell_table().cells[0].governing), "たわみ：短期（暴風時負圧）");
+    EXPECT_EQ(run::max_span_text(two_cell_table().cells[0]), "2,730 mm");
+    EXPECT_EQ(run::governing_text(two_cell_table().cells[0].governing), "たわみ：短期（暴風時負圧）");
 }
 
 } // namespace
