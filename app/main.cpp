@@ -90,6 +90,7 @@ int run_window(const std::string& program_folder, const QStringList& files) {
 
     app::FileDialogChooser chooser;
     app::ProgramWindows windows(*session, sink, chooser, program_folder, started.dataFolder);
+    windows.start();
     windows.main_window().show();
     if (!files.isEmpty()) windows.open_file(app::to_path(files.front()));
     return QApplication::exec();
