@@ -66,7 +66,8 @@ public:
     std::variant<TrialResult, FormMessage> try_span(int span) {
         if (const auto known = tried_.find(span); known != tried_.end()) return known->second;
         write_spans(span);
-        if (auto failure = calculate(scratch_)) return *failure;
+        // Only whether it passes, and what fails first, is wanted of a trial.
+        if (auto failure = calculate(scratch_, run::RunScope::untilFailure)) return *failure;
         TrialResult result = run::first_failed_check(scratch_.run);
         tried_.emplace(span, result);
         return result;

@@ -18,7 +18,7 @@ namespace korvex::form {
 // Trials scan down from the longest admissible span in strides of this many
 // millimetres, then in 10 mm steps within the last stride: a stride keeps the
 // table quick, the steps make the answer exact where it lies.
-inline constexpr int kSpanTableStride = 100;
+inline constexpr int kSpanTableStride = 50;
 
 // The table, or the message Calculate gives for the design (a height that is no
 // number, an overhang out of range, a unit weight of nothing …): spans and deck
