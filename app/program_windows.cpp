@@ -52,7 +52,8 @@ ProgramWindows::ProgramWindows(form::Session& session, MessageSink& sink,
 ProgramWindows::~ProgramWindows() = default;
 
 void ProgramWindows::start() {
-    if (keeper_.owns_copy() && offer_recovery_copy(session_, sink_, keeper_.folder(), &main_))
+    // The input window is not up yet: the question stands on its own.
+    if (keeper_.owns_copy() && offer_recovery_copy(session_, sink_, keeper_.folder()))
         session_changed();
     keeper_.start();
     // A restored design is unsaved: it is kept again at once.
