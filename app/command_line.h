@@ -3,7 +3,8 @@
 // The program without windows: load a project as "データ読込" does, press
 // Calculate, and write the results as JSON on stdout (`--json`), the printed
 // report as a PDF file (`--pdf OUT.pdf`) or the screen report as a PNG image
-// (`--png OUT.png`).
+// (`--png OUT.png`); or work out the design's span table and write it as JSON
+// on stdout (`--span-table`).
 
 #include <filesystem>
 #include <string>
@@ -17,7 +18,7 @@ enum ExitCode : int {
     kExitInvalidInput = 3, // the design does not pass the Calculate command's checks
 };
 
-enum class HeadlessOutput { json, pdf, png };
+enum class HeadlessOutput { json, pdf, png, spanTable };
 
 struct HeadlessRequest {
     HeadlessOutput output = HeadlessOutput::json;
@@ -27,8 +28,8 @@ struct HeadlessRequest {
     std::string version;
 };
 
-// Returns the exit code. With JSON every failure is a JSON document on stdout;
-// otherwise failures are reported on stderr.
+// Returns the exit code. With JSON (results or span table) every failure is a
+// JSON document on stdout; otherwise failures are reported on stderr.
 int run_headless(const HeadlessRequest& request);
 
 } // namespace korvex::app

@@ -33,7 +33,8 @@ constexpr const char* kSampleReportFile = "korvex_sample.pdf";
 // The modes that never open a window also run where there is no display.
 bool headless(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--json", "--pdf", "--png", "--help", "-h", "--version", "-v"})
+        for (const char* option :
+             {"--json", "--pdf", "--png", "--span-table", "--help", "-h", "--version", "-v"})
             if (std::strcmp(argv[i], option) == 0) return true;
     }
     return false;
@@ -94,6 +95,7 @@ int run_window(const std::string& program_folder, const QStringList& files) {
 
     app::FileDialogChooser chooser;
     app::ProgramWindows windows(*session, sink, chooser, program_folder, started.dataFolder);
+    windows.start();
     windows.main_window().show();
     if (!files.isEmpty()) windows.open_file(app::to_path(files.front()));
     return QApplication::exec();
@@ -120,24 +122,27 @@ int main(int argc, char** argv) {
     const QCommandLineOption json("json", "計算結果を JSON で標準出力に書き出します。");
     const QCommandLineOption pdf("pdf", "印刷用の計算書を PDF ファイルに書き出します。", "OUT.pdf");
     const QCommandLineOption png("png", "画面表示の計算書を PNG 画像に書き出します。", "OUT.png");
-    parser.addOptions({json, pdf, png});
+    const QCommandLineOption span_table("span-table",
+                                        "許容スパン表を JSON で標準出力に書き出します。");
+    parser.addOptions({json, pdf, png, span_table});
     parser.addPositionalArgument("FILE.kvxw", "読み込むデータファイル");
     parser.process(app);
 
     const QStringList files = parser.positionalArguments();
-    const bool wants_output = parser.isSet(json) || parser.isSet(pdf) || parser.isSet(png);
+    const int outputs =
+        int(parser.isSet(json)) + parser.isSet(pdf) + parser.isSet(png) + parser.isSet(span_table);
     const std::string program_folder = QCoreApplication::applicationDirPath().toStdString();
-    if (wants_output) {
-        if (files.size() != 1 ||
-            int(parser.isSet(json)) + parser.isSet(pdf) + parser.isSet(png) != 1) {
-            std::fprintf(stderr, "korvex: --json、--pdf、--png のいずれか一つとデータファイルを"
-                                 "一つ指定して下さい。\n");
+    if (outputs > 0) {
+        if (files.size() != 1 || outputs != 1) {
+            std::fprintf(stderr, "korvex: --json、--pdf、--png、--span-table のいずれか一つと"
+                                 "データファイルを一つ指定して下さい。\n");
             return app::kExitBadFile;
         }
         app::HeadlessRequest request;
-        request.output = parser.isSet(json)  ? app::HeadlessOutput::json
-                         : parser.isSet(pdf) ? app::HeadlessOutput::pdf
-                                             : app::HeadlessOutput::png;
+        request.output = parser.isSet(json)         ? app::HeadlessOutput::json
+                         : parser.isSet(pdf)        ? app::HeadlessOutput::pdf
+                         : parser.isSet(span_table) ? app::HeadlessOutput::spanTable
+                                                    : app::HeadlessOutput::png;
         request.outputFile =
             (parser.isSet(pdf) ? parser.value(pdf) : parser.value(png)).toStdString();
         request.project = files.front().toStdString();

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "app/report_rendering.h"
 #include "app/span_picture.h"
 #include "form/calculate.h"
+#include "form/change_tracking.h"
 #include "form/hints.h"
 #include "form/key_filter.h"
 #include "form/site_selection.h"
@@ -53,7 +55,12 @@ MainWindow::MainWindow(form::Session& session, MessageSink& sink, QWidget* paren
     palette.setColor(QPalette::Window, kFormBackground);
     setPalette(palette);
 
+    build_menu_bar();
+    formArea_ = new QWidget(this);
+    formArea_->setObjectName(QStringLiteral("formArea"));
     build_panels();
+    apply_tab_order();
+    setAcceptDrops(true);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { on_focus_changed(now); });
     refresh();
@@ -73,10 +80,15 @@ void MainWindow::set_result_presenter(ResultPresenter presenter) {
     presenter_ = std::move(presenter);
 }
 
+void MainWindow::set_close_guard(std::function<bool()> guard) {
+    closeGuard_ = std::move(guard);
+}
+
 void MainWindow::refresh() {
     refreshing_ = true;
-    setWindowTitle(qt(form_.caption));
-    setFixedSize(kMainWindowWidth, form_.height);
+    setWindowTitle(qt(form::window_caption(session_)));
+    setFixedSize(kMainWindowWidth, kMenuBarHeight + form_.height);
+    formArea_->setGeometry(0, kMenuBarHeight, kMainWindowWidth, form_.height);
     for (QObject* child : findChildren<QWidget*>()) child->blockSignals(true);
     for (const auto& view : views_) view();
     for (std::size_t i = 0; i < spanPictures_.size(); ++i)
@@ -91,6 +103,22 @@ void MainWindow::refresh() {
     for (QObject* child : findChildren<QWidget*>()) child->blockSignals(false);
     refreshing_ = false;
     apply_focus();
+    emit form_changed();
+}
+
+// A typed character changes the form without running a behaviour: only the
+// caption's mark and the copy kept against a crash follow it.
+void MainWindow::note_edit() {
+    setWindowTitle(qt(form::window_caption(session_)));
+    emit form_changed();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closeGuard_ && !closeGuard_()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 // The form knows which control has the focus; Qt follows it. Leaving the
@@ -170,11 +198,12 @@ void MainWindow::calculate() {
     hide();
 }
 
+// The print settings may have changed meanwhile: they belong to the design.
 void MainWindow::show_again() {
     show();
     raise();
     activateWindow();
-    apply_focus();
+    refresh();
 }
 
 void MainWindow::show_overview() {
@@ -191,6 +220,14 @@ void MainWindow::load_project() {
 
 void MainWindow::save_project() {
     emit save_requested();
+}
+
+void MainWindow::save_current() {
+    emit save_current_requested();
+}
+
+void MainWindow::show_span_table() {
+    emit span_table_requested();
 }
 
 void MainWindow::show_usage_notice() {
@@ -229,6 +266,8 @@ std::string MainWindow::control_name(const QObject* object) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A project file dropped on any control opens, rather than landing as text.
+    if (takes_dropped_file(event)) return true;
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto& key = static_cast<const QKeyEvent&>(*event);

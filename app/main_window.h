@@ -23,6 +23,8 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 
@@ -33,6 +35,9 @@ class MessageSink;
 
 inline constexpr int kMainWindowWidth = 792;
 inline constexpr int kStatusBarHeight = 23;
+// The menu bar above the form: the window is this much taller than the form's
+// own layout heights.
+inline constexpr int kMenuBarHeight = 22;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -45,6 +50,12 @@ public:
 
     // Who shows the report after Calculate; without one the window stays up.
     void set_result_presenter(ResultPresenter presenter);
+    // Asked before the window closes; false keeps it open.
+    void set_close_guard(std::function<bool()> guard);
+
+    // The list of recent designs beside "データ読込" and in the file menu; its
+    // owner fills it each time it opens.
+    QMenu& recent_menu() { return *recentMenu_; }
 
     // Reads the whole form into the widgets. Whoever changes the session from
     // outside (a loaded project, the coefficient dialog) calls it afterwards.
@@ -62,7 +73,9 @@ public slots:
     void show_overview();     // "概　要"
     void show_settings();     // "設　定"
     void load_project();      // "データ読込"
-    void save_project();      // "データ保存"
+    void save_project();      // "データ保存", "名前を付けて保存" (Ctrl+Shift+S)
+    void save_current();      // "上書き保存" (Ctrl+S)
+    void show_span_table();   // "許容スパン表"
     void show_usage_notice(); // "本プログラムのご利用について"
     void show_site_data();    // "地域データ"
 
@@ -74,11 +87,20 @@ signals:
     void coefficient_dialog_requested();
     void load_requested();
     void save_requested();
+    void save_current_requested();
+    void span_table_requested();
     void usage_notice_requested();
     void site_data_requested();
+    // A project file dropped onto the window.
+    void file_dropped(const QString& file);
+    // Any change of the form: an edit, a behaviour, or the session re-read.
+    void form_changed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Building (main_window_panels.cpp): panels in stacking order, then their controls.
@@ -91,6 +113,12 @@ private:
     void build_other_load_panel();
     void build_span_panel();
     void build_command_panel();
+    // main_window_menus.cpp: the menu bar with the commands' shortcuts, and the
+    // order the Tab key takes through the controls.
+    void build_menu_bar();
+    void apply_tab_order();
+    bool takes_dropped_file(QEvent* event);
+    void note_edit();
 
     QFrame* add_panel(const char* name, const QRect& geometry, const QColor& colour);
     QLabel* add_text(QWidget* parent, const QString& text, const QRect& geometry,
@@ -127,6 +155,7 @@ private:
     form::InputForm& form_;
     MessageSink& sink_;
     ResultPresenter presenter_;
+    std::function<bool()> closeGuard_;
 
     std::vector<std::function<void()>> views_;
     std::map<const QObject*, std::string> names_;
@@ -135,6 +164,9 @@ private:
     std::map<QLabel*, std::string> shownPictures_;
     bool refreshing_ = false;
 
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QWidget* formArea_ = nullptr; // every panel, below the menu bar
     QWidget* deckPanel_ = nullptr;
     QWidget* sitePanel_ = nullptr;
     QWidget* otherLoadPanel_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "app/area_search_box.h"
 #include "app/form_view.h"
@@ -30,6 +31,7 @@ namespace {
 constexpr int kHalfWidth = kMainWindowWidth / 2;
 constexpr int kTopPanelHeight = 72;
 constexpr int kSpanPanelHeight = 92;
+constexpr int kRecentArrowWidth = 16;
 
 const QColor kSilver(192, 192, 192);
 const QColor kLinkBlue(0, 0, 204);
@@ -91,7 +93,7 @@ void MainWindow::build_panels() {
     build_span_panel();
     build_command_panel();
 
-    statusBar_ = new QLabel(this);
+    statusBar_ = new QLabel(formArea_);
     statusBar_->setObjectName(QStringLiteral("statusBar"));
     statusBar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar_->setIndent(4);
@@ -368,8 +370,21 @@ void MainWindow::build_command_panel() {
                                 {&form_.calculateButton, &MainWindow::calculate}};
     int left = 246;
     for (const auto& [button, slot] : commands) {
-        QPushButton* widget = add_button(p, *button, {left, 20, 84, 40});
+        // "データ読込" shares its place with the arrow that opens the recent designs.
+        const bool load = button == &form_.loadButton;
+        QPushButton* widget =
+            add_button(p, *button, {left, 20, load ? 84 - kRecentArrowWidth : 84, 40});
         connect(widget, &QPushButton::clicked, this, slot);
+        if (load) {
+            auto* recent = new QToolButton(p);
+            recent->setObjectName(QStringLiteral("recentDesignsButton"));
+            recent->setGeometry(left + 84 - kRecentArrowWidth, 20, kRecentArrowWidth, 40);
+            recent->setArrowType(Qt::DownArrow);
+            recent->setPopupMode(QToolButton::InstantPopup);
+            recent->setMenu(recentMenu_);
+            recent->setToolTip(QStringLiteral("最近使ったデータ"));
+            recent->setFocusPolicy(Qt::NoFocus);
+        }
         left += 90;
     }
     QPushButton* quit = add_button(p, form_.exitButton, {left, 20, 84, 40});
@@ -377,7 +392,7 @@ void MainWindow::build_command_panel() {
 }
 
 QFrame* MainWindow::add_panel(const char* name, const QRect& geometry, const QColor& colour) {
-    auto* panel = new QFrame(this);
+    auto* panel = new QFrame(formArea_);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(geometry);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -435,8 +450,10 @@ QLineEdit* MainWindow::add_edit(QWidget* parent, form::Edit& edit, const QRect& 
         widget->setAttribute(Qt::WA_InputMethodEnabled, false);
         close_side_doors(*widget);
     }
-    connect(widget, &QLineEdit::textChanged, this,
-            [&edit](const QString& text) { edit.text = text.toStdString(); });
+    connect(widget, &QLineEdit::textChanged, this, [this, &edit](const QString& text) {
+        edit.text = text.toStdString();
+        note_edit();
+    });
     return widget;
 }
 

@@ -3,12 +3,17 @@
 // Where the windows send the messages they show the user. The program shows them
 // in modal message boxes; tests put a recorder in their place.
 
+#include <deque>
+
 #include <QString>
 #include <QStringList>
 
 class QWidget;
 
 namespace korvex::app {
+
+// The answers to "変更を保存しますか？".
+enum class SaveAnswer { save, discard, cancel };
 
 class MessageSink {
 public:
@@ -17,6 +22,8 @@ public:
     virtual void show_message(QWidget* parent, const QString& text) = 0;
     // A modal question with Yes and No; true for Yes.
     virtual bool ask(QWidget* parent, const QString& text) = 0;
+    // A modal question with はい (save), いいえ (discard) and キャンセル.
+    virtual SaveAnswer ask_to_save(QWidget* parent, const QString& text) = 0;
 };
 
 // Message boxes titled "Korvex for wood".
@@ -24,9 +31,11 @@ class MessageBoxSink : public MessageSink {
 public:
     void show_message(QWidget* parent, const QString& text) override;
     bool ask(QWidget* parent, const QString& text) override;
+    SaveAnswer ask_to_save(QWidget* parent, const QString& text) override;
 };
 
-// Keeps every message; questions get the prepared answer.
+// Keeps every message; questions get the prepared answer. The save question
+// takes the prepared answers in turn, then the standing one.
 class RecordingSink : public MessageSink {
 public:
     void show_message(QWidget*, const QString& text) override { messages << text; }
@@ -34,9 +43,18 @@ public:
         questions << text;
         return answer;
     }
+    SaveAnswer ask_to_save(QWidget*, const QString& text) override {
+        questions << text;
+        if (saveAnswers.empty()) return saveAnswer;
+        const SaveAnswer next = saveAnswers.front();
+        saveAnswers.pop_front();
+        return next;
+    }
     QStringList messages;
     QStringList questions;
     bool answer = true;
+    std::deque<SaveAnswer> saveAnswers;
+    SaveAnswer saveAnswer = SaveAnswer::discard;
 };
 
 } // namespace korvex::app

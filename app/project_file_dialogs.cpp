@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 
+#include "form/change_tracking.h"
 #include "form/project_commands.h"
 #include "persist/project_file.h"
 
@@ -69,6 +70,35 @@ ProjectCommandResult save_project_command(form::Session& session,
     result.changed = true;
     result.succeeded = true;
     return result;
+}
+
+ProjectCommandResult save_current_command(form::Session& session,
+                                          const ProjectCommandContext& context) {
+    const fs::path file = session.paths.currentFilePath;
+    if (file.empty()) return save_project_command(session, context);
+    ProjectCommandResult result;
+    result.chosen = true;
+    const std::string error = form::save_project(session, file);
+    if (!error.empty()) {
+        context.sink.show_message(context.parent, QString::fromStdString(error));
+        return result;
+    }
+    result.changed = true;
+    result.succeeded = true;
+    return result;
+}
+
+bool settle_unsaved_changes(form::Session& session, const ProjectCommandContext& context) {
+    if (!form::has_unsaved_changes(session)) return true;
+    switch (context.sink.ask_to_save(context.parent, kSaveChangesQuestion)) {
+    case SaveAnswer::save:
+        return save_current_command(session, context).succeeded;
+    case SaveAnswer::discard:
+        return true;
+    case SaveAnswer::cancel:
+        return false;
+    }
+    return false;
 }
 
 ProjectCommandResult load_project_command(form::Session& session,

@@ -53,16 +53,29 @@ struct ProjectCommandResult {
     bool succeeded = false; // written, or read and applied in full
 };
 
-// "データ保存". The caption of the session's form names the file afterwards.
+// "データ保存" (名前を付けて保存, Ctrl+Shift+S): the save dialog, proposing the
+// opened or saved file. The caption of the session's form names the file afterwards.
 ProjectCommandResult save_project_command(form::Session& session,
                                           const ProjectCommandContext& context);
 
-// "データ読込".
+// "上書き保存" (Ctrl+S): the design's own file again, without a dialog; the save
+// dialog only for a design that has no file yet.
+ProjectCommandResult save_current_command(form::Session& session,
+                                          const ProjectCommandContext& context);
+
+inline const QString kSaveChangesQuestion = QStringLiteral("変更を保存しますか？");
+
+// Before the form is closed or replaced: with unsaved edits, asks whether to
+// save them. はい saves as "上書き保存" does, いいえ goes on without, キャンセル stays.
+// True when the caller may go on; a save that is cancelled or fails stops it.
+bool settle_unsaved_changes(form::Session& session, const ProjectCommandContext& context);
+
+// "データ読込" once unsaved edits are settled: the open dialog, then the file.
 ProjectCommandResult load_project_command(form::Session& session,
                                           const ProjectCommandContext& context);
 
-// Reads a project without a dialog (a file named on the command line, or the
-// one chosen by "データ読込"); the loader's messages go to `sink` in order.
+// Reads a project without a dialog and without the question about unsaved edits
+// (the caller asks first); the loader's messages go to `sink` in order.
 ProjectCommandResult open_project_file(form::Session& session, const std::filesystem::path& file,
                                        MessageSink& sink, QWidget* parent = nullptr);
 

@@ -13,13 +13,13 @@
 
 namespace korvex::app {
 
-namespace {
-
 report::ReportDocument report_document(const form::Session& s) {
     return {persist::settings_for_printing(s.printDialog, s.printSettings),
             s.paths.currentFilePath.string(),
             QDate::currentDate().toString("yyyy/MM/dd").toStdString()};
 }
+
+namespace {
 
 // The lowest point the screen report draws at, found by drawing it once on a
 // recording surface: vertical positions do not depend on the font engine.

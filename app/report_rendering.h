@@ -8,10 +8,15 @@
 #include <QString>
 
 #include "form/session.h"
+#include "report/report_canvas.h"
 
 class QPagedPaintDevice;
 
 namespace korvex::app {
+
+// What every printed sheet carries besides its drawing: the print settings, the
+// project file for the footer and today's date.
+report::ReportDocument report_document(const form::Session& session);
 
 // The report as the result window shows it. The image is 3350 or 3550 report
 // pixels high, taller when a design draws further down.

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -62,6 +63,12 @@ ResultWindow::ResultWindow(form::Session& session, MessageSink& sink, QWidget* p
     reportScroll_->setWidget(reportImage_);
 
     printSettings_ = std::make_unique<PrintSettingsWindow>(session_, this);
+
+    // The keys of the two commands run the buttons' own slots.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+            &ResultWindow::print);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &ResultWindow::close_report);
 }
 
 ResultWindow::~ResultWindow() = default;

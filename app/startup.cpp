@@ -9,7 +9,9 @@
 #include "app/program_icon.h"
 #include "app/splash_box.h"
 #include "app/usage_notice.h"
+#include "form/recovery.h"
 #include "persist/first_run_marker.h"
+#include "persist/recovery_copy.h"
 #include "persist/user_folders.h"
 
 namespace korvex::app {
@@ -27,6 +29,8 @@ public:
 } // namespace
 
 void set_up_application() {
+    // The user's settings (the recent designs) are kept under these two names.
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
     QApplication::setApplicationName(QStringLiteral("Korvex for wood"));
     QApplication::setWindowIcon(program_icon());
 }
@@ -78,6 +82,21 @@ StartupOutcome run_startup(form::Session& session, MessageSink& sink,
         sink.show_message(nullptr, QString::fromStdString(notice.message));
     outcome.ok = true;
     return outcome;
+}
+
+bool offer_recovery_copy(form::Session& session, MessageSink& sink,
+                         const std::filesystem::path& folder, QWidget* parent) {
+    if (!persist::has_recovery_copy(folder)) return false;
+    if (!sink.ask(parent, QString::fromUtf8(form::kRecoveryQuestion))) {
+        persist::remove_recovery_copy(folder);
+        return false;
+    }
+    const form::RecoveryOutcome outcome = form::restore_recovery_copy(session, folder);
+    for (const std::string& message : outcome.messages)
+        sink.show_message(parent, QString::fromStdString(message));
+    // A copy that could not be read would be offered at every start.
+    if (!outcome.restored) persist::remove_recovery_copy(folder);
+    return outcome.restored;
 }
 
 } // namespace korvex::app

@@ -38,7 +38,8 @@ struct StartupOutcome {
     std::filesystem::path dataFolder;
 };
 
-// Application name "Korvex for wood" (message boxes, task bar) and the window icon.
+// Application name "Korvex for wood" (message boxes, task bar, the user's
+// settings under the organisation "Velmora") and the window icon.
 void set_up_application();
 
 StartupOutcome run_startup(form::Session& session, MessageSink& sink,
@@ -46,5 +47,12 @@ StartupOutcome run_startup(form::Session& session, MessageSink& sink,
 
 // Processes window events until `duration` has passed, without spinning.
 void process_events_for(std::chrono::milliseconds duration);
+
+// The copy of the form a run left behind when it did not end in order (a crash,
+// a kill, a power cut): asks "前回終了時の編集内容を復元しますか？"; はい puts it into
+// the session as unsaved edits, いいえ removes it, and so does a copy that cannot
+// be read (with its message). True when the session took it.
+bool offer_recovery_copy(form::Session& session, MessageSink& sink,
+                         const std::filesystem::path& folder, QWidget* parent = nullptr);
 
 } // namespace korvex::app

@@ -26,19 +26,19 @@ std::optional<FormMessage> validate_for_calculation(Session& s, calc::DesignInpu
     return validate_inputs(s.form, validated, s.coefficients);
 }
 
-std::optional<FormMessage> calculate(Session& s) {
+std::optional<FormMessage> calculate(Session& s, run::RunScope scope) {
     calc::DesignInputs inputs;
     if (auto failure = validate_for_calculation(s, inputs)) return failure;
-    calculate_validated(s, std::move(inputs));
+    calculate_validated(s, std::move(inputs), scope);
     return std::nullopt;
 }
 
-void calculate_validated(Session& s, calc::DesignInputs inputs) {
+void calculate_validated(Session& s, calc::DesignInputs inputs, run::RunScope scope) {
     s.increase = calc::SnowIncrease{};
     gather_inputs(s.form, s.coefficients, inputs);
     s.inputs = std::move(inputs);
     calc::run_load_step({s.inputs, s.data, s.increase, s.wind, s.loads});
-    s.run = run::run_calculation(s.inputs, s.data, s.loads);
+    s.run = run::run_calculation(s.inputs, s.data, s.loads, scope);
     s.snapshot = window_snapshot(s.form);
 }
 

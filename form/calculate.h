@@ -8,13 +8,15 @@
 #include <optional>
 
 #include "form/session.h"
+#include "run/calculation_run.h"
 
 namespace korvex::form {
 
 // Runs the command. A validation failure leaves every record of the last
 // calculation as it was and returns the message with the control to focus
-// (the form's active control is moved there too).
-std::optional<FormMessage> calculate(Session& session);
+// (the form's active control is moved there too). A caller that only asks
+// whether the design passes runs the checks up to the first failure.
+std::optional<FormMessage> calculate(Session& session, run::RunScope scope = run::RunScope::whole);
 
 // The two halves of `calculate`, for a caller that shows something between them
 // (the window's busy popup): the validation, which fills the span fields of
@@ -22,7 +24,8 @@ std::optional<FormMessage> calculate(Session& session);
 // on inputs that passed.
 std::optional<FormMessage> validate_for_calculation(Session& session,
                                                     calc::DesignInputs& validated);
-void calculate_validated(Session& session, calc::DesignInputs validated);
+void calculate_validated(Session& session, calc::DesignInputs validated,
+                         run::RunScope scope = run::RunScope::whole);
 
 // The input window as the report shows it, taken when Calculate is pressed.
 report::WindowSnapshot window_snapshot(const InputForm& form);

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "form/change_tracking.h"
 #include "form/project_lines.h"
 #include "persist/project_file.h"
 
@@ -28,6 +29,9 @@ LoadOutcome load_project(Session& s, const std::filesystem::path& file) {
     outcome.applied = true;
     outcome.failed = report.stopped;
     outcome.messages = report.messages;
+    // A load that stopped part-way matches no file: the design it replaced stays
+    // the one the form is compared with.
+    if (!outcome.failed) mark_unchanged(s);
     return outcome;
 }
 
@@ -37,6 +41,7 @@ std::string save_project(Session& s, const std::filesystem::path& file) {
     s.paths.lastSavedPath = file;
     s.paths.currentFilePath = file;
     s.form.caption = persist::project_caption(file);
+    mark_unchanged(s);
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "form/session.h"
 
+#include "form/change_tracking.h"
 #include "form/initialise.h"
 
 namespace korvex::form {
@@ -16,7 +17,9 @@ std::optional<site::SiteError> start_session(Session& session,
     session.paths = persist::ProjectPaths{};
     session.siteTables = site::SiteTables{};
     session.siteTables.userFolder = user_site_folder;
-    return initialise_form(session.form, session.siteTables, data_folder, version);
+    auto error = initialise_form(session.form, session.siteTables, data_folder, version);
+    mark_unchanged(session);
+    return error;
 }
 
 } // namespace korvex::form

@@ -34,6 +34,9 @@ struct Session {
     report::PrintSettings printSettings;
     persist::PrintSettingsDialog printDialog;
     persist::ProjectPaths paths;
+    // The project lines of the design last started with, loaded or saved; the
+    // form has unsaved edits while its own lines differ (form/change_tracking.h).
+    persist::ProjectLines unchangedLines;
 
     // The last calculation; printing draws from these without gathering again.
     calc::DesignInputs inputs;
@@ -51,9 +54,10 @@ struct Session {
 
 // Start-up of the session: standard coefficients and print settings, no project
 // file, and the input form on the site tables of `dataFolder`, with the user's
-// own site files of `userSiteFolder` over them (none when it is empty). A
-// missing or broken shipped site file ends start-up with its message; what is
-// wrong with a user file waits in siteTables.userNotices.
+// own site files of `userSiteFolder` over them (none when it is empty); the form
+// as it starts has no unsaved edits. A missing or broken shipped site file ends
+// start-up with its message; what is wrong with a user file waits in
+// siteTables.userNotices.
 std::optional<site::SiteError> start_session(Session& session,
                                              const std::filesystem::path& data_folder,
                                              const std::string& version,

@@ -56,25 +56,6 @@ struct Frame {
     int bottom = 0;
 };
 
-// The first sheet's page number at the top and the subject box; everything
-// below moves up when there is no subject.
-void draw_paper_header(ReportCanvas& c) {
-    Surface& s = *c.surface;
-    const int y6 = px(c, 6);
-    if (is_top_page_number(c.printSettings.pageNumberPosition)) draw_page_number(c);
-    c.pageNumberY = y6;
-    c.topOffset = px(c, 17) + y6;
-    c.leftMargin = px(c, 13);
-    if (subject_entered(c.printSettings)) {
-        s.set_pen_width(common::to_int(c.dpi / 600.0 * 6));
-        s.rectangle({c.leftMargin, px(c, 5) + y6, px(c, 180) + c.leftMargin, px(c, 11) + y6});
-        s.text_out(px(c, 15), px(c, 6.3) + y6, "物件名： " + c.printSettings.subject);
-    } else {
-        s.set_pen_width(common::to_int(c.dpi / 600.0 * 3));
-        c.topOffset -= px(c, 5);
-    }
-}
-
 std::string title_text(const ReportData& d) {
     std::string title =
         "Korvex構造計算(木造梁)－風荷重､積雪荷重の検討－ ［ デッキプレート：" + d.inputs.deckName;
@@ -292,6 +273,23 @@ void draw_loads(ReportCanvas& c, const ReportData& d) {
 
 bool subject_entered(const PrintSettings& settings) {
     return !settings.subject.empty() && settings.subject != kSubjectPlaceholder;
+}
+
+void draw_paper_header(ReportCanvas& c) {
+    Surface& s = *c.surface;
+    const int y6 = px(c, 6);
+    if (is_top_page_number(c.printSettings.pageNumberPosition)) draw_page_number(c);
+    c.pageNumberY = y6;
+    c.topOffset = px(c, 17) + y6;
+    c.leftMargin = px(c, 13);
+    if (subject_entered(c.printSettings)) {
+        s.set_pen_width(common::to_int(c.dpi / 600.0 * 6));
+        s.rectangle({c.leftMargin, px(c, 5) + y6, px(c, 180) + c.leftMargin, px(c, 11) + y6});
+        s.text_out(px(c, 15), px(c, 6.3) + y6, "物件名： " + c.printSettings.subject);
+    } else {
+        s.set_pen_width(common::to_int(c.dpi / 600.0 * 3));
+        c.topOffset -= px(c, 5);
+    }
 }
 
 void draw_design_data_page(ReportCanvas& canvas, const ReportData& data) {

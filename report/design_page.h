@@ -19,4 +19,9 @@ void draw_design_data_page(ReportCanvas& canvas, const ReportData& data);
 // or nothing at all, is no subject.
 bool subject_entered(const PrintSettings& settings);
 
+// The first sheet's page number at the top and the subject box; everything
+// below moves up when there is no subject. Sets the left margin and the top
+// offset the sheet's title hangs from.
+void draw_paper_header(ReportCanvas& canvas);
+
 } // namespace korvex::report

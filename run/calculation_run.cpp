@@ -53,6 +53,12 @@ public:
 
     void item(RunItemKind kind) { out_.order.push_back({kind, 0}); }
 
+    bool last_page_failed() const {
+        for (const CheckLine& line : out_.checkPages.back().lines)
+            if (!line.ok) return true;
+        return false;
+    }
+
 private:
     RunRecords& rec_;
     CalculationRun& out_;
@@ -69,7 +75,7 @@ int diagram_scale(const analysis::BeamModel& model, int total_deck_length) {
     return scale;
 }
 
-CalculationRun run_calculation(RunRecords rec) {
+CalculationRun run_calculation(RunRecords rec, RunScope scope) {
     calc::LoadSet& loads = rec.loads;
     const bool heavy_snow = loads.heavySnowRatios;
     const bool derived = !rec.inputs.directLoadInput;
@@ -93,13 +99,17 @@ CalculationRun run_calculation(RunRecords rec) {
     std::array<SolvedCase, 3> positive_cases;
     for (int k = 0; k < 3; ++k) {
         CaseSetup setup{k, kCheckCaseNames[k]};
-        setup.keepOrdinates = true;
+        setup.keepOrdinates = scope == RunScope::whole;
         analyse_case(setup, rec);
         positive_cases[k] = {rec.model, rec.results};
         calc::build_cases(loads);
         cantilever_loads[k] = loads.caseLoad[k];
         if (k == kShortTermStorm) storm_snow_ratio = loads.ratioS[k];
         writer.check_page(loads.caseLoad[k], loads.caseText[k]);
+        if (scope == RunScope::untilFailure && writer.last_page_failed()) {
+            out.verdict = {rec.counters, verdict_text(rec.counters)};
+            return out;
+        }
     }
 
     // Suction. Ordinary areas carry no snow with the storm; heavy-snow areas keep
@@ -109,10 +119,11 @@ CalculationRun run_calculation(RunRecords rec) {
     analyse_case({kShortTermStorm, kSuctionCaseName}, rec);
     calc::build_cases(loads);
     writer.check_page(loads.caseLoad[kShortTermStorm], loads.caseText[kShortTermStorm]);
+    const bool stop = scope == RunScope::untilFailure && writer.last_page_failed();
 
     std::string no_snow_label;
     double no_snow_total = 0.0;
-    if (heavy_snow) {
+    if (heavy_snow && !stop) {
         const StormRatios saved = save_storm_ratios(loads);
         loads.ratioS[kShortTermStorm] = 0.0;
         CaseSetup setup{kShortTermStorm, kNoSnowCaseName};
@@ -126,6 +137,10 @@ CalculationRun run_calculation(RunRecords rec) {
     }
 
     out.verdict = {rec.counters, verdict_text(rec.counters)};
+    if (scope == RunScope::untilFailure) {
+        loads.ratioS[kShortTermStorm] = storm_snow_ratio;
+        return out;
+    }
     writer.item(RunItemKind::verdict);
     out.detailPages = derived;
     if (derived) writer.item(RunItemKind::detailPages);
@@ -176,12 +191,12 @@ CalculationRun run_calculation(RunRecords rec) {
 }
 
 CalculationRun run_calculation(const calc::DesignInputs& inputs, const calc::CalculationData& data,
-                               calc::LoadSet& loads) {
+                               calc::LoadSet& loads, RunScope scope) {
     analysis::BeamModel model;
     analysis::CaseResults results;
     LoadCaseRun case_run;
     CheckCounters counters;
-    return run_calculation({inputs, data, loads, model, results, case_run, counters});
+    return run_calculation({inputs, data, loads, model, results, case_run, counters}, scope);
 }
 
 } // namespace korvex::run

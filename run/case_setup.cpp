@@ -21,6 +21,7 @@ void set_case(const CaseSetup& setup, RunRecords& rec) {
     const int k = setup.k;
     LoadCaseRun& run = rec.caseRun;
     run.caseIndex = k;
+    run.caseName = setup.name;
     run.stressFactor = case_stress_factor(k);
     run.deflectionLimit = case_deflection_limit(k);
     run.factors = {loads.ratioGP[k], loads.ratioP[k], loads.ratioS[k], loads.ratioW[k]};

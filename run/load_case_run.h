@@ -14,8 +14,9 @@ inline constexpr int kShortTermSnow = 1;
 inline constexpr int kShortTermStorm = 2;
 
 struct LoadCaseRun {
-    int caseIndex = 0; // selects the combination factors
-    std::string label; // case name and combination expression
+    int caseIndex = 0;    // selects the combination factors
+    std::string caseName; // "長期", "短期（暴風時負圧）" …, without the combination
+    std::string label;    // case name and combination expression
     double stressFactor = 1.0;
     int deflectionLimit = 250; // the deflection limit is L / this
     analysis::CaseFactors factors;

@@ -140,6 +140,61 @@ TEST(CommandLine, TheUsersSiteTableCountsAndIsNamedAsTheSource) {
         << messages[0].toString().toStdString();
 }
 
+ProgramRun korvex_span_table(const QString& project) {
+    QProcess process;
+    process.start(KORVEX_BINARY, {"--span-table", project});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    ProgramRun run;
+    run.exitCode = process.exitCode();
+    QJsonParseError error;
+    run.json = QJsonDocument::fromJson(process.readAllStandardOutput(), &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << project.toStdString();
+    return run;
+}
+
+// Four deck types with one to four spans; the fixture's own span of 2500 mm plays
+// no part, and a span the design could not take (span_too_long) is no fault.
+TEST(CommandLine, SpanTableOfAFixture) {
+    const ProgramRun run = korvex_span_table(QString(KORVEX_FIXTURES) + "/tokyo_one_span.kvxw");
+    ASSERT_EQ(run.exitCode, 0);
+    const QJsonArray rows = run.json["rows"].toArray();
+    ASSERT_EQ(rows.size(), 16);
+    const QStringList kinds = {"stress", "deflection", "joint", "deckLength"};
+    for (int i = 0; i < rows.size(); ++i) {
+        const QJsonObject row = rows.at(i).toObject();
+        EXPECT_EQ(row["deckIndex"].toInt(), i / 4);
+        EXPECT_EQ(row["spanCount"].toInt(), i % 4 + 1);
+        EXPECT_TRUE(row["deckName"].toString().startsWith("KX-"));
+        const QJsonObject governing = row["governing"].toObject();
+        EXPECT_TRUE(kinds.contains(governing["kind"].toString()));
+        EXPECT_EQ(governing["case"].isNull(), governing["kind"].toString() == "deckLength");
+        if (!row["maxSpan"].isNull()) {
+            EXPECT_EQ(row["maxSpan"].toInt() % 10, 0);
+        }
+    }
+    // One span of KX-50-12 in Tokyo: 2500 mm passes (the fixture's own verdict).
+    EXPECT_GE(rows.at(0).toObject()["maxSpan"].toInt(), 2500);
+    EXPECT_EQ(korvex_span_table(QString(KORVEX_FIXTURES) + "/span_too_long.kvxw").exitCode, 0);
+}
+
+TEST(CommandLine, SpanTableExitCodesAreThoseOfJson) {
+    EXPECT_EQ(korvex_span_table(QString(KORVEX_FIXTURES) + "/not_a_project.kvxw").exitCode, 2);
+
+    // The eave height emptied: Calculate's message and the control to fix.
+    QFile fixture(QString(KORVEX_FIXTURES) + "/tokyo_one_span.kvxw");
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = fixture.readAll().split('\n');
+    lines[7] = "\r";
+    QTemporaryDir dir;
+    QFile broken(dir.filePath("no_height.kvxw"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(lines.join('\n'));
+    broken.close();
+    const ProgramRun refused = korvex_span_table(broken.fileName());
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_EQ(refused.json["error"].toObject()["control"].toString(), "eaveHeightEdit");
+}
+
 int exit_code_of(const QStringList& arguments) {
     QProcess process;
     process.start(KORVEX_BINARY, arguments);

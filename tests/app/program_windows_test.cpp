@@ -73,7 +73,7 @@ TEST_F(ProgramWindowsTest, AFileNamedAtStartIsLoadedLikeDataLoad) {
     windows->open_file(std::filesystem::path(KORVEX_FIXTURES) / "direct_two_spans.kvxw");
     EXPECT_EQ(session->form.state.layoutMode, calc::LayoutMode::directLoads);
     EXPECT_EQ(session->form.spanCountSpin.value, 2);
-    EXPECT_EQ(windows->main_window().height(), 375);
+    EXPECT_EQ(windows->main_window().height(), kMenuBarHeight + 375);
     windows->open_file(std::filesystem::path(KORVEX_FIXTURES) / "not_a_project.kvxw");
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_EQ(sink.messages.front(), "「Korvex木造梁」用のデータではありません。");

@@ -2,7 +2,8 @@
 
 // What the window tests share: one QApplication for the whole test program,
 // made before any test runs (a plain QGuiApplication would rule out widgets),
-// and sessions on the shipped data folder.
+// and sessions on the shipped data folder. The user's folders and settings are
+// temporary ones: no test reads or writes the real user's.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include "form/calculate.h"
@@ -21,10 +25,18 @@ namespace korvex::testing {
 class QtApplicationEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
+        static QTemporaryDir user_home;
+        qputenv("XDG_DATA_HOME", user_home.filePath("data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", user_home.filePath("config").toUtf8());
+        QStandardPaths::setTestModeEnabled(true);
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, user_home.filePath("settings"));
         static int argc = 1;
         static char name[] = "app_tests";
         static char* argv[] = {name, nullptr};
         if (!QCoreApplication::instance()) new QApplication(argc, argv);
+        QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+        QCoreApplication::setApplicationName(QStringLiteral("Korvex for wood tests"));
     }
 };
 

@@ -221,5 +221,51 @@ TEST(DiagramScale, GrowsWithTheBeamLength) {
     }
 }
 
+// Stopping at the first failing page tells the same as the whole run: whether
+// the design passes and which check fails first; the loads end as they started.
+TEST(CalculationRun, UntilFailureStopsAtTheFirstFailingPage) {
+    struct Case {
+        const char* what;
+        testing::DesignOptions options;
+        int failingPage; // -1: passes
+    };
+    const Case cases[] = {
+        {"passes, heavy snow", {.spanLength = 1800, .heavySnow = true, .snowDepth = 150}, -1},
+        {"fails in the long-term case", {.spanCount = 1, .spanLength = 6000}, 0},
+        {"fails under suction",
+         {.directLoads = true, .directWindNegative = 6000, .stormSnowRatio = 0.2},
+         3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Design whole = make_design(c.options);
+        Design quick = make_design(c.options);
+        const CalculationRun full = run_calculation(whole.inputs, whole.data, whole.loads);
+        const double snow_factor = quick.loads.ratioS[2];
+        const CalculationRun part =
+            run_calculation(quick.inputs, quick.data, quick.loads, RunScope::untilFailure);
+
+        EXPECT_TRUE(part.diagramBlocks.empty());
+        EXPECT_EQ(quick.loads.ratioS[2], snow_factor);
+        const auto first_failure = [](const CalculationRun& run) -> int {
+            for (std::size_t i = 0; i < run.checkPages.size(); ++i)
+                for (const CheckLine& line : run.checkPages[i].lines)
+                    if (!line.ok) return static_cast<int>(i);
+            return -1;
+        };
+        const int failing = first_failure(full);
+        ASSERT_EQ(failing, c.failingPage);
+        EXPECT_EQ(first_failure(part), failing);
+        ASSERT_EQ(part.checkPages.size(),
+                  failing < 0 ? full.checkPages.size() : static_cast<std::size_t>(failing + 1));
+        for (std::size_t i = 0; i < part.checkPages.size(); ++i) {
+            EXPECT_EQ(part.checkPages[i].label, full.checkPages[i].label);
+            ASSERT_EQ(part.checkPages[i].lines.size(), full.checkPages[i].lines.size());
+            for (std::size_t j = 0; j < part.checkPages[i].lines.size(); ++j)
+                EXPECT_EQ(part.checkPages[i].lines[j].value, full.checkPages[i].lines[j].value);
+        }
+    }
+}
+
 } // namespace
 } // namespace korvex::run

@@ -1,0 +1,261 @@
+#include "app/span_table_window.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/busy_popup.h"
+#include "app/form_view.h"
+#include "app/message_sink.h"
+#include "app/paper_surface.h"
+#include "app/project_file_dialogs.h"
+#include "app/report_rendering.h"
+#include "form/span_table.h"
+#include "persist/atomic_file.h"
+#include "report/span_table_page.h"
+
+namespace korvex::app {
+
+namespace {
+
+constexpr int kSpanTableWindowWidth = 720;
+constexpr int kSpanTableRowHeight = 64; // three lines of a cell
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+bool run_system_print_dialog(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString choose_system_file(QWidget* parent, const QString& title, const QString& proposal,
+                           const QString& filter) {
+    QFileDialog dialog(parent, title, proposal, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QFileInfo(proposal).suffix());
+    dialog.selectFile(proposal);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+// The cell's answer, what stops a longer span, and in which case.
+QString cell_text(const run::SpanTableCell& cell) {
+    QString text = qt(run::max_span_text(cell)) + "\n" +
+                   QString::fromUtf8(run::governing_kind_text(cell.governing.kind));
+    if (!cell.governing.caseName.empty()) text += "\n" + qt(cell.governing.caseName);
+    return text;
+}
+
+QString conditions_text(const run::SpanTable& table) {
+    QString html = QStringLiteral("<table cellspacing='0' cellpadding='1'>");
+    for (const run::SpanTableCondition& condition : table.conditions)
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>：%2</td></tr>")
+                    .arg(qt(condition.label).toHtmlEscaped(), qt(condition.value).toHtmlEscaped());
+    return html + QStringLiteral("</table>");
+}
+
+} // namespace
+
+SpanTableDialogs system_span_table_dialogs() {
+    return {run_system_print_dialog, choose_system_file};
+}
+
+bool render_span_table(const form::Session& session, const run::SpanTable& table,
+                       QPagedPaintDevice& device) {
+    PaperSurface surface(device);
+    if (!surface.is_active()) return false;
+    report::ReportCanvas canvas;
+    report::begin_report(canvas, report::kPrinterOutput, surface, report_document(session));
+    report::draw_span_table_page(canvas, table);
+    return surface.finish();
+}
+
+QString save_span_table_pdf(const form::Session& session, const run::SpanTable& table,
+                            const QString& file) {
+    QPdfWriter writer(file);
+    set_up_pdf_writer(writer);
+    writer.setTitle(QStringLiteral("Korvex for wood 許容スパン表"));
+    writer.setCreator(QStringLiteral("Korvex for wood"));
+    if (!render_span_table(session, table, writer))
+        return QStringLiteral("PDF ファイル %1 に書き込めませんでした。").arg(file);
+    return {};
+}
+
+std::filesystem::path span_table_proposal(const persist::ProjectPaths& paths,
+                                          const std::filesystem::path& fallback_folder,
+                                          const char* extension) {
+    if (paths.currentFilePath.empty())
+        return fallback_folder / (std::string("許容スパン表") + extension);
+    const std::filesystem::path& project = paths.currentFilePath;
+    return project.parent_path() / (project.stem().string() + "_許容スパン表" + extension);
+}
+
+SpanTableWindow::SpanTableWindow(const form::Session& session, MessageSink& sink, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      session_(session), sink_(sink), dialogs_(system_span_table_dialogs()) {
+    setObjectName(QStringLiteral("SpanTableWindow"));
+    setWindowTitle(QStringLiteral("Korvex for wood [許容スパン表]"));
+    // The table answers for the form as it was: the form waits until it closes.
+    setWindowModality(Qt::ApplicationModal);
+    setFont(form_font());
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kFormBackground);
+    setPalette(palette);
+    build();
+}
+
+void SpanTableWindow::build() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 12, 10);
+
+    auto* title = new QLabel(QStringLiteral("許容スパン表"), this);
+    title->setFont(form_font(kFormFontPixels, true));
+    title->setAutoFillBackground(true);
+    title->setContentsMargins(10, 2, 10, 2);
+    QPalette band = title->palette();
+    band.setColor(QPalette::Window, kTitleBand);
+    band.setColor(QPalette::WindowText, Qt::white);
+    title->setPalette(band);
+    title->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    layout->addWidget(title);
+
+    conditions_ = new QLabel(this);
+    conditions_->setObjectName(QStringLiteral("conditionsLabel"));
+    conditions_->setTextFormat(Qt::RichText);
+    conditions_->setWordWrap(true);
+    layout->addWidget(conditions_);
+
+    grid_ = new QTableWidget(0, 4, this);
+    grid_->setObjectName(QStringLiteral("spanTable"));
+    grid_->setHorizontalHeaderLabels({QStringLiteral("1 スパン"), QStringLiteral("2 スパン"),
+                                      QStringLiteral("3 スパン"), QStringLiteral("4 スパン")});
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    grid_->setFocusPolicy(Qt::NoFocus);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(kSpanTableRowHeight);
+    grid_->verticalHeader()->setMinimumWidth(86);
+    grid_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(grid_);
+
+    QString notes;
+    for (const char* note : report::kSpanTableNotes)
+        notes += QStringLiteral("※") + QString::fromUtf8(note) + "\n";
+    auto* notes_label = new QLabel(notes.trimmed(), this);
+    notes_label->setObjectName(QStringLiteral("notesLabel"));
+    notes_label->setWordWrap(true);
+    notes_label->setFont(form_font(11));
+    layout->addWidget(notes_label);
+
+    auto* buttons = new QHBoxLayout;
+    auto add_button = [this, buttons](const char* name, const QString& caption,
+                                      const QString& hint) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setToolTip(hint);
+        button->setMinimumSize(96, 30);
+        buttons->addWidget(button);
+        return button;
+    };
+    connect(add_button("printButton", QStringLiteral("印刷"),
+                       QStringLiteral("用紙をA4 縦に設定して下さい (Ctrl+P)")),
+            &QPushButton::clicked, this, &SpanTableWindow::print);
+    connect(add_button("pdfButton", QStringLiteral("PDF保存"),
+                       QStringLiteral("許容スパン表をPDFファイルに保存します")),
+            &QPushButton::clicked, this, &SpanTableWindow::save_pdf);
+    connect(add_button("csvButton", QStringLiteral("CSV保存"),
+                       QStringLiteral("表計算ソフトで開けるCSVファイルに保存します")),
+            &QPushButton::clicked, this, &SpanTableWindow::save_csv);
+    buttons->addStretch();
+    connect(
+        add_button("closeButton", QStringLiteral("閉じる"), QStringLiteral("条件入力へ戻る (Esc)")),
+        &QPushButton::clicked, this, &QWidget::close);
+    layout->addLayout(buttons);
+
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+            &SpanTableWindow::print);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
+
+    setFixedWidth(kSpanTableWindowWidth);
+}
+
+void SpanTableWindow::show_table(run::SpanTable table) {
+    table_ = std::move(table);
+    conditions_->setText(conditions_text(table_));
+    int decks = 0;
+    for (const run::SpanTableCell& cell : table_.cells) decks = std::max(decks, cell.deckIndex + 1);
+    grid_->clearContents();
+    grid_->setRowCount(decks);
+    for (const run::SpanTableCell& cell : table_.cells) {
+        auto* item = new QTableWidgetItem(cell_text(cell));
+        item->setTextAlignment(Qt::AlignCenter);
+        if (!cell.maxSpan) item->setForeground(QColor(160, 0, 0));
+        grid_->setItem(cell.deckIndex, cell.spanCount - 1, item);
+        grid_->setVerticalHeaderItem(cell.deckIndex,
+                                     new QTableWidgetItem(QString::fromStdString(cell.deckName)));
+    }
+    grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
+                          decks * kSpanTableRowHeight + 2 * grid_->frameWidth());
+    resize(kSpanTableWindowWidth, layout()->heightForWidth(kSpanTableWindowWidth));
+    if (parentWidget() && !isVisible()) move(parentWidget()->geometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void SpanTableWindow::print() {
+    set_up_printer(printer_);
+    if (!dialogs_.runPrintDialog(printer_, this)) return;
+    bool printed = false;
+    {
+        BusyPopup popup(kPrintingText, this);
+        printed = render_span_table(session_, table_, printer_);
+    }
+    if (!printed)
+        sink_.show_message(this, QStringLiteral("プリンタ「%1」で印刷を開始できませんでした。")
+                                     .arg(printer_.printerName()));
+}
+
+void SpanTableWindow::save_pdf() {
+    const QString proposal =
+        from_path(span_table_proposal(session_.paths, to_path(QDir::homePath()), ".pdf"));
+    const QString file = dialogs_.chooseFile(this, QStringLiteral("許容スパン表をPDFで保存"),
+                                             proposal, QStringLiteral("PDF ファイル (*.pdf)"));
+    if (file.isEmpty()) return;
+    const QString error = save_span_table_pdf(session_, table_, file);
+    if (!error.isEmpty()) sink_.show_message(this, error);
+}
+
+void SpanTableWindow::save_csv() {
+    const QString proposal =
+        from_path(span_table_proposal(session_.paths, to_path(QDir::homePath()), ".csv"));
+    const QString file = dialogs_.chooseFile(this, QStringLiteral("許容スパン表をCSVで保存"),
+                                             proposal, QStringLiteral("CSV ファイル (*.csv)"));
+    if (file.isEmpty()) return;
+    const std::string error =
+        persist::write_file_atomically(to_path(file), form::span_table_csv(table_));
+    if (!error.empty()) sink_.show_message(this, qt(error));
+}
+
+} // namespace korvex::app
