@@ -14,6 +14,7 @@ namespace {} // namespace
 void draw_dimension(ReportCanvas& canvas, double scale, double x, double y, double length, double e,
                     double f, double g) {
     const double end = x + length / scale;
+    const LineRoleScope ticks(*canvas.surface, LineRole::tick);
     move_to_mm(canvas, x, y + e);
     line_to_mm(canvas, x, y + f);
     line_to_mm(canvas, end, y + f);
@@ -33,8 +34,10 @@ void draw_beam_figure(ReportCanvas& canvas, const analysis::BeamModel& model, do
     for (const double node : nodes.node) {
         const double x = x0 + node;
         surface.set_pen_style(PenStyle::dashDot);
+        surface.set_line_role(LineRole::tick);
         move_to_mm(canvas, x, y + 8.0);
         line_to_mm(canvas, x, centre_line_top);
+        surface.set_line_role(LineRole::figure);
         surface.set_pen_style(PenStyle::solid);
         draw_support(canvas, x, y, kDiagramSupportHeight);
     }

@@ -206,6 +206,7 @@ int draw_specification(ReportCanvas& c, const ReportData& d) {
 
     c.row = common::to_int(c.row + 1.3 * P);
     const int y = reference_y + px(c, c.row);
+    const LineRoleScope rule(s, LineRole::frame);
     s.move_to(c.leftMargin + px(c, 4), y);
     s.line_to(c.leftMargin + px(c, on_paper(c) ? 180 : 186), y);
     return y;

@@ -77,6 +77,7 @@ void draw_line_at(ReportCanvas& canvas, int col, const TextLine& line) {
 
 void draw_outline(ReportCanvas& canvas, Rect rect) {
     Surface& surface = *canvas.surface;
+    const LineRoleScope frame(surface, LineRole::frame);
     surface.move_to(rect.left, rect.top);
     surface.line_to(rect.right, rect.top);
     surface.line_to(rect.right, rect.bottom);

@@ -62,6 +62,7 @@ double draw_diagram_block(ReportCanvas& canvas, const ReportData& data, const Di
         Surface& surface = *canvas.surface;
         const int y = mm_to_px(canvas, t + 20.0);
         const int x = canvas.leftMargin + mm_to_px(canvas, 2.0);
+        const LineRoleScope rule(surface, LineRole::frame);
         surface.set_pen_style(PenStyle::dot);
         surface.move_to(x, y);
         surface.line_to(x + mm_to_px(canvas, 176.0), y);

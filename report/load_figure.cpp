@@ -59,6 +59,7 @@ void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int 
 void draw_rules(ReportCanvas& canvas, const DiagramLayout& rows) {
     Surface& surface = *canvas.surface;
     const int L = canvas.leftMargin;
+    const LineRoleScope rules(surface, LineRole::frame);
     surface.set_pen_style(PenStyle::solid);
     if (on_paper(canvas)) {
         // A rule over the stress diagrams with a small box in its right end that

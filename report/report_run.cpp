@@ -87,6 +87,7 @@ void end_report(ReportCanvas& c) {
     if (!on_paper(c)) {
         read_pen(c);
         const int y = c.penY + mm_to_px(c, 25);
+        const LineRoleScope rule(s, LineRole::frame);
         s.move_to(c.leftMargin, y);
         s.line_to(c.frameRight, y);
         s.text_out(mm_to_px(c, 178), y + mm_to_px(c, 5), "－END－");
