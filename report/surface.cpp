@@ -71,14 +71,15 @@ std::string_view without_trailing_spaces(std::string_view text) {
 
 } // namespace
 
-Box Surface::text_box(double x, double y, std::string_view text) const {
+Box Surface::text_box(const Font& font, double x, double y, std::string_view text) const {
     // Only what is printed counts: the spaces a number is padded with leave no
     // mark, so they may run into a neighbour.
-    const TextMetrics whole = measure(text);
+    const TextMetrics whole = text_metrics(font, text);
     const std::string_view printed = without_trailing_spaces(text);
     const std::string_view visible = without_leading_spaces(printed);
-    const double left = x + measure(printed.substr(0, printed.size() - visible.size())).advance;
-    const double right = visible.empty() ? left : x + measure(printed).advance;
+    const double left =
+        x + text_metrics(font, printed.substr(0, printed.size() - visible.size())).advance;
+    const double right = visible.empty() ? left : x + text_metrics(font, printed).advance;
     return {left, y, right, y + whole.height()};
 }
 

@@ -147,7 +147,10 @@ public:
     // The box a text drawn at (x, y) in the current font takes: from its first to
     // its last printed character (padding spaces leave no mark), over the font's
     // ascent and descent.
-    Box text_box(double x, double y, std::string_view text) const;
+    Box text_box(double x, double y, std::string_view text) const {
+        return text_box(font_, x, y, text);
+    }
+    Box text_box(const Font& font, double x, double y, std::string_view text) const;
     // The texts and lines of the current sheet.
     const SheetMarks& sheet_marks() const { return marks_; }
 
