@@ -35,6 +35,7 @@ RecordingSurface::RecordingSurface(Surface& device, DeviceUse use, SurfaceGeomet
 }
 
 void RecordingSurface::clear() {
+    take_sheet_marks({});
     texts_.clear();
     lines_.clear();
     rectangles_.clear();

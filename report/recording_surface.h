@@ -94,6 +94,7 @@ public:
     int page_count() const { return page_ + 1; }
     // Number of calls recorded so far, new pages included.
     int call_count() const { return order_; }
+    // Forgets every call and what the sheet holds: a fresh recording.
     void clear();
 
     int font_pixel_size() const;
