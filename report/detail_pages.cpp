@@ -102,8 +102,9 @@ void frame_heading(ReportCanvas& canvas, int title_top, std::string_view notice)
 void open_detail_sheet(ReportCanvas& canvas) {
     canvas.topOffset = mm_to_px(canvas, 18);
     const int top = canvas.topOffset - mm_to_px(canvas, 5);
-    draw_outline(canvas, {canvas.leftMargin, top, canvas.leftMargin + mm_to_px(canvas, 183),
-                          top + mm_to_px(canvas, 270)});
+    draw_outline(canvas,
+                 {canvas.leftMargin, top, canvas.leftMargin + mm_to_px(canvas, kDetailFrameWidth),
+                  top + mm_to_px(canvas, kDetailFrameHeight)});
     canvas.sectionRowMark = canvas.pageFirstRow;
     canvas.sectionRow = canvas.pageFirstRow;
     canvas.lineCount = 1;
