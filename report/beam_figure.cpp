@@ -18,17 +18,16 @@ void draw_dimension(ReportCanvas& canvas, double scale, double x, double y, doub
     line_to_mm(canvas, end, y + f);
     line_to_mm(canvas, end, y + e);
     // A value taller than the room above its line stands right on the line; one
-    // wider than its bracket goes where it is clear of the bracket's ends.
+    // wider than its bracket goes under the line, clear of the bracket's ends. It
+    // never slides into the next bracket.
     const std::string text = common::format_fixed(length, 5, 0);
     const double middle = x + length / (2.0 * scale);
-    labels.add({text,
-                middle - label_width(text) / 2.0,
-                y + g - kCharacterWidthUnit,
-                middle,
-                y + f,
-                0,
-                1,
-                {y + f - label_height(canvas) - kClearanceMm}});
+    const double on_line = y + f - label_height(canvas) - kClearanceMm;
+    FigureLabel label{text, middle - label_width(text) / 2.0, y + g - kCharacterWidthUnit, middle,
+                      y + f};
+    label.alternateRows = {on_line, y + f + kClearanceMm};
+    label.slides = false;
+    labels.add(std::move(label));
 }
 
 void draw_beam_figure(ReportCanvas& canvas, const analysis::BeamModel& model, double scale,

@@ -337,24 +337,37 @@ Box LabelLayout::place(Obstacles& obstacles, const FigureLabel& l, const Box& st
         return !leader || !obstacles.crosses_text(*leader, 0.0);
     };
 
+    // Nearest first among the places it is meant for: clear of the figure's
+    // lines and with a clear way back to its point. A crowded band lets it stand
+    // over a curve, then slide out of its own stretch (a dimension out of its
+    // bracket), and last go without a leader.
+    struct Attempt {
+        bool slides;
+        bool clearOfFigures;
+        bool leader;
+    };
+    const Attempt attempts[] = {{l.slides, true, true},
+                                {l.slides, false, true},
+                                {true, true, true},
+                                {true, false, true},
+                                {true, false, false}};
     PlaceSearch search;
     search.stated = stated;
     search.area = area_;
     search.rowStep = stated.height() + air.down;
-    search.slides = true;
     search.prefer = l.prefer;
-    auto found = find_clear_place(obstacles, search, slack, air, leader_clear);
-    if (!found) {
-        // A crowded band: the label may stand over a curve rather than a text.
-        search.clearOfFigures = false;
-        found = find_clear_place(obstacles, search, slack, air, leader_clear);
+    std::optional<Box> found;
+    bool led = true;
+    for (const Attempt& attempt : attempts) {
+        search.slides = attempt.slides;
+        search.clearOfFigures = attempt.clearOfFigures;
+        found = find_clear_place(obstacles, search, slack, air,
+                                 attempt.leader ? leader_clear : std::function<bool(const Box&)>{});
+        led = attempt.leader;
+        if (found) break;
     }
-    if (!found) {
-        // No place with a clear way back to its point: the label goes without.
-        found = find_clear_place(obstacles, search, slack, air, nullptr);
-        if (!found) return stated;
-        return *found;
-    }
+    if (!found) return stated;
+    if (!led) return *found;
     if (const auto leader = leader_of(*found)) {
         obstacles.add(*leader);
         leaders.push_back({leader->from, leader->to});

@@ -138,6 +138,9 @@ struct FigureLabel {
     // Rows the figure itself keeps for this label when its own is taken, tried in
     // order before any other place.
     std::vector<double> alternateRows = {};
+    // Whether it may slide along a row; a label that belongs between two marks
+    // (a dimension between its ticks) only changes rows.
+    bool slides = true;
 };
 
 // The labels of one figure, drawn together once the figure's lines stand: each
