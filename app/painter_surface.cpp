@@ -45,6 +45,9 @@ double ellipse_angle(const QRectF& bounds, report::Point p) {
 
 bool PainterSurface::begin(QPaintDevice* device, report::Size page_size) {
     pageSize_ = page_size;
+    device_ = device;
+    measuredFont_.reset();
+    metrics_.reset();
     if (!painter_.begin(device)) return false;
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
@@ -77,12 +80,28 @@ void PainterSurface::apply_pen() {
     painter_.setBrush(brush().clear ? QBrush(Qt::NoBrush) : QBrush(qt_color(brush().color)));
 }
 
+const QFontMetricsF& PainterSurface::metrics_for(const report::Font& font) const {
+    if (!metrics_ || measuredFont_ != font) {
+        const QFont q = qt_font(font, fontDpi_);
+        metrics_.emplace(device_ != nullptr ? QFontMetricsF(q, device_) : QFontMetricsF(q));
+        measuredFont_ = font;
+    }
+    return *metrics_;
+}
+
+report::TextMetrics PainterSurface::text_metrics(const report::Font& font,
+                                                 std::string_view text) const {
+    const QFontMetricsF& metrics = metrics_for(font);
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return {metrics.horizontalAdvance(s), metrics.ascent(), metrics.descent()};
+}
+
 int PainterSurface::draw_text(report::Point at, std::string_view text) {
     apply_font();
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetricsF metrics(painter_.font(), painter_.device());
-    const int advance = static_cast<int>(std::lround(metrics.horizontalAdvance(s)));
-    const int ascent = static_cast<int>(std::lround(metrics.ascent()));
+    const report::TextMetrics metrics = text_metrics(font(), text);
+    const int advance = static_cast<int>(std::lround(metrics.advance));
+    const int ascent = static_cast<int>(std::lround(metrics.ascent));
     if (!brush().clear) {
         const int height = static_cast<int>(std::lround(metrics.height()));
         painter_.fillRect(QRect(at.x, at.y, advance, height), qt_color(brush().color));

@@ -4,6 +4,9 @@
 // printer, PDF). Text is placed by its top like the report expects, while
 // QPainter writes at the base line.
 
+#include <optional>
+
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include "report/surface.h"
@@ -16,6 +19,9 @@ public:
     report::Size page_size() const override { return pageSize_; }
     int font_dpi() const { return fontDpi_; }
     bool is_active() const { return painter_.isActive(); }
+    // QFontMetricsF of the font as this device draws it.
+    report::TextMetrics text_metrics(const report::Font& font,
+                                     std::string_view text) const override;
 
 protected:
     // `dpi`: pixels per inch of the report coordinates; `font_dpi`: pixels per
@@ -38,8 +44,13 @@ protected:
 private:
     void apply_font();
     void apply_pen();
+    const QFontMetricsF& metrics_for(const report::Font& font) const;
 
     QPainter painter_;
+    QPaintDevice* device_ = nullptr;
+    // The report measures many texts in few fonts: the metrics of the last one.
+    mutable std::optional<report::Font> measuredFont_;
+    mutable std::optional<QFontMetricsF> metrics_;
     int dpi_;
     int fontDpi_;
     report::Size pageSize_;

@@ -22,40 +22,46 @@ report::ReportDocument report_document(const form::Session& s) {
 namespace {
 
 // The lowest point the screen report draws at, found by drawing it once on a
-// recording surface: vertical positions do not depend on the font engine.
+// recording surface that measures its texts with the screen image's fonts, so
+// that every label lands where the image will have it.
 int screen_report_bottom(const form::Session& s, int height) {
-    report::RecordingSurface recording({ScreenImageSurface::kDpi,
+    ScreenImageSurface fonts(1);
+    report::RecordingSurface recording(fonts, report::DeviceUse::measure,
+                                       {ScreenImageSurface::kDpi,
                                         {ScreenImageSurface::kWidth, height},
                                         ScreenImageSurface::kFontDpi});
-    report::ReportCanvas canvas;
-    report::begin_report(canvas, report::kScreenOutput, recording, report_document(s));
-    report::draw_report(canvas, s.report_data());
+    draw_session_report(s, report::kScreenOutput, recording);
     int bottom = 0;
-    for (const auto& text : recording.texts()) bottom = std::max(bottom, text.at.y);
+    for (const auto& text : recording.texts())
+        bottom = std::max(bottom, static_cast<int>(text.box.bottom));
     for (const auto& line : recording.lines()) bottom = std::max({bottom, line.from.y, line.to.y});
     return bottom;
 }
 
 } // namespace
 
-QImage render_screen_report(const form::Session& s) {
-    const report::ReportData data = s.report_data();
-    int height = report::screen_image_height(data);
-    // A long design may draw below the usual image: it grows to keep every line.
-    height = std::max(height, screen_report_bottom(s, height) + 40);
-    ScreenImageSurface surface(height);
+void draw_session_report(const form::Session& s, int mode, report::Surface& surface) {
     report::ReportCanvas canvas;
-    report::begin_report(canvas, report::kScreenOutput, surface, report_document(s));
-    report::draw_report(canvas, data);
+    report::begin_report(canvas, mode, surface, report_document(s));
+    report::draw_report(canvas, s.report_data());
+}
+
+int screen_report_height(const form::Session& s) {
+    const int height = report::screen_image_height(s.report_data());
+    // A long design may draw below the usual image: it grows to keep every line.
+    return std::max(height, screen_report_bottom(s, height) + 40);
+}
+
+QImage render_screen_report(const form::Session& s) {
+    ScreenImageSurface surface(screen_report_height(s));
+    draw_session_report(s, report::kScreenOutput, surface);
     return surface.finish();
 }
 
 bool render_paper_report(const form::Session& s, QPagedPaintDevice& device) {
     PaperSurface surface(device);
     if (!surface.is_active()) return false;
-    report::ReportCanvas canvas;
-    report::begin_report(canvas, report::kPrinterOutput, surface, report_document(s));
-    report::draw_report(canvas, s.report_data());
+    draw_session_report(s, report::kPrinterOutput, surface);
     return surface.finish();
 }
 

@@ -11,6 +11,7 @@
 #include "common/text_encoding.h"
 #include "report/design_page.h"
 #include "report/diagram_marks.h"
+#include "report/label_layout.h"
 #include "report/page_numbers.h"
 #include "report/primitives.h"
 #include "report/report_text.h"
@@ -70,9 +71,15 @@ Point script(ReportCanvas& c, ScriptKind kind, std::string_view text) {
     return draw_script_run(c, kind, text, size, c.baseFontSize);
 }
 
+// The mark stands in its column, or past the end of a line that reaches it.
 void draw_mark(ReportCanvas& c, bool ok) {
     Surface& s = *c.surface;
-    const Point p = at_col(c, kC0 + (on_paper(c) ? 145 : 155), "---------- ");
+    const std::string_view dashes = "---------- ";
+    const int y = mm_to_px(c, c.sectionRow) + c.topOffset;
+    const int column = c.leftMargin + mm_to_px(c, kC0 + (on_paper(c) ? 145 : 155));
+    const int x =
+        x_past_line(c, column, y, std::string(dashes) + (ok ? "OK" : "NG"), s.page_size().width);
+    const Point p = put(c, {x, y}, dashes);
     const bool highlight = !ok && !on_paper(c);
     if (highlight) {
         Font font = s.font();
@@ -128,12 +135,12 @@ struct Schematic {
 double beam_y(const ReportCanvas& c, const ReportData& d, int R) {
     const bool cantilever = d.window.cantileverShown;
     if (!on_paper(c)) {
-        double y = R + (cantilever ? 58.0 : 53.0);
+        double y = R + (cantilever ? 58.0 : 53.0) + c.frameGrowth;
         if (d.inputs.directLoadInput) y -= 3.0;
         return y;
     }
     if (c.sheetIndex >= 2) return R + 16.0;
-    double y = R + (cantilever ? 53.0 : 50.0);
+    double y = R + (cantilever ? 53.0 : 50.0) + c.frameGrowth;
     if (subject_entered(c.printSettings))
         y += is_top_page_number(c.printSettings.pageNumberPosition) ? 5.5 : 5.0;
     return y;
@@ -152,29 +159,15 @@ void draw_schematic(ReportCanvas& c, const Schematic& g, double y) {
 
 // Half an em per byte, the em as the device sizes the font: paper at its own
 // resolution, the screen image with the desktop's 96 dpi over its 72-dpi grid.
-double byte_width_mm(const ReportCanvas& c) {
-    const double em = c.surface->font().size / 72.0 * 25.4 * (on_paper(c) ? 1.0 : 96.0 / 72.0);
+double byte_width_mm(const ReportCanvas& c, int size) {
+    const double em = size / 72.0 * 25.4 * (on_paper(c) ? 1.0 : 96.0 / 72.0);
     return em / 2;
-}
-
-// A value centred on an absolute x, on a row counted from the top offset.
-void centred(ReportCanvas& c, double x_mm, int row, const std::string& text) {
-    const double half = static_cast<double>(common::cp932_byte_length(text)) * byte_width_mm(c) / 2;
-    c.surface->text_out(mm_to_px(c, x_mm - half), mm_to_px(c, row) + c.topOffset, text);
 }
 
 // The screen's desktop-sized font would make two joined support moments wider
 // than the 25 mm between supports; a point less keeps neighbours apart.
 int value_size(const ReportCanvas& c) {
     return on_paper(c) ? c.baseFontSize : c.baseFontSize - 1;
-}
-
-// Draws a row's label and leaves the font at the size of the row's values.
-void row_label(ReportCanvas& c, int row, std::string_view label, std::string_view subscript) {
-    c.surface->set_font_size(c.baseFontSize);
-    text_at_row_col(c, kTableLabelCol, row, label);
-    if (!subscript.empty()) script(c, ScriptKind::subscript, subscript);
-    c.surface->set_font_size(value_size(c));
 }
 
 std::string kn_m(double moment) {
@@ -185,9 +178,74 @@ std::string kn(double force) {
     return fixed_trimmed(force * 0.001, 6, 2);
 }
 
+// A value of the table, centred on an absolute x.
+struct TableValue {
+    double x = 0.0; // mm
+    std::string text;
+};
+
+// One row of the table: its label at column 20, with a lowered run, and its
+// values centred on their spans and supports, on `row` (mm from the top
+// offset). A row that a tall font above it reaches into moves down just clear
+// of it; a value that runs into the one before it in the row goes under it.
+// Returns the lowest point the row reaches, px.
+int draw_table_row(ReportCanvas& c, int row, std::string_view label, std::string_view subscript,
+                   const std::vector<TableValue>& values) {
+    Surface& surface = *c.surface;
+    Font label_font = surface.font();
+    label_font.size = c.baseFontSize;
+    Font value_font = label_font;
+    value_font.size = value_size(c);
+    Font run_font = label_font;
+    run_font.size = kSubscriptSize;
+
+    const int label_x = c.leftMargin + mm_to_px(c, kTableLabelCol);
+    const int stated_top = mm_to_px(c, row) + c.topOffset;
+    std::vector<Box> boxes{surface.text_box(label_font, label_x, stated_top, label)};
+    if (!subscript.empty()) {
+        // Where draw_script_run puts a lowered run after the label.
+        const int run_x =
+            label_x +
+            static_cast<int>(std::lround(surface.text_metrics(label_font, label).advance));
+        boxes.push_back(
+            surface.text_box(run_font, run_x, stated_top + mm_to_px(c, 1.0), subscript));
+    }
+    std::vector<int> value_x;
+    for (const TableValue& v : values) {
+        const double half = static_cast<double>(common::cp932_byte_length(v.text)) *
+                            byte_width_mm(c, value_font.size) / 2;
+        value_x.push_back(mm_to_px(c, v.x - half));
+        boxes.push_back(surface.text_box(value_font, value_x.back(), stated_top, v.text));
+    }
+    const int top =
+        stated_top +
+        static_cast<int>(std::ceil(shift_down_clear(surface, boxes, px_of(c, kHairlineMm),
+                                                    px_of(c, kClearanceMm), px_of(c, 10.0))));
+
+    surface.set_font(label_font);
+    surface.text_out(label_x, top, label);
+    double bottom = surface.text_box(label_x, top, label).bottom;
+    if (!subscript.empty()) {
+        script(c, ScriptKind::subscript, subscript);
+        bottom = std::max(bottom, surface.sheet_marks().texts.back().bottom);
+    }
+
+    surface.set_font(value_font);
+    LabelLayout layout(c, 0.0, mm_of(c, top), mm_of(c, surface.page_size().width),
+                       mm_of(c, top) + 20.0);
+    const double top_mm = (top + 0.5) / c.scale; // the row's own pixel after truncation
+    for (std::size_t i = 0; i < values.size(); ++i)
+        layout.add({values[i].text, (value_x[i] + 0.5) / c.scale, top_mm, values[i].x, top_mm,
+                    value_font.size, 1});
+    layout.draw();
+    bottom = std::max(bottom, layout.bottom());
+    return static_cast<int>(std::ceil(bottom));
+}
+
 // Moments of both sides of every support: the span ends and the cantilever roots.
-void draw_support_moments(ReportCanvas& c, const CheckPage& page, const Schematic& g, int row) {
+std::vector<TableValue> support_moments(const CheckPage& page, const Schematic& g) {
     const auto& f = page.results.endForces;
+    std::vector<TableValue> values;
     for (int j = 0; j <= g.spans; ++j) {
         std::string text;
         if (j == 0) {
@@ -200,12 +258,14 @@ void draw_support_moments(ReportCanvas& c, const CheckPage& page, const Schemati
             text = kn_m(f[static_cast<std::size_t>(j - 1)][5]) + "/" +
                    kn_m(f[static_cast<std::size_t>(j)][2]);
         }
-        centred(c, g.node_x(j), row, text);
+        values.push_back({g.node_x(j), text});
     }
+    return values;
 }
 
-void draw_shears(ReportCanvas& c, const CheckPage& page, const Schematic& g, int row) {
+std::vector<TableValue> shears(const CheckPage& page, const Schematic& g) {
     const auto& f = page.results.endForces;
+    std::vector<TableValue> values;
     for (int j = 0; j <= g.spans; ++j) {
         std::string text;
         if (j == 0) {
@@ -217,8 +277,9 @@ void draw_shears(ReportCanvas& c, const CheckPage& page, const Schematic& g, int
             text = kn(f[static_cast<std::size_t>(j - 1)][4]) + "/" +
                    kn(f[static_cast<std::size_t>(j)][1]);
         }
-        centred(c, g.node_x(j), row, text);
+        values.push_back({g.node_x(j), text});
     }
+    return values;
 }
 
 void draw_stress_table(ReportCanvas& c, const ReportData& d, const CheckPage& page) {
@@ -234,33 +295,42 @@ void draw_stress_table(ReportCanvas& c, const ReportData& d, const CheckPage& pa
     if (g.spans > 0) draw_schematic(c, g, beam_y(c, d, R));
 
     const analysis::CaseResults& r = page.results;
-    row_label(c, R, "Ｍ", "1");
+    std::vector<TableValue> span_moments;
     for (int i = 0; i < g.spans; ++i)
-        centred(c, g.mid_x(i), R, kn_m(r.spanMoment[static_cast<std::size_t>(i)]));
+        span_moments.push_back({g.mid_x(i), kn_m(r.spanMoment[static_cast<std::size_t>(i)])});
+    int bottom = draw_table_row(c, R, "Ｍ", "1", span_moments);
 
     const int support_row = common::to_int(R + 2 * s);
-    row_label(c, support_row, "Ｍ", "0");
-    if (g.spans > 0) draw_support_moments(c, page, g, support_row);
+    bottom = std::max(
+        bottom, draw_table_row(c, support_row, "Ｍ", "0",
+                               g.spans > 0 ? support_moments(page, g) : std::vector<TableValue>{}));
 
     c.sectionRow = support_row;
     const int deflection_row = common::to_int(c.sectionRow + (on_paper(c) ? 1.5 * s : s));
-    row_label(c, deflection_row, "δ", "");
+    std::vector<TableValue> deflections;
     if (g.left)
-        centred(c, kSchematicX, deflection_row, fixed_trimmed(page.table.leftTipDeflection, 4, 2));
+        deflections.push_back({kSchematicX, fixed_trimmed(page.table.leftTipDeflection, 4, 2)});
     for (int i = 0; i < g.spans; ++i)
-        centred(c, g.mid_x(i), deflection_row,
-                fixed_trimmed(std::fabs(r.spanDeflection[static_cast<std::size_t>(i)]), 4, 2));
+        deflections.push_back(
+            {g.mid_x(i),
+             fixed_trimmed(std::fabs(r.spanDeflection[static_cast<std::size_t>(i)]), 4, 2)});
     if (g.right)
-        centred(c, g.right_end(), deflection_row,
-                fixed_trimmed(page.table.rightTipDeflection, 4, 2));
+        deflections.push_back({g.right_end(), fixed_trimmed(page.table.rightTipDeflection, 4, 2)});
+    bottom = std::max(bottom, draw_table_row(c, deflection_row, "δ", "", deflections));
 
     if (page.windPass == calc::WindPass::negative) {
         c.sectionRow = common::to_int(c.sectionRow + (on_paper(c) ? 3 * s : 2 * s));
-        row_label(c, c.sectionRow, "Ｑ", "");
-        if (g.spans > 0) draw_shears(c, page, g, c.sectionRow);
+        bottom = std::max(
+            bottom, draw_table_row(c, c.sectionRow, "Ｑ", "",
+                                   g.spans > 0 ? shears(page, g) : std::vector<TableValue>{}));
     }
     c.surface->set_font_size(c.baseFontSize);
     advance_section(c, 2 * s, 4);
+    // The line after the table stands half a line lower; a table that rows have
+    // moved down in pushes it down as far as it must go.
+    const double needed = mm_of(c, bottom - c.topOffset) - kHairlineMm;
+    const int next = common::to_int(c.sectionRow + 0.5 * c.pageLineHeight);
+    if (next < needed) c.sectionRow += static_cast<int>(std::ceil(needed - next));
 }
 
 // --- check lines -----------------------------------------------------------

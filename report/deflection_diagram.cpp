@@ -7,6 +7,7 @@
 
 #include "common/number_text.h"
 #include "report/diagram_marks.h"
+#include "report/label_layout.h"
 #include "report/primitives.h"
 
 namespace korvex::report {
@@ -55,7 +56,7 @@ std::string deflection_text(double delta) {
 } // namespace
 
 void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
-                             const run::DiagramBlock& block, double t) {
+                             const run::DiagramBlock& block, double t, LabelLayout& labels) {
     const analysis::BeamModel& model = block.model;
     const analysis::CaseResults& r = block.results;
     const double s = frame.scale;
@@ -93,16 +94,33 @@ void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
 
     text_at_mm(canvas, frame.labelX, t + 10.0, "δ[mm]");
 
+    // The values stand 8 mm under the axis, where they may reach into the
+    // moment values' row 5 mm under it; one that does goes to the row right
+    // under those values. A value that has to go further is led back to the
+    // curve it measures.
+    const double row_below = t + 5.0 + label_height(canvas) + kClearanceMm;
+    const auto value = [&](std::string text, double x, double point_x, double point_y) {
+        labels.add({std::move(text), x, t + 8.0, point_x, point_y, 0, 1, {row_below}});
+    };
     for (int i = 0; i < spans; ++i) {
         const std::string text = deflection_text(r.spanDeflection[i]);
-        text_at_mm(canvas, (X(i) + X(i + 1)) / 2.0 - 0.5 * label_width(text), t + 8.0, text);
+        const double mid = (X(i) + X(i + 1)) / 2.0;
+        value(text, mid - 0.5 * label_width(text), mid, t + r.spanDeflection[i] * k);
     }
     if (left && ordinate_count(left_samples) > 0)
-        text_at_mm(canvas, x0, t + 8.0, deflection_text(left_samples[0]));
+        value(deflection_text(left_samples[0]), x0, x0, t - left_samples[0] * k);
     if (const std::size_t count = ordinate_count(right_samples); right && count > 0) {
         const std::string text = deflection_text(right_samples[count - 1]);
-        text_at_mm(canvas, x0 + nodes.total - label_width(text), t + 8.0, text);
+        const double tip = x0 + nodes.total;
+        value(text, tip - label_width(text), tip, t - right_samples[count - 1] * k);
     }
+}
+
+void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
+                             const run::DiagramBlock& block, double t) {
+    LabelLayout labels = block_labels(canvas, frame, t);
+    draw_deflection_diagram(canvas, frame, block, t, labels);
+    labels.draw();
 }
 
 } // namespace korvex::report

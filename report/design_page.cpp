@@ -70,12 +70,68 @@ bool has_cantilever(const ReportData& d) {
     return d.data.leftCantileverLength != 0 || d.data.rightCantileverLength != 0;
 }
 
+// The spans line, broken after a span where it would run past page 1's frame:
+// the spans that follow go on the next row, under the first span.
+struct SpansLines {
+    std::vector<std::string> lines;
+    int indent = 0; // px from the line's start to the first span
+};
+
+SpansLines spans_lines(const ReportCanvas& c, const calc::DesignInputs& in, int room) {
+    const int n = in.spanCount;
+    std::string head = "□";
+    if (n != 1) head += std::to_string(n);
+    head += in.beamTypeName + " [ ";
+    std::vector<std::string> spans;
+    for (int i = 1; i <= n && i <= static_cast<int>(in.spanLength.size()); ++i)
+        spans.push_back("スパン" + std::to_string(i) + " = " +
+                        common::format_count(in.spanLength[static_cast<std::size_t>(i - 1)], 5) +
+                        "mm");
+    const Font font{.name = kProportionalFont, .size = c.baseFontSize};
+    const auto width = [&](const std::string& text) {
+        return c.surface->text_metrics(font, text).advance;
+    };
+
+    SpansLines result;
+    result.indent = static_cast<int>(std::lround(width(head)));
+    std::string line = head;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const bool last = i + 1 == spans.size();
+        const std::string piece = spans[i] + (last ? " ]" : "");
+        if (i == 0) {
+            line += piece;
+            continue;
+        }
+        const std::string joined = line + ",  " + piece;
+        const int start = result.lines.empty() ? 0 : result.indent;
+        if (start + width(joined) <= room) {
+            line = joined;
+        } else {
+            result.lines.push_back(line + ",");
+            line = piece;
+        }
+    }
+    result.lines.push_back(line);
+    return result;
+}
+
+// The room the spans line has on its row before page 1's frame, px.
+int spans_room(const ReportCanvas& c, int frame_right) {
+    const int line_left = on_paper(c) ? c.leftMargin + px(c, 5) : px(c, 5) + px(c, 5);
+    return frame_right - px(c, 1) - line_left;
+}
+
 Frame draw_title_and_frame(ReportCanvas& c, const ReportData& d) {
     Surface& s = *c.surface;
     const bool cantilever = has_cantilever(d);
+    // Every further row of a broken spans line makes the frame one line taller.
+    const int frame_right = (on_paper(c) ? px(c, 180) : px(c, 190)) + c.leftMargin;
+    const int extra_rows =
+        static_cast<int>(spans_lines(c, d.inputs, spans_room(c, frame_right)).lines.size()) - 1;
+    c.frameGrowth = extra_rows * (on_paper(c) ? 4 : 5);
     Frame f;
     if (on_paper(c)) {
-        const double height = cantilever ? 55 : 51;
+        const double height = (cantilever ? 55 : 51) + c.frameGrowth;
         s.set_font_size(12);
         s.text_out(c.leftMargin, c.topOffset - px(c, 5), title_text(d));
         s.set_pen_width(common::to_int(c.dpi / 600.0 * 6));
@@ -83,7 +139,7 @@ Frame draw_title_and_frame(ReportCanvas& c, const ReportData& d) {
         s.rectangle({c.leftMargin, c.topOffset, f.right, f.bottom});
         c.linePitch = 4;
     } else {
-        const double height = cantilever ? 71 : 66;
+        const double height = (cantilever ? 71 : 66) + c.frameGrowth;
         s.text_out(c.leftMargin, px(c, 4), title_text(d));
         s.set_brush_clear();
         s.set_pen_width(common::to_int(c.dpi / 600.0));
@@ -95,17 +151,6 @@ Frame draw_title_and_frame(ReportCanvas& c, const ReportData& d) {
         c.leftMargin = px(c, 5);
     }
     return f;
-}
-
-std::string spans_text(const calc::DesignInputs& in) {
-    const int n = in.spanCount;
-    std::string text = "□";
-    if (n != 1) text += std::to_string(n);
-    text += in.beamTypeName + " [ スパン1 = " + common::format_count(in.spanLength[0], 5) + "mm";
-    for (int i = 2; i <= n && i <= static_cast<int>(in.spanLength.size()); ++i)
-        text += ",  スパン" + std::to_string(i) + " = " +
-                common::format_count(in.spanLength[static_cast<std::size_t>(i - 1)], 5) + "mm";
-    return text + " ]";
 }
 
 std::string cantilever_text(const ReportData& d) {
@@ -179,7 +224,13 @@ int draw_specification(ReportCanvas& c, const ReportData& d) {
         c.row += P;
     }
 
-    put_at_col(c, c.col, reference_y + px(c, c.row), spans_text(in));
+    const SpansLines spans = spans_lines(c, in, spans_room(c, c.frameRight));
+    for (std::size_t i = 0; i < spans.lines.size(); ++i) {
+        if (i > 0) c.row += P;
+        put(c,
+            {c.leftMargin + px(c, c.col) + (i > 0 ? spans.indent : 0), reference_y + px(c, c.row)},
+            spans.lines[i]);
+    }
     if (d.window.cantileverShown) {
         c.row += P;
         put_at_col(c, c.col, reference_y + px(c, c.row), cantilever_text(d));
@@ -187,6 +238,7 @@ int draw_specification(ReportCanvas& c, const ReportData& d) {
 
     c.row = common::to_int(c.row + 1.3 * P);
     const int y = reference_y + px(c, c.row);
+    const LineRoleScope rule(s, LineRole::frame);
     s.move_to(c.leftMargin + px(c, 4), y);
     s.line_to(c.leftMargin + px(c, on_paper(c) ? 180 : 186), y);
     return y;
@@ -264,7 +316,15 @@ void draw_loads(ReportCanvas& c, const ReportData& d) {
         const int line_y = y_loads + px(c, c.row);
         put(c, {x0, line_y}, "□はね出し部用 風荷重(負)W");
         const Point p = sub(c, "W－");
-        put(c, {p.x + px(c, 5), line_y}, common::trim(plain(d.wind.cantileverWind)) + " N/m");
+        // The value keeps 5 mm from its symbol, less where a long one would run
+        // past the frame.
+        const std::string value = common::trim(plain(d.wind.cantileverWind)) + " N/m";
+        Font exponent = s.font();
+        exponent.size = kExponentSize;
+        const double width =
+            s.measure(value).advance + px(c, 1.0) + s.text_metrics(exponent, "2").advance;
+        const int fitted = c.frameRight - px(c, 1) - static_cast<int>(std::ceil(width));
+        put(c, {std::max(p.x + px(c, 1), std::min(p.x + px(c, 5), fitted)), line_y}, value);
         sup(c, "2");
     }
 }

@@ -77,6 +77,7 @@ void draw_line_at(ReportCanvas& canvas, int col, const TextLine& line) {
 
 void draw_outline(ReportCanvas& canvas, Rect rect) {
     Surface& surface = *canvas.surface;
+    const LineRoleScope frame(surface, LineRole::frame);
     surface.move_to(rect.left, rect.top);
     surface.line_to(rect.right, rect.top);
     surface.line_to(rect.right, rect.bottom);
@@ -101,8 +102,9 @@ void frame_heading(ReportCanvas& canvas, int title_top, std::string_view notice)
 void open_detail_sheet(ReportCanvas& canvas) {
     canvas.topOffset = mm_to_px(canvas, 18);
     const int top = canvas.topOffset - mm_to_px(canvas, 5);
-    draw_outline(canvas, {canvas.leftMargin, top, canvas.leftMargin + mm_to_px(canvas, 183),
-                          top + mm_to_px(canvas, 270)});
+    draw_outline(canvas,
+                 {canvas.leftMargin, top, canvas.leftMargin + mm_to_px(canvas, kDetailFrameWidth),
+                  top + mm_to_px(canvas, kDetailFrameHeight)});
     canvas.sectionRowMark = canvas.pageFirstRow;
     canvas.sectionRow = canvas.pageFirstRow;
     canvas.lineCount = 1;

@@ -20,6 +20,13 @@ namespace korvex::report {
 // again on copies, so nothing outside changes.
 void draw_detail_pages(ReportCanvas& canvas, const ReportData& data);
 
+// The frame of a printed detail sheet, mm: it starts 5 mm over the sheet's top
+// offset.
+inline constexpr double kDetailFrameWidth = 183.0;
+inline constexpr double kDetailFrameHeight = 270.0;
+// Room a detail part keeps above the foot of the frame, mm.
+inline constexpr double kDetailFrameFootRoom = 3.0;
+
 // Prepares a fresh printed sheet for a detail part: the top offset, the page
 // frame, the page title and the first rows.
 void open_detail_sheet(ReportCanvas& canvas);

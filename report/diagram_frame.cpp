@@ -41,6 +41,24 @@ void draw_beam_axis(ReportCanvas& canvas, double x0, const NodePositions& nodes,
     for (double node : nodes.node) draw_support(canvas, x0 + node, t, kDiagramSupportHeight);
 }
 
+double figure_right(const ReportCanvas& canvas) {
+    if (on_paper(canvas)) return mm_of(canvas, canvas.leftMargin) + kPaperFigureWidth;
+    if (canvas.frameRight > 0) return mm_of(canvas, canvas.frameRight);
+    return mm_of(canvas, canvas.surface->page_size().width);
+}
+
+double label_height(const ReportCanvas& canvas) {
+    Font font = canvas.surface->font();
+    font.size = canvas.baseFontSize;
+    return mm_of(canvas, canvas.surface->text_metrics(font, "0").height());
+}
+
+LabelLayout block_labels(ReportCanvas& canvas, const DiagramFrame& frame, double t) {
+    // The heading stands 25 mm over the axis and is 4 mm high; the next block's
+    // heading (on paper its dotted rule) lies 24 mm under it.
+    return LabelLayout(canvas, frame.labelX, t - 21.0, figure_right(canvas), t + 23.5);
+}
+
 std::size_t ordinate_count(const std::vector<double>& samples) {
     std::size_t count = 0;
     while (count < samples.size() && samples[count] != analysis::kSampleEnd) ++count;

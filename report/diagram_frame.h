@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/beam_model.h"
+#include "report/label_layout.h"
 #include "report/report_canvas.h"
 
 namespace korvex::report {
@@ -22,6 +23,8 @@ inline constexpr double kCharacterWidthUnit = 3.175;
 // The label column of the figures on the two surfaces.
 inline constexpr double kScreenLabelX = 8.8;
 inline constexpr double kPaperLabelX = 15.0;
+// The width of the rules over the figures on paper, from the left margin.
+inline constexpr double kPaperFigureWidth = 180.0;
 
 // Estimated width in mm of a diagram label.
 double label_width(std::string_view text);
@@ -58,6 +61,18 @@ inline constexpr double kDiagramSupportHeight = 2.0;
 // The axis of a moment or deflection diagram over the whole beam at row `t`, with a
 // support at every node.
 void draw_beam_axis(ReportCanvas& canvas, double x0, const NodePositions& nodes, double t);
+
+// The right edge of the figures, mm: the end of the rules over the diagrams on
+// paper, page 1's frame on screen.
+double figure_right(const ReportCanvas& canvas);
+
+// The height of a value label of the diagrams on this device, mm.
+double label_height(const ReportCanvas& canvas);
+
+// The labels of the stress block whose axis is row t: they may use the band
+// from the label column to the figures' right edge, between the block's
+// heading and the next block.
+LabelLayout block_labels(ReportCanvas& canvas, const DiagramFrame& frame, double t);
 
 // How many ordinates of a diagram list come before its end marker.
 std::size_t ordinate_count(const std::vector<double>& samples);

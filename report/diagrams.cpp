@@ -54,25 +54,33 @@ void draw_captions(ReportCanvas& canvas, const DiagramFrame& frame, bool negativ
 double draw_diagram_block(ReportCanvas& canvas, const ReportData& data, const DiagramFrame& frame,
                           const run::DiagramBlock& block, double axis_row) {
     const bool paper = on_paper(canvas);
-    double t = axis_row;
-    draw_load_diagram(canvas, block.model, frame.scale, block.results.totalLoad, frame.x0, t - 12.0,
-                      0.5, data.run.loadFigure.windNegative, LoadDiagramMode::nonScale);
+    const bool set_off = paper && !block.negativePressureBlock;
+    // The block's own loads stand over the axis row it was given; everything
+    // else of a block set off by a rule moves up 4 mm.
+    const double t = set_off ? std::trunc(axis_row - 4.0) : axis_row;
+    // The values of the block are placed together once all its lines stand, so
+    // that a value that gives way finds a place clear of every one of them.
+    LabelLayout labels = block_labels(canvas, frame, t);
+    draw_load_diagram(canvas, block.model, frame.scale, block.results.totalLoad, frame.x0,
+                      axis_row - 12.0, 0.5, data.run.loadFigure.windNegative,
+                      LoadDiagramMode::nonScale, labels);
 
-    if (paper && !block.negativePressureBlock) {
+    if (set_off) {
         Surface& surface = *canvas.surface;
-        const int y = mm_to_px(canvas, t + 20.0);
+        const int y = mm_to_px(canvas, axis_row + 20.0);
         const int x = canvas.leftMargin + mm_to_px(canvas, 2.0);
+        const LineRoleScope rule(surface, LineRole::frame);
         surface.set_pen_style(PenStyle::dot);
         surface.move_to(x, y);
         surface.line_to(x + mm_to_px(canvas, 176.0), y);
         surface.set_pen_style(PenStyle::solid);
-        t = std::trunc(t - 4.0);
     }
 
     draw_heading(canvas, block, t);
     draw_captions(canvas, frame, block.negativePressureBlock, t);
-    draw_moment_diagram(canvas, frame, block, t);
-    draw_deflection_diagram(canvas, frame, block, t);
+    draw_moment_diagram(canvas, frame, block, t, labels);
+    draw_deflection_diagram(canvas, frame, block, t, labels);
+    labels.draw();
     return t;
 }
 

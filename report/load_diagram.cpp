@@ -55,7 +55,7 @@ void draw_load_band(ReportCanvas& canvas, const analysis::BeamModel& model, doub
 
 void draw_load_diagram(ReportCanvas& canvas, const analysis::BeamModel& model, double scale,
                        const SpanLoads& values, double x0, double y, double factor,
-                       double reference_load, LoadDiagramMode mode) {
+                       double reference_load, LoadDiagramMode mode, LabelLayout& labels) {
     const NodePositions nodes = beam_node_positions(model, scale);
     const int spans = static_cast<int>(nodes.node.size()) - 1;
 
@@ -131,9 +131,19 @@ void draw_load_diagram(ReportCanvas& canvas, const analysis::BeamModel& model, d
         if (start == 0.0) continue;
         const std::string text = per_square_metre ? common::format_fixed(-start * 1000.0, 5, 0)
                                                   : common::format_fixed(-start, 5, 3);
-        const double x = x0 + (nodes.node[i] + nodes.node[i + 1]) / 2.0 - 0.6 * label_width(text);
-        text_at_mm(canvas, x, y - 10.0 * unit - 1.0, text);
+        const double middle = x0 + (nodes.node[i] + nodes.node[i + 1]) / 2.0;
+        labels.add({text, middle - 0.6 * label_width(text), y - 10.0 * unit - 1.0, middle,
+                    y - std::fabs(cut(height(start))), 0, -1});
     }
+}
+
+void draw_load_diagram(ReportCanvas& canvas, const analysis::BeamModel& model, double scale,
+                       const SpanLoads& values, double x0, double y, double factor,
+                       double reference_load, LoadDiagramMode mode) {
+    const double page = mm_of(canvas, canvas.surface->page_size().width);
+    LabelLayout labels(canvas, 0.0, y - 25.0, page, y);
+    draw_load_diagram(canvas, model, scale, values, x0, y, factor, reference_load, mode, labels);
+    labels.draw();
 }
 
 } // namespace korvex::report

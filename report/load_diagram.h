@@ -6,6 +6,7 @@
 #include <array>
 
 #include "analysis/beam_model.h"
+#include "report/label_layout.h"
 #include "report/report_canvas.h"
 
 namespace korvex::report {
@@ -23,8 +24,12 @@ void draw_load_band(ReportCanvas& canvas, const analysis::BeamModel& model, doub
                     double value, double x0, double y, double h);
 
 // Arrows standing on y whose height follows each span's load, a line over their
-// tips and the span's value as a label: N/m2 with factor 1.0, otherwise N/mm.
-// `reference_load` is in N/m2.
+// tips and the span's value as a label, given to `labels`: N/m2 with factor 1.0,
+// otherwise N/mm. `reference_load` is in N/m2.
+void draw_load_diagram(ReportCanvas& canvas, const analysis::BeamModel& model, double scale,
+                       const SpanLoads& values, double x0, double y, double factor,
+                       double reference_load, LoadDiagramMode mode, LabelLayout& labels);
+// The same with its labels drawn at once.
 void draw_load_diagram(ReportCanvas& canvas, const analysis::BeamModel& model, double scale,
                        const SpanLoads& values, double x0, double y, double factor,
                        double reference_load, LoadDiagramMode mode);

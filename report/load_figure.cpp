@@ -5,6 +5,7 @@
 
 #include "common/rounding.h"
 #include "report/beam_figure.h"
+#include "report/label_layout.h"
 #include "report/load_diagram.h"
 #include "report/primitives.h"
 
@@ -12,8 +13,7 @@ namespace korvex::report {
 
 namespace {
 
-// The heading box on paper: the rule's length, and the box in its right end.
-constexpr double kPaperRuleLength = 180.0;
+// The heading box in the right end of the rule on paper.
 constexpr double kHeadingBoxWidth = 40.0;
 constexpr double kHeadingBoxHeight = 6.0;
 
@@ -44,7 +44,15 @@ void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int 
                "風荷重 Ｗ(負圧)＝" + std::to_string(w_minus) + "N/㎡(下記)、  Ｗ(正圧)＝" +
                    std::to_string(w_plus) + "N/㎡");
     text_at_mm(canvas, x, y[4] - 11.0, "積雪荷重Ｓ");
-    text_at_mm(canvas, x, y[4] - (paper ? 7.5 : 6.5), "   [N/㎡]");
+    // The unit stands right under the caption, a little lower where the
+    // caption's font reaches down to it.
+    const std::string unit = "   [N/㎡]";
+    const int unit_x = mm_to_px(canvas, x);
+    const int unit_y = mm_to_px(canvas, y[4] - (paper ? 7.5 : 6.5));
+    surface.text_out(
+        unit_x,
+        y_clear_between(canvas, unit_x, unit_y, unit_y, unit_y + mm_to_px(canvas, 1.0), unit),
+        unit);
     text_at_mm(canvas, x, y[5] + 3.0, "スパン[mm]");
 
     if (paper) {
@@ -59,12 +67,13 @@ void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int 
 void draw_rules(ReportCanvas& canvas, const DiagramLayout& rows) {
     Surface& surface = *canvas.surface;
     const int L = canvas.leftMargin;
+    const LineRoleScope rules(surface, LineRole::frame);
     surface.set_pen_style(PenStyle::solid);
     if (on_paper(canvas)) {
         // A rule over the stress diagrams with a small box in its right end that
         // frames their heading.
         const int y = mm_to_px(canvas, rows.y[6] - 30.0);
-        const int right = L + mm_to_px(canvas, kPaperRuleLength);
+        const int right = L + mm_to_px(canvas, kPaperFigureWidth);
         const int box_left = right - mm_to_px(canvas, kHeadingBoxWidth);
         const int box_bottom = mm_to_px(canvas, rows.y[6] - 30.0 + kHeadingBoxHeight);
         surface.move_to(L, y);
@@ -100,15 +109,18 @@ DiagramFrame draw_load_figure(ReportCanvas& canvas, const ReportData& data) {
     surface.set_font(
         Font{.name = kProportionalFont, .size = canvas.baseFontSize, .color = canvas.textColor});
 
+    // The row captions stand first: the supports' centre lines leave them out,
+    // and the values of the snow and the spans keep clear of both.
+    draw_labels(canvas, frame.layout, frame.labelX, G, figure.windPositive, figure.windNegative);
+    LabelLayout labels(canvas, frame.labelX, y[3], figure_right(canvas), y[6] - 30.0);
     const analysis::BeamModel& model = figure.model;
-    draw_beam_figure(canvas, model, frame.scale, frame.x0, y[5], y[2]);
+    draw_beam_figure(canvas, model, frame.scale, frame.x0, y[5], y[2], labels);
     draw_load_diagram(canvas, model, frame.scale, model.q, frame.x0, y[4], 1.0, figure.windNegative,
-                      LoadDiagramMode::scaleAdj);
+                      LoadDiagramMode::scaleAdj, labels);
     if (G != 0) draw_load_band(canvas, model, frame.scale, -G, frame.x0, y[2], 2.5);
     if (figure.windNegative != 0)
         draw_load_band(canvas, model, frame.scale, -figure.windNegative, frame.x0, y[3], 3.5);
-
-    draw_labels(canvas, frame.layout, frame.labelX, G, figure.windPositive, figure.windNegative);
+    labels.draw();
     draw_rules(canvas, frame.layout);
     return frame;
 }

@@ -7,6 +7,7 @@
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "report/diagram_marks.h"
+#include "report/label_layout.h"
 #include "report/primitives.h"
 
 namespace korvex::report {
@@ -51,7 +52,7 @@ std::string shear_text(double V, int decimals) {
 } // namespace
 
 void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
-                         const run::DiagramBlock& block, double t) {
+                         const run::DiagramBlock& block, double t, LabelLayout& labels) {
     const analysis::BeamModel& model = block.model;
     const analysis::CaseResults& r = block.results;
     const double s = frame.scale;
@@ -84,18 +85,31 @@ void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     }
     if (right) draw_ordinates(canvas, right_samples, std::trunc(X(spans)), s, t, k);
 
+    // Values under the axis name the support they stand by; a label that has to
+    // leave its place is led back to the foot of that support.
+    const double foot = t + kDiagramSupportHeight;
+    const double row_above = t + 5.0 - label_height(canvas) - kClearanceMm;
+    const auto below = [&](std::string text, double x, double y, double support, int size = 0,
+                           std::vector<double> alternates = {}) {
+        labels.add({std::move(text), x, y, support, foot, size, 1, std::move(alternates)});
+    };
     for (int i = 0; i < spans; ++i) {
         const std::string at_start = end_moment_text(r.endForces[i][2]);
-        text_at_mm(canvas, X(i) + 0.1 * label_width(at_start), t + 5.0, at_start);
+        below(at_start, X(i) + 0.1 * label_width(at_start), t + 5.0, X(i));
         const std::string at_end = end_moment_text(r.endForces[i][5]);
         const bool lifted = model.L[i] < kShortSpan && i > 0;
-        text_at_mm(canvas, X(i + 1) - 1.1 * label_width(at_end), lifted ? t + 1.0 : t + 5.0,
-                   at_end);
+        // A span's end value has two rows: under the axis and just below it, where
+        // a short span keeps it clear of the next span's values. When both are
+        // taken it goes to the row right over the values, which a tall screen
+        // font leaves a little higher.
+        below(at_end, X(i + 1) - 1.1 * label_width(at_end), lifted ? t + 1.0 : t + 5.0, X(i + 1), 0,
+              {lifted ? t + 5.0 : t + 1.0, row_above});
 
         const double M = r.spanMoment[i];
         const std::string extreme = span_extreme_text(M);
         const double xe = X(i) + r.spanMomentX[i] / s;
-        text_at_mm(canvas, xe - 0.5 * label_width(extreme), M < 0.0 ? t - 5.0 : t - 9.0, extreme);
+        labels.add({extreme, xe - 0.5 * label_width(extreme), M < 0.0 ? t - 5.0 : t - 9.0, xe,
+                    t - M * k, 0, -1});
     }
 
     // The cantilever's root moment is written once more over the cantilever
@@ -103,32 +117,37 @@ void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     if (left) {
         const std::string text = common::format_fixed(std::fabs(r.endForces[0][2]) * 1e-6, 6, 3);
         const double w = label_width(text);
-        text_at_mm(canvas, X(0) + r.spanMomentX[0] / s - (paper ? 2.2 : 2.4) * w, t + 5.0, text);
+        below(text, X(0) + r.spanMomentX[0] / s - (paper ? 2.2 : 2.4) * w, t + 5.0, X(0));
     }
     if (right && ordinate_count(right_samples) > 0) {
         const std::string text = common::format_fixed(std::fabs(right_samples[0]) * 1e-6, 6, 3);
         const double w = label_width(text);
-        text_at_mm(canvas, X(spans - 1) + r.spanMomentX[spans - 1] / s + 1.9 * w, t + 5.0, text);
+        below(text, X(spans - 1) + r.spanMomentX[spans - 1] / s + 1.9 * w, t + 5.0, X(spans));
     }
 
-    Surface& surface = *canvas.surface;
-    surface.set_font_size(canvas.baseFontSize - 1);
+    const int shear_size = canvas.baseFontSize - 1;
     if (left) {
         const std::string text = "(" +
                                  common::trim(common::format_fixed(
                                      model.cantileverLeft * block.cantileverLoad * 1e-6, 6, 2)) +
                                  ")";
-        text_at_mm(canvas, X(0) - label_width(text), t + 15.0, text);
+        below(text, X(0) - label_width(text), t + 15.0, X(0), shear_size);
     }
     const int decimals = paper ? 3 : 2;
     for (int i = 0; i < spans; ++i) {
-        text_at_mm(canvas, X(i), t + 15.0, shear_text(r.endForces[i][1], decimals));
+        below(shear_text(r.endForces[i][1], decimals), X(i), t + 15.0, X(i), shear_size);
         const std::string at_end = shear_text(r.endForces[i][4], decimals);
         const bool short_span = model.L[i] < kShortSpan;
-        text_at_mm(canvas, X(i + 1) - (short_span ? 1.1 : 0.8) * label_width(at_end),
-                   short_span ? t + 19.5 : t + 15.0, at_end);
+        below(at_end, X(i + 1) - (short_span ? 1.1 : 0.8) * label_width(at_end),
+              short_span ? t + 19.5 : t + 15.0, X(i + 1), shear_size);
     }
-    surface.set_font_size(canvas.baseFontSize);
+}
+
+void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
+                         const run::DiagramBlock& block, double t) {
+    LabelLayout labels = block_labels(canvas, frame, t);
+    draw_moment_diagram(canvas, frame, block, t, labels);
+    labels.draw();
 }
 
 } // namespace korvex::report

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/rounding.h"
+#include "report/label_layout.h"
 
 namespace korvex::report {
 
@@ -39,7 +40,11 @@ Point draw_script_run(ReportCanvas& canvas, ScriptKind kind, std::string_view te
         dy = screen ? 0.8 : 0.28;
     }
     const int x = base.x + static_cast<int>(std::floor(dx * canvas.scale));
-    const int y = base.y - static_cast<int>(std::floor(dy * canvas.scale));
+    const int stated_y = base.y - static_cast<int>(std::floor(dy * canvas.scale));
+    // A run that would reach into the line above or below comes back toward its
+    // own line just far enough to clear it.
+    const int y = stated_y < base.y ? y_clear_between(canvas, x, stated_y, stated_y, base.y, text)
+                                    : y_clear_between(canvas, x, stated_y, base.y, stated_y, text);
     surface.text_out(x, y, text);
 
     const Point after{surface.pen_position().x, base.y};

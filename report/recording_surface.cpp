@@ -7,7 +7,35 @@
 
 namespace korvex::report {
 
+namespace {
+
+// The line height of the report's Japanese fonts, in ems above and below the top
+// line's base: what an estimate takes when no device measures.
+constexpr double kEstimatedAscent = 0.88;
+constexpr double kEstimatedDescent = 0.2;
+
+SurfaceGeometry geometry_of(const Surface& device) {
+    // The font resolution only serves the estimate, which a device replaces.
+    return {device.dpi(), device.page_size(), device.dpi()};
+}
+
+} // namespace
+
+RecordingSurface::RecordingSurface(Surface& device, DeviceUse use)
+    : RecordingSurface(device, use, geometry_of(device)) {}
+
+RecordingSurface::RecordingSurface(Surface& device, DeviceUse use, SurfaceGeometry geometry)
+    : geometry_(geometry), device_(&device), use_(use) {
+    if (use == DeviceUse::measure) {
+        take_sheet_marks(device.sheet_marks());
+        set_font(device.font());
+        set_pen(device.pen());
+        move_to(device.pen_position().x, device.pen_position().y);
+    }
+}
+
 void RecordingSurface::clear() {
+    take_sheet_marks({});
     texts_.clear();
     lines_.clear();
     rectangles_.clear();
@@ -26,30 +54,68 @@ int RecordingSurface::estimated_width(std::string_view text) const {
     return common::to_int(bytes * font_pixel_size() * 0.5);
 }
 
+TextMetrics RecordingSurface::text_metrics(const Font& font, std::string_view text) const {
+    if (device_ != nullptr) return device_->text_metrics(font, text);
+    const double pixels = std::lround(font.size * geometry_.fontDpi / 72.0);
+    const double bytes = static_cast<double>(common::cp932_byte_length(text));
+    return {static_cast<double>(common::to_int(bytes * pixels * 0.5)), kEstimatedAscent * pixels,
+            kEstimatedDescent * pixels};
+}
+
 int RecordingSurface::draw_text(Point at, std::string_view text) {
-    texts_.push_back({order_++, page_, at, std::string(text), font()});
-    return estimated_width(text);
+    const Box box = text_box(at.x, at.y, text);
+    texts_.push_back({order_++, page_, at, std::string(text), font(), box});
+    if (passes_on()) {
+        device_->text_out(at.x, at.y, text);
+        return device_->pen_position().x - at.x;
+    }
+    return static_cast<int>(std::lround(measure(text).advance));
 }
 
 void RecordingSurface::draw_line(Point from, Point to) {
-    lines_.push_back({order_++, page_, from, to, pen()});
+    lines_.push_back({order_++, page_, from, to, pen(), line_role()});
+    if (passes_on()) {
+        device_->set_line_role(line_role());
+        device_->move_to(from.x, from.y);
+        device_->line_to(to.x, to.y);
+    }
 }
 
 void RecordingSurface::draw_rectangle(const Rect& rect) {
     rectangles_.push_back({order_++, page_, rect, pen(), brush()});
+    if (passes_on()) device_->rectangle(rect);
 }
 
 void RecordingSurface::draw_arc(const Rect& bounds, Point start, Point end) {
     arcs_.push_back({order_++, page_, bounds, start, end, pen()});
+    if (passes_on()) device_->arc(bounds, start, end);
 }
 
 void RecordingSurface::draw_fill(const Rect& rect, Color color) {
     fills_.push_back({order_++, page_, rect, color});
+    if (passes_on()) device_->fill_rect(rect, color);
 }
 
 void RecordingSurface::start_new_page() {
     ++page_;
     ++order_;
+    if (passes_on()) device_->new_page();
+}
+
+void RecordingSurface::font_changed() {
+    if (passes_on()) device_->set_font(font());
+}
+
+void RecordingSurface::pen_changed() {
+    if (passes_on()) device_->set_pen(pen());
+}
+
+void RecordingSurface::brush_changed() {
+    if (!passes_on()) return;
+    if (brush().clear)
+        device_->set_brush_clear();
+    else
+        device_->set_brush_color(brush().color);
 }
 
 } // namespace korvex::report

@@ -1,9 +1,12 @@
 #pragma once
 
-// A surface that draws nothing and remembers every call, so page layout can be
-// checked as positions and texts. Text widths are estimated from the code page
-// 932 byte length (half the font's pixel height per byte), which keeps the pen
-// after a text where a half-width font would leave it.
+// A surface that remembers every call, so page layout can be checked as
+// positions and texts. On its own it draws nothing and estimates text widths
+// from the code page 932 byte length (half the font's pixel height per byte),
+// which keeps the pen after a text where a half-width font would leave it.
+// Over a device it measures texts as that device draws them, and can pass every
+// call on to it: a rendering on the real device, with a record of what went
+// where.
 
 #include <vector>
 
@@ -17,6 +20,7 @@ struct RecordedText {
     Point at;
     std::string text;
     Font font;
+    Box box; // as measured when it was drawn
 };
 
 struct RecordedLine {
@@ -25,6 +29,7 @@ struct RecordedLine {
     Point from;
     Point to;
     Pen pen;
+    LineRole role = LineRole::figure;
 };
 
 struct RecordedRectangle {
@@ -59,12 +64,26 @@ struct SurfaceGeometry {
     int fontDpi = 96;
 };
 
+// What a recording surface does with the device it is given.
+enum class DeviceUse {
+    // Measure texts with its fonts and start from what its sheet holds; draw
+    // nothing there. A trial of a layout before it is drawn.
+    measure,
+    // Measure with it and pass every call on to it.
+    draw,
+};
+
 class RecordingSurface : public Surface {
 public:
     explicit RecordingSurface(SurfaceGeometry geometry = {}) : geometry_(geometry) {}
+    // `device` must outlive the recording surface. The device's own geometry
+    // stands unless `geometry` is given.
+    RecordingSurface(Surface& device, DeviceUse use);
+    RecordingSurface(Surface& device, DeviceUse use, SurfaceGeometry geometry);
 
     int dpi() const override { return geometry_.dpi; }
     Size page_size() const override { return geometry_.pageSize; }
+    TextMetrics text_metrics(const Font& font, std::string_view text) const override;
 
     const std::vector<RecordedText>& texts() const { return texts_; }
     const std::vector<RecordedLine>& lines() const { return lines_; }
@@ -75,6 +94,7 @@ public:
     int page_count() const { return page_ + 1; }
     // Number of calls recorded so far, new pages included.
     int call_count() const { return order_; }
+    // Forgets every call and what the sheet holds: a fresh recording.
     void clear();
 
     int font_pixel_size() const;
@@ -88,8 +108,16 @@ protected:
     void draw_fill(const Rect& rect, Color color) override;
     void start_new_page() override;
 
+    void font_changed() override;
+    void pen_changed() override;
+    void brush_changed() override;
+
 private:
+    bool passes_on() const { return device_ != nullptr && use_ == DeviceUse::draw; }
+
     SurfaceGeometry geometry_;
+    Surface* device_ = nullptr;
+    DeviceUse use_ = DeviceUse::measure;
     std::vector<RecordedText> texts_;
     std::vector<RecordedLine> lines_;
     std::vector<RecordedRectangle> rectangles_;

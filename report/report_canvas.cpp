@@ -58,6 +58,7 @@ void begin_report(ReportCanvas& canvas, int mode, Surface& surface, ReportDocume
         Font{.name = kProportionalFont, .size = canvas.baseFontSize, .color = canvas.textColor});
     surface.set_pen_color(canvas.textColor);
     surface.set_pen_style(PenStyle::solid);
+    surface.set_line_role(LineRole::figure);
     surface.set_brush_clear();
     surface.move_to(0, 0);
 }

@@ -66,6 +66,9 @@ struct ReportCanvas {
     // closing line runs to the frame's right edge.
     int frameRight = 0;
     int frameBottom = 0;
+    // How much taller than usual page 1's frame is (mm), when a long spans line
+    // takes a second row; the first sheet's later rows move down with it.
+    int frameGrowth = 0;
 
     PrintSettings printSettings;
     std::string projectFilePath; // shown in the footer when not empty

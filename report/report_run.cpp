@@ -1,6 +1,7 @@
 #include "report/report_run.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/rounding.h"
 #include "report/check_page.h"
@@ -8,6 +9,7 @@
 #include "report/detail_pages.h"
 #include "report/diagrams.h"
 #include "report/end_page.h"
+#include "report/label_layout.h"
 #include "report/load_figure.h"
 #include "report/primitives.h"
 #include "report/recording_surface.h"
@@ -23,13 +25,41 @@ void advance_lines(ReportCanvas& c, int lines) {
     advance_section(c, lines * c.pageLineHeight, lines);
 }
 
-// The check pages start below page 1's results heading.
-void start_check_pages(ReportCanvas& c) {
+// True when the check page drawn from the canvas's section row keeps clear of
+// what the sheet already holds. It is drawn on a trial sheet that measures with
+// the device's fonts.
+bool check_page_clear(const ReportCanvas& c, const ReportData& data, const run::CheckPage& page) {
+    RecordingSurface sheet(*c.surface, DeviceUse::measure);
+    ReportCanvas probe = c;
+    probe.surface = &sheet;
+    draw_check_page(probe, data, page);
+    const SheetMarks& before = c.surface->sheet_marks();
+    const double slack = kHairlineMm * c.scale;
+    return std::none_of(sheet.texts().begin(), sheet.texts().end(), [&](const RecordedText& t) {
+        return std::any_of(before.texts.begin(), before.texts.end(),
+                           [&](const Box& b) { return boxes_overlap(t.box, b, slack); });
+    });
+}
+
+// The check pages start below page 1's results heading, lower where a tall
+// font would make their first lines run into it.
+void start_check_pages(ReportCanvas& c, const ReportData& data) {
     read_pen(c);
     c.pageFirstRow = to_int(c.penY / c.scale) - 45;
     c.sectionRow = c.pageFirstRow;
     c.sectionRowMark = c.pageFirstRow;
     c.lineCount = 1;
+    const auto first =
+        std::find_if(data.run.order.begin(), data.run.order.end(),
+                     [](const auto& item) { return item.kind == run::RunItemKind::checkPage; });
+    if (first == data.run.order.end()) return;
+    const run::CheckPage& page = data.run.checkPages[static_cast<std::size_t>(first->index)];
+    constexpr int kMostRows = 20;
+    for (int shift = 0; shift < kMostRows && !check_page_clear(c, data, page); ++shift) {
+        ++c.pageFirstRow;
+        c.sectionRow = c.pageFirstRow;
+        c.sectionRowMark = c.pageFirstRow;
+    }
 }
 
 // The suction case starts a printed sheet of its own, near its top.
@@ -42,10 +72,10 @@ void start_suction_page(ReportCanvas& c) {
 // The first sheet holds page 1 and the three positive-pressure check pages. A
 // page with the uplift and cantilever checks can be too long for what is left of
 // it; such a page starts a sheet of its own rather than run off the paper. Its
-// length is found by drawing it once on a recording sheet of the same size.
+// length is found by drawing it once on a recording sheet that measures with the
+// paper's fonts and holds what the sheet holds, so that it lays out alike.
 bool check_page_fits(const ReportCanvas& c, const ReportData& data, const run::CheckPage& page) {
-    RecordingSurface sheet({c.dpi, c.surface->page_size(), c.dpi});
-    sheet.set_font(c.surface->font());
+    RecordingSurface sheet(*c.surface, DeviceUse::measure);
     ReportCanvas probe = c;
     probe.surface = &sheet;
     draw_check_page(probe, data, page);
@@ -86,7 +116,12 @@ void end_report(ReportCanvas& c) {
     Surface& s = *c.surface;
     if (!on_paper(c)) {
         read_pen(c);
-        const int y = c.penY + mm_to_px(c, 25);
+        // 25 mm under the last value, and clear of any value that gave way
+        // further down.
+        int y = c.penY + mm_to_px(c, 25);
+        for (const Box& text : s.sheet_marks().texts)
+            y = std::max(y, static_cast<int>(std::ceil(text.bottom)) + mm_to_px(c, 3));
+        const LineRoleScope rule(s, LineRole::frame);
         s.move_to(c.leftMargin, y);
         s.line_to(c.frameRight, y);
         s.text_out(mm_to_px(c, 178), y + mm_to_px(c, 5), "－END－");
@@ -106,7 +141,7 @@ void end_report(ReportCanvas& c) {
 
 void draw_report(ReportCanvas& c, const ReportData& data) {
     draw_design_data_page(c, data);
-    start_check_pages(c);
+    start_check_pages(c, data);
 
     const run::CalculationRun& run = data.run;
     DiagramFrame frame;

@@ -1,6 +1,7 @@
 #include "report/roof_figure.h"
 
 #include <initializer_list>
+#include <string_view>
 
 #include "common/rounding.h"
 #include "report/primitives.h"
@@ -16,16 +17,30 @@ struct MmPoint {
     double y;
 };
 
-void polyline(ReportCanvas& canvas, std::initializer_list<MmPoint> points) {
-    bool first = true;
-    for (const MmPoint p : points) {
-        if (first)
-            move_to_mm(canvas, p.x, p.y);
-        else
-            line_to_mm(canvas, p.x, p.y);
-        first = false;
+// The figure's lines and marks, `dy` mm lower than their places at the top of a
+// sheet.
+struct Figure {
+    ReportCanvas& canvas;
+    double dy = 0.0;
+
+    void polyline(std::initializer_list<MmPoint> points) const {
+        bool first = true;
+        for (const MmPoint p : points) {
+            if (first)
+                move_to_mm(canvas, p.x, p.y + dy);
+            else
+                line_to_mm(canvas, p.x, p.y + dy);
+            first = false;
+        }
     }
-}
+    void arc(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+             double y4) const {
+        arc_mm(canvas, x1, y1 + dy, x2, y2 + dy, x3, y3 + dy, x4, y4 + dy);
+    }
+    void text(MmPoint at, std::string_view mark) const {
+        text_at_mm(canvas, at.x, at.y + dy, mark);
+    }
+};
 
 // Pen widths are given for a 600-dpi printer and scale with the resolution.
 int pen_width(const ReportCanvas& canvas, int width_at_600) {
@@ -48,30 +63,30 @@ Roof roof_of(const calc::DesignInputs& in) {
     return Roof::none;
 }
 
-void draw_outlines(ReportCanvas& c, Roof roof) {
+void draw_outlines(const Figure& c, Roof roof) {
     switch (roof) {
     case Roof::monoPitch:
-        polyline(c, {{142, 31}, {185, 23}});
-        polyline(c, {{145, 42}, {145, 31}});
-        polyline(c, {{185, 42}, {185, 23}});
+        c.polyline({{142, 31}, {185, 23}});
+        c.polyline({{145, 42}, {145, 31}});
+        c.polyline({{185, 42}, {185, 23}});
         break;
     case Roof::gable:
-        polyline(c, {{142, 32}, {165, 20}, {188, 32}});
-        polyline(c, {{145, 42}, {145, 31}});
-        polyline(c, {{185, 42}, {185, 31}});
+        c.polyline({{142, 32}, {165, 20}, {188, 32}});
+        c.polyline({{145, 42}, {145, 31}});
+        c.polyline({{185, 42}, {185, 31}});
         break;
     case Roof::arc:
-        arc_mm(c, 132, 20, 194, 70, 194, 20, 132, 20);
-        polyline(c, {{141, 42}, {141, 28}});
-        polyline(c, {{185, 42}, {185, 28}});
+        c.arc(132, 20, 194, 70, 194, 20, 132, 20);
+        c.polyline({{141, 42}, {141, 28}});
+        c.polyline({{185, 42}, {185, 28}});
         break;
     case Roof::canopyGable:
-        polyline(c, {{142, 25}, {160, 19}, {178, 25}});
-        polyline(c, {{160, 19}, {160, 39}});
+        c.polyline({{142, 25}, {160, 19}, {178, 25}});
+        c.polyline({{160, 19}, {160, 39}});
         break;
     case Roof::canopyWing:
-        polyline(c, {{142, 19}, {160, 25}, {178, 19}});
-        polyline(c, {{160, 25}, {160, 39}});
+        c.polyline({{142, 19}, {160, 25}, {178, 19}});
+        c.polyline({{160, 25}, {160, 39}});
         break;
     case Roof::none:
         break;
@@ -79,26 +94,26 @@ void draw_outlines(ReportCanvas& c, Roof roof) {
 }
 
 // Dimension line of D and the horizontal the angle θ is measured from.
-void draw_dimensions(ReportCanvas& c, Roof roof) {
+void draw_dimensions(const Figure& c, Roof roof) {
     switch (roof) {
     case Roof::monoPitch:
-        polyline(c, {{142, 44}, {142, 47}, {185, 47}, {185, 44}});
-        polyline(c, {{145, 31}, {157, 31}});
+        c.polyline({{142, 44}, {142, 47}, {185, 47}, {185, 44}});
+        c.polyline({{145, 31}, {157, 31}});
         break;
     case Roof::gable:
-        polyline(c, {{142, 44}, {142, 47}, {165, 47}, {165, 27}});
-        polyline(c, {{145, 31}, {157, 31}});
+        c.polyline({{142, 44}, {142, 47}, {165, 47}, {165, 27}});
+        c.polyline({{145, 31}, {157, 31}});
         break;
     case Roof::arc:
-        polyline(c, {{141, 44}, {141, 47}, {163, 47}, {163, 20.5}, {141, 27.5}, {154, 27.5}});
+        c.polyline({{141, 44}, {141, 47}, {163, 47}, {163, 20.5}, {141, 27.5}, {154, 27.5}});
         break;
     case Roof::canopyGable:
-        polyline(c, {{142, 28}, {142, 44}, {178, 44}, {178, 28}});
-        polyline(c, {{142, 25.5}, {157, 25.5}});
+        c.polyline({{142, 28}, {142, 44}, {178, 44}, {178, 28}});
+        c.polyline({{142, 25.5}, {157, 25.5}});
         break;
     case Roof::canopyWing:
-        polyline(c, {{142, 28}, {142, 44}, {178, 44}, {178, 28}});
-        polyline(c, {{145, 25.5}, {160, 25.5}});
+        c.polyline({{142, 28}, {142, 44}, {178, 44}, {178, 28}});
+        c.polyline({{145, 25.5}, {160, 25.5}});
         break;
     case Roof::none:
         break;
@@ -130,19 +145,20 @@ Marks marks_of(Roof roof) {
 
 } // namespace
 
-void draw_roof_figure(ReportCanvas& canvas, const calc::DesignInputs& inputs) {
+void draw_roof_figure(ReportCanvas& canvas, const calc::DesignInputs& inputs, double dy) {
     const Roof roof = roof_of(inputs);
     if (roof == Roof::none) return;
     Surface& surface = *canvas.surface;
     const Pen before = surface.pen();
+    const Figure figure{canvas, dy};
 
     surface.set_pen(Pen{kFigureGrey, pen_width(canvas, 30), PenStyle::solid});
-    draw_outlines(canvas, roof);
+    draw_outlines(figure, roof);
     surface.set_pen_width(pen_width(canvas, 7));
-    draw_dimensions(canvas, roof);
+    draw_dimensions(figure, roof);
     const Marks marks = marks_of(roof);
-    text_at_mm(canvas, marks.d.x, marks.d.y, "Ｄ");
-    text_at_mm(canvas, marks.theta.x, marks.theta.y, "θ");
+    figure.text(marks.d, "Ｄ");
+    figure.text(marks.theta, "θ");
 
     // The pages after this one draw in black with the pen they had.
     surface.set_pen(Pen{canvas.textColor, before.width, before.style});

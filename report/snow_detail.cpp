@@ -1,12 +1,17 @@
 #include "report/snow_detail.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "report/detail_pages.h"
 #include "report/end_page.h"
+#include "report/label_layout.h"
+#include "report/recording_surface.h"
 #include "report/roof_figure.h"
 
 namespace korvex::report {
@@ -63,7 +68,8 @@ std::string plain_load_line(const calc::DesignInputs& in) {
            " N/㎡";
 }
 
-void draw_increase_check(ReportCanvas& canvas, const ReportData& data, double roof_angle) {
+void draw_increase_check(ReportCanvas& canvas, const ReportData& data, double roof_angle,
+                         double figure_dy) {
     const calc::DesignInputs& in = data.inputs;
     const calc::SnowIncrease& inc = data.increase;
     const int col = detail_columns(canvas).c0 + 10;
@@ -86,22 +92,15 @@ void draw_increase_check(ReportCanvas& canvas, const ReportData& data, double ro
     advance(canvas, 2);
     at("積雪荷重Ｗs＝ " + std::to_string(in.snowUnitWeight) + "×" + std::to_string(in.snowDepth) +
        "×" + shortest_decimal(inc.factor) + "＝ " + std::to_string(in.snowLoad) + " N/㎡");
-    if (on_paper(canvas)) draw_roof_figure(canvas, in);
+    if (on_paper(canvas)) draw_roof_figure(canvas, in, figure_dy);
 }
 
-} // namespace
-
-void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_angle) {
+// The snow part from its title to the load line, with the roof figure `figure_dy`
+// mm lower than at the top of a sheet.
+void draw_snow_lines(ReportCanvas& canvas, const ReportData& data, double roof_angle,
+                     double figure_dy) {
     const calc::DesignInputs& in = data.inputs;
     const DetailColumns c = detail_columns(canvas);
-
-    if (on_paper(canvas)) {
-        // The wind part fills most of its sheet: with a cantilever the snow lines
-        // would run past the frame, and the roof figure's corner is taken by the
-        // wind conditions. The snow part gets a sheet of its own.
-        end_page(canvas);
-        open_detail_sheet(canvas);
-    }
     const int top = draw_title_at(canvas, c.c0 + 1, canvas.sectionRow, "積 雪 荷 重 計 算");
     advance(canvas);
     frame_heading(canvas, top,
@@ -130,7 +129,7 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
     advance(canvas, 2);
 
     if (data.increase.status == 1 || data.increase.status == 2) {
-        draw_increase_check(canvas, data, roof_angle);
+        draw_increase_check(canvas, data, roof_angle, figure_dy);
     } else if (data.window.heavySnowBox) {
         // Heavy-snow sites are never examined, so no notice: the load line goes
         // directly under the depth line.
@@ -144,6 +143,67 @@ void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_
         advance(canvas);
         draw_line_at(canvas, c.c0 + 10, TextLine(plain_load_line(in)));
     }
+}
+
+// Where the roof figure stands when the snow part follows the wind part on its
+// sheet: beside the snow title, or lower where a long line of the part would run
+// into it. Nothing when the part does not fit between the wind part and the
+// foot of the sheet's frame. Found by drawing the part on trial sheets that
+// measure with the paper's fonts.
+std::optional<double> figure_offset_on_wind_sheet(const ReportCanvas& canvas,
+                                                  const ReportData& data, double roof_angle) {
+    const double frame_bottom =
+        canvas.topOffset - mm_to_px(canvas, 5) + mm_to_px(canvas, kDetailFrameHeight);
+    const double room = frame_bottom - px_of(canvas, kDetailFrameFootRoom);
+    const double slack = px_of(canvas, kHairlineMm);
+    const double title_top = mm_of(canvas, canvas.topOffset) + canvas.sectionRow;
+    for (double dy = title_top - kRoofFigureTop;; dy += 1.0) {
+        RecordingSurface sheet(*canvas.surface, DeviceUse::measure);
+        ReportCanvas trial = canvas;
+        trial.surface = &sheet;
+        draw_snow_lines(trial, data, roof_angle, dy);
+
+        double bottom = 0.0;
+        for (const RecordedText& t : sheet.texts()) bottom = std::max(bottom, t.box.bottom);
+        for (const RecordedLine& l : sheet.lines())
+            bottom = std::max<double>(
+                {bottom, static_cast<double>(l.from.y), static_cast<double>(l.to.y)});
+        if (bottom > room) return std::nullopt;
+
+        // Every text of the sheet, the wind part's and the snow part's, keeps
+        // clear of the roof figure's lines and of each other.
+        std::vector<Box> texts = canvas.surface->sheet_marks().texts;
+        bool clear = true;
+        for (const RecordedText& t : sheet.texts()) {
+            for (const Box& b : texts)
+                if (boxes_overlap(t.box, b, slack)) clear = false;
+            texts.push_back(t.box);
+        }
+        for (const RecordedLine& l : sheet.lines())
+            if (l.role == LineRole::figure)
+                for (const Box& b : texts)
+                    if (segment_crosses({l.from, l.to, l.role}, b, slack)) clear = false;
+        if (clear) return dy;
+    }
+}
+
+} // namespace
+
+void draw_snow_detail(ReportCanvas& canvas, const ReportData& data, double roof_angle) {
+    const DetailColumns c = detail_columns(canvas);
+    double figure_dy = 0.0;
+    if (on_paper(canvas)) {
+        // The snow part follows the wind part on its sheet when it fits there; a
+        // wind part with a cantilever may leave too little, and the part starts
+        // a sheet of its own.
+        if (const auto dy = figure_offset_on_wind_sheet(canvas, data, roof_angle)) {
+            figure_dy = *dy;
+        } else {
+            end_page(canvas);
+            open_detail_sheet(canvas);
+        }
+    }
+    draw_snow_lines(canvas, data, roof_angle, figure_dy);
 
     if (!on_paper(canvas)) {
         // On screen the page ends a little below the last line, where the blank

@@ -1,8 +1,91 @@
 #include "report/surface.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace korvex::report {
+
+bool boxes_overlap(const Box& a, const Box& b, double slack) {
+    const double across = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const double down = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    return across > slack && down > slack;
+}
+
+bool segment_crosses(const Segment& segment, const Box& box, double slack) {
+    // The part of the segment inside the box shrunk by the slack (Liang-Barsky);
+    // a part of no length only touches.
+    constexpr double kStrict = 1e-6;
+    const double left = box.left + slack + kStrict;
+    const double right = box.right - slack - kStrict;
+    const double top = box.top + slack + kStrict;
+    const double bottom = box.bottom - slack - kStrict;
+    if (left >= right || top >= bottom) return false;
+    const double x0 = segment.from.x;
+    const double y0 = segment.from.y;
+    const double dx = segment.to.x - x0;
+    const double dy = segment.to.y - y0;
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const auto clip = [&](double p, double q) {
+        if (p == 0.0) return q > 0.0;
+        const double t = q / p;
+        if (p < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        return t0 <= t1;
+    };
+    if (!clip(-dx, x0 - left) || !clip(dx, right - x0) || !clip(-dy, y0 - top) ||
+        !clip(dy, bottom - y0))
+        return false;
+    if (dx == 0.0 && dy == 0.0) return true; // a dot inside the box
+    return t1 > t0;
+}
+
+namespace {
+
+constexpr std::string_view kSpace = " ";
+constexpr std::string_view kWideSpace = "　";
+
+std::string_view without_leading_spaces(std::string_view text) {
+    for (;;) {
+        if (text.starts_with(kSpace))
+            text.remove_prefix(kSpace.size());
+        else if (text.starts_with(kWideSpace))
+            text.remove_prefix(kWideSpace.size());
+        else
+            return text;
+    }
+}
+
+std::string_view without_trailing_spaces(std::string_view text) {
+    for (;;) {
+        if (text.ends_with(kSpace))
+            text.remove_suffix(kSpace.size());
+        else if (text.ends_with(kWideSpace))
+            text.remove_suffix(kWideSpace.size());
+        else
+            return text;
+    }
+}
+
+} // namespace
+
+Box Surface::text_box(const Font& font, double x, double y, std::string_view text) const {
+    // Only what is printed counts: the spaces a number is padded with leave no
+    // mark, so they may run into a neighbour.
+    const TextMetrics whole = text_metrics(font, text);
+    const std::string_view printed = without_trailing_spaces(text);
+    const std::string_view visible = without_leading_spaces(printed);
+    const double left =
+        x + text_metrics(font, printed.substr(0, printed.size() - visible.size())).advance;
+    const double right = visible.empty() ? left : x + text_metrics(font, printed).advance;
+    return {left, y, right, y + whole.height()};
+}
+
+void Surface::mark_line(Point from, Point to, LineRole role) {
+    marks_.lines.push_back({from, to, role});
+}
 
 void Surface::set_font(const Font& font) {
     font_ = font;
@@ -56,6 +139,7 @@ void Surface::set_brush_color(Color color) {
 }
 
 void Surface::text_out(int x, int y, std::string_view text) {
+    marks_.texts.push_back(text_box(x, y, text));
     const int advance = draw_text({x, y}, text);
     penPosition_ = {x + advance, y};
 }
@@ -65,11 +149,17 @@ void Surface::move_to(int x, int y) {
 }
 
 void Surface::line_to(int x, int y) {
+    mark_line(penPosition_, {x, y}, lineRole_);
     draw_line(penPosition_, {x, y});
     penPosition_ = {x, y};
 }
 
 void Surface::rectangle(const Rect& rect) {
+    const Point corners[] = {{rect.left, rect.top},
+                             {rect.right, rect.top},
+                             {rect.right, rect.bottom},
+                             {rect.left, rect.bottom}};
+    for (int i = 0; i < 4; ++i) mark_line(corners[i], corners[(i + 1) % 4], LineRole::frame);
     draw_rectangle(rect);
 }
 
@@ -84,6 +174,7 @@ void Surface::fill_rect(const Rect& rect, Color color) {
 void Surface::new_page() {
     start_new_page();
     penPosition_ = {};
+    marks_ = {};
 }
 
 } // namespace korvex::report

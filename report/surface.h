@@ -3,11 +3,17 @@
 // The drawing surface every report page draws on: a bitmap for the result window
 // or a sheet of paper. It keeps the drawing state of a device context (font, pen,
 // brush, current position) so that the page code behaves the same on every
-// device; the devices themselves only put marks where they are told.
+// device; the devices themselves only put marks where they are told, and say
+// how wide and high a text is in the fonts they draw it in.
+//
+// It also remembers what stands on the current sheet: the box of every text
+// and every frame edge, rule and figure tick. Page code asks it whether a
+// place is clear before it puts a label there.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvex::report {
 
@@ -65,6 +71,53 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
+// How far a text reaches from the point it is drawn at, in device pixels: its
+// advance to the right, and its font's ascent and descent below that point (the
+// report places texts by their top).
+struct TextMetrics {
+    double advance = 0.0;
+    double ascent = 0.0;
+    double descent = 0.0;
+    double height() const { return ascent + descent; }
+};
+
+// An axis-parallel box in device pixels; left <= right, top <= bottom.
+struct Box {
+    double left = 0.0;
+    double top = 0.0;
+    double right = 0.0;
+    double bottom = 0.0;
+    double width() const { return right - left; }
+    double height() const { return bottom - top; }
+    friend bool operator==(const Box&, const Box&) = default;
+};
+
+// True when the two boxes share more than `slack` pixels each way: boxes that
+// only touch, or overlap by a hairline, are apart.
+bool boxes_overlap(const Box& a, const Box& b, double slack = 0.0);
+
+// What a line is to the page. A figure line (curve, axis, arrow, leader) may
+// run beside a label; a tick (a support's centre line, a dimension's end) and a
+// frame (a page frame, a box, a rule) are kept clear of every text.
+enum class LineRole { figure, tick, frame };
+
+struct Segment {
+    Point from;
+    Point to;
+    LineRole role = LineRole::figure;
+    friend bool operator==(const Segment&, const Segment&) = default;
+};
+
+// True when the segment passes through the box's inside by more than `slack`
+// pixels from its edges.
+bool segment_crosses(const Segment& segment, const Box& box, double slack = 0.0);
+
+// What the current sheet holds, as later texts must keep clear of it.
+struct SheetMarks {
+    std::vector<Box> texts;
+    std::vector<Segment> lines; // every line, rectangle edges included
+};
+
 class Surface {
 public:
     virtual ~Surface() = default;
@@ -84,6 +137,22 @@ public:
     void set_brush_clear();
     void set_brush_color(Color color);
     const Brush& brush() const { return brush_; }
+
+    // What the lines drawn from now on are to the page; rectangles are frames.
+    void set_line_role(LineRole role) { lineRole_ = role; }
+    LineRole line_role() const { return lineRole_; }
+
+    // The text in the current font, measured as this device draws it.
+    TextMetrics measure(std::string_view text) const { return text_metrics(font_, text); }
+    // The box a text drawn at (x, y) in the current font takes: from its first to
+    // its last printed character (padding spaces leave no mark), over the font's
+    // ascent and descent.
+    Box text_box(double x, double y, std::string_view text) const {
+        return text_box(font_, x, y, text);
+    }
+    Box text_box(const Font& font, double x, double y, std::string_view text) const;
+    // The texts and lines of the current sheet.
+    const SheetMarks& sheet_marks() const { return marks_; }
 
     // Draws a UTF-8 text with its top-left corner at (x, y) and leaves the pen at
     // the text's right end on the same top line.
@@ -106,8 +175,13 @@ public:
     virtual int dpi() const = 0;
     // Drawable width and height in pixels.
     virtual Size page_size() const = 0;
+    // A text in `font` as this device draws it.
+    virtual TextMetrics text_metrics(const Font& font, std::string_view text) const = 0;
 
 protected:
+    // For surfaces that start from what another one already holds.
+    void take_sheet_marks(const SheetMarks& marks) { marks_ = marks; }
+
     // Returns the horizontal advance of the text in pixels.
     virtual int draw_text(Point at, std::string_view text) = 0;
     virtual void draw_line(Point from, Point to) = 0;
@@ -122,10 +196,30 @@ protected:
     virtual void brush_changed() {}
 
 private:
+    void mark_line(Point from, Point to, LineRole role);
+
     Font font_;
     Pen pen_;
     Brush brush_;
     Point penPosition_;
+    LineRole lineRole_ = LineRole::figure;
+    SheetMarks marks_;
+};
+
+// Draws the lines of a scope in one role and goes back to the role before.
+class LineRoleScope {
+public:
+    LineRoleScope(Surface& surface, LineRole role)
+        : surface_(surface), before_(surface.line_role()) {
+        surface_.set_line_role(role);
+    }
+    ~LineRoleScope() { surface_.set_line_role(before_); }
+    LineRoleScope(const LineRoleScope&) = delete;
+    LineRoleScope& operator=(const LineRoleScope&) = delete;
+
+private:
+    Surface& surface_;
+    LineRole before_;
 };
 
 } // namespace korvex::report

@@ -165,5 +165,31 @@ TEST_F(QtSurfaceTest, PrinterStartsANewSheetForEachPage) {
     EXPECT_EQ(count_pages(file.readAll()), 2);
 }
 
+TEST_F(QtSurfaceTest, SurfacesMeasureTextsInTheFontsTheirDeviceDrawsWith) {
+    const QString text = QStringLiteral("端　部：V1 = 2,066");
+    const std::string utf8 = text.toStdString();
+    ScreenImageSurface screen(100);
+    const report::Font small{kProportionalFont, 8};
+    const report::TextMetrics on_screen = screen.text_metrics(small, utf8);
+    const QFontMetricsF desktop(qt_font(small, ScreenImageSurface::kFontDpi));
+    EXPECT_DOUBLE_EQ(on_screen.advance, desktop.horizontalAdvance(text));
+    EXPECT_DOUBLE_EQ(on_screen.ascent, desktop.ascent());
+    EXPECT_DOUBLE_EQ(on_screen.descent, desktop.descent());
+
+    QPdfWriter writer(dir.filePath(QStringLiteral("measured.pdf")));
+    set_up_pdf_writer(writer);
+    PaperSurface paper(writer);
+    const report::Font fixed{kFixedPitchFont, 10};
+    const report::TextMetrics on_paper = paper.text_metrics(fixed, utf8);
+    const QFontMetricsF sheet(qt_font(fixed, kPdfDpi), &writer);
+    EXPECT_DOUBLE_EQ(on_paper.advance, sheet.horizontalAdvance(text));
+    EXPECT_NEAR(on_paper.height(), 10 / 72.0 * kPdfDpi * 1.07, 3) << "a 10 pt line at 600 dpi";
+    // Drawing leaves the pen where the measure says the text ends.
+    paper.set_font(fixed);
+    paper.text_out(100, 100, utf8);
+    EXPECT_EQ(paper.pen_position().x, 100 + std::lround(on_paper.advance));
+    EXPECT_TRUE(paper.finish());
+}
+
 } // namespace
 } // namespace korvex::app

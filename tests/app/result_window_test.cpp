@@ -152,8 +152,10 @@ TEST_F(ResultWindowTest, CloseButtonClearsTheReportWhileTheCloseBoxKeepsIt) {
 
 TEST_F(ResultWindowTest, PrintButtonDrawsEverySheetOnThePrinterEachTime) {
     window->show_report(render_screen_report(*session));
+    // Page 1 with the check pages, the suction page with the verdict, the wind
+    // and snow page and the diagrams.
     const int sheets = expected_sheets(*session);
-    ASSERT_GE(sheets, 5);
+    ASSERT_GE(sheets, 4);
 
     print_to(path("first.pdf"));
     print_to(path("second.pdf"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "common/text_encoding.h"
 #include "report/check_page.h"
 #include "report/design_page.h"
+#include "report/label_layout.h"
 #include "report/primitives.h"
 #include "tests/support/canvas.h"
 #include "tests/support/designs.h"
@@ -133,7 +135,8 @@ TEST(CheckPage, RowsAdvanceByThePageLineHeight) {
         double lineHeight;
     };
     // Screen lines are 5 mm, the table steps 4 mm; on paper the table and all
-    // lines after it step 4 mm and 3.5 mm. Half-line advances truncate.
+    // lines after it step 4 mm and 3.5 mm. Half-line advances truncate. (The
+    // screen's lower table rows give way to the tall desktop font, below.)
     const Case cases[] = {
         {"screen",
          DesignOptions{},
@@ -143,7 +146,6 @@ TEST(CheckPage, RowsAdvanceByThePageLineHeight) {
           {"等分布荷重合計Ｗ", 46},
           {"応力分布[M：", 51},
           {"Ｍ", 56},
-          {"δ", 68},
           {"耐力検討", 74},
           {"最大曲げモーメントMmax", 79},
           {"σ= Mmax/Z", 84},
@@ -171,8 +173,7 @@ TEST(CheckPage, RowsAdvanceByThePageLineHeight) {
          heavy_cantilever_design(),
          kScreenOutput,
          3,
-         {{"Ｑ", 72},
-          {"単純梁-耐力検討", 82},
+         {{"単純梁-耐力検討", 82},
           {"接合部（引張反力のみチェック）", 102},
           {"端　部：", 107},
           {"はね出し部-耐力検討", 114},
@@ -193,6 +194,40 @@ TEST(CheckPage, RowsAdvanceByThePageLineHeight) {
         EXPECT_EQ(p.f.canvas.sectionRow, c.finalRow);
         EXPECT_EQ(p.f.canvas.lineCount, c.lineCount);
         EXPECT_DOUBLE_EQ(p.f.canvas.pageLineHeight, c.lineHeight);
+    }
+}
+
+TEST(CheckPage, TableRowsStandClearOfTheRowAbove) {
+    // The screen's 4 mm table rows are lower than its desktop font is tall: a row
+    // moves down just clear of the row above it, a paper row keeps its place.
+    struct Case {
+        int mode;
+        std::vector<int> rows; // Ｍ1, Ｍ0, δ, Ｑ as stated
+    };
+    const Case cases[] = {{kScreenOutput, {56, 64, 68, 72}}, {kPrinterOutput, {55, 62, 67, 72}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        CheckPages p(heavy_cantilever_design(), c.mode);
+        p.draw(3);
+        const double hairline = kHairlineMm * p.f.canvas.scale;
+        const double air = 2 * kClearanceMm * p.f.canvas.scale;
+        std::vector<int> labels{p.find_exact("Ｍ")};
+        for (const char* label : {"Ｍ", "δ", "Ｑ"})
+            labels.push_back(p.find_exact(label, labels.back() + 1));
+        ASSERT_EQ(std::count(labels.begin(), labels.end(), -1), 0);
+        for (std::size_t k = 0; k < labels.size(); ++k) {
+            const RecordedText& label = p.at(labels[k]);
+            const int stated = p.y_of_row(c.rows[k]);
+            if (k == 0 || c.mode == kPrinterOutput) {
+                EXPECT_EQ(label.at.y, stated) << label.text;
+                continue;
+            }
+            double above = 0.0;
+            for (int i = labels[k - 1]; i < labels[k]; ++i)
+                above = std::max(above, p.at(i).box.bottom);
+            EXPECT_GE(label.box.top, above - hairline) << label.text;
+            EXPECT_LE(label.box.top, std::max<double>(stated, above + air)) << label.text;
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -9,7 +10,9 @@
 
 #include "common/rounding.h"
 #include "report/detail_pages.h"
+#include "report/label_layout.h"
 #include "report/primitives.h"
+#include "report/surface.h"
 #include "tests/support/canvas.h"
 #include "tests/support/designs.h"
 
@@ -423,24 +426,44 @@ TEST(DetailPagesOnScreen, EndTheirPageThreeLinesBelowTheLoadLine) {
 
 // ---- paper --------------------------------------------------------------
 
-TEST(DetailPagesOnPaper, WindAndSnowEachFillAFramedSheetWithinItsFrame) {
-    // The longest parts: a cantilever, a canopy below Zb, an examined check.
-    const DesignOptions designs[] = {with_cantilever(), below_zb(6), roof(5), heavy_snow()};
-    for (DesignOptions o : designs) {
-        o.leftCantilever = 450;
-        DetailRender r(kPrinterOutput, o);
-        SCOPED_TRACE(calc::code(o.roofType));
+// The snow part follows the wind part on its framed sheet when it fits between
+// the wind part's last line and the foot of the frame, and takes a framed sheet
+// of its own only when it does not: then the room left on the wind sheet, less
+// the gap the part keeps from the wind part where it follows it, is less than
+// the part needs on a sheet of its own.
+TEST(DetailPagesOnPaper, SnowFollowsTheWindPartOnItsSheetWhenItFits) {
+    struct Case {
+        const char* name;
+        DesignOptions options;
+        bool ownSheet;
+    };
+    DesignOptions longest = below_zb(6); // a canopy below Zb, with a cantilever
+    longest.leftCantilever = 450;
+    DesignOptions heavy_with_cantilever = heavy_snow();
+    heavy_with_cantilever.leftCantilever = 450;
+    const Case cases[] = {
+        {"plain, examined check with its roof figure", {}, false},
+        {"arc roof", roof(5), false},
+        {"heavy snow", heavy_snow(), false},
+        {"heavy snow with a cantilever", heavy_with_cantilever, true},
+        {"canopy below Zb with a cantilever", longest, true},
+    };
+    double gap = 0.0; // from the wind part's last text to the snow title, as it follows
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DetailRender r(kPrinterOutput, c.options);
         const ReportCanvas& k = r.f.canvas;
         const int top = mm_to_px(k, 18) - mm_to_px(k, 5);
         const int bottom = top + mm_to_px(k, 270);
         const int right = k.leftMargin + mm_to_px(k, 183);
         const RecordedText& wind = r.text("風 荷 重 計 算");
         const RecordedText& snow = r.text("積 雪 荷 重 計 算");
-        EXPECT_EQ(snow.page, wind.page + 1);
-        EXPECT_EQ(r.f.surface.page_count(), wind.page + 3) << "ends with a page end";
+        EXPECT_EQ(snow.page, wind.page + (c.ownSheet ? 1 : 0));
+        EXPECT_EQ(r.f.surface.page_count(), snow.page + 2) << "ends with a page end";
         EXPECT_EQ(k.pageBottom, 0);
 
-        for (int page : {wind.page, snow.page}) {
+        // Every sheet of the part has its frame and its title once.
+        for (int page = wind.page; page <= snow.page; ++page) {
             int frame_lines = 0;
             for (const RecordedLine& l : r.f.surface.lines())
                 if (l.page == page && l.from == Point{k.leftMargin, top} &&
@@ -450,16 +473,30 @@ TEST(DetailPagesOnPaper, WindAndSnowEachFillAFramedSheetWithinItsFrame) {
             const auto titles =
                 r.all("Korvex構造計算 ［風荷重､積雪荷重の検討－計算詳細・応力図－］");
             EXPECT_EQ(std::count_if(titles.begin(), titles.end(),
-                                    [&](const RecordedText* t) {
-                                        return t->page == page &&
-                                               t->at == Point{k.leftMargin + mm_to_px(k, 27),
-                                                              mm_to_px(k, 14)};
-                                    }),
+                                    [&](const RecordedText* t) { return t->page == page; }),
                       1);
         }
+        // Everything stands inside the frame, the roof figure too.
+        for (const RecordedText& t : r.f.surface.texts()) EXPECT_LT(t.box.bottom, bottom) << t.text;
+        for (const RecordedLine* l : r.grey_lines()) {
+            EXPECT_EQ(l->page, snow.page);
+            EXPECT_LT(std::max(l->from.y, l->to.y), bottom);
+        }
+
+        double wind_end = 0.0;
+        double snow_end = 0.0;
         for (const RecordedText& t : r.f.surface.texts()) {
-            const int height = t.font.size * 600 / 72;
-            EXPECT_LT(t.at.y + height, bottom) << t.text;
+            if (t.order < snow.order) wind_end = std::max(wind_end, t.box.bottom);
+            if (t.order >= snow.order) snow_end = std::max(snow_end, t.box.bottom);
+        }
+        if (c.ownSheet) {
+            // The part's own height, title to last line, and the room it had.
+            ASSERT_GT(gap, 0.0) << "a case that follows comes first";
+            EXPECT_GT(snow_end - snow.box.top + gap,
+                      bottom - mm_to_px(k, kDetailFrameFootRoom) - wind_end);
+        } else {
+            EXPECT_GT(snow.box.top, wind_end);
+            gap = snow.box.top - wind_end;
         }
     }
 }
@@ -473,6 +510,9 @@ struct FigureCase {
     double dX, dY, thetaX, thetaY;
 };
 
+// Where the snow part follows the wind part, the figure stands beside the snow
+// title rather than at the top of the sheet, in the wind conditions; the figure
+// keeps its shape and stays clear of every text.
 TEST(RoofFigure, DrawnOnPaperAfterAnExaminedCheckBesideTheSnowTitle) {
     const FigureCase cases[] = {
         {3, 0, 3, 4, 0, 162, 43, 158, 29}, {4, 0, 4, 4, 0, 152, 43, 152, 27},
@@ -483,13 +523,21 @@ TEST(RoofFigure, DrawnOnPaperAfterAnExaminedCheckBesideTheSnowTitle) {
         DetailRender r(kPrinterOutput, roof(c.roofType, c.shape));
         SCOPED_TRACE(std::to_string(c.roofType) + "/" + std::to_string(c.shape));
         const ReportCanvas& k = r.f.canvas;
-        const int snow_page = r.text("積 雪 荷 重 計 算").page;
+        const RecordedText& title = r.text("積 雪 荷 重 計 算");
         int wide = 0;
         int narrow = 0;
         for (const RecordedLine* l : r.grey_lines()) {
-            EXPECT_EQ(l->page, snow_page);
+            EXPECT_EQ(l->page, title.page);
             wide += l->pen.width == 30;
             narrow += l->pen.width == 7;
+            for (const RecordedText& t : r.f.surface.texts()) {
+                if (t.page != title.page) continue;
+                EXPECT_FALSE(segment_crosses({l->from, l->to, LineRole::figure}, t.box,
+                                             px_of(k, kHairlineMm)))
+                    << t.text << " line " << l->from.x << "," << l->from.y << " " << l->to.x
+                    << "," << l->to.y << " box " << t.box.left << "," << t.box.top << " "
+                    << t.box.right << "," << t.box.bottom;
+            }
         }
         EXPECT_EQ(wide, c.wide);
         EXPECT_EQ(narrow, c.narrow);
@@ -497,28 +545,49 @@ TEST(RoofFigure, DrawnOnPaperAfterAnExaminedCheckBesideTheSnowTitle) {
         const RecordedText* d = r.exactly("Ｄ");
         const RecordedText* theta = r.exactly("θ");
         ASSERT_TRUE(d && theta);
-        EXPECT_EQ(d->at, (Point{mm_to_px(k, c.dX), mm_to_px(k, c.dY)}));
-        EXPECT_EQ(d->page, snow_page);
-        EXPECT_EQ(theta->at, (Point{mm_to_px(k, c.thetaX), mm_to_px(k, c.thetaY)}));
+        // The marks keep their places in the figure, which stands no higher than
+        // the title.
+        const int lowered = d->at.y - mm_to_px(k, c.dY);
+        EXPECT_GE(lowered, title.box.top - mm_to_px(k, 19.0));
+        EXPECT_EQ(d->at.x, mm_to_px(k, c.dX));
+        EXPECT_EQ(theta->at.x, mm_to_px(k, c.thetaX));
+        EXPECT_NEAR(theta->at.y - d->at.y, mm_to_px(k, c.thetaY) - mm_to_px(k, c.dY), 1);
+        EXPECT_EQ(d->page, title.page);
         EXPECT_GT(d->order, r.text("積雪荷重Ｗs＝ ").order);
         EXPECT_EQ(r.f.surface.pen().color, k.textColor);
         EXPECT_EQ(r.f.surface.pen().width, 7);
     }
 }
 
+TEST(RoofFigure, StandsAtTheTopOfASheetOfItsOwn) {
+    // A canopy below Zb with a cantilever leaves no room for the snow part.
+    DesignOptions o = below_zb(6);
+    o.leftCantilever = 450;
+    DetailRender r(kPrinterOutput, o);
+    const ReportCanvas& k = r.f.canvas;
+    ASSERT_EQ(r.text("積 雪 荷 重 計 算").page, r.text("風 荷 重 計 算").page + 1);
+    const RecordedText* d = r.exactly("Ｄ");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->at, (Point{mm_to_px(k, 158), mm_to_px(k, 40)}));
+}
+
 TEST(RoofFigure, MonoPitchLinesRunBetweenTheGivenPoints) {
     DetailRender r(kPrinterOutput, {});
     const ReportCanvas& k = r.f.canvas;
-    const auto px = [&](double x, double y) { return Point{mm_to_px(k, x), mm_to_px(k, y)}; };
     const auto lines = r.grey_lines();
     ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[0]->from, px(142, 31));
-    EXPECT_EQ(lines[0]->to, px(185, 23));
-    EXPECT_EQ(lines[2]->from, px(185, 42));
-    EXPECT_EQ(lines[3]->from, px(142, 44));
-    EXPECT_EQ(lines[5]->to, px(185, 44));
-    EXPECT_EQ(lines[6]->from, px(145, 31));
-    EXPECT_EQ(lines[6]->to, px(157, 31));
+    // The figure as drawn at the top of a sheet, lowered as a whole.
+    const int dy = lines[0]->from.y - mm_to_px(k, 31);
+    const auto px = [&](double x, double y) { return Point{mm_to_px(k, x), mm_to_px(k, y) + dy}; };
+    const auto near = [](Point a, Point b) {
+        return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
+    };
+    EXPECT_TRUE(near(lines[0]->to, px(185, 23)));
+    EXPECT_TRUE(near(lines[2]->from, px(185, 42)));
+    EXPECT_TRUE(near(lines[3]->from, px(142, 44)));
+    EXPECT_TRUE(near(lines[5]->to, px(185, 44)));
+    EXPECT_TRUE(near(lines[6]->from, px(145, 31)));
+    EXPECT_TRUE(near(lines[6]->to, px(157, 31)));
 }
 
 TEST(RoofFigure, LeftOutWhenTheCheckWasNotExamined) {

@@ -36,6 +36,106 @@ TEST(Surface, LinesFollowThePenAndANewPageStartsAtTheCorner) {
     EXPECT_EQ(surface.page_count(), 2);
 }
 
+TEST(Surface, BoxesOverlapOnlyBeyondTheSlack) {
+    const Box a{0, 0, 10, 10};
+    struct Case {
+        Box b;
+        double slack;
+        bool overlap;
+    };
+    const Case cases[] = {
+        {{5, 5, 15, 15}, 0, true},      {{10, 0, 20, 10}, 0, false}, // side by side
+        {{9, 0, 20, 10}, 0.5, true},    {{9.6, 0, 20, 10}, 0.5, false},
+        {{0, 9.6, 10, 20}, 0.5, false}, {{11, 0, 20, 10}, -2, true}, // within 2 of it
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(boxes_overlap(a, c.b, c.slack), c.overlap)
+            << c.b.left << "," << c.b.top << " slack " << c.slack;
+}
+
+TEST(Surface, ALineCrossesABoxOnlyThroughItsInside) {
+    const Box box{10, 10, 30, 20};
+    struct Case {
+        Segment line;
+        bool crosses;
+    };
+    const Case cases[] = {
+        {{{0, 15}, {40, 15}}, true},  // straight through
+        {{{20, 0}, {20, 12}}, true},  // into it from above
+        {{{0, 10}, {40, 10}}, false}, // along its top edge
+        {{{0, 11}, {40, 11}}, false}, // within the slack of its edge
+        {{{0, 0}, {9, 30}}, false},   // beside it
+        {{{0, 5}, {40, 25}}, true},   // diagonally across
+        {{{31, 0}, {31, 30}}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(segment_crosses(c.line, box, 1.5), c.crosses)
+            << "(" << c.line.from.x << "," << c.line.from.y << ")-(" << c.line.to.x << ","
+            << c.line.to.y << ")";
+}
+
+TEST(Surface, ATextsBoxLeavesOutThePaddingAndRemembersItsSheet) {
+    RecordingSurface surface; // 9 pt at 96 dpi: 12 px, 6 px per byte
+    surface.set_font_size(9);
+    const Box box = surface.text_box(100, 50, "  1.25 ");
+    EXPECT_EQ(box.left, 112);
+    EXPECT_EQ(box.right, 136);
+    EXPECT_EQ(box.top, 50);
+    EXPECT_GT(box.height(), 12);
+    EXPECT_EQ(surface.text_box(100, 50, "　 ").width(), 0) << "spaces alone print nothing";
+
+    surface.text_out(100, 50, "  1.25 ");
+    surface.move_to(0, 0);
+    surface.line_to(10, 0);
+    surface.set_line_role(LineRole::frame);
+    surface.line_to(10, 10);
+    surface.rectangle({0, 0, 5, 5});
+    const SheetMarks& marks = surface.sheet_marks();
+    ASSERT_EQ(marks.texts.size(), 1u);
+    EXPECT_EQ(marks.texts[0], box);
+    ASSERT_EQ(marks.lines.size(), 6u);
+    EXPECT_EQ(marks.lines[0].role, LineRole::figure);
+    EXPECT_EQ(marks.lines[1].role, LineRole::frame);
+    EXPECT_EQ(marks.lines[5].role, LineRole::frame) << "a rectangle's edges frame";
+    surface.new_page();
+    EXPECT_TRUE(surface.sheet_marks().texts.empty());
+    EXPECT_TRUE(surface.sheet_marks().lines.empty());
+}
+
+TEST(RecordingSurface, OverADeviceMeasuresWithItAndPassesEveryCallOn) {
+    RecordingSurface device({600, {4961, 7016}, 600});
+    device.set_font_size(10);
+    device.text_out(5, 5, "前");
+    {
+        // A trial draws nothing but starts from what the device's sheet holds.
+        RecordingSurface trial(device, DeviceUse::measure);
+        EXPECT_EQ(trial.font().size, 10);
+        EXPECT_EQ(trial.sheet_marks().texts.size(), 1u);
+        EXPECT_EQ(trial.page_size(), device.page_size());
+        trial.text_out(0, 100, "荷重");
+        EXPECT_EQ(trial.texts()[0].box.width(), device.measure("荷重").advance);
+    }
+    EXPECT_EQ(device.texts().size(), 1u);
+
+    RecordingSurface tee(device, DeviceUse::draw);
+    tee.set_font_size(12);
+    tee.set_pen_color(rgb(1, 2, 3));
+    tee.set_line_role(LineRole::tick);
+    tee.text_out(10, 20, "N/m");
+    tee.move_to(0, 0);
+    tee.line_to(40, 0);
+    tee.rectangle({1, 2, 3, 4});
+    tee.new_page();
+    ASSERT_EQ(device.texts().size(), 2u);
+    EXPECT_EQ(device.texts()[1].font.size, 12);
+    EXPECT_EQ(tee.pen_position(), (Point{0, 0}));
+    ASSERT_EQ(device.lines().size(), 1u);
+    EXPECT_EQ(device.lines()[0].pen.color, rgb(1, 2, 3));
+    EXPECT_EQ(device.lines()[0].role, LineRole::tick);
+    EXPECT_EQ(device.rectangles().size(), 1u);
+    EXPECT_EQ(device.page_count(), 2);
+}
+
 TEST(ReportText, RepeatsSingleAndMultiByteCharacters) {
     EXPECT_EQ(repeat_character("-", 4), "----");
     EXPECT_EQ(repeat_character("－", 2), "－－");

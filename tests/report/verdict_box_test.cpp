@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "report/label_layout.h"
 #include "report/verdict_box.h"
 #include "tests/support/canvas.h"
 #include "tests/support/designs.h"
@@ -77,8 +78,14 @@ TEST(Verdict, BoxAndTextsBelowThePen) {
         const int base = f.canvas.baseFontSize;
         const auto& texts = f.surface.texts();
         ASSERT_EQ(texts.size(), 4u);
+        // The footnote stands 4 mm over the box, lifted just clear of its edge
+        // where its font would reach into it.
+        const RecordedRectangle& box = f.surface.rectangles().at(0);
         EXPECT_EQ(texts[0].text, kFootnote);
-        EXPECT_EQ(texts[0].at, c.footnote);
+        EXPECT_EQ(texts[0].at.x, c.footnote.x);
+        EXPECT_LE(texts[0].at.y, c.footnote.y);
+        EXPECT_GE(texts[0].at.y, c.footnote.y - 1);
+        EXPECT_LE(texts[0].box.bottom, box.rect.top + kHairlineMm * f.canvas.scale);
         EXPECT_EQ(texts[0].font.size, base - 1);
         EXPECT_EQ(texts[1].text, "《 判　　定 》");
         EXPECT_EQ(texts[1].at, c.heading);
@@ -90,7 +97,6 @@ TEST(Verdict, BoxAndTextsBelowThePen) {
         EXPECT_EQ(texts[3].font.size, base);
 
         ASSERT_EQ(f.surface.rectangles().size(), 1u);
-        const RecordedRectangle& box = f.surface.rectangles()[0];
         EXPECT_EQ(box.rect, c.box);
         EXPECT_EQ(box.pen.width, c.penWidth);
         EXPECT_EQ(box.pen.color, 0u);

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "report/label_layout.h"
+#include "report/primitives.h"
+#include "tests/support/canvas.h"
+
+namespace korvex::report {
+namespace {
+
+using testing::CanvasFixture;
+
+// On paper: 10 pt at 600 dpi, 41.5 px (1.76 mm) per byte and 89.6 px (3.8 mm)
+// high by the recording surface's estimate.
+struct Paper : CanvasFixture {
+    Paper() : CanvasFixture(kPrinterOutput) {}
+    double slack() const { return kHairlineMm * canvas.scale; }
+    const RecordedText& text(const std::string& t) const {
+        const RecordedText* found = testing::text_named(surface, t);
+        EXPECT_NE(found, nullptr) << t;
+        static const RecordedText kNone;
+        return found ? *found : kNone;
+    }
+};
+
+TEST(LabelLayout, AClearLabelKeepsItsPlaceALaterOneGivesWayToTheNearestFreeRow) {
+    struct Case {
+        const char* name;
+        double secondX;   // mm; the first label stands at (50, 100)
+        int prefer;       // of the second
+        double moveDown;  // rows the second moves: 0 stays, 1 down, -1 up
+        bool slidInstead; // it slides along its row instead
+    };
+    const Case cases[] = {
+        {"apart", 70, 1, 0, false},
+        {"on top, down first", 50, 1, 1, false},
+        {"on top, up first", 50, -1, -1, false},
+        {"a hair over its end", 60.0, 1, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Paper p;
+        LabelLayout labels(p.canvas, 0, 80, 190, 120);
+        labels.add({"12.345", 50, 100, 50, 98, 0, 1});
+        labels.add({"6.789", c.secondX, 100, c.secondX, 98, 0, c.prefer});
+        labels.draw();
+        const RecordedText& first = p.text("12.345");
+        const RecordedText& second = p.text("6.789");
+        EXPECT_EQ(first.at, testing::at_mm(p.canvas, 50, 100));
+        EXPECT_FALSE(boxes_overlap(first.box, second.box, p.slack()));
+        const Point stated = testing::at_mm(p.canvas, c.secondX, 100);
+        if (c.slidInstead) {
+            EXPECT_EQ(second.at.y, stated.y);
+            EXPECT_GE(second.box.left, first.box.right + kSideClearanceMm * p.canvas.scale - 1);
+        } else if (c.moveDown == 0) {
+            EXPECT_EQ(second.at, stated);
+        } else {
+            EXPECT_EQ(second.at.x, stated.x);
+            const double row = second.box.height() + kClearanceMm * p.canvas.scale;
+            EXPECT_NEAR(second.at.y - stated.y, c.moveDown * row, 1.0);
+        }
+    }
+}
+
+TEST(LabelLayout, TriesTheRowsItsFigureKeepsBeforeAnyOther) {
+    Paper p;
+    LabelLayout labels(p.canvas, 0, 80, 190, 120);
+    labels.add({"0.788", 50, 100, 50, 98, 0, 1});
+    labels.add({"0.910", 51, 100, 51, 98, 0, 1, {90.0, 110.0}});
+    labels.draw();
+    EXPECT_EQ(p.text("0.910").at, testing::at_mm(p.canvas, 51, 90));
+}
+
+TEST(LabelLayout, ALabelThatGoesFarIsLedBackToItsPoint) {
+    // Its row is taken far to both sides and the band holds only that row: it
+    // slides along it to one end, well away from the point it names.
+    Paper p;
+    text_at_mm(p.canvas, 20, 100, "────────────────────────────────────");
+    LabelLayout labels(p.canvas, 0, 100, 190, 104);
+    labels.add({"4.56", 60, 100, 62, 98, 0, 1});
+    labels.draw();
+    const RecordedText& moved = p.text("4.56");
+    EXPECT_EQ(moved.at.y, testing::at_mm(p.canvas, 60, 100).y);
+    const Box& row = p.surface.texts().front().box;
+    EXPECT_TRUE(moved.box.right <= row.left || moved.box.left >= row.right);
+    ASSERT_EQ(p.surface.lines().size(), 1u);
+    const RecordedLine& leader = p.surface.lines().back();
+    const Point point = testing::at_mm(p.canvas, 62, 98);
+    EXPECT_NEAR(leader.from.x, point.x, 1);
+    EXPECT_NEAR(leader.from.y, point.y, 1);
+    // It stops short of the label's nearest corner.
+    const double near_x = std::clamp<double>(leader.to.x, moved.box.left, moved.box.right);
+    const double near_y = std::clamp<double>(leader.to.y, moved.box.top, moved.box.bottom);
+    EXPECT_LE(std::abs(near_x - leader.to.x) + std::abs(near_y - leader.to.y),
+              2 * kClearanceMm * p.canvas.scale + 2);
+    EXPECT_LT(leader.pen.width, 3) << "a hairline";
+    for (const RecordedText& t : p.surface.texts())
+        EXPECT_FALSE(segment_crosses({leader.from, leader.to, LineRole::figure}, t.box, 0.0))
+            << t.text;
+}
+
+TEST(LabelLayout, AMarkGoesPastTheEndOfALineThatReachesItsColumn) {
+    for (const bool long_line : {false, true}) {
+        Paper p;
+        const std::string line = long_line ? std::string(60, '8') : std::string(20, '8');
+        p.surface.text_out(100, 1000, line);
+        const int line_end = p.surface.pen_position().x;
+        const int column = 1500;
+        const int x = x_past_line(p.canvas, column, 1000, "---------- OK", 4900);
+        if (long_line)
+            EXPECT_GE(x, line_end + mm_to_px(p.canvas, kSideClearanceMm) - 1);
+        else
+            EXPECT_EQ(x, column);
+    }
+}
+
+TEST(LabelLayout, ARunComesBackTowardItsLineJustClearOfTheLineAbove) {
+    Paper p;
+    p.surface.text_out(100, 1000, "N/m N/m N/m");
+    const int above_bottom =
+        static_cast<int>(std::ceil(p.surface.sheet_marks().texts.back().bottom));
+    p.surface.set_font_size(6);
+    // Raised into the line above by 10 px, it may come down as far as 30 px.
+    const int stated = above_bottom - 10;
+    EXPECT_EQ(y_clear_between(p.canvas, 150, stated, stated, stated + 30, "2"), above_bottom);
+    // Clear already, or beside the line rather than under it: it stays.
+    EXPECT_EQ(
+        y_clear_between(p.canvas, 150, above_bottom + 5, above_bottom + 5, above_bottom + 30, "2"),
+        above_bottom + 5);
+    EXPECT_EQ(y_clear_between(p.canvas, 2000, stated, stated, stated + 30, "2"), stated);
+}
+
+TEST(LabelLayout, AFigureLineLeavesOutTheTextsItRunsThrough) {
+    Paper p;
+    text_at_mm(p.canvas, 20, 50, "風荷重 Ｗ(負圧)＝-1109N/㎡");
+    const Box caption = p.surface.sheet_marks().texts.back();
+    p.surface.set_pen_style(PenStyle::dashDot);
+    line_around_texts(p.canvas, 30, 70, 30, 40);
+    line_around_texts(p.canvas, 150, 70, 150, 40); // clear of the caption
+    const auto& lines = p.surface.lines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].from, testing::at_mm(p.canvas, 30, 70));
+    EXPECT_GE(lines[0].to.y, caption.bottom);
+    EXPECT_LE(lines[1].from.y, caption.top);
+    EXPECT_EQ(lines[1].to, testing::at_mm(p.canvas, 30, 40));
+    EXPECT_EQ(lines[2].from, testing::at_mm(p.canvas, 150, 70));
+    EXPECT_EQ(lines[2].to, testing::at_mm(p.canvas, 150, 40));
+}
+
+TEST(LabelLayout, ARowMovesDownTogetherJustClearOfWhatReachesIntoIt) {
+    Paper p;
+    p.surface.text_out(500, 1000, "Ｍ");
+    const double above = p.surface.sheet_marks().texts.back().bottom;
+    const Box label = p.surface.text_box(500, 1050, "δ");
+    const Box value = p.surface.text_box(1500, 1050, "0.27");
+    const double air = kClearanceMm * p.canvas.scale;
+    EXPECT_NEAR(shift_down_clear(p.surface, {label, value}, p.slack(), air, 500),
+                above + air - label.top, 1e-9);
+    EXPECT_EQ(shift_down_clear(p.surface, {value}, p.slack(), air, 500), 0.0);
+    EXPECT_EQ(shift_down_clear(p.surface, {label}, p.slack(), air, 10), 0.0) << "beyond the limit";
+}
+
+} // namespace
+} // namespace korvex::report
