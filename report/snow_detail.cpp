@@ -179,11 +179,20 @@ std::optional<double> figure_offset_on_wind_sheet(const ReportCanvas& canvas,
                 if (boxes_overlap(t.box, b, slack)) clear = false;
             texts.push_back(t.box);
         }
-        for (const RecordedLine& l : sheet.lines())
-            if (l.role == LineRole::figure)
-                for (const Box& b : texts)
-                    if (segment_crosses({l.from, l.to, l.role}, b, slack)) clear = false;
+        // No line of the part crosses a text of the wind part, and the roof
+        // figure's lines cross none at all.
+        const std::size_t wind_texts = canvas.surface->sheet_marks().texts.size();
+        bool has_figure = !sheet.arcs().empty();
+        for (const RecordedLine& l : sheet.lines()) {
+            has_figure = has_figure || l.role == LineRole::figure;
+            const std::size_t reach = l.role == LineRole::figure ? texts.size() : wind_texts;
+            for (std::size_t i = 0; i < reach; ++i)
+                if (segment_crosses({l.from, l.to, l.role}, texts[i], slack)) clear = false;
+        }
         if (clear) return dy;
+        // Only the roof figure moves down the sheet; without one the part stays
+        // where it is and does not fit.
+        if (!has_figure) return std::nullopt;
     }
 }
 
