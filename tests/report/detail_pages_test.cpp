@@ -534,9 +534,7 @@ TEST(RoofFigure, DrawnOnPaperAfterAnExaminedCheckBesideTheSnowTitle) {
                 if (t.page != title.page) continue;
                 EXPECT_FALSE(segment_crosses({l->from, l->to, LineRole::figure}, t.box,
                                              px_of(k, kHairlineMm)))
-                    << t.text << " line " << l->from.x << "," << l->from.y << " " << l->to.x
-                    << "," << l->to.y << " box " << t.box.left << "," << t.box.top << " "
-                    << t.box.right << "," << t.box.bottom;
+                    << t.text;
             }
         }
         EXPECT_EQ(wide, c.wide);
