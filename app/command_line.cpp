@@ -8,8 +8,7 @@
 
 #include "app/data_folder.h"
 #include "app/report_rendering.h"
-#include "form/calculate.h"
-#include "form/project_commands.h"
+#include "form/project_run.h"
 #include "form/result_json.h"
 #include "form/span_table.h"
 #include "persist/user_folders.h"
@@ -17,12 +16,6 @@
 namespace korvex::app {
 
 namespace {
-
-std::string join(const std::vector<std::string>& messages) {
-    std::string all;
-    for (const auto& m : messages) all += (all.empty() ? "" : "\n") + m;
-    return all;
-}
 
 struct Failure {
     std::string message;
@@ -49,35 +42,34 @@ int report_failure(const HeadlessRequest& request, const Failure& failure) {
     return failure.code;
 }
 
-// Start-up and loading, as the window would do them.
-Failure load(const HeadlessRequest& request, form::Session& session,
-             std::vector<std::string>& messages) {
+int exit_code(form::RunStop stop) {
+    switch (stop) {
+    case form::RunStop::none:
+        return kExitOk;
+    case form::RunStop::programData:
+        return kExitProgramData;
+    case form::RunStop::badFile:
+        return kExitBadFile;
+    case form::RunStop::invalidInput:
+        return kExitInvalidInput;
+    }
+    return kExitProgramData;
+}
+
+// Start-up and loading (and Calculate with `calculate`), as the window would do them.
+Failure prepare(const HeadlessRequest& request, form::Session& session,
+                std::vector<std::string>& messages, bool calculate) {
     const auto folder = find_data_folder(request.programFolder);
     if (!folder)
         return {"データフォルダ Load_data が見つかりません（" + request.programFolder.string() +
                     "）。",
                 "", kExitProgramData};
-    // The user's own site table counts here as in the window: the same design
-    // gives the same results, and site.sources says which values were the user's.
-    if (const auto error = form::start_session(
-            session, *folder, request.version,
-            persist::user_site_data_folder([](const char* name) { return std::getenv(name); })))
-        return {error->message, "", kExitProgramData};
-    const form::LoadOutcome loaded = form::load_project(session, request.project);
-    if (!loaded.applied || loaded.failed) return {join(loaded.messages), "", kExitBadFile};
-    for (const site::SiteError& notice : site::take_user_notices(session.siteTables))
-        messages.push_back(notice.message);
-    messages.insert(messages.end(), loaded.messages.begin(), loaded.messages.end());
-    return {};
-}
-
-// Loading, then Calculate.
-Failure prepare(const HeadlessRequest& request, form::Session& session,
-                std::vector<std::string>& messages) {
-    if (Failure failure = load(request, session, messages); failure.code != kExitOk) return failure;
-    if (const auto failure = form::calculate(session))
-        return {failure->text, failure->focus, kExitInvalidInput};
-    return {};
+    const form::ProjectSource source{
+        *folder, persist::user_site_data_folder([](const char* name) { return std::getenv(name); }),
+        request.version, request.project};
+    const form::RunFailure failure = calculate ? form::open_and_calculate(session, source, messages)
+                                               : form::open_project(session, source, messages);
+    return {failure.message, failure.control, exit_code(failure.stop)};
 }
 
 // The table replaces the design's spans and deck type; everything else must
@@ -85,7 +77,8 @@ Failure prepare(const HeadlessRequest& request, form::Session& session,
 int write_span_table(const HeadlessRequest& request) {
     auto session = std::make_unique<form::Session>();
     std::vector<std::string> messages;
-    if (const Failure failure = load(request, *session, messages); failure.code != kExitOk)
+    if (const Failure failure = prepare(request, *session, messages, false);
+        failure.code != kExitOk)
         return report_failure(request, failure);
     const auto table = form::build_span_table(*session);
     if (const auto* refused = std::get_if<form::FormMessage>(&table))
@@ -100,7 +93,7 @@ int run_headless(const HeadlessRequest& request) {
     if (request.output == HeadlessOutput::spanTable) return write_span_table(request);
     auto session = std::make_unique<form::Session>();
     std::vector<std::string> messages;
-    const Failure failure = prepare(request, *session, messages);
+    const Failure failure = prepare(request, *session, messages, true);
     if (failure.code != kExitOk) return report_failure(request, failure);
     for (const auto& m : messages)
         if (request.output != HeadlessOutput::json) std::fprintf(stderr, "korvex: %s\n", m.c_str());

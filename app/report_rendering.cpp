@@ -14,9 +14,7 @@
 namespace korvex::app {
 
 report::ReportDocument report_document(const form::Session& s) {
-    return {persist::settings_for_printing(s.printDialog, s.printSettings),
-            s.paths.currentFilePath.string(),
-            QDate::currentDate().toString("yyyy/MM/dd").toStdString()};
+    return form::report_document(s, QDate::currentDate().toString("yyyy/MM/dd").toStdString());
 }
 
 namespace {

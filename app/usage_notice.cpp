@@ -9,29 +9,13 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "form/usage_terms.h"
+
 namespace korvex::app {
 
 namespace {
 
 const QColor kBandColour(99, 69, 24);
-
-const char* const kTerms[] = {
-    "本ソフトウェアのご使用にあたり、下記事項についてご了承下さい。",
-    "ご了承頂けない場合は、本ソフトウェアのご利用を中止願います。",
-    "",
-    "□免責事項",
-    "　本プログラムの使用にあたっては、使用者自身の責任の下に行ってください。",
-    "　本プログラムの使用によるいかなる損害に対しても、作者は一切の責任を",
-    "　負いかねます。",
-    "　本プログラムの内容に不都合・不具合が生じた場合、または作者が必要と",
-    "　認めた場合、その修正・改訂のためのプログラムの訂正を行います。",
-    "　ただし、作者はプログラム訂正の義務を負うものではありません。",
-    "",
-    "□計算結果の取り扱い",
-    "　計算結果は設計の参考値です。設計者ご自身が内容を確認の上、",
-    "　ご自身の判断でご使用下さい。",
-    "",
-};
 
 QFont notice_font(int pixels, bool bold = false) {
     QFont font(QStringLiteral("IPAPGothic"));
@@ -82,7 +66,7 @@ UsageNotice::UsageNotice(QWidget* owner)
     termsText_->setFont(notice_font(11));
     QTextCursor cursor(termsText_->document());
     bool first = true;
-    for (const char* line : kTerms) {
+    for (const char* line : form::kUsageTerms) {
         if (!first) cursor.insertBlock();
         first = false;
         cursor.insertText(QString::fromUtf8(line));

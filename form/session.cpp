@@ -22,4 +22,9 @@ std::optional<site::SiteError> start_session(Session& session,
     return error;
 }
 
+report::ReportDocument report_document(const Session& session, std::string date) {
+    return {persist::settings_for_printing(session.printDialog, session.printSettings),
+            session.paths.currentFilePath.string(), std::move(date)};
+}
+
 } // namespace korvex::form

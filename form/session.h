@@ -19,6 +19,7 @@
 #include "persist/print_settings_dialog.h"
 #include "persist/project_file.h"
 #include "report/print_settings.h"
+#include "report/report_canvas.h"
 #include "report/report_data.h"
 #include "run/run_records.h"
 #include "site/site_tables.h"
@@ -62,5 +63,9 @@ std::optional<site::SiteError> start_session(Session& session,
                                              const std::filesystem::path& data_folder,
                                              const std::string& version,
                                              const std::filesystem::path& user_site_folder = {});
+
+// What every printed sheet carries besides its drawing: the print settings, the
+// project file for the footer and the date it is printed on (yyyy/MM/dd).
+report::ReportDocument report_document(const Session& session, std::string date);
 
 } // namespace korvex::form
