@@ -301,8 +301,8 @@ std::vector<LayoutItem> build_layout() {
 } // namespace
 
 const std::vector<LayoutItem>& main_window_layout() {
-    static const std::vector<LayoutItem> layout = build_layout();
-    return layout;
+    static const std::vector<LayoutItem> kLayout = build_layout();
+    return kLayout;
 }
 
 LayoutRect live_rect(const InputForm& form, const LayoutItem& item) {
