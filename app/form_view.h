@@ -11,6 +11,7 @@
 #include <QSpinBox>
 
 #include "form/controls.h"
+#include "form/window_layout.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,7 +26,7 @@ namespace korvex::app {
 
 inline const QColor kFormBackground(239, 235, 231);
 inline const QColor kTitleBand(99, 69, 24);
-inline constexpr int kFormFontPixels = 13;
+using form::kFormFontPixels;
 
 // The window's Japanese text face at its pixel size.
 QFont form_font(int pixels = kFormFontPixels, bool bold = false);

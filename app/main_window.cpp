@@ -20,10 +20,10 @@
 #include "app/span_picture.h"
 #include "form/calculate.h"
 #include "form/change_tracking.h"
+#include "form/control_events.h"
 #include "form/hints.h"
 #include "form/key_filter.h"
 #include "form/site_selection.h"
-#include "form/spans.h"
 #include "form/validation.h"
 
 namespace korvex::app {
@@ -94,22 +94,10 @@ void MainWindow::refresh() {
     for (std::size_t i = 0; i < spanPictures_.size(); ++i)
         spanPictures_[i]->setVisible(span_picture_name(static_cast<int>(i)).name ==
                                      qt(form_.state.spanPicture));
-    rightCantileverLengthEdit_->move(kSpanPictureLeft +
-                                         right_cantilever_centre_x(form_.state.spanCount) -
-                                         rightCantileverLengthEdit_->width() / 2,
-                                     rightCantileverLengthEdit_->y());
-    statusBar_->setGeometry(0, form_.height - kStatusBarHeight, kMainWindowWidth, kStatusBarHeight);
     statusBar_->raise();
     for (QObject* child : findChildren<QWidget*>()) child->blockSignals(false);
     refreshing_ = false;
     apply_focus();
-    emit form_changed();
-}
-
-// A typed character changes the form without running a behaviour: only the
-// caption's mark and the copy kept against a crash follow it.
-void MainWindow::note_edit() {
-    setWindowTitle(qt(form::window_caption(session_)));
     emit form_changed();
 }
 
@@ -121,13 +109,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// The form knows which control has the focus; Qt follows it. Leaving the
-// cantilever edit runs its check, which may take the focus back.
+// A change of the user's goes to the form's behaviour for the control; the
+// window then shows the whole form again, and what the behaviour has to say.
+void MainWindow::change(const std::string& control, const QString& value) {
+    const auto message = form::change_control(session_, control, value.toStdString());
+    refresh();
+    if (message) sink_.show_message(this, qt(message->text));
+    show_user_site_notices();
+}
+
+// The form knows which control has the focus; Qt follows it. Leaving a control
+// runs its exit behaviour, which may take the focus back.
 void MainWindow::move_focus(const std::string& control) {
     const std::string leaving = form_.activeControl;
     form::focus(form_, control);
     apply_focus();
-    if (leaving == form_.cantileverLengthEdit.name && control != leaving) check_cantilever_length();
+    if (control != leaving) leave(leaving);
 }
 
 void MainWindow::apply_focus() {
@@ -142,23 +139,16 @@ void MainWindow::on_focus_changed(QWidget* now) {
     if (name.empty() || name == form_.activeControl) return;
     const std::string leaving = form_.activeControl;
     form::focus(form_, name);
-    if (leaving == form_.cantileverLengthEdit.name) check_cantilever_length();
+    leave(leaving);
 }
 
-void MainWindow::check_cantilever_length() {
-    const auto message = form::check_cantilever_exit(form_);
+void MainWindow::leave(const std::string& control) {
+    const auto message = form::leave_control(session_, control);
     if (!message) return;
-    // The focus is back on the edit before the message shows, so it returns
+    // The focus is back on the control before the message shows, so it returns
     // there when the message box closes.
     refresh();
     sink_.show_message(this, qt(message->text));
-}
-
-void MainWindow::on_prefecture_chosen() {
-    const auto message = form::select_prefecture(form_, session_.siteTables);
-    refresh();
-    if (message) sink_.show_message(this, qt(message->text));
-    show_user_site_notices();
 }
 
 void MainWindow::on_area_found(std::size_t prefecture_index, const std::string& area_name) {

@@ -17,7 +17,9 @@
 #include <QWidget>
 
 #include "form/session.h"
+#include "form/window_layout.h"
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -33,8 +35,7 @@ namespace korvex::app {
 class FormSpinEdit;
 class MessageSink;
 
-inline constexpr int kMainWindowWidth = 792;
-inline constexpr int kStatusBarHeight = 23;
+using form::kMainWindowWidth;
 // The menu bar above the form: the window is this much taller than the form's
 // own layout heights.
 inline constexpr int kMenuBarHeight = 22;
@@ -103,50 +104,44 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Building (main_window_panels.cpp): panels in stacking order, then their controls.
+    // Building (main_window_panels.cpp): the items of the form's layout table in
+    // their order, each bound to its control and its changes to the form.
     void build_panels();
-    void build_deck_panel();
-    void build_site_panel();
-    void build_wind_panel();
-    void build_direct_load_panel();
-    void build_snow_panel();
-    void build_other_load_panel();
-    void build_span_panel();
-    void build_command_panel();
+    QWidget* build_item(const form::LayoutItem& item, QWidget* parent);
+    void add_touches(const form::LayoutItem& item, QWidget* widget);
+    void connect_command(const form::LayoutItem& item, QPushButton* button);
     // main_window_menus.cpp: the menu bar with the commands' shortcuts, and the
     // order the Tab key takes through the controls.
     void build_menu_bar();
     void apply_tab_order();
     bool takes_dropped_file(QEvent* event);
-    void note_edit();
 
-    QFrame* add_panel(const char* name, const QRect& geometry, const QColor& colour);
+    QFrame* add_panel(const std::string& name, const QRect& geometry);
     QLabel* add_text(QWidget* parent, const QString& text, const QRect& geometry,
-                     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
-    void add_title_band(QWidget* panel, const QString& text);
+                     Qt::Alignment alignment);
+    QLabel* add_title_band(QWidget* panel, const form::LayoutItem& item);
+    QLabel* add_status_bar(const QRect& geometry);
     QGroupBox* add_group(QWidget* parent, form::GroupBox& group, const QRect& geometry);
     QLineEdit* add_edit(QWidget* parent, form::Edit& edit, const QRect& geometry);
     FormSpinEdit* add_spin(QWidget* parent, form::SpinEdit& spin, const QRect& geometry);
-    QComboBox* add_combo(QWidget* parent, form::ComboBox& combo, const QRect& geometry,
-                         std::function<void()> behaviour = {});
-    QRadioButton* add_radio(QWidget* parent, form::RadioButton& radio, const QRect& geometry,
-                            std::function<void()> behaviour);
+    QComboBox* add_combo(QWidget* parent, form::ComboBox& combo, const QRect& geometry);
+    QCheckBox* add_check(QWidget* parent, form::CheckBox& check, const QRect& geometry);
+    QRadioButton* add_radio(QWidget* parent, form::RadioButton& radio, const QRect& geometry);
     QLabel* add_display(QWidget* parent, form::Label& label, const QRect& geometry,
-                        Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter);
-    QLabel* add_picture(QWidget* parent, const char* name, const QRect& geometry,
-                        std::function<std::string()> file);
+                        Qt::Alignment alignment);
+    QLabel* add_picture(QWidget* parent, const std::string& name, const QRect& geometry);
     QPushButton* add_button(QWidget* parent, form::Button& button, const QRect& geometry);
+    QWidget* add_span_pictures(QWidget* parent, const QRect& geometry);
     void add_control(QWidget* widget, const std::string& name, std::function<void()> show,
                      std::function<std::string()> hint);
 
     // Behaviours and their aftermath.
+    void change(const std::string& control, const QString& value);
     void move_focus(const std::string& control);
     void apply_focus();
     void on_focus_changed(QWidget* now);
-    void check_cantilever_length();
-    void on_prefecture_chosen();
+    void leave(const std::string& control);
     void on_area_found(std::size_t prefecture_index, const std::string& area_name);
-    QLineEdit* add_coefficient_edit(QWidget* parent, form::Edit& edit, const QRect& geometry);
     void show_status(const std::string& hint);
     void show_picture(QLabel& label, const std::string& file);
     std::string control_name(const QObject* object) const;
@@ -167,17 +162,8 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QWidget* formArea_ = nullptr; // every panel, below the menu bar
-    QWidget* deckPanel_ = nullptr;
-    QWidget* sitePanel_ = nullptr;
-    QWidget* otherLoadPanel_ = nullptr;
-    QWidget* snowPanel_ = nullptr;
-    QWidget* windPanel_ = nullptr;
-    QWidget* spanPanel_ = nullptr;
-    QWidget* directLoadPanel_ = nullptr;
-    QWidget* commandPanel_ = nullptr;
     QLabel* statusBar_ = nullptr;
     std::vector<QLabel*> spanPictures_;
-    QLineEdit* rightCantileverLengthEdit_ = nullptr;
 };
 
 } // namespace korvex::app

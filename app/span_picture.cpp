@@ -28,10 +28,6 @@ struct Extent {
     int right = 0; // its right end
 };
 
-int right_cantilever_tip_x(int span_count) {
-    return std::min(support_x(span_count) + kCantileverLength, kSpanPictureWidth - 4);
-}
-
 Extent beam_extent(int span_count, calc::CantileverMode cantilever_mode) {
     const bool left = calc::has_left_cantilever(cantilever_mode);
     const bool right = calc::has_right_cantilever(cantilever_mode);
@@ -90,22 +86,6 @@ void draw_dimensions(QPainter& p, const Extent& beam, int span_count) {
 }
 
 } // namespace
-
-int support_x(int support) {
-    return kFirstSupportX + kSpanWidth * std::clamp(support, 0, 4);
-}
-
-int span_centre_x(int span) {
-    return (support_x(span - 1) + support_x(span)) / 2;
-}
-
-int left_cantilever_centre_x() {
-    return kFirstSupportX - kCantileverLength / 2;
-}
-
-int right_cantilever_centre_x(int span_count) {
-    return (support_x(span_count) + right_cantilever_tip_x(span_count)) / 2;
-}
 
 SpanPictureName span_picture_name(int index) {
     const int span_count = index % 4 + 1;

@@ -9,30 +9,25 @@
 #include <QString>
 
 #include "calc/design_codes.h"
+#include "form/span_row_geometry.h"
 
 namespace korvex::app {
 
-inline constexpr int kSpanPictureWidth = 776;
-inline constexpr int kSpanPictureHeight = 76;
-// Where the pictures lie in the span panel.
-inline constexpr int kSpanPictureLeft = 8;
-inline constexpr int kSpanPictureTop = 8;
-
-// Across the picture the supports stand at fixed places whatever the span count,
-// so an edit stays where it was when spans are added or taken away.
-inline constexpr int kFirstSupportX = 286;
-inline constexpr int kSpanWidth = 106;
-inline constexpr int kCantileverLength = 62;
-
-// The row of edits under the dimension line.
-inline constexpr int kSpanEditTop = 57;
-inline constexpr int kSpanEditHeight = 19;
-
-// Support 0..4 from the left.
-int support_x(int support);
-int span_centre_x(int span); // span 1..4
-int left_cantilever_centre_x();
-int right_cantilever_centre_x(int span_count);
+// The places of the span row are the form's (form/span_row_geometry.h).
+using form::kCantileverLength;
+using form::kFirstSupportX;
+using form::kSpanEditHeight;
+using form::kSpanEditTop;
+using form::kSpanPictureHeight;
+using form::kSpanPictureLeft;
+using form::kSpanPictureTop;
+using form::kSpanPictureWidth;
+using form::kSpanWidth;
+using form::left_cantilever_centre_x;
+using form::right_cantilever_centre_x;
+using form::right_cantilever_tip_x;
+using form::span_centre_x;
+using form::support_x;
 
 // "spanPicture2Left" and the like: the 16 names with their span count and
 // cantilever mode.

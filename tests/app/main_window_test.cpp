@@ -20,6 +20,7 @@
 #include "form/layout.h"
 #include "form/spans.h"
 #include "form/validation.h"
+#include "form/window_layout.h"
 #include "tests/app/widget_test_support.h"
 
 namespace korvex::app {
@@ -443,6 +444,54 @@ TEST_F(MainWindowTest, TheAreaBoxFindsTheAreasOfEveryPrefecture) {
     QObject::connect(window.get(), &MainWindow::site_data_requested, [&requests] { ++requests; });
     find<QPushButton>("siteDataButton")->click();
     EXPECT_EQ(requests, 1);
+}
+
+// The window is the form's layout table: each item is a widget of its parent at
+// the table's place (where the form moves it, at its live place), and each
+// plain text and title band a label with the table's words.
+TEST_F(MainWindowTest, IsBuiltFromTheFormsLayoutTable) {
+    auto check = [this] {
+        for (const form::LayoutItem& item : form::main_window_layout()) {
+            const QString words = QString::fromStdString(item.text);
+            const form::LayoutRect place = form::live_rect(session->form, item);
+            const QRect rect(place.left, place.top, place.width, place.height);
+            const QString parent =
+                QString::fromStdString(item.parent.empty() ? "formArea" : item.parent);
+            const QWidget* widget = nullptr;
+            if (item.kind == form::LayoutKind::spanPictures) {
+                widget = window->findChild<QLabel*>(span_picture_name(0).name);
+            } else if (!item.name.empty()) {
+                widget = find<QWidget>(item.name.c_str());
+            } else {
+                for (const QLabel* label : window->findChildren<QLabel*>())
+                    if (label->text() == words && label->parentWidget()->objectName() == parent &&
+                        label->pos() == rect.topLeft())
+                        widget = label;
+            }
+            ASSERT_NE(widget, nullptr) << item.name << words.toStdString();
+            EXPECT_EQ(widget->parentWidget()->objectName(), parent) << item.name;
+            if (item.kind == form::LayoutKind::titleBand) {
+                EXPECT_EQ(widget->height(), rect.height()) << words.toStdString();
+                EXPECT_TRUE(widget->font().bold()) << words.toStdString();
+            } else {
+                EXPECT_EQ(widget->geometry(), rect) << item.name << words.toStdString();
+            }
+            if (item.kind == form::LayoutKind::text) {
+                EXPECT_EQ(static_cast<const QLabel*>(widget)->text(), words) << item.name;
+            }
+            if (item.fontPixels != 0) {
+                EXPECT_EQ(widget->font().pixelSize(), item.fontPixels) << item.name;
+            }
+        }
+    };
+    check();
+    // Moved by the form: the panels and the status bar with the layout, the right
+    // overhang's edit with the span count.
+    spin("spanCountSpin")->setValue(2);
+    spin("spanCountSpin")->setValue(3);
+    form::apply_layout(session->form, calc::LayoutMode::directLoads);
+    window->refresh();
+    check();
 }
 
 TEST(SpanPictures, EachOfTheSixteenIsItsOwnDrawing) {
