@@ -42,7 +42,7 @@ bool AreaSearchBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QStringList AreaSearchBox::offer(const QString& text) {
-    matches_ = site::find_areas(tables_, text.toStdString(), kAreaSearchLimit);
+    matches_ = site::find_areas(tables_, text.toStdString(), site::kAreaSearchLimit);
     QStringList shown;
     for (const site::AreaMatch& match : matches_)
         shown << QString::fromStdString(match.areaName + "（" + match.prefectureName + "）");

@@ -19,8 +19,6 @@ class QStringListModel;
 
 namespace korvex::app {
 
-inline constexpr std::size_t kAreaSearchLimit = 40;
-
 class AreaSearchBox : public QObject {
     Q_OBJECT
 public:

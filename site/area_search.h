@@ -12,6 +12,9 @@
 
 namespace korvex::site {
 
+// How many matches the area box offers at once.
+inline constexpr std::size_t kAreaSearchLimit = 40;
+
 struct AreaMatch {
     std::size_t prefectureIndex = 0; // into kPrefectureNames
     std::string prefectureName;

@@ -34,6 +34,7 @@
 #include "form/result_json.h"
 #include "form/session.h"
 #include "form/site_data.h"
+#include "form/site_selection.h"
 #include "form/usage_terms.h"
 #include "form/window_layout.h"
 #include "persist/coefficient_dialog.h"
@@ -41,6 +42,7 @@
 #include "persist/rtf_reader.h"
 #include "report/report_run.h"
 #include "report/svg_surface.h"
+#include "site/area_search.h"
 
 namespace korvex::web {
 
@@ -229,6 +231,26 @@ public:
         form::focus(session_->form, name);
         if (const auto control = session_->form.activeControl; !control.empty())
             form::show_hint(session_->form, hint_of(control));
+    }
+
+    // The area box's search: the areas of every prefecture whose name or
+    // reading holds `text`, each with its prefecture.
+    std::string find_areas(const std::string& search) const {
+        JsonArray found;
+        for (const site::AreaMatch& m :
+             site::find_areas(session_->siteTables, search, site::kAreaSearchLimit))
+            found.emplace_back(JsonObject{{"prefectureIndex", static_cast<int>(m.prefectureIndex)},
+                                          {"prefecture", m.prefectureName},
+                                          {"area", m.areaName}});
+        return text(found);
+    }
+
+    // A found area chosen: its prefecture and area with every behaviour of
+    // choosing them from the lists.
+    std::string choose_area(int prefecture_index, const std::string& area) {
+        auto message = form::choose_area(session_->form, session_->siteTables,
+                                         static_cast<std::size_t>(prefecture_index), area);
+        return text(message_json(message));
     }
 
     bool accepts_key(const std::string& name, int key) const {
@@ -515,6 +537,8 @@ EMSCRIPTEN_BINDINGS(korvex) {
         .function("leave", &WebSession::leave)
         .function("focus", &WebSession::focus)
         .function("acceptsKey", &WebSession::accepts_key)
+        .function("findAreas", &WebSession::find_areas)
+        .function("chooseArea", &WebSession::choose_area)
         .function("load", &WebSession::load)
         .function("save", &WebSession::save)
         .function("calculate", &WebSession::calculate)

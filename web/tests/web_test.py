@@ -25,6 +25,7 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -167,6 +168,27 @@ def test_bad_files(driver, base, root, served):
             check(value == "7777", "a file that is no project leaves the form as it was")
 
 
+def test_area_search(driver, base):
+    """Typing in the area box finds the area in every prefecture and chooses it
+    with its prefecture."""
+    open_form(driver, base)
+    driver.execute_script("document.querySelector('[data-name=\"areaBox\"]').focus();")
+    ActionChains(driver).send_keys("x").perform()
+    edit = driver.find_element(By.ID, "areaSearchEdit")
+    check(edit.get_attribute("value") == "x", "a key typed in the area box starts a search")
+    edit.send_keys(Keys.BACKSPACE, "ながおかし")
+    WebDriverWait(driver, 5).until(
+        lambda d: d.find_elements(By.CSS_SELECTOR, "#areaMatches li"))
+    first = driver.find_element(By.CSS_SELECTOR, "#areaMatches li").text
+    edit.send_keys(Keys.ENTER)
+    chosen = driver.execute_script(
+        "const s = JSON.parse(session.state()).controls;"
+        "return [s.prefectureBox.items[s.prefectureBox.index], s.areaBox.items[s.areaBox.index],"
+        " s.baseWindSpeedLabel.caption];")
+    check(first.startswith("長岡市") and chosen[0] == "新潟県" and chosen[1].startswith("長岡市"),
+          f"ながおかし finds 長岡市 of 新潟県 and chooses it ({first}, {chosen})")
+
+
 def test_coefficients(driver, base):
     """設定: the direct-load method switches the form to the direct-load panel."""
     open_form(driver, base)
@@ -263,6 +285,7 @@ def main():
             test_examples_json(driver, base, root)
             test_refused_design(driver, base, root)
             test_bad_files(driver, base, root, served)
+            test_area_search(driver, base)
             test_coefficients(driver, base)
             test_user_site_row(driver, base)
             test_round_trip(driver, base, served)

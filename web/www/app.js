@@ -56,6 +56,7 @@ async function start() {
   document.getElementById("loading").hidden = true;
   if (error) return message(error);
   buildForm(JSON.parse(session.layout()));
+  bindAreaSearch();
   document.getElementById("mainWindow").hidden = false;
   refresh();
   for (const notice of JSON.parse(session.userNotices())) await message(notice);
@@ -323,6 +324,87 @@ function refresh() {
   if (active && document.activeElement !== inputOf(active) && document.activeElement === document.body)
     inputOf(active).focus({ preventScroll: true });
   return state;
+}
+
+// ---- the area box's search ------------------------------------------------------
+
+// Typing in the area box searches the areas of every prefecture, as on the
+// desktop; the matches name their prefecture.
+let areaMatches = [];
+let areaCurrent = 0;
+
+function openAreaSearch(initial) {
+  const box = widgets.get("areaBox");
+  const popup = document.getElementById("areaSearch");
+  const rect = box.getBoundingClientRect();
+  popup.style.left = rect.left + window.scrollX + "px";
+  popup.style.top = rect.bottom + window.scrollY + "px";
+  popup.style.width = Math.max(rect.width, 300) + "px";
+  popup.hidden = false;
+  const edit = document.getElementById("areaSearchEdit");
+  edit.value = initial;
+  edit.focus();
+  showAreaMatches();
+}
+
+function closeAreaSearch() {
+  document.getElementById("areaSearch").hidden = true;
+}
+
+function showAreaMatches() {
+  const text = document.getElementById("areaSearchEdit").value;
+  areaMatches = text ? JSON.parse(session.findAreas(text)) : [];
+  areaCurrent = 0;
+  const list = document.getElementById("areaMatches");
+  list.replaceChildren(...areaMatches.map((m, i) => {
+    const item = document.createElement("li");
+    item.textContent = `${m.area}（${m.prefecture}）`;
+    if (i === 0) item.className = "current";
+    item.addEventListener("mousedown", (event) => { event.preventDefault(); chooseArea(i); });
+    return item;
+  }));
+}
+
+async function chooseArea(i) {
+  const m = areaMatches[i];
+  closeAreaSearch();
+  if (!m) return;
+  const result = JSON.parse(session.chooseArea(m.prefectureIndex, m.area));
+  refresh();
+  inputOf(widgets.get("areaBox")).focus();
+  if (result.message) await message(result.message);
+}
+
+document.getElementById("areaSearchEdit").addEventListener("input", showAreaMatches);
+document.getElementById("areaSearchEdit").addEventListener("blur", closeAreaSearch);
+document.getElementById("areaSearchEdit").addEventListener("keydown", (event) => {
+  const items = document.getElementById("areaMatches").children;
+  if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+    event.preventDefault();
+    if (!items.length) return;
+    items[areaCurrent].className = "";
+    areaCurrent = (areaCurrent + (event.key === "ArrowDown" ? 1 : items.length - 1)) % items.length;
+    items[areaCurrent].className = "current";
+    items[areaCurrent].scrollIntoView({ block: "nearest" });
+  } else if (event.key === "Enter") {
+    event.preventDefault();
+    chooseArea(areaCurrent);
+  } else if (event.key === "Escape") {
+    event.preventDefault();
+    closeAreaSearch();
+    inputOf(widgets.get("areaBox")).focus();
+  }
+});
+
+function bindAreaSearch() {
+  const box = inputOf(widgets.get("areaBox"));
+  box.title = "地域名・よみの一部を入力すると、全国の地域から探せます。";
+  box.addEventListener("keydown", (event) => {
+    if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
+      event.preventDefault();
+      openAreaSearch(event.key);
+    }
+  });
 }
 
 // ---- commands --------------------------------------------------------------
