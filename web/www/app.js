@@ -429,10 +429,11 @@ async function command(name) {
 }
 
 async function calculate() {
+  const started = performance.now();
   const result = JSON.parse(session.calculate());
   refresh();
   if (result.message) return showFormMessage(result);
-  showReport();
+  showReport(started);
 }
 
 function today() {
@@ -441,8 +442,9 @@ function today() {
   return `${d.getFullYear()}/${two(d.getMonth() + 1)}/${two(d.getDate())}`;
 }
 
-function showReport() {
-  const started = performance.now();
+// The sheets of the last calculation; `started` is when 計算 was pressed, for
+// the time the page reports.
+function showReport(started = performance.now()) {
   const pages = session.reportPages(today());
   const container = document.getElementById("pages");
   container.replaceChildren(...pages.map((svg) => {
@@ -451,7 +453,7 @@ function showReport() {
     page.innerHTML = svg;
     return page;
   }));
-  window.korvexReportTime = performance.now() - started;
+  window.korvexReportTime = performance.now() - started; // calculate and draw
   document.getElementById("mainWindow").hidden = true;
   document.getElementById("resultWindow").hidden = false;
   window.scrollTo(0, 0);
