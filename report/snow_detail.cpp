@@ -20,12 +20,18 @@ namespace {
 
 using common::shortest_decimal;
 
+// A term added in the depth formula: a negative coefficient a local authority
+// publishes reads "－1.19", not "＋-1.19".
+std::string added_term(double value, int width, int decimals) {
+    return (value < 0 ? "－" : "＋") + fixed_trimmed(value < 0 ? -value : value, width, decimals);
+}
+
 std::string depth_line(const calc::DesignInputs& in) {
     if (in.snowMethod != calc::SnowMethod::formula)
         return "垂直積雪量d＝ " + std::to_string(in.snowDepth) + " ㎝";
     return "垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ ( " + fixed_trimmed(in.snowCoefA, 6, 4) + "×" +
-           std::to_string(in.altitude) + "＋" + fixed_trimmed(in.snowCoefB, 6, 2) + "×" +
-           fixed_trimmed(in.seaRatio * 0.01, 5, 2) + "＋" + fixed_trimmed(in.snowCoefC, 4, 2) +
+           std::to_string(in.altitude) + added_term(in.snowCoefB, 6, 2) + "×" +
+           fixed_trimmed(in.seaRatio * 0.01, 5, 2) + added_term(in.snowCoefC, 4, 2) +
            " ）×100 ＝ " + std::to_string(in.snowDepth) + " cm";
 }
 

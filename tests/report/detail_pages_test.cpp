@@ -501,6 +501,22 @@ TEST(DetailPagesOnPaper, SnowFollowsTheWindPartOnItsSheetWhenItFits) {
     }
 }
 
+// A negative coefficient is subtracted in the formula line, as it is written
+// by hand, and listed with its sign among the coefficients.
+TEST(SnowDetail, NegativeCoefficientsAreSubtractedInTheFormula) {
+    DetailRender r(kScreenOutput, {}, [](CalculatedDesign& s) {
+        s.inputs.snowMethod = calc::SnowMethod::formula;
+        s.inputs.snowCoefA = 0.0019;
+        s.inputs.snowCoefB = -1.19;
+        s.inputs.snowCoefC = -0.5;
+        s.inputs.altitude = 400;
+        s.inputs.seaRatio = 10;
+        s.inputs.snowDepth = 15;
+    });
+    EXPECT_TRUE(r.has("垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ ( 0.0019×400－1.19×0.10－0.50 ）×100 ＝ "
+                      "15 cm"));
+}
+
 struct FigureCase {
     int roofType;
     int shape;
