@@ -103,6 +103,15 @@ def load_file(driver, path):
     driver.execute_script("arguments[0].hidden = true;", chooser)
 
 
+def test_local_file(driver, served):
+    """Opened from a local file (a double-click on index.html), the page starts."""
+    driver.get((served / "index.html").as_uri())
+    wait_ready(driver)
+    fonts = driver.execute_script(
+        "return document.fonts.check('12px IPAPGothic') && document.fonts.check('12px IPAGothic')")
+    check(fonts, "opened from a local file, the page starts with its fonts")
+
+
 def test_examples_json(driver, base, root):
     for name in EXAMPLES:
         driver.get(f"{base}/index.html?file={name}.kvxw&json=1")
@@ -282,6 +291,7 @@ def main():
         base = f"http://127.0.0.1:{server.server_address[1]}"
         driver = browser()
         try:
+            test_local_file(driver, served)
             test_examples_json(driver, base, root)
             test_refused_design(driver, base, root)
             test_bad_files(driver, base, root, served)

@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the two report fonts of the browser edition as WOFF2 subsets.
+"""Writes the two report fonts of the browser edition as WOFF2 subsets, each
+wrapped in a script that hands it to the page as a data URL: a page opened
+from a local file may run its scripts but not fetch fonts beside it.
 
 The full IPA fonts are 6 MB each; the page needs only what the report and the
 form can show: every character the program's own texts and site tables use,
@@ -12,14 +14,15 @@ other character falls back to the browser's own Japanese font.
 Needs Debian's python3-fonttools and python3-brotli (run with /usr/bin/python3).
 """
 
+import base64
 import pathlib
 import sys
 
 from fontTools import subset
 
 FONTS = {
-    "ipagp.woff2": "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf",
-    "ipag.woff2": "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf",
+    "IPAPGothic": ("ipagp", "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf"),
+    "IPAGothic": ("ipag", "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"),
 }
 TEXT_FOLDERS = ("common", "calc", "analysis", "run", "report", "site", "persist", "form", "web")
 
@@ -57,7 +60,7 @@ def main():
     out = pathlib.Path(sys.argv[2])
     out.mkdir(parents=True, exist_ok=True)
     text = "".join(sorted(jis_characters() | program_characters(root)))
-    for name, source in FONTS.items():
+    for family, (name, source) in FONTS.items():
         options = subset.Options()
         options.flavor = "woff2"
         options.layout_features = ["*"]
@@ -66,7 +69,13 @@ def main():
         subsetter = subset.Subsetter(options)
         subsetter.populate(text=text)
         subsetter.subset(font)
-        subset.save_font(font, str(out / name), options)
+        woff2 = out / f"{name}.woff2"
+        subset.save_font(font, str(woff2), options)
+        data = base64.b64encode(woff2.read_bytes()).decode("ascii")
+        (out / f"{name}.js").write_text(
+            f'(window.korvexFonts = window.korvexFonts || {{}})["{family}"] =\n'
+            f'    "data:font/woff2;base64,{data}";\n', encoding="ascii")
+        woff2.unlink()
 
 
 if __name__ == "__main__":

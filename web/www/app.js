@@ -23,13 +23,13 @@ const widgets = new Map(); // control name -> element
 
 // ---- start-up --------------------------------------------------------------
 
+// The report fonts come with the page as data URLs (fonts/*.js), so the page
+// works opened from a local file too; bold is drawn from the same font, as on
+// the desktop.
 async function loadFonts() {
-  const faces = [new FontFace("IPAPGothic", "url(fonts/ipagp.woff2)"),
-                 new FontFace("IPAGothic", "url(fonts/ipag.woff2)")];
-  for (const face of faces) document.fonts.add(await face.load());
-  const bold = [new FontFace("IPAPGothic", "url(fonts/ipagp.woff2)", { weight: "bold" }),
-                new FontFace("IPAGothic", "url(fonts/ipag.woff2)", { weight: "bold" })];
-  for (const face of bold) document.fonts.add(await face.load());
+  const faces = Object.entries(window.korvexFonts || {}).map(
+    ([family, url]) => new FontFace(family, `url(${url})`));
+  for (const face of await Promise.all(faces.map((f) => f.load()))) document.fonts.add(face);
 }
 
 // The user's own site rows live in the browser's storage and in the module's
