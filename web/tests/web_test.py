@@ -198,6 +198,23 @@ def test_area_search(driver, base):
           f"ながおかし finds 長岡市 of 新潟県 and chooses it ({first}, {chosen})")
 
 
+def test_unsaved_edits(driver, base, served):
+    """データ読込 over unsaved edits asks first; キャンセル keeps the form as it is."""
+    open_form(driver, base)
+    edit = driver.find_element(By.CSS_SELECTOR, '[data-name="eaveHeightEdit"]')
+    edit.click()
+    edit.send_keys(Keys.CONTROL, "a")
+    edit.send_keys("8888")
+    check(driver.execute_script("return document.title").endswith("*"),
+          "the caption marks unsaved edits")
+    driver.find_element(By.CSS_SELECTOR, '[data-name="loadButton"]').click()
+    check(message_text(driver) == "変更を保存しますか？", "データ読込 asks about the edits")
+    press_message_button(driver, "キャンセル")
+    value = driver.execute_script(
+        "return document.querySelector('[data-name=\"eaveHeightEdit\"]').value")
+    check(value == "8888", "キャンセル keeps the form")
+
+
 def test_coefficients(driver, base):
     """設定: the direct-load method switches the form to the direct-load panel."""
     open_form(driver, base)
@@ -296,6 +313,7 @@ def main():
             test_refused_design(driver, base, root)
             test_bad_files(driver, base, root, served)
             test_area_search(driver, base)
+            test_unsaved_edits(driver, base, served)
             test_coefficients(driver, base)
             test_user_site_row(driver, base)
             test_round_trip(driver, base, served)
