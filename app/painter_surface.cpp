@@ -22,11 +22,10 @@ QPointF qt_point(report::Point p) {
 
 // Dash patterns in points, the lengths a desktop draws its thin dashed lines
 // with on screen; they are scaled to the device so paper shows the same rhythm.
+// Qt counts a pen's dashes in widths of the pen.
 QList<qreal> dash_pattern(report::PenStyle style, int dpi, int width) {
-    const QList<qreal> points =
-        style == report::PenStyle::dot ? QList<qreal>{3, 3} : QList<qreal>{9, 6, 3, 6};
     QList<qreal> units;
-    for (qreal p : points) units.append(p * dpi / 72.0 / width);
+    for (const double length : report::dash_lengths(style, dpi)) units.append(length / width);
     return units;
 }
 

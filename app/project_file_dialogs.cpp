@@ -41,26 +41,12 @@ std::optional<fs::path> FileDialogChooser::choose_open(QWidget* parent, const fs
     return to_path(dialog.selectedFiles().front());
 }
 
-ProjectCommandResult save_project_command(form::Session& session,
-                                          const ProjectCommandContext& context) {
+namespace {
+
+// Writes the chosen file, or tells why it could not be written.
+ProjectCommandResult write_project(form::Session& session, const fs::path& file,
+                                   const ProjectCommandContext& context) {
     ProjectCommandResult result;
-    persist::SaveProposal proposal = persist::propose_save(session.paths, context.programFolder);
-    fs::path file;
-    for (;;) {
-        auto chosen = context.chooser.choose_save(context.parent, proposal.folder,
-                                                  QString::fromStdString(proposal.fileName));
-        if (!chosen) return result;
-        // The question comes after the extension is added, so a name typed without
-        // it cannot replace an existing project unasked.
-        file = persist::with_project_extension(*chosen);
-        std::error_code ec;
-        if (!fs::exists(file, ec)) break;
-        if (context.sink.ask(
-                context.parent,
-                QStringLiteral("%1 は既に存在します。\n上書きしますか？").arg(from_path(file))))
-            break;
-        proposal = {file.parent_path(), file.filename().string()};
-    }
     result.chosen = true;
     const std::string error = form::save_project(session, file);
     if (!error.empty()) {
@@ -72,20 +58,35 @@ ProjectCommandResult save_project_command(form::Session& session,
     return result;
 }
 
+} // namespace
+
+ProjectCommandResult save_project_command(form::Session& session,
+                                          const ProjectCommandContext& context) {
+    persist::SaveProposal proposal = persist::propose_save(session.paths, context.programFolder);
+    fs::path file;
+    for (;;) {
+        auto chosen = context.chooser.choose_save(context.parent, proposal.folder,
+                                                  QString::fromStdString(proposal.fileName));
+        if (!chosen) return {};
+        // The question comes after the extension is added, so a name typed without
+        // it cannot replace an existing project unasked.
+        file = persist::with_project_extension(*chosen);
+        std::error_code ec;
+        if (!fs::exists(file, ec)) break;
+        if (context.sink.ask(
+                context.parent,
+                QStringLiteral("%1 は既に存在します。\n上書きしますか？").arg(from_path(file))))
+            break;
+        proposal = {file.parent_path(), file.filename().string()};
+    }
+    return write_project(session, file, context);
+}
+
 ProjectCommandResult save_current_command(form::Session& session,
                                           const ProjectCommandContext& context) {
     const fs::path file = session.paths.currentFilePath;
     if (file.empty()) return save_project_command(session, context);
-    ProjectCommandResult result;
-    result.chosen = true;
-    const std::string error = form::save_project(session, file);
-    if (!error.empty()) {
-        context.sink.show_message(context.parent, QString::fromStdString(error));
-        return result;
-    }
-    result.changed = true;
-    result.succeeded = true;
-    return result;
+    return write_project(session, file, context);
 }
 
 bool settle_unsaved_changes(form::Session& session, const ProjectCommandContext& context) {

@@ -187,4 +187,10 @@ std::string trim(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
+std::string hex_colour(std::uint32_t rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb & 0xFFFFFF));
+    return text;
+}
+
 } // namespace korvex::common

@@ -3,6 +3,7 @@
 // Number texts of the report and the project file. One home for every formatter,
 // so the same value reads the same on screen, on paper and in a saved design.
 
+#include <cstdint>
 #include <string>
 
 namespace korvex::common {
@@ -36,5 +37,8 @@ std::string group_thousands(const std::string& integer_text);
 
 // Removes leading and trailing bytes up to and including the blank.
 std::string trim(const std::string& text);
+
+// A colour 0xRRGGBB as a page writes it: "#RRGGBB".
+std::string hex_colour(std::uint32_t rgb);
 
 } // namespace korvex::common

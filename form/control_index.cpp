@@ -87,4 +87,15 @@ const std::string& control_name(const ControlRef& control) {
     return std::visit([](const auto* c) -> const std::string& { return c->name; }, control);
 }
 
+std::string control_hint(const ControlRef& control) {
+    return std::visit(
+        [](const auto* c) -> std::string {
+            if constexpr (requires { c->hint; })
+                return c->hint;
+            else
+                return {};
+        },
+        control);
+}
+
 } // namespace korvex::form

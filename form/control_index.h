@@ -24,4 +24,7 @@ std::optional<ControlRef> find_control(InputForm& form, std::string_view name);
 // The role name a control carries.
 const std::string& control_name(const ControlRef& control);
 
+// The hint a control shows, or "" for a kind that has none.
+std::string control_hint(const ControlRef& control);
+
 } // namespace korvex::form

@@ -1,8 +1,10 @@
 #include "form/form_state_json.h"
 
+#include <cstdint>
 #include <string>
 #include <type_traits>
 
+#include "common/number_text.h"
 #include "form/change_tracking.h"
 #include "form/control_index.h"
 #include "form/hints.h"
@@ -15,13 +17,7 @@ using common::JsonArray;
 using common::JsonObject;
 
 std::string colour_text(const Rgb& c) {
-    static const char* const kDigits = "0123456789ABCDEF";
-    std::string text = "#";
-    for (const int part : {c.red, c.green, c.blue}) {
-        text += kDigits[(part >> 4) & 0xF];
-        text += kDigits[part & 0xF];
-    }
-    return text;
+    return common::hex_colour(static_cast<std::uint32_t>((c.red << 16) | (c.green << 8) | c.blue));
 }
 
 JsonObject with_hint(JsonObject object, const std::string& hint) {

@@ -2,8 +2,9 @@
 
 // The input form as a page shows it: every control with what it holds, whether
 // it is enabled and shown, and its hint, plus the window's caption, the status
-// line, the focused control and the span picture. A browser page redraws itself
-// from this after every change; the form's rules stay here.
+// line, the focused control, the span picture and the project's file name. A
+// browser page redraws itself from this after every change; the form's rules
+// stay here.
 
 #include "common/json.h"
 #include "form/session.h"

@@ -5,6 +5,14 @@
 
 namespace korvex::report {
 
+std::vector<double> dash_lengths(PenStyle style, int dpi) {
+    std::vector<double> points;
+    if (style == PenStyle::dot) points = {3, 3};
+    if (style == PenStyle::dashDot) points = {9, 6, 3, 6};
+    for (double& p : points) p = p * dpi / 72.0;
+    return points;
+}
+
 bool boxes_overlap(const Box& a, const Box& b, double slack) {
     const double across = std::min(a.right, b.right) - std::max(a.left, b.left);
     const double down = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);

@@ -58,6 +58,10 @@ struct Pen {
     friend bool operator==(const Pen&, const Pen&) = default;
 };
 
+// The dash and gap lengths of a pen style in pixels at `dpi`, the same on every
+// device (dots 3 pt, dash-dot 9-6-3-6 pt); empty for a solid line.
+std::vector<double> dash_lengths(PenStyle style, int dpi);
+
 // A clear brush leaves the inside of outlines and the background of texts alone.
 struct Brush {
     bool clear = true;

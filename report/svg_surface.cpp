@@ -4,17 +4,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/number_text.h"
 #include "report/report_fonts.h"
 
 namespace korvex::report {
 
 namespace {
-
-std::string colour(Color c) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(c & 0xFFFFFF));
-    return text;
-}
 
 std::string escaped(std::string_view text) {
     std::string out;
@@ -73,18 +68,13 @@ TextMetrics SvgSurface::text_metrics(const Font& font, std::string_view text) co
 std::string SvgSurface::stroke() const {
     const Pen& p = pen();
     const int width = std::max(1, p.width);
-    std::string s =
-        " stroke=\"" + colour(p.color) + "\" stroke-width=\"" + std::to_string(width) + "\"";
-    // The dash lengths follow the device's resolution, as the printer draws them.
-    const double unit = geometry_.dpi / 600.0 * 6.0 * width;
-    if (p.style == PenStyle::dashDot)
-        s += " stroke-dasharray=\"" + number(4 * unit) + " " + number(unit) + " " + number(unit) +
-             " " + number(unit) + "\"";
-    else if (p.style == PenStyle::dot)
-        s += " stroke-dasharray=\"" + number(unit) + " " + number(unit) + "\"";
-    else
-        s += " stroke-linecap=\"round\"";
-    return s;
+    std::string s = " stroke=\"" + common::hex_colour(p.color) + "\" stroke-width=\"" +
+                    std::to_string(width) + "\"";
+    const std::vector<double> dashes = dash_lengths(p.style, geometry_.dpi);
+    if (dashes.empty()) return s + " stroke-linecap=\"round\"";
+    s += " stroke-dasharray=\"";
+    for (std::size_t i = 0; i < dashes.size(); ++i) s += (i > 0 ? " " : "") + number(dashes[i]);
+    return s + "\"";
 }
 
 int SvgSurface::draw_text(Point at, std::string_view text) {
@@ -94,14 +84,14 @@ int SvgSurface::draw_text(Point at, std::string_view text) {
     if (!brush().clear)
         body += "<rect x=\"" + std::to_string(at.x) + "\" y=\"" + std::to_string(at.y) +
                 "\" width=\"" + number(m.advance) + "\" height=\"" + number(m.ascent + m.descent) +
-                "\" fill=\"" + colour(brush().color) + "\"/>\n";
+                "\" fill=\"" + common::hex_colour(brush().color) + "\"/>\n";
     body += "<text x=\"" + std::to_string(at.x) + "\" y=\"" + number(at.y + m.ascent) +
             "\" font-family=\"" + report_font_family(font().name) + "\" font-size=\"" +
             std::to_string(pixels) + "\"";
     if (font().bold) body += " font-weight=\"bold\"";
     if (font().italic) body += " font-style=\"italic\"";
     if (font().underline) body += " text-decoration=\"underline\"";
-    if (font().color != 0) body += " fill=\"" + colour(font().color) + "\"";
+    if (font().color != 0) body += " fill=\"" + common::hex_colour(font().color) + "\"";
     body += " xml:space=\"preserve\">" + escaped(text) + "</text>\n";
     return static_cast<int>(std::lround(m.advance));
 }
@@ -113,7 +103,7 @@ void SvgSurface::draw_line(Point from, Point to) {
 }
 
 void SvgSurface::draw_rectangle(const Rect& r) {
-    const std::string fill = brush().clear ? "none" : colour(brush().color);
+    const std::string fill = brush().clear ? "none" : common::hex_colour(brush().color);
     bodies_.back() += "<rect x=\"" + std::to_string(r.left) + "\" y=\"" + std::to_string(r.top) +
                       "\" width=\"" + std::to_string(r.right - r.left) + "\" height=\"" +
                       std::to_string(r.bottom - r.top) + "\" fill=\"" + fill + "\"" + stroke() +
@@ -147,7 +137,8 @@ void SvgSurface::draw_arc(const Rect& bounds, Point start, Point end) {
 void SvgSurface::draw_fill(const Rect& r, Color color) {
     bodies_.back() += "<rect x=\"" + std::to_string(r.left) + "\" y=\"" + std::to_string(r.top) +
                       "\" width=\"" + std::to_string(r.right - r.left) + "\" height=\"" +
-                      std::to_string(r.bottom - r.top) + "\" fill=\"" + colour(color) + "\"/>\n";
+                      std::to_string(r.bottom - r.top) + "\" fill=\"" + common::hex_colour(color) +
+                      "\"/>\n";
 }
 
 void SvgSurface::start_new_page() {

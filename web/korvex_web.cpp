@@ -11,7 +11,6 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +21,7 @@
 #include <tuple>
 
 #include "common/json.h"
+#include "common/number_text.h"
 #include "form/calculate.h"
 #include "form/change_tracking.h"
 #include "form/coefficient_commands.h"
@@ -31,7 +31,6 @@
 #include "form/key_filter.h"
 #include "form/project_commands.h"
 #include "form/project_run.h"
-#include "form/result_json.h"
 #include "form/session.h"
 #include "form/site_data.h"
 #include "form/site_selection.h"
@@ -227,10 +226,12 @@ public:
         return text(message_json(form::leave_control(*session_, name)));
     }
 
+    // The focus enters a control: it becomes the active one and its hint goes to
+    // the status line, as in the window.
     void focus(const std::string& name) {
         form::focus(session_->form, name);
-        if (const auto control = session_->form.activeControl; !control.empty())
-            form::show_hint(session_->form, hint_of(control));
+        if (const auto control = form::find_control(session_->form, name))
+            form::show_hint(session_->form, form::control_hint(*control));
     }
 
     // The area box's search: the areas of every prefecture whose name or
@@ -278,9 +279,6 @@ public:
 
     // "計算": {} when the design passed, else the message and the control.
     std::string calculate() { return text(message_json(form::calculate(*session_))); }
-
-    // The last calculation's results as `korvex --json` prints them.
-    std::string results() const { return text(form::results_json(*session_, {})); }
 
     // The printed report's sheets as SVG documents, dated `date` (yyyy/MM/dd).
     val report_pages(const std::string& date) {
@@ -469,15 +467,12 @@ public:
         for (const persist::RtfParagraph& paragraph : document->paragraphs) {
             JsonArray runs;
             for (const persist::RtfRun& run : paragraph.runs) {
-                char colour[8];
-                std::snprintf(colour, sizeof colour, "#%06X",
-                              static_cast<unsigned>(run.style.colour & 0xFFFFFF));
                 runs.emplace_back(JsonObject{{"text", run.text},
                                              {"bold", run.style.bold},
                                              {"italic", run.style.italic},
                                              {"underline", run.style.underline},
                                              {"points", run.style.halfPoints / 2.0},
-                                             {"colour", std::string(colour)}});
+                                             {"colour", common::hex_colour(run.style.colour)}});
             }
             static const char* const kAlign[] = {"left", "center", "right", "justify"};
             paragraphs.emplace_back(JsonObject{
@@ -494,20 +489,6 @@ public:
     }
 
 private:
-    std::string hint_of(const std::string& control) {
-        if (const auto found = form::find_control(session_->form, control)) {
-            return std::visit(
-                [](const auto* c) -> std::string {
-                    if constexpr (requires { c->hint; })
-                        return c->hint;
-                    else
-                        return {};
-                },
-                *found);
-        }
-        return {};
-    }
-
     std::unique_ptr<form::Session> session_ = std::make_unique<form::Session>();
     // Kept for the page's life: the fonts do not change, and a report drawn
     // again asks for mostly the same texts.
@@ -542,7 +523,6 @@ EMSCRIPTEN_BINDINGS(korvex) {
         .function("load", &WebSession::load)
         .function("save", &WebSession::save)
         .function("calculate", &WebSession::calculate)
-        .function("results", &WebSession::results)
         .function("reportPages", &WebSession::report_pages)
         .function("usageNotice", &WebSession::usage_notice)
         .function("overview", &WebSession::overview)

@@ -27,7 +27,7 @@ TEST(ControlIndex, EveryControlOnceByItsName) {
     }
     EXPECT_EQ(names.size(), 72u);
     EXPECT_TRUE(std::holds_alternative<Edit*>(*find_control(form, "cantileverLengthEdit")));
-    EXPECT_FALSE(find_control(form, "Edit77"));
+    EXPECT_FALSE(find_control(form, "noSuchControl"));
 }
 
 // The page shows what the form holds after a behaviour ran: the state carries

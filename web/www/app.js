@@ -18,7 +18,6 @@ const STORAGE_PREFIX = "korvex.Load_data/";
 
 let korvex = null;   // the module
 let session = null;  // its WebSession
-let fileName = "";   // the design's file name, as the user gave it
 const widgets = new Map(); // control name -> element
 
 // ---- start-up --------------------------------------------------------------
@@ -196,7 +195,7 @@ function bindControl(element, item) {
   const input = inputOf(element);
   input.addEventListener("focus", () => {
     session.focus(name);
-    showStatus();
+    refresh(); // the status line shows the control's hint
   });
   switch (item.kind) {
     case "edit":
@@ -239,10 +238,6 @@ function bindControl(element, item) {
       element.addEventListener("click", () => command(name));
       break;
   }
-}
-
-function showStatus() {
-  refresh();
 }
 
 function setHint(element, control) {
@@ -487,11 +482,12 @@ async function openFile(file) {
   const bytes = new Uint8Array(await file.arrayBuffer());
   const outcome = JSON.parse(session.load(file.name, bytes));
   refresh();
-  if (outcome.applied && !outcome.failed) fileName = file.name;
   for (const m of outcome.messages) await message(m);
 }
 
+// Under the project's own file name (the core's), or a name the user gives.
 async function saveDesign(askName) {
+  const fileName = JSON.parse(session.state()).fileName;
   let name = fileName;
   if (!name || askName) {
     name = prompt("保存するファイル名", fileName || "Data.kvxw");
@@ -503,7 +499,6 @@ async function saveDesign(askName) {
     await message(saved);
     return false;
   }
-  fileName = name;
   const link = document.createElement("a");
   link.href = URL.createObjectURL(new Blob([saved], { type: "application/octet-stream" }));
   link.download = name;
@@ -512,7 +507,6 @@ async function saveDesign(askName) {
   link.remove();
   setTimeout(() => URL.revokeObjectURL(link.href), 10000);
   refresh();
-  window.korvexLastSaved = saved;
   return true;
 }
 
@@ -744,13 +738,11 @@ async function saveSiteRow() {
     return;
   }
   keepUserSiteFiles();
-  const stored = siteRows.length;
   fillSiteTable();
   const r = siteRows.findIndex((row) => row[0] === fields.prefecture && row[1] === fields.area);
   if (r >= 0) selectSiteRow(r);
   document.getElementById("siteStatusLabel").textContent = result.status;
   refresh();
-  return stored;
 }
 
 document.getElementById("siteFilterEdit").addEventListener("input", filterSiteTable);
