@@ -8,10 +8,15 @@ namespace korvex::calc {
 
 using common::round_to;
 
+double formula_snow_depth_m(double alpha, double beta, double gamma, int altitude, int sea_ratio) {
+    return alpha * altitude + beta * sea_ratio * 0.01 + gamma;
+}
+
 int formula_snow_depth_cm(double alpha, double beta, double gamma, int altitude, int sea_ratio) {
-    const double metres = alpha * altitude + beta * sea_ratio * 0.01 + gamma;
-    // Rounded half up to 0.1 m, in whole centimetres.
-    return common::to_int(round_to(metres, 1) * 100);
+    // The authorities' worked examples and their published sheets round the
+    // formula's metres at the second decimal, halves up: to the centimetre.
+    const double centimetres = formula_snow_depth_m(alpha, beta, gamma, altitude, sea_ratio) * 100;
+    return common::to_int(round_to(centimetres, 0));
 }
 
 HeavySnowRule heavy_snow_rule(int snow_depth_cm) {

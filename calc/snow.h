@@ -6,8 +6,11 @@
 
 namespace korvex::calc {
 
-// d = alpha * ls + beta * rs * 0.01 + gamma metres, rounded half up to whole
-// tens of centimetres. Altitude ls in m, sea ratio rs in percent; result in cm.
+// d = alpha * ls + beta * rs * 0.01 + gamma metres, altitude ls in m and sea
+// ratio rs in percent, as the formula gives it.
+double formula_snow_depth_m(double alpha, double beta, double gamma, int altitude, int sea_ratio);
+
+// The formula's depth rounded half up to the whole centimetre (0.5362 m is 54 cm).
 int formula_snow_depth_cm(double alpha, double beta, double gamma, int altitude, int sea_ratio);
 
 // A depth of 100 cm or more makes a heavy-snow area with a snow unit weight of

@@ -538,6 +538,9 @@ ProjectApplyReport apply_project_lines(Session& s, const persist::ProjectLines& 
         in.begin(line);
         if (!line.load(in)) break;
     }
+    if (!report.stopped)
+        if (auto changed = recompute_loaded_formula_depth(s.form))
+            report.messages.push_back(std::move(*changed));
     return report;
 }
 

@@ -71,6 +71,30 @@ void recompute_formula_snow_depth(InputForm& form) {
     set_spin_value(form, form.snowDepthSpin, *depth);
 }
 
+std::optional<std::string> recompute_loaded_formula_depth(InputForm& form) {
+    if (snow_method(form) != calc::SnowMethod::formula) return std::nullopt;
+    const int saved = form.snowDepthSpin.value;
+    const int saved_unit_weight = form.snowUnitWeightSpin.value;
+    const bool saved_heavy_snow = form.heavySnowCheck.checked;
+    const auto depth = formula_snow_depth(form);
+    if (!depth) return std::nullopt;
+    form.site.formulaSnowDepth = *depth;
+    if (clamp_to_range(form.snowDepthSpin, *depth) == saved) return std::nullopt;
+    // The new depth runs the heavy-snow rule. The unit weight saved with the
+    // design stays while the site stays on the same side of 100 cm; a site that
+    // crosses it takes the rule's unit weight, and the user is told.
+    set_spin_value(form, form.snowDepthSpin, *depth);
+    if (form.heavySnowCheck.checked == saved_heavy_snow)
+        set_spin_value(form, form.snowUnitWeightSpin, saved_unit_weight);
+    std::string message = "保存されていた垂直積雪量 " + std::to_string(saved) +
+                          " cm を、告示第1455号の式から1 cm単位で求め直し " +
+                          std::to_string(form.snowDepthSpin.value) + " cm としました。";
+    if (form.snowUnitWeightSpin.value != saved_unit_weight)
+        message += "積雪の単位荷重は " + std::to_string(saved_unit_weight) + " から " +
+                   std::to_string(form.snowUnitWeightSpin.value) + " N/㎝/㎡ になりました。";
+    return message;
+}
+
 calc::SnowMethod snow_method(const InputForm& form) {
     return form.formulaDepthRadio.checked ? calc::SnowMethod::formula
                                           : calc::SnowMethod::typedDepth;

@@ -48,6 +48,12 @@ std::array<Edit*, 4> snow_coefficient_fields(InputForm& form);
 // into snowDepthSpin and formulaSnowDepth.
 void recompute_formula_snow_depth(InputForm& form);
 
+// After a design is loaded with the formula method: the depth the formula gives
+// today, where the saved one differs (designs saved before the depth was taken
+// to the centimetre hold it in tens). The message tells the user what changed;
+// nothing when the depth stays.
+std::optional<std::string> recompute_loaded_formula_depth(InputForm& form);
+
 calc::SnowMethod snow_method(const InputForm& form);
 
 // Ticks the method's radio and sets the highlight, without the click behaviour.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/snow.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "report/detail_pages.h"
@@ -22,17 +23,23 @@ using common::shortest_decimal;
 
 // A term added in the depth formula: a negative coefficient a local authority
 // publishes reads "－1.19", not "＋-1.19".
-std::string added_term(double value, int width, int decimals) {
-    return (value < 0 ? "－" : "＋") + fixed_trimmed(value < 0 ? -value : value, width, decimals);
+std::string added_term(double value) {
+    return (value < 0 ? "－" : "＋") + shortest_decimal(value < 0 ? -value : value);
 }
 
 std::string depth_line(const calc::DesignInputs& in) {
     if (in.snowMethod != calc::SnowMethod::formula)
         return "垂直積雪量d＝ " + std::to_string(in.snowDepth) + " ㎝";
-    return "垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ ( " + fixed_trimmed(in.snowCoefA, 6, 4) + "×" +
-           std::to_string(in.altitude) + added_term(in.snowCoefB, 6, 2) + "×" +
-           fixed_trimmed(in.seaRatio * 0.01, 5, 2) + added_term(in.snowCoefC, 4, 2) +
-           " ）×100 ＝ " + std::to_string(in.snowDepth) + " cm";
+    // The coefficients as the line above states them, the formula's metres to
+    // three decimals and the whole centimetre taken from them, so that a checker
+    // can redo the sum and the rounding from the page (three truncated decimals
+    // round to the same centimetre as the full value).
+    const double metres = calc::formula_snow_depth_m(in.snowCoefA, in.snowCoefB, in.snowCoefC,
+                                                     in.altitude, in.seaRatio);
+    return "垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ " + shortest_decimal(in.snowCoefA) + "×" +
+           std::to_string(in.altitude) + added_term(in.snowCoefB) + "×" +
+           fixed_trimmed(in.seaRatio * 0.01, 5, 2) + added_term(in.snowCoefC) + " ＝ " +
+           fixed_trimmed(metres, 7, 3) + " m → " + std::to_string(in.snowDepth) + " cm";
 }
 
 // Millimetres "地域データの出典：" takes in the report's font.

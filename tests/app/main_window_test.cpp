@@ -406,7 +406,7 @@ TEST_F(MainWindowTest, TypedSnowCoefficientsComputeTheDepthAtOnce) {
         testing::type_text(edit(name), text);
     }
     EXPECT_EQ(edit("snowCoefRadiusEdit")->text(), "20"); // letters do not get in
-    EXPECT_EQ(spin("snowDepthSpin")->value(), 70);
+    EXPECT_EQ(spin("snowDepthSpin")->value(), 69);
     EXPECT_EQ(session->form.site.sources.snowCoefficients, calc::ValueSource::entered);
 
     // Calculate refuses a coefficient out of its range and focuses its field.

@@ -5,11 +5,26 @@
 namespace korvex::calc {
 namespace {
 
-TEST(SnowDepthFormula, RoundsToWholeTensOfCentimetres) {
-    EXPECT_EQ(formula_snow_depth_cm(0.0017, 0, 0.33, 25, 20), 40);     // 0.3725 m
-    EXPECT_EQ(formula_snow_depth_cm(0.01, 0.1, 0.15, 50, 20), 70);     // 0.67 m
-    EXPECT_EQ(formula_snow_depth_cm(0.0005, -0.06, 0.28, 0, 100), 20); // 0.22 m
-    EXPECT_EQ(formula_snow_depth_cm(0, 0, 0.345, 0, 0), 30);           // 0.345 m, half rounds up
+// The depth is the formula's metres to the whole centimetre, halves up, read as
+// the decimals they are: a half that the binary product lands a hair below
+// still rounds up.
+TEST(SnowDepthFormula, RoundsToTheWholeCentimetre) {
+    struct Case {
+        double alpha, beta, gamma;
+        int altitude, seaRatio, cm;
+    };
+    for (const Case& c : {
+             Case{0.0019, 0.25, 0.39, 23, 41, 54},  // 0.5362 m, a prefecture's worked office
+             Case{0.0021, -1.19, 1.16, 5, 40, 69},  // 0.6945 m
+             Case{0.0017, 0, 0.33, 25, 20, 37},     // 0.3725 m (the tens rule gave 40)
+             Case{0, 0, 0.345, 0, 0, 35},           // a half, up
+             Case{0.0015, 0, 0.3, 30, 0, 35},       // 0.045 + 0.3: a half through a product
+             Case{0.0005, -0.06, 0.28, 0, 100, 22}, // a negative sea term
+             Case{0, 0, 0.994, 0, 0, 99}, Case{0, 0, 0.995, 0, 0, 100},
+             Case{0, -1, 0.2, 0, 50, -30}, // below zero: the depth field clamps it
+         })
+        EXPECT_EQ(formula_snow_depth_cm(c.alpha, c.beta, c.gamma, c.altitude, c.seaRatio), c.cm)
+            << c.alpha << " " << c.beta << " " << c.gamma;
 }
 
 TEST(HeavySnowRule, ThresholdAtOneMetre) {

@@ -130,7 +130,7 @@ TEST_F(ControlEvents, AChangeStoresTheValueAndRunsTheBehaviour) {
          [](const InputForm& f) {
              EXPECT_TRUE(f.formulaDepthRadio.checked);
              EXPECT_EQ(f.snowCoefBetaEdit.text, "-1.19");
-             EXPECT_EQ(f.snowDepthSpin.value, 70);
+             EXPECT_EQ(f.snowDepthSpin.value, 69);
              EXPECT_EQ(f.site.sources.snowCoefficients, calc::ValueSource::entered);
          }},
         {"a plain edit keeps the text as typed",

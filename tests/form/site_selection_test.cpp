@@ -79,7 +79,7 @@ TEST_F(SiteSelection, DuplicateZoneLinesUseTheLastOne) {
     EXPECT_EQ(form.site.snowCoefA, 0.001);
     select_snow_method(form, calc::SnowMethod::formula);
     // 0.001 * 120 + 0 + 0.5 = 0.62 m; the first line's coefficients would give 1.37 m.
-    EXPECT_EQ(form.snowDepthSpin.value, 60);
+    EXPECT_EQ(form.snowDepthSpin.value, 62);
 }
 
 TEST_F(SiteSelection, FormulaFollowsTheAreaAndTheSpinEdits) {
@@ -92,18 +92,18 @@ TEST_F(SiteSelection, FormulaFollowsTheAreaAndTheSpinEdits) {
     EXPECT_FALSE(form.snowDepthSpin.enabled);
     EXPECT_EQ(form.activeControl, "seaRatioSpin");
     // 札幌市: 0.0005 * 20 - 0.06 * 0.2 + 0.28 = 0.278 m
-    EXPECT_EQ(form.snowDepthSpin.value, 30);
-    EXPECT_EQ(form.site.formulaSnowDepth, 30);
+    EXPECT_EQ(form.snowDepthSpin.value, 28);
+    EXPECT_EQ(form.site.formulaSnowDepth, 28);
 
     set_spin_value(form, form.altitudeSpin, 1500); // 0.75 - 0.012 + 0.28 = 1.018 m
-    EXPECT_EQ(form.snowDepthSpin.value, 100);
+    EXPECT_EQ(form.snowDepthSpin.value, 102);
     EXPECT_TRUE(form.heavySnowCheck.checked);
     EXPECT_EQ(form.site.altitude, 1500);
 
     area(1); // 小樽市: altitude none -> 0, sea ratio unchanged; 0.58 m
     EXPECT_EQ(form.altitudeSpin.value, 0);
     EXPECT_EQ(form.seaRatioSpin.value, 20);
-    EXPECT_EQ(form.snowDepthSpin.value, 60);
+    EXPECT_EQ(form.snowDepthSpin.value, 58);
     EXPECT_FALSE(form.heavySnowCheck.checked);
     EXPECT_TRUE(form.formulaDepthRadio.checked);
 
@@ -119,7 +119,7 @@ TEST_F(SiteSelection, AreaWithoutZoneCoefficientsAsksForThem) {
     prefecture(1);
     select_snow_method(form, calc::SnowMethod::formula);
     // 青森市: 0.0019 * 5 + 0.25 * 0.2 + 0.39 = 0.4495 m
-    EXPECT_EQ(form.snowDepthSpin.value, 40);
+    EXPECT_EQ(form.snowDepthSpin.value, 45);
     EXPECT_EQ(form.snowCoefAlphaEdit.text, "0.0019");
     EXPECT_EQ(form.snowCoefRadiusEdit.text, "12");
 
@@ -135,17 +135,17 @@ TEST_F(SiteSelection, AreaWithoutZoneCoefficientsAsksForThem) {
         EXPECT_TRUE(field->enabled) << field->name;
     }
     EXPECT_EQ(form.site.sources.snowCoefficients, calc::ValueSource::none);
-    EXPECT_EQ(form.snowDepthSpin.value, 40); // nothing to compute with: left as it was
+    EXPECT_EQ(form.snowDepthSpin.value, 45); // nothing to compute with: left as it was
     EXPECT_FALSE(form.snowDepthSpin.enabled);
 
     set_spin_value(form, form.altitudeSpin, 50);
     enter_snow_coefficient(form, form.snowCoefAlphaEdit, "0.01");
     enter_snow_coefficient(form, form.snowCoefBetaEdit, "0.1");
     enter_snow_coefficient(form, form.snowCoefGammaEdit, "0.15");
-    EXPECT_EQ(form.snowDepthSpin.value, 40); // R still missing
+    EXPECT_EQ(form.snowDepthSpin.value, 45); // R still missing
     enter_snow_coefficient(form, form.snowCoefRadiusEdit, "7");
     // 0.01 * 50 + 0.1 * 0.2 + 0.15 = 0.67 m
-    EXPECT_EQ(form.snowDepthSpin.value, 70);
+    EXPECT_EQ(form.snowDepthSpin.value, 67);
     EXPECT_EQ(form.site.sources.snowCoefficients, calc::ValueSource::entered);
     EXPECT_TRUE(form.site.coefficientsEntered);
 

@@ -5,11 +5,16 @@
 
 #include "common/text_encoding.h"
 #include "form/calculate.h"
+#include "form/change_tracking.h"
 #include "form/layout.h"
+#include "form/project_commands.h"
+#include "form/project_lines.h"
+#include "form/project_run.h"
 #include "form/result_json.h"
 #include "form/site_selection.h"
 #include "form/snow.h"
 #include "form/spin_edits.h"
+#include "persist/project_file.h"
 #include "persist/user_folders.h"
 #include "site/user_site_table.h"
 #include "tests/site/site_fixture.h"
@@ -84,7 +89,7 @@ protected:
 
 // The worked case of 岩手県's page for 久慈市役所, typed into the snow panel of an
 // area whose tables know no coefficients: 0.0021 x 5 - 1.19 x 0.40 + 1.16 =
-// 0.6945 m, 70 cm.
+// 0.6945 m, which the page prints as 0.69 m: 69 cm.
 TEST_F(SnowCoefficients, TypedCoefficientsGiveTheDepthThroughTheForm) {
     choose_area_without_zone();
     select_snow_method(s.form, calc::SnowMethod::formula);
@@ -92,11 +97,11 @@ TEST_F(SnowCoefficients, TypedCoefficientsGiveTheDepthThroughTheForm) {
     set_spin_value(s.form, s.form.altitudeSpin, 5);
     set_spin_value(s.form, s.form.seaRatioSpin, 40);
     type_coefficients("0.0021", "-1.19", "1.16", "20");
-    EXPECT_EQ(s.form.snowDepthSpin.value, 70);
+    EXPECT_EQ(s.form.snowDepthSpin.value, 69);
     EXPECT_EQ(s.form.snowUnitWeightSpin.value, 20);
 
     ASSERT_FALSE(calculate(s));
-    EXPECT_EQ(s.inputs.snowDepth, 70);
+    EXPECT_EQ(s.inputs.snowDepth, 69);
     EXPECT_EQ(s.inputs.snowMethod, calc::SnowMethod::formula);
     EXPECT_EQ(s.inputs.snowCoefA, 0.0021);
     EXPECT_EQ(s.inputs.snowCoefB, -1.19);
@@ -174,9 +179,9 @@ TEST_F(SnowCoefficients, OverrideOrderIsShippedThenUserThenEntered) {
 
     select_snow_method(s.form, calc::SnowMethod::formula);
     // 0.002 x 15 - 0.1 x 0.2 + 0.3 = 0.31 m
-    EXPECT_EQ(s.form.snowDepthSpin.value, 30);
+    EXPECT_EQ(s.form.snowDepthSpin.value, 31);
     enter_snow_coefficient(s.form, s.form.snowCoefGammaEdit, "0.5");
-    EXPECT_EQ(s.form.snowDepthSpin.value, 50);
+    EXPECT_EQ(s.form.snowDepthSpin.value, 51);
     EXPECT_EQ(site.sources.snowCoefficients, ValueSource::entered);
     EXPECT_EQ(site.sources.baseWindSpeed, ValueSource::user);
     ASSERT_FALSE(calculate(s));
@@ -192,6 +197,101 @@ TEST_F(SnowCoefficients, OverrideOrderIsShippedThenUserThenEntered) {
     select_area(s.form, s.siteTables);
     EXPECT_EQ(site.sources.baseWindSpeed, ValueSource::table);
     EXPECT_EQ(site.sources.snowCoefficients, ValueSource::table);
+}
+
+// The formula's depth is the centimetre the authorities print: in the snow
+// panel, in Calculate's inputs and in `korvex --json` of the saved design; the
+// heavy-snow rule and the load follow it.
+TEST_F(SnowCoefficients, FormulaDepthIsTakenToTheCentimetre) {
+    struct Case {
+        const char* alpha;
+        const char* beta;
+        const char* gamma;
+        int altitude;
+        int seaRatio;
+        int depth;
+        int unitWeight;
+    };
+    const Case cases[] = {
+        {"0.0019", "0.25", "0.39", 23, 41, 54, 20}, // 0.5362 m: a prefecture's office
+        {"0.0021", "-1.19", "1.16", 5, 40, 69, 20}, // 0.6945 m, a negative sea term
+        {"0", "0", "0.345", 0, 0, 35, 20},          // a half exactly, up
+        {"0.0015", "0", "0.3", 30, 0, 35, 20},      // a half through a product
+        {"0", "0", "0.994", 0, 0, 99, 20},          // just under one metre
+        {"0", "0", "0.995", 0, 0, 100, 30},         // a heavy-snow site
+        {"0", "-1", "0.2", 0, 50, 0, 20},           // below zero: no snow
+    };
+    choose_area_without_zone();
+    select_snow_method(s.form, calc::SnowMethod::formula);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.alpha) + " " + c.beta + " " + c.gamma);
+        set_spin_value(s.form, s.form.altitudeSpin, c.altitude);
+        set_spin_value(s.form, s.form.seaRatioSpin, c.seaRatio);
+        type_coefficients(c.alpha, c.beta, c.gamma, "20");
+        EXPECT_EQ(s.form.snowDepthSpin.value, c.depth);
+        EXPECT_EQ(s.form.snowUnitWeightSpin.value, c.unitWeight);
+        EXPECT_EQ(s.form.heavySnowCheck.checked, c.depth >= 100);
+        ASSERT_FALSE(calculate(s));
+        EXPECT_EQ(s.inputs.snowDepth, c.depth);
+        EXPECT_EQ(s.inputs.snowLoad, c.depth * c.unitWeight);
+
+        const fs::path file = folder.path() / "formula.kvxw";
+        ASSERT_EQ(save_project(s, file), "");
+        Session headless;
+        const std::string json =
+            project_json_text(headless, {folder.path(), user_folder(), "1.0", file});
+        EXPECT_NE(json.find("\"snowDepth\": " + std::to_string(c.depth) + ","), std::string::npos);
+        const auto messages = json.find("\"messages\": [");
+        ASSERT_NE(messages, std::string::npos);
+        EXPECT_EQ(json[json.find_first_not_of(" \r\n", messages + 13)], ']') // loaded as saved
+            << json.substr(messages, 200);
+    }
+}
+
+// A design saved while the depth was taken to tens of centimetres loads with the
+// formula's centimetre, and says so. Its own unit weight stays unless the site
+// crosses 100 cm, where the heavy-snow rule decides.
+TEST_F(SnowCoefficients, AnOlderFormulaDesignLoadsWithTheCentimetreDepth) {
+    struct Case {
+        const char* gamma;
+        std::string savedDepth;
+        std::string savedUnitWeight;
+        int depth;
+        int unitWeight;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"0.5362", "50", "25", 54, 25,
+         "垂直積雪量 50 cm を、告示第1455号の式から1 cm単位で求め直し 54 cm"},
+        {"0.9949", "100", "30", 99, 20, "積雪の単位荷重は 30 から 20 N/㎝/㎡ になりました。"},
+    };
+    choose_area_without_zone();
+    select_snow_method(s.form, calc::SnowMethod::formula);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.gamma);
+        type_coefficients("0", "0", c.gamma, "20");
+        persist::ProjectLines lines = collect_project_lines(s);
+        lines[19] = c.savedDepth;
+        lines[20] = c.savedUnitWeight;
+        const fs::path file = folder.path() / "older.kvxw";
+        ASSERT_EQ(persist::write_project_file(file, lines), "");
+
+        Session loaded;
+        ASSERT_FALSE(start_session(loaded, folder.path(), "1.0", user_folder()));
+        const LoadOutcome outcome = load_project(loaded, file);
+        EXPECT_FALSE(outcome.failed);
+        ASSERT_EQ(outcome.messages.size(), 1u);
+        EXPECT_NE(outcome.messages[0].find(c.says), std::string::npos) << outcome.messages[0];
+        EXPECT_EQ(loaded.form.snowDepthSpin.value, c.depth);
+        EXPECT_EQ(loaded.form.snowUnitWeightSpin.value, c.unitWeight);
+        EXPECT_FALSE(has_unsaved_changes(loaded));
+
+        // Loaded once more, the file saved now gives no message.
+        ASSERT_EQ(save_project(loaded, file), "");
+        Session again;
+        ASSERT_FALSE(start_session(again, folder.path(), "1.0", user_folder()));
+        EXPECT_TRUE(load_project(again, file).messages.empty());
+    }
 }
 
 } // namespace

@@ -385,12 +385,14 @@ TEST(SnowDetail, DepthFromTheSiteShowsItsFormulaAndTheNotification) {
         s.inputs.altitude = 25;
         s.inputs.seaRatio = 20;
         s.inputs.seaRatioRadius = 20;
+        s.inputs.snowDepth = 37;
         s.inputs.siteSources = {calc::ValueSource::table, calc::ValueSource::none,
                                 calc::ValueSource::user, calc::ValueSource::none,
                                 calc::ValueSource::entered};
     });
-    EXPECT_TRUE(r.has("垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ ( 0.0017×25＋0.00×0.20＋0.33 ）×100 ＝ "
-                      "30 cm"));
+    // The formula's metres, then the centimetre they round to.
+    EXPECT_TRUE(
+        r.has("垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ 0.0017×25＋0×0.20＋0.33 ＝ 0.372 m → 37 cm"));
     // Under the site: where each value came from, then the coefficients used.
     const std::string sources = "地域データの出典：Ｖ0＝標準データ、積雪区域＝データなし";
     const std::string more_sources = "標高参考値＝ユーザーデータ、垂直積雪量参考値＝データなし";
@@ -511,10 +513,10 @@ TEST(SnowDetail, NegativeCoefficientsAreSubtractedInTheFormula) {
         s.inputs.snowCoefC = -0.5;
         s.inputs.altitude = 400;
         s.inputs.seaRatio = 10;
-        s.inputs.snowDepth = 15;
+        s.inputs.snowDepth = 14;
     });
-    EXPECT_TRUE(r.has("垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ ( 0.0019×400－1.19×0.10－0.50 ）×100 ＝ "
-                      "15 cm"));
+    EXPECT_TRUE(r.has("垂直積雪量d = α×ｌs＋β×ｒs＋γ ＝ 0.0019×400－1.19×0.10－0.5 ＝ 0.141 m → "
+                      "14 cm"));
 }
 
 struct FigureCase {
