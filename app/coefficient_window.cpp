@@ -46,12 +46,6 @@ QFont dialog_font() {
     return font;
 }
 
-int ratio_index(const std::string& name) {
-    for (int i = 0; i < persist::kRatioEditCount; ++i)
-        if (persist::ratio_edit_name(i) == name) return i;
-    return 0;
-}
-
 QGroupBox* group_box(std::string_view name) {
     auto* box = new QGroupBox(qs(item(name).text));
     box->setObjectName(qs(item(name).name));
@@ -140,7 +134,7 @@ void CoefficientWindow::build() {
                     palette.setColor(QPalette::Base, QColor(232, 232, 232));
                     edit->setPalette(palette);
                 }
-                const int edit_index = ratio_index(ratio->name);
+                const int edit_index = persist::ratio_edit_index(ratio->name);
                 connect(edit, &QLineEdit::textChanged, this,
                         [this, edit_index] { ratio_edited(edit_index); });
                 ratioEdits_[static_cast<std::size_t>(edit_index)] = edit;

@@ -17,7 +17,6 @@
 
 #include "app/form_view.h"
 #include "app/message_sink.h"
-#include "site/site_tables.h"
 
 namespace korvex::app {
 
@@ -91,8 +90,7 @@ void SiteDataWindow::build() {
                                field->cell.column);
         prefectureBox_ = new QComboBox(editor);
         prefectureBox_->setObjectName(qt(field->name));
-        for (const char* name : site::kPrefectureNames)
-            prefectureBox_->addItem(QString::fromUtf8(name));
+        for (const std::string& name : field->items) prefectureBox_->addItem(qt(name));
         editorGrid_->addWidget(prefectureBox_, field->cell.row, field->cell.column + 1, 1,
                                field->cell.span);
         fields_[field->name] = prefectureBox_;

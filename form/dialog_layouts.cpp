@@ -5,6 +5,7 @@
 #include "persist/coefficient_dialog.h"
 #include "persist/print_settings_dialog.h"
 #include "report/span_table_page.h"
+#include "site/site_tables.h"
 
 namespace korvex::form {
 
@@ -202,9 +203,12 @@ DialogLayout build_site_data_dialog() {
         {kSiteSourceNoteField, "出典", {3, 0, 9}},
     };
     for (const Field& field : fields) {
-        const std::string name = field.name;
-        b.add(name == kSitePrefectureField ? combo : edit, field.name, field.label).cell =
-            field.cell;
+        const bool prefecture = std::string_view(field.name) == kSitePrefectureField;
+        DialogItem& entry = b.add(prefecture ? combo : edit, field.name, field.label);
+        entry.cell = field.cell;
+        if (prefecture)
+            entry.items.assign(std::begin(site::kPrefectureNames),
+                               std::end(site::kPrefectureNames));
     }
 
     b.set_parent({});

@@ -33,12 +33,12 @@ enum class DialogItemKind {
     message, // a text the dialog shows when it needs to, not a control
 };
 
-// A place in a dialog laid out as a grid: the label's cell; the control takes
-// the next `span` columns.
+// A place in a grid of fields: the label's cell; the control takes the next
+// `span` columns. A span of 0: the item stands in no grid.
 struct GridCell {
     int row = 0;
     int column = 0;
-    int span = 1;
+    int span = 0;
 };
 
 struct DialogItem {
