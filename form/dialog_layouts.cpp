@@ -274,28 +274,28 @@ DialogLayout build_usage_notice() {
 } // namespace
 
 const DialogLayout& coefficient_dialog_layout() {
-    static const DialogLayout layout = build_coefficient_dialog();
-    return layout;
+    static const DialogLayout kLayout = build_coefficient_dialog();
+    return kLayout;
 }
 
 const DialogLayout& print_settings_dialog_layout() {
-    static const DialogLayout layout = build_print_settings_dialog();
-    return layout;
+    static const DialogLayout kLayout = build_print_settings_dialog();
+    return kLayout;
 }
 
 const DialogLayout& site_data_dialog_layout() {
-    static const DialogLayout layout = build_site_data_dialog();
-    return layout;
+    static const DialogLayout kLayout = build_site_data_dialog();
+    return kLayout;
 }
 
 const DialogLayout& span_table_dialog_layout() {
-    static const DialogLayout layout = build_span_table_dialog();
-    return layout;
+    static const DialogLayout kLayout = build_span_table_dialog();
+    return kLayout;
 }
 
 const DialogLayout& usage_notice_layout() {
-    static const DialogLayout layout = build_usage_notice();
-    return layout;
+    static const DialogLayout kLayout = build_usage_notice();
+    return kLayout;
 }
 
 std::vector<const DialogLayout*> dialog_layouts() {

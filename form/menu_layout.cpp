@@ -34,8 +34,8 @@ std::vector<Menu> build_menus() {
 } // namespace
 
 const std::vector<Menu>& main_menu_layout() {
-    static const std::vector<Menu> menus = build_menus();
-    return menus;
+    static const std::vector<Menu> kMenus = build_menus();
+    return kMenus;
 }
 
 const MenuEntry* find_menu_entry(const std::string& name) {

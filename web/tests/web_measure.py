@@ -87,7 +87,7 @@ def main():
     parser.add_argument("root", type=pathlib.Path)
     parser.add_argument("bundles", type=pathlib.Path, nargs="*")
     parser.add_argument("--rounds", type=int, default=7)
-    args = parser.parse_args()
+    args = parser.parse_intermixed_args()
     root = args.root.resolve()
     bundles = [b.resolve() for b in args.bundles] or [root / "build-web" / "www"]
 
