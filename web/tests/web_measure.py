@@ -14,41 +14,16 @@ and the bundle's size. A measurement, not a test: nothing here fails.
 """
 
 import argparse
-import functools
-import http.server
 import pathlib
 import shutil
-import socketserver
 import statistics
 import sys
 import tempfile
-import threading
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-def serve(folder):
-    handler = functools.partial(QuietHandler, directory=str(folder))
-    server = socketserver.TCPServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu",
-                     "--disable-dev-shm-usage", "--window-size=1100,1400"]:
-        options.add_argument(argument)
-    return webdriver.Chrome(options=options, service=Service("/usr/bin/chromedriver"))
+from web_test import browser, serve
 
 
 def open_page(driver, base):
@@ -100,7 +75,7 @@ def main():
             servers.append(serve(served))
         project = root / "examples" / "tokyo_mono_pitch.kvxw"
         results = {bundle: [] for bundle in bundles}
-        driver = browser()
+        driver = browser(pathlib.Path(folder))
         try:
             for _ in range(args.rounds):
                 for bundle, server in zip(bundles, servers):

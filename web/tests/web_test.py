@@ -746,6 +746,25 @@ def test_bad_saves(driver, base, served):
           and control_value(driver, "eaveHeightEdit") == "8400",
           "a full storage is told once and the page goes on")
 
+    # No storage at all (a browser that refuses it to the page): the page starts,
+    # calculates, and says once that it keeps no copy.
+    script = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+        for (const name of ["localStorage", "sessionStorage", "indexedDB"])
+          Object.defineProperty(window, name, {
+            get() { throw new DOMException("refused", "SecurityError"); } });"""})
+    try:
+        open_form(driver, base)
+        type_into(driver, "eaveHeightEdit", "8500")
+        text = wait_message(driver)
+        press_message_button(driver)
+        driver.find_element(By.CSS_SELECTOR, '[data-name="calculateButton"]').click()
+        WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.report"))
+        check("編集内容の控えを保存できませんでした" in text,
+              f"without any storage the page starts, tells once and calculates ({text})")
+    finally:
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                               {"identifier": script["identifier"]})
+
 
 def test_second_tab_same_file(driver, base, served):
     """The same file opened in a second tab: the page says so."""

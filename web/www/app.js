@@ -40,11 +40,13 @@ async function loadFonts() {
 function writeUserSiteFiles() {
   korvex.FS.mkdirTree("/user/Load_data");
   for (const name of USER_SITE_FILES) {
-    const stored = localStorage.getItem(STORAGE_PREFIX + name);
-    if (stored !== null) {
-      const bytes = Uint8Array.from(atob(stored), (c) => c.charCodeAt(0));
-      korvex.FS.writeFile("/user/Load_data/" + name, bytes);
+    let stored = null;
+    try {
+      stored = localStorage.getItem(STORAGE_PREFIX + name);
+    } catch (error) {
+      // No storage: the shipped tables alone; a save of a row tells why.
     }
+    if (stored !== null) korvex.FS.writeFile("/user/Load_data/" + name, fromBase64(stored));
   }
 }
 
