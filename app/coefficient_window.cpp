@@ -17,56 +17,54 @@
 
 #include "app/radio_highlight.h"
 #include "form/coefficient_commands.h"
+#include "form/dialog_layouts.h"
 #include "persist/coefficient_dialog.h"
 
 namespace korvex::app {
 
 namespace {
 
-constexpr int kWidth = 540;
-constexpr int kHeight = 450;
-constexpr int kAreaRatioCount = 11;
 constexpr int kEditWidth = 52;
 constexpr int kRowLabelWidth = 96;
 constexpr int kLetterWidth = 34;
-
-const QString kRatioHint = QStringLiteral("Ｐは変更不可、ＧとＰは同値に設定しています。");
-const QString kStrengthHint =
-    QStringLiteral("デッキの基準強度を選択。205N/m㎡がデフォルト値です。");
-
-// The three combinations of one area kind: their label, the index of their first
-// ratio and how many loads they combine (the long-term one has no wind).
-struct RatioRowLayout {
-    const char* label;
-    int first;
-    int count;
-};
-constexpr RatioRowLayout kRatioRows[3] = {
-    {"長　期", 0, 3}, {"短期 (積雪時)", 3, 4}, {"短期 (暴風時)", 7, 4}};
-constexpr const char* kLetters[4] = {"Ｇ", "Ｐ", "Ｓ", "Ｗ"};
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+const form::DialogLayout& dialog() {
+    return form::coefficient_dialog_layout();
+}
+
+const form::DialogItem& item(std::string_view name) {
+    return form::dialog_item(dialog(), name);
+}
+
 QFont dialog_font() {
     QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
+    font.setPixelSize(dialog().fontPixels);
     return font;
 }
 
-QRadioButton* radio(const char* name, const QString& caption, const QString& hint) {
-    auto* button = new QRadioButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
+QGroupBox* group_box(std::string_view name) {
+    auto* box = new QGroupBox(qs(item(name).text));
+    box->setObjectName(qs(item(name).name));
+    return box;
+}
+
+QRadioButton* radio(std::string_view name) {
+    const form::DialogItem& entry = item(name);
+    auto* button = new QRadioButton(qs(entry.text));
+    button->setObjectName(qs(entry.name));
+    button->setToolTip(qs(entry.hint));
     return button;
 }
 
-QPushButton* button(const char* name, const QString& caption, const QString& hint,
-                    QStyle::StandardPixmap glyph, const QStyle* style) {
-    auto* b = new QPushButton(style->standardIcon(glyph), caption);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(hint);
+QPushButton* button(std::string_view name, QStyle::StandardPixmap glyph, const QStyle* style) {
+    const form::DialogItem& entry = item(name);
+    auto* b = new QPushButton(style->standardIcon(glyph), qs(entry.text));
+    b->setObjectName(qs(entry.name));
+    b->setToolTip(qs(entry.hint));
     // Enter in a ratio edit must not set or discard the dialog by surprise.
     b->setAutoDefault(false);
     b->setMinimumWidth(112);
@@ -81,10 +79,10 @@ CoefficientWindow::CoefficientWindow(form::Session& session, MessageSink& sink,
     // window it has to stand in for.
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session), sink_(sink), mainWindow_(main_window) {
-    setObjectName(QStringLiteral("CoefficientWindow"));
-    setWindowTitle(QStringLiteral("係数等の定義"));
+    setObjectName(qs(dialog().name));
+    setWindowTitle(qs(dialog().title));
     setFont(dialog_font());
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(dialog().width, dialog().height);
     build();
     read_state();
 }
@@ -94,63 +92,59 @@ void CoefficientWindow::build() {
     root->setContentsMargins(10, 8, 10, 8);
     root->setSpacing(6);
 
-    auto* method = new QGroupBox(QStringLiteral("計算の方法"));
+    auto* method = group_box("methodGroup");
     auto* method_layout = new QHBoxLayout(method);
-    derivedLoadsRadio_ =
-        radio("derivedLoadsRadio", QStringLiteral("告示第1458号及び積雪量より計算する"),
-              QStringLiteral("平成12年建設省告示第1458号、垂直積雪量より計算します"));
-    directLoadsRadio_ = radio("directLoadsRadio", QStringLiteral("風・雪荷重値を直接入力する"),
-                              QStringLiteral("別途算出した風荷重・雪荷重値を使用します。"));
+    derivedLoadsRadio_ = radio("derivedLoadsRadio");
+    directLoadsRadio_ = radio("directLoadsRadio");
     method_layout->addWidget(derivedLoadsRadio_);
     method_layout->addWidget(directLoadsRadio_);
     method_layout->addStretch();
     root->addWidget(method);
 
-    auto* ratios = new QGroupBox(QStringLiteral(" 荷重の比率 "));
+    auto* ratios = group_box("ratioGroup");
     auto* ratios_layout = new QVBoxLayout(ratios);
     ratios_layout->setSpacing(4);
-    ratios_layout->addWidget(
-        new QLabel(QStringLiteral("Ｇ:固定荷重/Ｐ:積載荷重/Ｓ:積雪荷重/Ｗ:風荷重")));
-    const QString area_titles[2] = {QStringLiteral(" 一般の場合 "),
-                                    QStringLiteral(" 多 雪 区 域 ")};
-    for (int area = 0; area < 2; ++area) {
-        auto* group = new QGroupBox(area_titles[area]);
+    ratios_layout->addWidget(new QLabel(qs(item("ratioLegendLabel").text)));
+    for (const form::DialogItem* area : form::dialog_children(dialog(), "ratioGroup")) {
+        if (area->kind != form::DialogItemKind::group) continue;
+        auto* group = group_box(area->name);
         auto* grid = new QGridLayout(group);
         grid->setHorizontalSpacing(4);
         grid->setVerticalSpacing(3);
         grid->setContentsMargins(8, 4, 8, 4);
-        for (int row = 0; row < 3; ++row) {
-            const RatioRowLayout& layout = kRatioRows[row];
-            auto* label = new QLabel(QString::fromUtf8(layout.label));
+        int row = 0;
+        for (const form::DialogItem* line : form::dialog_children(dialog(), area->name)) {
+            auto* label = new QLabel(qs(line->text));
             label->setFixedWidth(kRowLabelWidth);
             grid->addWidget(label, row, 0);
-            for (int k = 0; k < layout.count; ++k) {
-                const int index = area * kAreaRatioCount + layout.first + k;
+            int k = 0;
+            for (const form::DialogItem* ratio : form::dialog_children(dialog(), line->name)) {
                 auto* edit = new QLineEdit;
-                edit->setObjectName(qs(persist::ratio_edit_name(index)));
-                edit->setMaxLength(8);
+                edit->setObjectName(qs(ratio->name));
+                edit->setMaxLength(ratio->maxLength);
                 edit->setFixedWidth(kEditWidth);
-                edit->setToolTip(kRatioHint);
+                edit->setToolTip(qs(ratio->hint));
                 // Numbers only: the input method would bypass the key filter.
                 edit->setAttribute(Qt::WA_InputMethodEnabled, false);
                 edit->installEventFilter(this);
-                if (persist::is_p_edit(index)) {
+                if (ratio->readOnly) {
                     edit->setReadOnly(true);
                     edit->setFocusPolicy(Qt::NoFocus);
                     QPalette palette = edit->palette();
                     palette.setColor(QPalette::Base, QColor(232, 232, 232));
                     edit->setPalette(palette);
                 }
+                const int edit_index = persist::ratio_edit_index(ratio->name);
                 connect(edit, &QLineEdit::textChanged, this,
-                        [this, index] { ratio_edited(index); });
-                ratioEdits_[index] = edit;
+                        [this, edit_index] { ratio_edited(edit_index); });
+                ratioEdits_[static_cast<std::size_t>(edit_index)] = edit;
                 grid->addWidget(edit, row, 1 + 2 * k);
-                QString letter = QString::fromUtf8(kLetters[k]);
-                if (k + 1 < layout.count) letter += QStringLiteral(" ＋");
-                auto* letter_label = new QLabel(letter);
+                auto* letter_label = new QLabel(qs(ratio->after));
                 letter_label->setFixedWidth(kLetterWidth);
                 grid->addWidget(letter_label, row, 2 + 2 * k);
+                ++k;
             }
+            ++row;
         }
         grid->setColumnStretch(9, 1);
         ratios_layout->addWidget(group);
@@ -158,33 +152,34 @@ void CoefficientWindow::build() {
     // The notes stand under the P column.
     auto* notes = new QHBoxLayout;
     notes->addSpacing(8 + kRowLabelWidth + kEditWidth + kLetterWidth + 16);
-    notes->addWidget(new QLabel(QStringLiteral("積載荷重Ｐは入力不可")));
+    notes->addWidget(new QLabel(qs(item("pRatioNoteLabel").text)));
     notes->addSpacing(12);
-    notes->addWidget(new QLabel(QStringLiteral("Ｇと同値")));
+    notes->addWidget(new QLabel(qs(item("sameAsGNoteLabel").text)));
     notes->addStretch();
     ratios_layout->addLayout(notes);
     root->addWidget(ratios);
 
     auto* lower = new QHBoxLayout;
-    auto* strength = new QGroupBox(QStringLiteral("デッキプレート設計基準強度 Ｆ"));
+    auto* strength = group_box("strengthGroup");
     auto* strength_layout = new QHBoxLayout(strength);
-    strength205Radio_ = radio("strength205Radio", QStringLiteral("205 N/m㎡"), kStrengthHint);
-    strength235Radio_ = radio("strength235Radio", QStringLiteral("235 N/m㎡"), kStrengthHint);
+    strength205Radio_ = radio("strength205Radio");
+    strength235Radio_ = radio("strength235Radio");
     strength_layout->addWidget(strength205Radio_);
     strength_layout->addWidget(strength235Radio_);
     strength_layout->addStretch();
     lower->addWidget(strength, 1);
 
-    auto* length = new QGroupBox(QStringLiteral("デッキプレート最大長さ"));
+    auto* length = group_box("maxDeckLengthGroup");
     auto* length_layout = new QHBoxLayout(length);
+    const form::DialogItem& spin = item("maxDeckLengthSpin");
     maxDeckLengthSpin_ = new QSpinBox;
-    maxDeckLengthSpin_->setObjectName(QStringLiteral("maxDeckLengthSpin"));
-    maxDeckLengthSpin_->setRange(persist::kMaxDeckLengthMin, persist::kMaxDeckLengthMax);
-    maxDeckLengthSpin_->setSingleStep(persist::kMaxDeckLengthStep);
-    maxDeckLengthSpin_->setToolTip(QStringLiteral("規定値12ｍ"));
+    maxDeckLengthSpin_->setObjectName(qs(spin.name));
+    maxDeckLengthSpin_->setRange(spin.minValue, spin.maxValue);
+    maxDeckLengthSpin_->setSingleStep(spin.step);
+    maxDeckLengthSpin_->setToolTip(qs(spin.hint));
     maxDeckLengthSpin_->setMinimumWidth(90);
     length_layout->addWidget(maxDeckLengthSpin_);
-    length_layout->addWidget(new QLabel(QStringLiteral("mm")));
+    length_layout->addWidget(new QLabel(qs(spin.after)));
     length_layout->addStretch();
     lower->addWidget(length, 1);
     root->addLayout(lower);
@@ -192,13 +187,9 @@ void CoefficientWindow::build() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     const QStyle* s = style();
-    auto* set = button("setButton", QStringLiteral("  設    定"), QStringLiteral("設定終了"),
-                       QStyle::SP_DialogApplyButton, s);
-    auto* cancel = button("cancelButton", QStringLiteral(" キャンセル"),
-                          QStringLiteral("設定を破棄します"), QStyle::SP_DialogCancelButton, s);
-    auto* reset = button("resetButton", QStringLiteral("初期値へ戻す"),
-                         QStringLiteral("建築基準法施行令に定められた値に設定します"),
-                         QStyle::SP_BrowserReload, s);
+    auto* set = button("setButton", QStyle::SP_DialogApplyButton, s);
+    auto* cancel = button("cancelButton", QStyle::SP_DialogCancelButton, s);
+    auto* reset = button("resetButton", QStyle::SP_BrowserReload, s);
     buttons->addWidget(set);
     buttons->addWidget(cancel);
     buttons->addWidget(reset);

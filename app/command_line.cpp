@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include <QString>
 
@@ -11,6 +12,7 @@
 #include "form/project_run.h"
 #include "form/result_json.h"
 #include "form/span_table.h"
+#include "persist/atomic_file.h"
 #include "persist/user_folders.h"
 
 namespace korvex::app {
@@ -56,44 +58,55 @@ int exit_code(form::RunStop stop) {
     return kExitProgramData;
 }
 
-// Start-up and loading (and Calculate with `calculate`), as the window would do them.
-Failure prepare(const HeadlessRequest& request, form::Session& session,
-                std::vector<std::string>& messages, bool calculate) {
+std::optional<Failure> find_program_data(const HeadlessRequest& request,
+                                         form::ProjectSource& source) {
     const auto folder = find_data_folder(request.programFolder);
     if (!folder)
-        return {"データフォルダ Load_data が見つかりません（" + request.programFolder.string() +
-                    "）。",
-                "", kExitProgramData};
-    const form::ProjectSource source{
-        *folder, persist::user_site_data_folder([](const char* name) { return std::getenv(name); }),
-        request.version, request.project};
-    const form::RunFailure failure = calculate ? form::open_and_calculate(session, source, messages)
-                                               : form::open_project(session, source, messages);
+        return Failure{"データフォルダ Load_data が見つかりません（" +
+                           request.programFolder.string() + "）。",
+                       "", kExitProgramData};
+    source = {*folder,
+              persist::user_site_data_folder([](const char* name) { return std::getenv(name); }),
+              request.version, request.project};
+    return std::nullopt;
+}
+
+// Start-up, loading and Calculate, as the window would do them.
+Failure prepare(const HeadlessRequest& request, form::Session& session,
+                std::vector<std::string>& messages) {
+    form::ProjectSource source;
+    if (auto missing = find_program_data(request, source)) return *missing;
+    const form::RunFailure failure = form::open_and_calculate(session, source, messages);
     return {failure.message, failure.control, exit_code(failure.stop)};
 }
 
-// The table replaces the design's spans and deck type; everything else must
-// calculate as it is, or the table gives Calculate's message and control.
 int write_span_table(const HeadlessRequest& request) {
+    form::ProjectSource source;
+    if (auto missing = find_program_data(request, source)) return report_failure(request, *missing);
     auto session = std::make_unique<form::Session>();
-    std::vector<std::string> messages;
-    if (const Failure failure = prepare(request, *session, messages, false);
-        failure.code != kExitOk)
-        return report_failure(request, failure);
-    const auto table = form::build_span_table(*session);
-    if (const auto* refused = std::get_if<form::FormMessage>(&table))
-        return report_failure(request, {refused->text, refused->focus, kExitInvalidInput});
-    write_json(form::span_table_json(std::get<run::SpanTable>(table)));
+    const form::SpanTableRun outcome = form::open_span_table(*session, source);
+    if (outcome.failure.stop != form::RunStop::none)
+        return report_failure(request, {outcome.failure.message, outcome.failure.control,
+                                        exit_code(outcome.failure.stop)});
+    if (request.output == HeadlessOutput::spanTableCsv) {
+        const std::string error =
+            persist::write_file_atomically(request.outputFile, form::span_table_csv(outcome.table));
+        if (!error.empty()) return report_failure(request, {error, "", kExitProgramData});
+        return kExitOk;
+    }
+    write_json(form::span_table_json(outcome.table));
     return kExitOk;
 }
 
 } // namespace
 
 int run_headless(const HeadlessRequest& request) {
-    if (request.output == HeadlessOutput::spanTable) return write_span_table(request);
+    if (request.output == HeadlessOutput::spanTable ||
+        request.output == HeadlessOutput::spanTableCsv)
+        return write_span_table(request);
     auto session = std::make_unique<form::Session>();
     std::vector<std::string> messages;
-    const Failure failure = prepare(request, *session, messages, true);
+    const Failure failure = prepare(request, *session, messages);
     if (failure.code != kExitOk) return report_failure(request, failure);
     for (const auto& m : messages)
         if (request.output != HeadlessOutput::json) std::fprintf(stderr, "korvex: %s\n", m.c_str());
@@ -114,6 +127,7 @@ int run_headless(const HeadlessRequest& request) {
             request, {"PNG ファイル " + request.outputFile.string() + " に書き込めませんでした。",
                       "", kExitProgramData});
     case HeadlessOutput::spanTable:
+    case HeadlessOutput::spanTableCsv:
         break;
     }
     return kExitOk;

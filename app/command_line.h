@@ -4,7 +4,7 @@
 // Calculate, and write the results as JSON on stdout (`--json`), the printed
 // report as a PDF file (`--pdf OUT.pdf`) or the screen report as a PNG image
 // (`--png OUT.png`); or work out the design's span table and write it as JSON
-// on stdout (`--span-table`).
+// on stdout (`--span-table`) or as the window's CSV file (`--span-table-csv OUT.csv`).
 
 #include <filesystem>
 #include <string>
@@ -18,11 +18,11 @@ enum ExitCode : int {
     kExitInvalidInput = 3, // the design does not pass the Calculate command's checks
 };
 
-enum class HeadlessOutput { json, pdf, png, spanTable };
+enum class HeadlessOutput { json, pdf, png, spanTable, spanTableCsv };
 
 struct HeadlessRequest {
     HeadlessOutput output = HeadlessOutput::json;
-    std::filesystem::path outputFile; // PDF or PNG
+    std::filesystem::path outputFile; // PDF, PNG or CSV
     std::filesystem::path project;
     std::filesystem::path programFolder;
     std::string version;

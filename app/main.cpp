@@ -33,8 +33,8 @@ constexpr const char* kSampleReportFile = "korvex_sample.pdf";
 // The modes that never open a window also run where there is no display.
 bool headless(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option :
-             {"--json", "--pdf", "--png", "--span-table", "--help", "-h", "--version", "-v"})
+        for (const char* option : {"--json", "--pdf", "--png", "--span-table", "--span-table-csv",
+                                   "--help", "-h", "--version", "-v"})
             if (std::strcmp(argv[i], option) == 0) return true;
     }
     return false;
@@ -124,27 +124,33 @@ int main(int argc, char** argv) {
     const QCommandLineOption png("png", "画面表示の計算書を PNG 画像に書き出します。", "OUT.png");
     const QCommandLineOption span_table("span-table",
                                         "許容スパン表を JSON で標準出力に書き出します。");
-    parser.addOptions({json, pdf, png, span_table});
+    const QCommandLineOption span_table_csv(
+        "span-table-csv", "許容スパン表を CSV ファイル（UTF-8 BOM 付き）に書き出します。",
+        "OUT.csv");
+    parser.addOptions({json, pdf, png, span_table, span_table_csv});
     parser.addPositionalArgument("FILE.kvxw", "読み込むデータファイル");
     parser.process(app);
 
     const QStringList files = parser.positionalArguments();
-    const int outputs =
-        int(parser.isSet(json)) + parser.isSet(pdf) + parser.isSet(png) + parser.isSet(span_table);
+    const int outputs = int(parser.isSet(json)) + parser.isSet(pdf) + parser.isSet(png) +
+                        parser.isSet(span_table) + parser.isSet(span_table_csv);
     const std::string program_folder = QCoreApplication::applicationDirPath().toStdString();
     if (outputs > 0) {
         if (files.size() != 1 || outputs != 1) {
-            std::fprintf(stderr, "korvex: --json、--pdf、--png、--span-table のいずれか一つと"
-                                 "データファイルを一つ指定して下さい。\n");
+            std::fprintf(stderr, "korvex: --json、--pdf、--png、--span-table、--span-table-csv の"
+                                 "いずれか一つとデータファイルを一つ指定して下さい。\n");
             return app::kExitBadFile;
         }
         app::HeadlessRequest request;
-        request.output = parser.isSet(json)         ? app::HeadlessOutput::json
-                         : parser.isSet(pdf)        ? app::HeadlessOutput::pdf
-                         : parser.isSet(span_table) ? app::HeadlessOutput::spanTable
-                                                    : app::HeadlessOutput::png;
-        request.outputFile =
-            (parser.isSet(pdf) ? parser.value(pdf) : parser.value(png)).toStdString();
+        request.output = parser.isSet(json)             ? app::HeadlessOutput::json
+                         : parser.isSet(pdf)            ? app::HeadlessOutput::pdf
+                         : parser.isSet(span_table)     ? app::HeadlessOutput::spanTable
+                         : parser.isSet(span_table_csv) ? app::HeadlessOutput::spanTableCsv
+                                                        : app::HeadlessOutput::png;
+        request.outputFile = (parser.isSet(pdf)              ? parser.value(pdf)
+                              : parser.isSet(span_table_csv) ? parser.value(span_table_csv)
+                                                             : parser.value(png))
+                                 .toStdString();
         request.project = files.front().toStdString();
         request.programFolder = program_folder;
         request.version = KORVEX_VERSION;

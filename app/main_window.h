@@ -16,6 +16,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "form/menu_layout.h"
 #include "form/session.h"
 #include "form/window_layout.h"
 
@@ -36,9 +37,7 @@ class FormSpinEdit;
 class MessageSink;
 
 using form::kMainWindowWidth;
-// The menu bar above the form: the window is this much taller than the form's
-// own layout heights.
-inline constexpr int kMenuBarHeight = 22;
+using form::kMenuBarHeight;
 
 class MainWindow : public QWidget {
     Q_OBJECT

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <QAction>
@@ -16,6 +17,7 @@
 
 #include "app/form_view.h"
 #include "app/main_window.h"
+#include "form/menu_layout.h"
 #include "persist/project_file.h"
 
 namespace korvex::app {
@@ -42,43 +44,40 @@ void MainWindow::build_menu_bar() {
     menuBar_->setGeometry(0, 0, kMainWindowWidth, kMenuBarHeight);
     menuBar_->setFont(form_font());
 
-    struct Command {
-        const char* name;
-        QString text;
-        QKeySequence keys;
-        void (MainWindow::*slot)();
-    };
-    auto add = [this](QMenu* menu, const Command& command) {
-        QAction* action = menu->addAction(command.text);
-        action->setObjectName(QString::fromLatin1(command.name));
-        action->setShortcut(command.keys);
-        connect(action, &QAction::triggered, this, command.slot);
-        return action;
-    };
+    const std::pair<const char*, void (MainWindow::*)()> commands[] = {
+        {"loadAction", &MainWindow::load_project},
+        {"saveCurrentAction", &MainWindow::save_current},
+        {"saveAsAction", &MainWindow::save_project},
+        {"calculateAction", &MainWindow::calculate},
+        {"spanTableAction", &MainWindow::show_span_table},
+        {"settingsAction", &MainWindow::show_settings}};
 
-    QMenu* file = menuBar_->addMenu(QStringLiteral("ファイル(&F)"));
-    add(file, {"loadAction", QStringLiteral("データ読込(&O)..."),
-               QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::load_project});
-    recentMenu_ = file->addMenu(QStringLiteral("最近使ったデータ(&R)"));
-    recentMenu_->setObjectName(QStringLiteral("recentMenu"));
-    file->addSeparator();
-    add(file, {"saveCurrentAction", QStringLiteral("上書き保存(&S)"),
-               QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::save_current});
-    add(file, {"saveAsAction", QStringLiteral("名前を付けて保存(&A)..."),
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::save_project});
-    file->addSeparator();
-    QAction* quit = file->addAction(QStringLiteral("終了(&X)"));
-    quit->setObjectName(QStringLiteral("exitAction"));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* calculation = menuBar_->addMenu(QStringLiteral("計算(&C)"));
-    add(calculation, {"calculateAction", QStringLiteral("計算(&C)"), QKeySequence(Qt::Key_F9),
-                      &MainWindow::calculate});
-    add(calculation, {"spanTableAction", QStringLiteral("許容スパン表(&T)..."), QKeySequence(),
-                      &MainWindow::show_span_table});
-    calculation->addSeparator();
-    add(calculation, {"settingsAction", QStringLiteral("設定(&E)..."), QKeySequence(),
-                      &MainWindow::show_settings});
+    for (const form::Menu& layout : form::main_menu_layout()) {
+        QMenu* menu = menuBar_->addMenu(QString::fromStdString(layout.text));
+        menu->setObjectName(QString::fromStdString(layout.name));
+        for (const form::MenuEntry& entry : layout.entries) {
+            const QString text = QString::fromStdString(entry.text);
+            switch (entry.kind) {
+            case form::MenuEntryKind::separator:
+                menu->addSeparator();
+                continue;
+            case form::MenuEntryKind::recentDesigns:
+                recentMenu_ = menu->addMenu(text);
+                recentMenu_->setObjectName(QString::fromStdString(entry.name));
+                continue;
+            case form::MenuEntryKind::command:
+                break;
+            }
+            QAction* action = menu->addAction(text);
+            action->setObjectName(QString::fromStdString(entry.name));
+            action->setShortcut(
+                QKeySequence(QString::fromStdString(entry.keys), QKeySequence::PortableText));
+            if (entry.name == "exitAction")
+                connect(action, &QAction::triggered, this, &QWidget::close);
+            for (const auto& [name, slot] : commands)
+                if (entry.name == name) connect(action, &QAction::triggered, this, slot);
+        }
+    }
 }
 
 // Panel by panel from the top left; within a panel by the rows of its own

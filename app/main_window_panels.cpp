@@ -28,8 +28,6 @@ namespace korvex::app {
 
 namespace {
 
-constexpr int kRecentArrowWidth = 16;
-
 const QColor kSilver(192, 192, 192);
 const QColor kLinkBlue(0, 0, 204);
 
@@ -183,12 +181,12 @@ void MainWindow::connect_command(const form::LayoutItem& item, QPushButton* butt
     // "データ読込" shares its place with the arrow that opens the recent designs.
     auto* recent = new QToolButton(button->parentWidget());
     recent->setObjectName(QStringLiteral("recentDesignsButton"));
-    recent->setGeometry(button->geometry().right() + 1, button->y(), kRecentArrowWidth,
+    recent->setGeometry(button->geometry().right() + 1, button->y(), form::kRecentArrowWidth,
                         button->height());
     recent->setArrowType(Qt::DownArrow);
     recent->setPopupMode(QToolButton::InstantPopup);
     recent->setMenu(recentMenu_);
-    recent->setToolTip(QStringLiteral("最近使ったデータ"));
+    recent->setToolTip(QString::fromUtf8(form::kRecentDesignsTitle));
     recent->setFocusPolicy(Qt::NoFocus);
 }
 

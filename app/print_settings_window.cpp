@@ -16,23 +16,36 @@
 #include <QWindow>
 
 #include "app/radio_highlight.h"
+#include "form/dialog_layouts.h"
 #include "persist/print_settings_dialog.h"
 
 namespace korvex::app {
 
 namespace {
 
-const QColor kDialogColour(239, 235, 231);
-const QColor kSubjectColour(99, 69, 24);
-const QColor kSelectedColour(204, 0, 68);
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-const QColor kDarkGrey(128, 128, 128);
+QColor colour(form::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
 
-constexpr int kFontPixels = 12;
+const form::DialogLayout& dialog() {
+    return form::print_settings_dialog_layout();
+}
+
+const form::DialogItem& item(std::string_view name) {
+    return form::dialog_item(dialog(), name);
+}
+
+QRect rect_of(const form::DialogItem& entry) {
+    return {entry.rect.left, entry.rect.top, entry.rect.width, entry.rect.height};
+}
 
 QFont dialog_font(bool bold = false) {
     QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(kFontPixels);
+    font.setPixelSize(dialog().fontPixels);
     font.setBold(bold);
     return font;
 }
@@ -45,11 +58,15 @@ void set_text_colour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-QLabel* label_at(QWidget* parent, const QString& text, int x, int y, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(dialog_font(bold));
+// A label of the table where the table puts it, as wide as its text.
+QLabel* label_at(QWidget* parent, std::string_view name) {
+    const form::DialogItem& entry = item(name);
+    auto* label = new QLabel(qs(entry.text), parent);
+    label->setObjectName(qs(entry.name));
+    label->setFont(dialog_font(entry.bold));
     label->adjustSize();
-    label->move(x, y);
+    label->move(entry.rect.left, entry.rect.top);
+    if (entry.colour != form::kBlack) set_text_colour(label, colour(entry.colour));
     return label;
 }
 
@@ -62,24 +79,18 @@ bool is_typed_character(const QKeyEvent& key) {
     return c >= 0x20 && c != 0x7f;
 }
 
-const char* const kPositionRadioNames[7] = {
-    "noPageNumberRadio", "topLeftRadio",      "topCentreRadio",  "topRightRadio",
-    "bottomLeftRadio",   "bottomCentreRadio", "bottomRightRadio"};
-const char* const kPositionCaptions[7] = {"無し",  "上-左", "上-中", "上-右",
-                                          "下-左", "下-中", "下-右"};
-
 } // namespace
 
 PrintSettingsWindow::PrintSettingsWindow(form::Session& session, QWidget* owner)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session), owner_(owner) {
-    setObjectName(QStringLiteral("PrintSettingsWindow"));
-    setWindowTitle(QStringLiteral("印刷用設定"));
-    setFixedSize(466, 185);
+    setObjectName(qs(dialog().name));
+    setWindowTitle(qs(dialog().title));
+    setFixedSize(dialog().width, dialog().height);
     setFont(dialog_font());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kDialogColour);
+    palette.setColor(QPalette::Window, colour(dialog().background));
     setPalette(palette);
 
     build_subject_row();
@@ -89,20 +100,18 @@ PrintSettingsWindow::PrintSettingsWindow(form::Session& session, QWidget* owner)
 }
 
 void PrintSettingsWindow::build_subject_row() {
-    label_at(this, QStringLiteral("物件名"), 12, 8, true)
-        ->setObjectName(QStringLiteral("subjectLabel"));
-    QLabel* limit = label_at(this, QStringLiteral(" [文字数は全角半角共に65以下]"), 60, 8);
-    limit->setObjectName(QStringLiteral("subjectLimitLabel"));
-    set_text_colour(limit, kDarkGrey);
+    label_at(this, "subjectLabel");
+    label_at(this, "subjectLimitLabel");
 
+    const form::DialogItem& subject = item("subjectEdit");
     subjectEdit_ = new QLineEdit(this);
-    subjectEdit_->setObjectName(QStringLiteral("subjectEdit"));
-    subjectEdit_->setGeometry(12, 26, 442, 22);
-    subjectEdit_->setMaxLength(persist::kSubjectMaxLength);
-    subjectEdit_->setToolTip(QStringLiteral("計算書の表題を記述します"));
+    subjectEdit_->setObjectName(qs(subject.name));
+    subjectEdit_->setGeometry(rect_of(subject));
+    subjectEdit_->setMaxLength(subject.maxLength);
+    subjectEdit_->setToolTip(qs(subject.hint));
     QPalette palette = subjectEdit_->palette();
-    palette.setColor(QPalette::Base, kSubjectColour);
-    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Base, colour(subject.fill.value_or(form::Rgb{255, 255, 255})));
+    palette.setColor(QPalette::Text, colour(subject.colour));
     subjectEdit_->setPalette(palette);
     subjectEdit_->installEventFilter(this);
     connect(subjectEdit_, &QLineEdit::textEdited, this,
@@ -110,57 +119,62 @@ void PrintSettingsWindow::build_subject_row() {
 }
 
 void PrintSettingsWindow::build_position_group() {
-    auto* position_group = new QGroupBox(QStringLiteral("ページ番号表示/位置"), this);
-    position_group->setObjectName(QStringLiteral("positionGroup"));
-    position_group->setFont(dialog_font(true));
-    position_group->setGeometry(8, 54, 450, 92);
+    const form::DialogItem& positions = item("positionGroup");
+    auto* position_group = new QGroupBox(qs(positions.text), this);
+    position_group->setObjectName(qs(positions.name));
+    position_group->setFont(dialog_font(positions.bold));
+    position_group->setGeometry(rect_of(positions));
 
     // Six of the buttons sit in framed cells, so they need a group of their own
     // to stay exclusive.
     auto* group = new QButtonGroup(this);
-    for (int i = 0; i < 7; ++i) {
+    std::size_t i = 0;
+    for (const form::DialogItem* entry : form::dialog_children(dialog(), positions.name)) {
+        if (entry->kind != form::DialogItemKind::radio) continue;
         QWidget* cell = position_group;
-        int x = 14;
-        int y = 18;
-        if (i > 0) {
+        int x = entry->rect.left;
+        int y = entry->rect.top;
+        if (entry->framed) {
             auto* frame = new QFrame(position_group);
             frame->setFrameShape(QFrame::Box);
             frame->setFrameShadow(QFrame::Sunken);
-            frame->setGeometry(10 + (i - 1) % 3 * 62, i <= 3 ? 40 : 64, 60, 23);
+            frame->setGeometry(rect_of(*entry));
             cell = frame;
-            x = 6;
-            y = 2;
+            x = form::kFramedCellInsetX;
+            y = form::kFramedCellInsetY;
         }
-        auto* radio = new QRadioButton(QString::fromUtf8(kPositionCaptions[i]), cell);
-        radio->setObjectName(QString::fromLatin1(kPositionRadioNames[i]));
+        auto* radio = new QRadioButton(qs(entry->text), cell);
+        radio->setObjectName(qs(entry->name));
         radio->setFont(dialog_font());
-        radio->setToolTip(i == 0 ? QStringLiteral("ページ番号の記述無し")
-                                 : QStringLiteral("ページ番号位置"));
+        radio->setToolTip(qs(entry->hint));
         radio->adjustSize();
         radio->move(x, y);
         group->addButton(radio);
         const report::PageNumberPosition position = report::kPageNumberPositions[i];
         connect(radio, &QRadioButton::clicked, this,
                 [this, position] { choose_position(position); });
-        radios_[static_cast<std::size_t>(i)] = radio;
+        radios_[i++] = radio;
     }
 
-    contentGroup_ = new QGroupBox(QStringLiteral("表示内容"), position_group);
-    contentGroup_->setObjectName(QStringLiteral("contentGroup"));
+    const form::DialogItem& content = item("contentGroup");
+    contentGroup_ = new QGroupBox(qs(content.text), position_group);
+    contentGroup_->setObjectName(qs(content.name));
     contentGroup_->setFont(dialog_font());
-    contentGroup_->setGeometry(210, 12, 230, 74);
-    label_at(contentGroup_, QStringLiteral("番号書式"), 12, 23)->setObjectName("numberFormatLabel");
+    contentGroup_->setGeometry(rect_of(content));
+    label_at(contentGroup_, "numberFormatLabel");
+    const form::DialogItem& format = item("numberFormatBox");
     numberFormatBox_ = new QComboBox(contentGroup_);
-    numberFormatBox_->setObjectName(QStringLiteral("numberFormatBox"));
-    numberFormatBox_->addItems({QStringLiteral("1,2,3･･･"), QStringLiteral("-1-,-2-,-3-･･･")});
-    numberFormatBox_->setGeometry(72, 19, 146, 22);
+    numberFormatBox_->setObjectName(qs(format.name));
+    for (const std::string& entry : format.items) numberFormatBox_->addItem(qs(entry));
+    numberFormatBox_->setGeometry(rect_of(format));
     connect(numberFormatBox_, &QComboBox::activated, this,
             [this](int index) { session_.printDialog.numberFormatBox = index; });
-    label_at(contentGroup_, QStringLiteral("開始番号"), 12, 49)->setObjectName("startNumberLabel");
+    label_at(contentGroup_, "startNumberLabel");
+    const form::DialogItem& start = item("startNumberSpin");
     startNumberSpin_ = new QSpinBox(contentGroup_);
-    startNumberSpin_->setObjectName(QStringLiteral("startNumberSpin"));
-    startNumberSpin_->setRange(persist::kStartNumberMin, persist::kStartNumberMax);
-    startNumberSpin_->setGeometry(72, 45, 80, 22);
+    startNumberSpin_->setObjectName(qs(start.name));
+    startNumberSpin_->setRange(start.minValue, start.maxValue);
+    startNumberSpin_->setGeometry(rect_of(start));
     startNumberSpin_->setInputMethodHints(Qt::ImhDigitsOnly);
     startNumberSpin_->installEventFilter(this);
     connect(startNumberSpin_, &QSpinBox::valueChanged, this,
@@ -168,25 +182,21 @@ void PrintSettingsWindow::build_position_group() {
 }
 
 void PrintSettingsWindow::build_footer() {
-    label_at(this, QStringLiteral("物件名が不要な場合、何も入力しないで下さい。"), 12, 150)
-        ->setObjectName(QStringLiteral("noSubjectNoteLabel"));
-    label_at(this, QStringLiteral("ページ表示位置のキャンセルは無効です。"), 12, 166)
-        ->setObjectName(QStringLiteral("positionCancelNoteLabel"));
+    label_at(this, "noSubjectNoteLabel");
+    label_at(this, "positionCancelNoteLabel");
 
-    auto* set_button = new QPushButton(QStringLiteral("    設　定"), this);
-    set_button->setObjectName(QStringLiteral("setButton"));
-    set_button->setToolTip(QStringLiteral("設定終了"));
-    set_button->setGeometry(286, 152, 82, 27);
-    connect(set_button, &QPushButton::clicked, this, &PrintSettingsWindow::confirm);
-
-    auto* cancel_button = new QPushButton(QStringLiteral(" キャンセル"), this);
-    cancel_button->setObjectName(QStringLiteral("cancelButton"));
-    cancel_button->setToolTip(QStringLiteral("設定を破棄します"));
-    cancel_button->setGeometry(374, 152, 82, 27);
-    connect(cancel_button, &QPushButton::clicked, this, &PrintSettingsWindow::cancel);
-
-    // Return in the subject box does not close the dialog behind the user's back.
-    for (QPushButton* button : {set_button, cancel_button}) button->setAutoDefault(false);
+    auto add_button = [this](std::string_view name) {
+        const form::DialogItem& entry = item(name);
+        auto* button = new QPushButton(qs(entry.text), this);
+        button->setObjectName(qs(entry.name));
+        button->setToolTip(qs(entry.hint));
+        button->setGeometry(rect_of(entry));
+        // Return in the subject box does not close the dialog behind the user's back.
+        button->setAutoDefault(false);
+        return button;
+    };
+    connect(add_button("setButton"), &QPushButton::clicked, this, &PrintSettingsWindow::confirm);
+    connect(add_button("cancelButton"), &QPushButton::clicked, this, &PrintSettingsWindow::cancel);
 }
 
 void PrintSettingsWindow::open_dialog() {
@@ -259,7 +269,7 @@ void PrintSettingsWindow::refresh() {
         const bool checked = report::kPageNumberPositions[i] == state.checkedPosition;
         const QSignalBlocker blocker(radios_[i]);
         radios_[i]->setChecked(checked);
-        set_text_colour(radios_[i], checked ? kSelectedColour : kHighlightNavy);
+        set_text_colour(radios_[i], checked ? colour(form::kChosenPositionColour) : kHighlightNavy);
     }
     contentGroup_->setEnabled(state.contentGroupEnabled);
     {

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "app/message_sink.h"
+#include "form/change_tracking.h"
 #include "form/session.h"
 
 class QWidget;
@@ -63,7 +64,7 @@ ProjectCommandResult save_project_command(form::Session& session,
 ProjectCommandResult save_current_command(form::Session& session,
                                           const ProjectCommandContext& context);
 
-inline const QString kSaveChangesQuestion = QStringLiteral("変更を保存しますか？");
+inline const QString kSaveChangesQuestion = QString::fromUtf8(form::kSaveChangesQuestion);
 
 // Before the form is closed or replaced: with unsaved edits, asks whether to
 // save them. はい saves as "上書き保存" does, いいえ goes on without, キャンセル stays.

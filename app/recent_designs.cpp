@@ -1,5 +1,8 @@
 #include "app/recent_designs.h"
 
+#include <string>
+#include <vector>
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
@@ -13,16 +16,18 @@ RecentDesigns::RecentDesigns(QSettings& settings) : settings_(&settings) {}
 QStringList RecentDesigns::files() const {
     QStringList files = settings_->value(kRecentDesignsKey).toStringList();
     files.removeAll(QString());
-    return files.mid(0, kRecentDesignCount);
+    return files.mid(0, form::kRecentDesignCount);
 }
 
 void RecentDesigns::add(const QString& file) {
     if (file.isEmpty()) return;
     const QString path = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
-    QStringList list = files();
-    list.removeAll(path);
-    list.prepend(path);
-    store(list.mid(0, kRecentDesignCount));
+    std::vector<std::string> designs;
+    for (const QString& listed : files()) designs.push_back(listed.toStdString());
+    QStringList list;
+    for (const std::string& design : form::recent_designs_after_use(designs, path.toStdString()))
+        list << QString::fromStdString(design);
+    store(list);
 }
 
 void RecentDesigns::remove(const QString& file) {
@@ -55,17 +60,18 @@ void fill_recent_menu(QMenu& menu, RecentDesigns& recent,
         const QFileInfo info(file);
         const bool exists = info.exists();
         missing = missing || !exists;
-        QAction* entry = menu.addAction(
-            QStringLiteral("&%1  %2").arg(number++).arg(QDir::toNativeSeparators(file)));
+        QAction* entry = menu.addAction(QString::fromStdString(form::recent_design_entry_text(
+            number++, QDir::toNativeSeparators(file).toStdString())));
         entry->setData(file);
         // A missing file stays on the list, greyed, until the user takes it off.
         entry->setEnabled(exists);
-        if (!exists) entry->setToolTip(QStringLiteral("ファイルが見つかりません"));
+        if (!exists) entry->setToolTip(QString::fromUtf8(form::kMissingDesignHint));
         QObject::connect(entry, &QAction::triggered, &menu, [open, file] { open(file); });
     }
-    if (files.isEmpty()) menu.addAction(QStringLiteral("（なし）"))->setEnabled(false);
+    if (files.isEmpty())
+        menu.addAction(QString::fromUtf8(form::kNoRecentDesigns))->setEnabled(false);
     menu.addSeparator();
-    QAction* clean = menu.addAction(QStringLiteral("見つからないファイルを一覧から削除"));
+    QAction* clean = menu.addAction(QString::fromUtf8(form::kRemoveMissingDesigns));
     clean->setObjectName(QStringLiteral("removeMissingAction"));
     clean->setEnabled(missing);
     QObject::connect(clean, &QAction::triggered, &menu, [&recent] { recent.remove_missing(); });

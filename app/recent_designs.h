@@ -9,12 +9,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "form/menu_layout.h"
+
 class QMenu;
 class QSettings;
 
 namespace korvex::app {
 
-inline constexpr int kRecentDesignCount = 8;
+using form::kRecentDesignCount;
 inline const QString kRecentDesignsKey = QStringLiteral("recentDesigns");
 
 class RecentDesigns {

@@ -48,8 +48,8 @@ void RecoveryKeeper::keep_now() {
         return;
     }
     lastError_ = error;
-    sink_.show_message(nullptr, QStringLiteral("編集内容の控えを保存できませんでした。\n%1")
-                                    .arg(QString::fromStdString(error)));
+    sink_.show_message(nullptr, QString::fromUtf8(form::kRecoveryKeepFailure) + QLatin1Char('\n') +
+                                    QString::fromStdString(error));
 }
 
 void RecoveryKeeper::discard() {

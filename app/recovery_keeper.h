@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "form/recovery.h"
 #include "form/session.h"
 
 class QLockFile;
@@ -22,7 +23,7 @@ namespace korvex::app {
 
 class MessageSink;
 
-inline constexpr std::chrono::milliseconds kRecoveryDelay{3000};
+using form::kRecoveryDelay;
 
 class RecoveryKeeper : public QObject {
     Q_OBJECT

@@ -17,7 +17,6 @@
 
 #include "app/form_view.h"
 #include "app/message_sink.h"
-#include "site/site_tables.h"
 
 namespace korvex::app {
 
@@ -27,29 +26,13 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The columns of the list, with the row member each shows.
-struct Column {
-    const char* title;
-    std::string form::SiteDataRow::*value;
-    bool number;
-};
+const form::DialogLayout& dialog() {
+    return form::site_data_dialog_layout();
+}
 
-const Column kColumns[] = {
-    {"都道府県", &form::SiteDataRow::prefecture, false},
-    {"地域", &form::SiteDataRow::area, false},
-    {"よみ", &form::SiteDataRow::reading, false},
-    {"V0 (m/s)", &form::SiteDataRow::baseWindSpeed, true},
-    {"積雪区域", &form::SiteDataRow::snowZone, true},
-    {"α", &form::SiteDataRow::alpha, true},
-    {"β", &form::SiteDataRow::beta, true},
-    {"γ", &form::SiteDataRow::gamma, true},
-    {"R (km)", &form::SiteDataRow::radius, true},
-    {"標高 (m)", &form::SiteDataRow::altitude, true},
-    {"垂直積雪量 (cm)", &form::SiteDataRow::snowDepth, true},
-    {"細則", &form::SiteDataRow::ruleFlag, true},
-    {"由来", &form::SiteDataRow::origin, false},
-    {"出典", &form::SiteDataRow::sourceNote, false},
-};
+const form::DialogItem& item(std::string_view name) {
+    return form::dialog_item(dialog(), name);
+}
 
 constexpr int kWidestColumn = 180;
 
@@ -57,21 +40,21 @@ constexpr int kWidestColumn = 180;
 
 SiteDataWindow::SiteDataWindow(form::Session& session, MessageSink& sink, QWidget* parent)
     : QDialog(parent), session_(session), sink_(sink) {
-    setObjectName(QStringLiteral("SiteDataWindow"));
-    setWindowTitle(QStringLiteral("地域データ"));
+    setObjectName(qt(dialog().name));
+    setWindowTitle(qt(dialog().title));
     setFont(form_font());
-    resize(980, 640);
+    resize(dialog().width, dialog().height);
     build();
 }
 
 void SiteDataWindow::build() {
     auto* layout = new QVBoxLayout(this);
 
+    const form::DialogItem& filter = item("siteFilterEdit");
     auto* filter_row = new QHBoxLayout;
-    filter_row->addWidget(
-        new QLabel(QStringLiteral("絞り込み（地域名・よみ・都道府県の一部）"), this));
+    filter_row->addWidget(new QLabel(qt(filter.text), this));
     filterEdit_ = new QLineEdit(this);
-    filterEdit_->setObjectName(QStringLiteral("siteFilterEdit"));
+    filterEdit_->setObjectName(qt(filter.name));
     filterEdit_->setClearButtonEnabled(true);
     filter_row->addWidget(filterEdit_, 1);
     layout->addLayout(filter_row);
@@ -79,10 +62,11 @@ void SiteDataWindow::build() {
 
     model_ = new QStandardItemModel(this);
     QStringList titles;
-    for (const Column& column : kColumns) titles << QString::fromUtf8(column.title);
+    for (const form::SiteDataColumn& column : form::kSiteDataColumns)
+        titles << QString::fromUtf8(column.title);
     model_->setHorizontalHeaderLabels(titles);
     tableView_ = new QTableView(this);
-    tableView_->setObjectName(QStringLiteral("siteTableView"));
+    tableView_->setObjectName(qt(item("siteTableView").name));
     tableView_->setModel(model_);
     tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -94,58 +78,51 @@ void SiteDataWindow::build() {
     connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { on_row_selected(); });
 
-    auto* editor = new QGroupBox(
-        QStringLiteral("ユーザーの地域データ（選んだ行を直す、または新しい地域を加える）"), this);
+    const form::DialogItem& editor_item = item("siteEditor");
+    auto* editor = new QGroupBox(qt(editor_item.text), this);
     editorGrid_ = new QGridLayout(editor);
-    editorGrid_->addWidget(new QLabel(QStringLiteral("都道府県"), editor), 0, 0);
-    prefectureBox_ = new QComboBox(editor);
-    prefectureBox_->setObjectName(QString::fromLatin1(form::kSitePrefectureField));
-    for (const char* name : site::kPrefectureNames)
-        prefectureBox_->addItem(QString::fromUtf8(name));
-    editorGrid_->addWidget(prefectureBox_, 0, 1);
-    fields_[form::kSitePrefectureField] = prefectureBox_;
-    add_field(form::kSiteAreaField, QStringLiteral("地域"), 2, 0, 3);
-    add_field(form::kSiteReadingField, QStringLiteral("よみ"), 6, 0, 3);
-    add_field(form::kSiteWindSpeedField, QStringLiteral("V0 (m/s)"), 0, 1);
-    add_field(form::kSiteZoneField, QStringLiteral("積雪区域"), 2, 1);
-    add_field(form::kSiteAltitudeField, QStringLiteral("標高 (m)"), 4, 1);
-    add_field(form::kSiteSnowDepthField, QStringLiteral("垂直積雪量 (cm)"), 6, 1);
-    add_field(form::kSiteRuleFlagField, QStringLiteral("細則 (9=有)"), 8, 1);
-    add_field(form::kSiteAlphaField, QStringLiteral("α"), 0, 2);
-    add_field(form::kSiteBetaField, QStringLiteral("β"), 2, 2);
-    add_field(form::kSiteGammaField, QStringLiteral("γ"), 4, 2);
-    add_field(form::kSiteRadiusField, QStringLiteral("R (km)"), 6, 2);
-    add_field(form::kSiteSourceNoteField, QStringLiteral("出典"), 0, 3, 9);
+    for (const form::DialogItem* field : form::dialog_children(dialog(), editor_item.name)) {
+        if (field->kind != form::DialogItemKind::combo) {
+            add_field(*field);
+            continue;
+        }
+        editorGrid_->addWidget(new QLabel(qt(field->text), editor), field->cell.row,
+                               field->cell.column);
+        prefectureBox_ = new QComboBox(editor);
+        prefectureBox_->setObjectName(qt(field->name));
+        for (const std::string& name : field->items) prefectureBox_->addItem(qt(name));
+        editorGrid_->addWidget(prefectureBox_, field->cell.row, field->cell.column + 1, 1,
+                               field->cell.span);
+        fields_[field->name] = prefectureBox_;
+    }
     layout->addWidget(editor);
 
     auto* buttons = new QHBoxLayout;
     statusLabel_ = new QLabel(this);
-    statusLabel_->setObjectName(QStringLiteral("siteStatusLabel"));
+    statusLabel_->setObjectName(qt(item("siteStatusLabel").name));
     statusLabel_->setWordWrap(true);
     buttons->addWidget(statusLabel_, 1);
-    auto* add = new QPushButton(QStringLiteral("新しい地域"), this);
-    add->setObjectName(QStringLiteral("newUserRowButton"));
-    auto* save = new QPushButton(QStringLiteral("ユーザーデータとして保存"), this);
-    save->setObjectName(QStringLiteral("saveUserRowButton"));
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    buttons->addWidget(add);
-    buttons->addWidget(save);
-    buttons->addWidget(close);
+    auto add_button = [this, buttons](std::string_view name) {
+        const form::DialogItem& entry = item(name);
+        auto* button = new QPushButton(qt(entry.text), this);
+        button->setObjectName(qt(entry.name));
+        buttons->addWidget(button);
+        return button;
+    };
+    connect(add_button("newUserRowButton"), &QPushButton::clicked, this, &SiteDataWindow::new_row);
+    connect(add_button("saveUserRowButton"), &QPushButton::clicked, this,
+            &SiteDataWindow::save_row);
+    connect(add_button("closeButton"), &QPushButton::clicked, this, &QDialog::close);
     layout->addLayout(buttons);
-    connect(add, &QPushButton::clicked, this, &SiteDataWindow::new_row);
-    connect(save, &QPushButton::clicked, this, &SiteDataWindow::save_row);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
-QLineEdit* SiteDataWindow::add_field(const char* name, const QString& label, int column, int row,
-                                     int span) {
-    QWidget* editor = prefectureBox_->parentWidget();
-    editorGrid_->addWidget(new QLabel(label, editor), row, column);
+QLineEdit* SiteDataWindow::add_field(const form::DialogItem& field) {
+    QWidget* editor = editorGrid_->parentWidget();
+    editorGrid_->addWidget(new QLabel(qt(field.text), editor), field.cell.row, field.cell.column);
     auto* edit = new QLineEdit(editor);
-    edit->setObjectName(QString::fromLatin1(name));
-    editorGrid_->addWidget(edit, row, column + 1, 1, span);
-    fields_[name] = edit;
+    edit->setObjectName(qt(field.name));
+    editorGrid_->addWidget(edit, field.cell.row, field.cell.column + 1, 1, field.cell.span);
+    fields_[field.name] = edit;
     return edit;
 }
 
@@ -163,7 +140,7 @@ void SiteDataWindow::fill_table() {
     for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
         const form::SiteDataRow& row = rows_[static_cast<std::size_t>(r)];
         int c = 0;
-        for (const Column& column : kColumns) {
+        for (const form::SiteDataColumn& column : form::kSiteDataColumns) {
             auto* item = new QStandardItem(qt(row.*column.value));
             if (column.number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             model_->setItem(r, c++, item);
@@ -198,43 +175,25 @@ void SiteDataWindow::on_row_selected() {
 }
 
 form::UserSiteRow SiteDataWindow::edited_row() const {
-    const auto text = [this](const char* name) {
-        return static_cast<QLineEdit*>(fields_.at(name))->text().toStdString();
-    };
     form::UserSiteRow row;
-    row.prefecture = prefectureBox_->currentText().toStdString();
-    row.area = text(form::kSiteAreaField);
-    row.reading = text(form::kSiteReadingField);
-    row.baseWindSpeed = text(form::kSiteWindSpeedField);
-    row.snowZone = text(form::kSiteZoneField);
-    row.alpha = text(form::kSiteAlphaField);
-    row.beta = text(form::kSiteBetaField);
-    row.gamma = text(form::kSiteGammaField);
-    row.radius = text(form::kSiteRadiusField);
-    row.altitude = text(form::kSiteAltitudeField);
-    row.snowDepth = text(form::kSiteSnowDepthField);
-    row.ruleFlag = text(form::kSiteRuleFlagField);
-    row.sourceNote = text(form::kSiteSourceNoteField);
+    for (const form::UserSiteField& field : form::kUserSiteFields) {
+        QWidget* widget = fields_.at(field.name);
+        if (widget == prefectureBox_)
+            row.*field.value = prefectureBox_->currentText().toStdString();
+        else
+            row.*field.value = static_cast<QLineEdit*>(widget)->text().toStdString();
+    }
     return row;
 }
 
 void SiteDataWindow::edit_row(const form::UserSiteRow& row) {
-    const auto set = [this](const char* name, const std::string& value) {
-        static_cast<QLineEdit*>(fields_.at(name))->setText(qt(value));
-    };
-    prefectureBox_->setCurrentText(qt(row.prefecture));
-    set(form::kSiteAreaField, row.area);
-    set(form::kSiteReadingField, row.reading);
-    set(form::kSiteWindSpeedField, row.baseWindSpeed);
-    set(form::kSiteZoneField, row.snowZone);
-    set(form::kSiteAlphaField, row.alpha);
-    set(form::kSiteBetaField, row.beta);
-    set(form::kSiteGammaField, row.gamma);
-    set(form::kSiteRadiusField, row.radius);
-    set(form::kSiteAltitudeField, row.altitude);
-    set(form::kSiteSnowDepthField, row.snowDepth);
-    set(form::kSiteRuleFlagField, row.ruleFlag);
-    set(form::kSiteSourceNoteField, row.sourceNote);
+    for (const form::UserSiteField& field : form::kUserSiteFields) {
+        QWidget* widget = fields_.at(field.name);
+        if (widget == prefectureBox_)
+            prefectureBox_->setCurrentText(qt(row.*field.value));
+        else
+            static_cast<QLineEdit*>(widget)->setText(qt(row.*field.value));
+    }
 }
 
 void SiteDataWindow::new_row() {
@@ -242,8 +201,7 @@ void SiteDataWindow::new_row() {
     row.prefecture = prefectureBox_->currentText().toStdString();
     edit_row(row);
     tableView_->clearSelection();
-    statusLabel_->setText(
-        QStringLiteral("新しい地域の値を入力し、「ユーザーデータとして保存」を押して下さい。"));
+    statusLabel_->setText(qt(item("newRowMessage").text));
     fields_.at(form::kSiteAreaField)->setFocus();
 }
 

@@ -12,6 +12,7 @@
 
 #include <QDialog>
 
+#include "form/dialog_layouts.h"
 #include "form/session.h"
 #include "form/site_data.h"
 
@@ -58,7 +59,7 @@ private:
     void fill_table();
     void apply_filter();
     void on_row_selected();
-    QLineEdit* add_field(const char* name, const QString& label, int column, int row, int span = 1);
+    QLineEdit* add_field(const form::DialogItem& field);
 
     form::Session& session_;
     MessageSink& sink_;

@@ -19,6 +19,7 @@
 #include "app/paper_surface.h"
 #include "app/project_file_dialogs.h"
 #include "app/report_rendering.h"
+#include "form/dialog_layouts.h"
 #include "form/span_table.h"
 #include "persist/atomic_file.h"
 #include "report/span_table_page.h"
@@ -27,11 +28,18 @@ namespace korvex::app {
 
 namespace {
 
-constexpr int kSpanTableWindowWidth = 720;
 constexpr int kSpanTableRowHeight = 64; // three lines of a cell
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+const form::DialogLayout& dialog() {
+    return form::span_table_dialog_layout();
+}
+
+const form::DialogItem& item(std::string_view name) {
+    return form::dialog_item(dialog(), name);
 }
 
 bool run_system_print_dialog(QPrinter& printer, QWidget* parent) {
@@ -55,10 +63,9 @@ QString choose_system_file(QWidget* parent, const QString& title, const QString&
 
 // The cell's answer, what stops a longer span, and in which case.
 QString cell_text(const run::SpanTableCell& cell) {
-    QString text = qt(run::max_span_text(cell)) + "\n" +
-                   QString::fromUtf8(run::governing_kind_text(cell.governing.kind));
-    if (!cell.governing.caseName.empty()) text += "\n" + qt(cell.governing.caseName);
-    return text;
+    QStringList lines;
+    for (const std::string& line : form::span_table_cell_lines(cell)) lines << qt(line);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString conditions_text(const run::SpanTable& table) {
@@ -96,21 +103,12 @@ QString save_span_table_pdf(const form::Session& session, const run::SpanTable& 
     return {};
 }
 
-std::filesystem::path span_table_proposal(const persist::ProjectPaths& paths,
-                                          const std::filesystem::path& fallback_folder,
-                                          const char* extension) {
-    if (paths.currentFilePath.empty())
-        return fallback_folder / (std::string("許容スパン表") + extension);
-    const std::filesystem::path& project = paths.currentFilePath;
-    return project.parent_path() / (project.stem().string() + "_許容スパン表" + extension);
-}
-
 SpanTableWindow::SpanTableWindow(const form::Session& session, MessageSink& sink, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       session_(session), sink_(sink), dialogs_(system_span_table_dialogs()) {
-    setObjectName(QStringLiteral("SpanTableWindow"));
-    setWindowTitle(QStringLiteral("Korvex for wood [許容スパン表]"));
+    setObjectName(qt(dialog().name));
+    setWindowTitle(qt(dialog().title));
     // The table answers for the form as it was: the form waits until it closes.
     setWindowModality(Qt::ApplicationModal);
     setFont(form_font());
@@ -125,7 +123,7 @@ void SpanTableWindow::build() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 10);
 
-    auto* title = new QLabel(QStringLiteral("許容スパン表"), this);
+    auto* title = new QLabel(qt(item("titleBand").text), this);
     title->setFont(form_font(kFormFontPixels, true));
     title->setAutoFillBackground(true);
     title->setContentsMargins(10, 2, 10, 2);
@@ -137,15 +135,18 @@ void SpanTableWindow::build() {
     layout->addWidget(title);
 
     conditions_ = new QLabel(this);
-    conditions_->setObjectName(QStringLiteral("conditionsLabel"));
+    conditions_->setObjectName(qt(item("conditionsLabel").name));
     conditions_->setTextFormat(Qt::RichText);
     conditions_->setWordWrap(true);
     layout->addWidget(conditions_);
 
-    grid_ = new QTableWidget(0, 4, this);
-    grid_->setObjectName(QStringLiteral("spanTable"));
-    grid_->setHorizontalHeaderLabels({QStringLiteral("1 スパン"), QStringLiteral("2 スパン"),
-                                      QStringLiteral("3 スパン"), QStringLiteral("4 スパン")});
+    const std::vector<const form::DialogItem*> columns =
+        form::dialog_children(dialog(), "spanTable");
+    grid_ = new QTableWidget(0, static_cast<int>(columns.size()), this);
+    grid_->setObjectName(qt(item("spanTable").name));
+    QStringList titles;
+    for (const form::DialogItem* column : columns) titles << qt(column->text);
+    grid_->setHorizontalHeaderLabels(titles);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setFocusPolicy(Qt::NoFocus);
@@ -158,38 +159,28 @@ void SpanTableWindow::build() {
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(grid_);
 
-    QString notes;
-    for (const char* note : report::kSpanTableNotes)
-        notes += QStringLiteral("※") + QString::fromUtf8(note) + "\n";
-    auto* notes_label = new QLabel(notes.trimmed(), this);
-    notes_label->setObjectName(QStringLiteral("notesLabel"));
+    const form::DialogItem& notes = item("notesLabel");
+    auto* notes_label = new QLabel(qt(notes.text), this);
+    notes_label->setObjectName(qt(notes.name));
     notes_label->setWordWrap(true);
-    notes_label->setFont(form_font(11));
+    notes_label->setFont(form_font(notes.fontPixels));
     layout->addWidget(notes_label);
 
     auto* buttons = new QHBoxLayout;
-    auto add_button = [this, buttons](const char* name, const QString& caption,
-                                      const QString& hint) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(hint);
+    auto add_button = [this, buttons](std::string_view name) {
+        const form::DialogItem& entry = item(name);
+        auto* button = new QPushButton(qt(entry.text), this);
+        button->setObjectName(qt(entry.name));
+        button->setToolTip(qt(entry.hint));
         button->setMinimumSize(96, 30);
         buttons->addWidget(button);
         return button;
     };
-    connect(add_button("printButton", QStringLiteral("印刷"),
-                       QStringLiteral("用紙をA4 縦に設定して下さい (Ctrl+P)")),
-            &QPushButton::clicked, this, &SpanTableWindow::print);
-    connect(add_button("pdfButton", QStringLiteral("PDF保存"),
-                       QStringLiteral("許容スパン表をPDFファイルに保存します")),
-            &QPushButton::clicked, this, &SpanTableWindow::save_pdf);
-    connect(add_button("csvButton", QStringLiteral("CSV保存"),
-                       QStringLiteral("表計算ソフトで開けるCSVファイルに保存します")),
-            &QPushButton::clicked, this, &SpanTableWindow::save_csv);
+    connect(add_button("printButton"), &QPushButton::clicked, this, &SpanTableWindow::print);
+    connect(add_button("pdfButton"), &QPushButton::clicked, this, &SpanTableWindow::save_pdf);
+    connect(add_button("csvButton"), &QPushButton::clicked, this, &SpanTableWindow::save_csv);
     buttons->addStretch();
-    connect(
-        add_button("closeButton", QStringLiteral("閉じる"), QStringLiteral("条件入力へ戻る (Esc)")),
-        &QPushButton::clicked, this, &QWidget::close);
+    connect(add_button("closeButton"), &QPushButton::clicked, this, &QWidget::close);
     layout->addLayout(buttons);
 
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
@@ -197,7 +188,7 @@ void SpanTableWindow::build() {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 
-    setFixedWidth(kSpanTableWindowWidth);
+    setFixedWidth(dialog().width);
 }
 
 void SpanTableWindow::show_table(run::SpanTable table) {
@@ -217,7 +208,7 @@ void SpanTableWindow::show_table(run::SpanTable table) {
     }
     grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
                           decks * kSpanTableRowHeight + 2 * grid_->frameWidth());
-    resize(kSpanTableWindowWidth, layout()->heightForWidth(kSpanTableWindowWidth));
+    resize(dialog().width, layout()->heightForWidth(dialog().width));
     if (parentWidget() && !isVisible()) move(parentWidget()->geometry().center() - rect().center());
     show();
     raise();
@@ -239,7 +230,7 @@ void SpanTableWindow::print() {
 
 void SpanTableWindow::save_pdf() {
     const QString proposal =
-        from_path(span_table_proposal(session_.paths, to_path(QDir::homePath()), ".pdf"));
+        from_path(form::span_table_proposal(session_.paths, to_path(QDir::homePath()), ".pdf"));
     const QString file = dialogs_.chooseFile(this, QStringLiteral("許容スパン表をPDFで保存"),
                                              proposal, QStringLiteral("PDF ファイル (*.pdf)"));
     if (file.isEmpty()) return;
@@ -249,7 +240,7 @@ void SpanTableWindow::save_pdf() {
 
 void SpanTableWindow::save_csv() {
     const QString proposal =
-        from_path(span_table_proposal(session_.paths, to_path(QDir::homePath()), ".csv"));
+        from_path(form::span_table_proposal(session_.paths, to_path(QDir::homePath()), ".csv"));
     const QString file = dialogs_.chooseFile(this, QStringLiteral("許容スパン表をCSVで保存"),
                                              proposal, QStringLiteral("CSV ファイル (*.csv)"));
     if (file.isEmpty()) return;

@@ -43,12 +43,6 @@ bool render_span_table(const form::Session& session, const run::SpanTable& table
 QString save_span_table_pdf(const form::Session& session, const run::SpanTable& table,
                             const QString& file);
 
-// The file the save dialogs propose: beside the project file, named after it,
-// or "許容スパン表" in `fallback_folder` while there is none.
-std::filesystem::path span_table_proposal(const persist::ProjectPaths& paths,
-                                          const std::filesystem::path& fallback_folder,
-                                          const char* extension);
-
 class SpanTableWindow : public QWidget {
     Q_OBJECT
 public:

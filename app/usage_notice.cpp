@@ -9,13 +9,25 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "form/usage_terms.h"
+#include "form/dialog_layouts.h"
 
 namespace korvex::app {
 
 namespace {
 
 const QColor kBandColour(99, 69, 24);
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+const form::DialogLayout& dialog() {
+    return form::usage_notice_layout();
+}
+
+const form::DialogItem& item(std::string_view name) {
+    return form::dialog_item(dialog(), name);
+}
 
 QFont notice_font(int pixels, bool bold = false) {
     QFont font(QStringLiteral("IPAPGothic"));
@@ -24,9 +36,10 @@ QFont notice_font(int pixels, bool bold = false) {
     return font;
 }
 
-QLabel* band_label(const QString& text, const QFont& font) {
-    auto* label = new QLabel(text);
-    label->setFont(font);
+QLabel* band_label(const form::DialogItem& entry) {
+    auto* label = new QLabel(qs(entry.text));
+    label->setObjectName(qs(entry.name));
+    label->setFont(notice_font(entry.fontPixels, entry.bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
@@ -39,13 +52,13 @@ UsageNotice::UsageNotice(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowStaysOnTopHint),
       termsText_(new QTextEdit) {
-    setObjectName(QStringLiteral("UsageNotice"));
-    setWindowTitle(QStringLiteral("ご確認下さい"));
-    setFixedSize(404, 305);
-    setFont(notice_font(12));
+    setObjectName(qs(dialog().name));
+    setWindowTitle(qs(dialog().title));
+    setFixedSize(dialog().width, dialog().height);
+    setFont(notice_font(dialog().fontPixels));
 
     auto* band = new QWidget;
-    band->setObjectName(QStringLiteral("headingBand"));
+    band->setObjectName(qs(item("headingBand").name));
     band->setAutoFillBackground(true);
     QPalette band_palette = band->palette();
     band_palette.setColor(QPalette::Window, kBandColour);
@@ -53,32 +66,30 @@ UsageNotice::UsageNotice(QWidget* owner)
     auto* band_layout = new QVBoxLayout(band);
     band_layout->setContentsMargins(12, 6, 12, 6);
     band_layout->setSpacing(2);
-    auto* heading =
-        band_label(QStringLiteral("「Korvex for wood」のご利用について"), notice_font(15, true));
-    heading->setObjectName(QStringLiteral("headingLabel"));
-    band_layout->addWidget(heading);
-    band_layout->addWidget(band_label(
-        QStringLiteral("デッキプレート屋根（木造梁）の構造計算プログラム"), notice_font(11)));
+    for (const form::DialogItem* entry : form::dialog_children(dialog(), "headingBand"))
+        band_layout->addWidget(band_label(*entry));
 
-    termsText_->setObjectName(QStringLiteral("termsText"));
+    const form::DialogItem& terms = item("termsText");
+    termsText_->setObjectName(qs(terms.name));
     termsText_->setReadOnly(true);
     termsText_->setLineWrapMode(QTextEdit::NoWrap);
-    termsText_->setFont(notice_font(11));
+    termsText_->setFont(notice_font(terms.fontPixels));
     QTextCursor cursor(termsText_->document());
     bool first = true;
-    for (const char* line : form::kUsageTerms) {
+    for (const QString& line : qs(terms.text).split(QLatin1Char('\n'))) {
         if (!first) cursor.insertBlock();
         first = false;
-        cursor.insertText(QString::fromUtf8(line));
+        cursor.insertText(line);
     }
     QTextBlockFormat right;
     right.setAlignment(Qt::AlignRight);
     cursor.insertBlock(right);
-    cursor.insertText(QStringLiteral("以上"));
+    cursor.insertText(qs(item("closingLabel").text));
     termsText_->moveCursor(QTextCursor::Start);
 
-    auto* confirm = new QPushButton(QStringLiteral("確　認"));
-    confirm->setObjectName(QStringLiteral("confirmButton"));
+    const form::DialogItem& confirm_item = item("confirmButton");
+    auto* confirm = new QPushButton(qs(confirm_item.text));
+    confirm->setObjectName(qs(confirm_item.name));
     confirm->setDefault(true);
     confirm->setMinimumWidth(96);
     connect(confirm, &QPushButton::clicked, this, &QDialog::accept);

@@ -22,4 +22,8 @@ std::string window_caption(const Session& session);
 
 inline constexpr const char* kUnsavedMark = " *";
 
+// Asked before unsaved edits would be lost: はい saves them, いいえ drops them,
+// キャンセル keeps the form as it is.
+inline constexpr const char* kSaveChangesQuestion = "変更を保存しますか？";
+
 } // namespace korvex::form

@@ -36,13 +36,19 @@ LoadOutcome load_project(Session& s, const std::filesystem::path& file) {
 }
 
 std::string save_project(Session& s, const std::filesystem::path& file) {
-    std::string error = persist::write_project_file(file, collect_project_lines(s));
+    persist::ProjectLines lines = collect_project_lines(s);
+    std::string error = persist::write_project_file(file, lines);
     if (!error.empty()) return error;
+    note_project_saved(s, file, std::move(lines));
+    return {};
+}
+
+void note_project_saved(Session& s, const std::filesystem::path& file,
+                        persist::ProjectLines written) {
     s.paths.lastSavedPath = file;
     s.paths.currentFilePath = file;
     s.form.caption = persist::project_caption(file);
-    mark_unchanged(s);
-    return {};
+    s.unchangedLines = std::move(written);
 }
 
 } // namespace korvex::form

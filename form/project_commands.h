@@ -28,4 +28,11 @@ LoadOutcome load_project(Session& session, const std::filesystem::path& file);
 // and the window caption names it. Returns an error message, empty on success.
 std::string save_project(Session& session, const std::filesystem::path& file);
 
+// What a save does once `written` (the lines collect_project_lines gave) is in
+// `file`, for a caller that writes the bytes itself and may see the form change
+// meanwhile: the file becomes the project's file and the form is compared with
+// what was written, not with what it holds by then.
+void note_project_saved(Session& session, const std::filesystem::path& file,
+                        persist::ProjectLines written);
+
 } // namespace korvex::form

@@ -4,6 +4,7 @@
 #include "form/calculate.h"
 #include "form/project_commands.h"
 #include "form/result_json.h"
+#include "form/span_table.h"
 
 namespace korvex::form {
 
@@ -47,6 +48,27 @@ std::string project_json_text(Session& session, const ProjectSource& source) {
     if (failure.stop != RunStop::none)
         return common::to_json_text(error_json(failure.message, failure.control));
     return common::to_json_text(results_json(session, messages));
+}
+
+SpanTableRun open_span_table(Session& session, const ProjectSource& source) {
+    SpanTableRun outcome;
+    std::vector<std::string> messages;
+    outcome.failure = open_project(session, source, messages);
+    if (outcome.failure.stop != RunStop::none) return outcome;
+    auto table = build_span_table(session);
+    if (const auto* refused = std::get_if<FormMessage>(&table)) {
+        outcome.failure = {RunStop::invalidInput, refused->text, refused->focus};
+        return outcome;
+    }
+    outcome.table = std::move(std::get<run::SpanTable>(table));
+    return outcome;
+}
+
+std::string project_span_table_json_text(Session& session, const ProjectSource& source) {
+    const SpanTableRun outcome = open_span_table(session, source);
+    if (outcome.failure.stop != RunStop::none)
+        return common::to_json_text(error_json(outcome.failure.message, outcome.failure.control));
+    return common::to_json_text(span_table_json(outcome.table));
 }
 
 } // namespace korvex::form

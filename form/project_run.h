@@ -1,14 +1,15 @@
 #pragma once
 
-// A project file from start-up to Calculate without a window: what the command
-// line and the browser edition do for `--json`, so both give the same answer
-// for the same file.
+// A project file from start-up to Calculate, or to the span table, without a
+// window: what the command line and the browser edition do for `--json` and
+// `--span-table`, so both give the same answer for the same file.
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "form/session.h"
+#include "run/span_table.h"
 
 namespace korvex::form {
 
@@ -45,5 +46,19 @@ RunFailure open_and_calculate(Session& session, const ProjectSource& source,
 // The JSON text `korvex --json` prints for the project: the results, or the
 // failure with its control.
 std::string project_json_text(Session& session, const ProjectSource& source);
+
+struct SpanTableRun {
+    RunFailure failure; // stop none: `table` holds the table
+    run::SpanTable table;
+};
+
+// Start-up and loading, then the span table. The table chooses the deck types
+// and spans itself; everything else must calculate as it is, or the run stops
+// with Calculate's message and control.
+SpanTableRun open_span_table(Session& session, const ProjectSource& source);
+
+// The JSON text `korvex --span-table` prints for the project: the table, or the
+// failure with its control.
+std::string project_span_table_json_text(Session& session, const ProjectSource& source);
 
 } // namespace korvex::form

@@ -4,6 +4,7 @@
 // project lines with the path of the design's own file, in the user's data
 // folder (persist/recovery_copy.h).
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,6 +14,12 @@
 namespace korvex::form {
 
 inline constexpr const char* kRecoveryQuestion = "前回終了時の編集内容を復元しますか？";
+// Told once, with the reason after it, when the copy cannot be kept.
+inline constexpr const char* kRecoveryKeepFailure = "編集内容の控えを保存できませんでした。";
+
+// The copy follows the form once it has been still this long: long enough not
+// to write at every key, short enough that little is lost.
+inline constexpr std::chrono::milliseconds kRecoveryDelay{3000};
 
 // Writes the copy; an error message, empty on success.
 std::string keep_recovery_copy(const Session& session, const std::filesystem::path& folder);

@@ -35,6 +35,31 @@ struct SiteDataRow {
     std::string sourceNote; // the user's "出典"
 };
 
+// The list's columns in order: the name of the value each shows, its title, the
+// row member, and whether it is a number (set right).
+struct SiteDataColumn {
+    const char* name;
+    const char* title;
+    std::string SiteDataRow::*value;
+    bool number;
+};
+inline constexpr SiteDataColumn kSiteDataColumns[] = {
+    {"prefecture", "都道府県", &SiteDataRow::prefecture, false},
+    {"area", "地域", &SiteDataRow::area, false},
+    {"reading", "よみ", &SiteDataRow::reading, false},
+    {"baseWindSpeed", "V0 (m/s)", &SiteDataRow::baseWindSpeed, true},
+    {"snowZone", "積雪区域", &SiteDataRow::snowZone, true},
+    {"alpha", "α", &SiteDataRow::alpha, true},
+    {"beta", "β", &SiteDataRow::beta, true},
+    {"gamma", "γ", &SiteDataRow::gamma, true},
+    {"radius", "R (km)", &SiteDataRow::radius, true},
+    {"altitude", "標高 (m)", &SiteDataRow::altitude, true},
+    {"snowDepth", "垂直積雪量 (cm)", &SiteDataRow::snowDepth, true},
+    {"ruleFlag", "細則", &SiteDataRow::ruleFlag, true},
+    {"origin", "由来", &SiteDataRow::origin, false},
+    {"sourceNote", "出典", &SiteDataRow::sourceNote, false},
+};
+
 // Every area of the tables, in prefecture and table order, each once.
 std::vector<SiteDataRow> site_data_rows(const site::SiteTables& tables);
 
@@ -77,6 +102,27 @@ inline constexpr const char* kSiteAltitudeField = "siteAltitudeEdit";
 inline constexpr const char* kSiteSnowDepthField = "siteSnowDepthEdit";
 inline constexpr const char* kSiteRuleFlagField = "siteRuleFlagEdit";
 inline constexpr const char* kSiteSourceNoteField = "siteSourceNoteEdit";
+
+// Each field with the member of the row it edits.
+struct UserSiteField {
+    const char* name;
+    std::string UserSiteRow::*value;
+};
+inline constexpr UserSiteField kUserSiteFields[] = {
+    {kSitePrefectureField, &UserSiteRow::prefecture},
+    {kSiteAreaField, &UserSiteRow::area},
+    {kSiteReadingField, &UserSiteRow::reading},
+    {kSiteWindSpeedField, &UserSiteRow::baseWindSpeed},
+    {kSiteZoneField, &UserSiteRow::snowZone},
+    {kSiteAlphaField, &UserSiteRow::alpha},
+    {kSiteBetaField, &UserSiteRow::beta},
+    {kSiteGammaField, &UserSiteRow::gamma},
+    {kSiteRadiusField, &UserSiteRow::radius},
+    {kSiteAltitudeField, &UserSiteRow::altitude},
+    {kSiteSnowDepthField, &UserSiteRow::snowDepth},
+    {kSiteRuleFlagField, &UserSiteRow::ruleFlag},
+    {kSiteSourceNoteField, &UserSiteRow::sourceNote},
+};
 
 struct UserRowSaved {
     std::optional<FormMessage> failure; // nothing was written

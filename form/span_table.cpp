@@ -305,6 +305,22 @@ common::JsonObject span_table_json(const run::SpanTable& table) {
     return common::JsonObject{{"rows", rows}};
 }
 
+std::vector<std::string> span_table_cell_lines(const run::SpanTableCell& cell) {
+    std::vector<std::string> lines = {run::max_span_text(cell),
+                                      run::governing_kind_text(cell.governing.kind)};
+    if (!cell.governing.caseName.empty()) lines.push_back(cell.governing.caseName);
+    return lines;
+}
+
+std::filesystem::path span_table_proposal(const persist::ProjectPaths& paths,
+                                          const std::filesystem::path& fallback_folder,
+                                          const char* extension) {
+    if (paths.currentFilePath.empty())
+        return fallback_folder / (std::string("許容スパン表") + extension);
+    const std::filesystem::path& project = paths.currentFilePath;
+    return project.parent_path() / (project.stem().string() + "_許容スパン表" + extension);
+}
+
 std::string span_table_csv(const run::SpanTable& table) {
     // The byte-order mark tells a spreadsheet the text is UTF-8.
     std::string csv = "\xEF\xBB\xBF";

@@ -6,8 +6,10 @@
 // a copy of the form with that deck, span count and span, so the table follows
 // every rule the report follows and holds no rule of its own.
 
+#include <filesystem>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "common/json.h"
 #include "form/session.h"
@@ -36,5 +38,16 @@ common::JsonObject span_table_json(const run::SpanTable& table);
 // The table for a spreadsheet: UTF-8 with a byte-order mark, CR LF, one row per
 // deck type and span count.
 std::string span_table_csv(const run::SpanTable& table);
+
+// A cell as the window and the page show it, one line each: the span, what
+// stops a longer one, and its load case when it has one.
+std::vector<std::string> span_table_cell_lines(const run::SpanTableCell& cell);
+
+// The file a save of the table proposes: beside the project file, named after
+// it, or "許容スパン表" in `fallback_folder` while there is none. `extension`
+// with its dot (".csv").
+std::filesystem::path span_table_proposal(const persist::ProjectPaths& paths,
+                                          const std::filesystem::path& fallback_folder,
+                                          const char* extension);
 
 } // namespace korvex::form

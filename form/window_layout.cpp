@@ -12,8 +12,6 @@ constexpr int kHalfWidth = kMainWindowWidth / 2;
 constexpr int kTopPanelHeight = 72;
 constexpr int kCommandWidth = 84;
 constexpr int kCommandPitch = 90;
-// "データ読込" gives this much of its place to the arrow of the recent designs.
-constexpr int kRecentArrowWidth = 16;
 
 // Appends the items of one parent at a time.
 class LayoutBuilder {

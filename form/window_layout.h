@@ -17,6 +17,9 @@ inline constexpr int kMainWindowWidth = 792;
 inline constexpr int kStatusBarHeight = 23;
 // The form's own font size in pixels.
 inline constexpr int kFormFontPixels = 13;
+// "データ読込" gives this much of its place to the arrow of the recent designs,
+// which stands right of it.
+inline constexpr int kRecentArrowWidth = 16;
 // A title band is as wide as its bold words plus this much, half on each side;
 // its rect has width 0.
 inline constexpr int kTitleBandPadding = 20;

@@ -41,6 +41,12 @@ std::string ratio_edit_name(int index) {
     return std::string(kArea[i / 11]) + kRatio[i % 11] + "Edit";
 }
 
+int ratio_edit_index(std::string_view name) {
+    for (int i = 0; i < kRatioEditCount; ++i)
+        if (ratio_edit_name(i) == name) return i;
+    return -1;
+}
+
 bool is_p_edit(int index) {
     const int i = index % 11;
     return i == 1 || i == 4 || i == 8;

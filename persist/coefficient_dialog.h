@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calc/coefficient_settings.h"
 
@@ -33,6 +34,8 @@ inline constexpr int kMaxDeckLengthStep = 50;
 
 // "ordinarySnowW" + "Edit" for index 6, "heavySnowLongTermG" + "Edit" for 11.
 std::string ratio_edit_name(int index);
+// The index of the edit of that name; -1 for a name no ratio edit has.
+int ratio_edit_index(std::string_view name);
 
 // True for the read-only P edits (index 1, 4, 8 of either area).
 bool is_p_edit(int index);

@@ -47,18 +47,24 @@ bool is_project(const ProjectLines& lines) {
     return !lines.empty() && lines[0].find(kProjectIdentification) != std::string::npos;
 }
 
-std::string write_project_file(const fs::path& file, const ProjectLines& lines) {
-    std::string bytes;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto encoded = common::utf8_to_cp932(lines[i]);
+EncodedProject encode_project_file(const ProjectLines& lines) {
+    EncodedProject file;
+    for (const std::string& line : lines) {
+        const auto encoded = common::utf8_to_cp932(line);
         if (!encoded)
-            return "「" + lines[i] + "」に Shift_JIS で保存できない文字が含まれているため、" +
-                   "保存できません。";
-        bytes += *encoded;
-        bytes += "\r\n";
+            return {{},
+                    "「" + line + "」に Shift_JIS で保存できない文字が含まれているため、" +
+                        "保存できません。"};
+        file.bytes += *encoded;
+        file.bytes += "\r\n";
     }
+    return file;
+}
 
-    return write_file_atomically(file, bytes);
+std::string write_project_file(const fs::path& file, const ProjectLines& lines) {
+    const EncodedProject encoded = encode_project_file(lines);
+    if (!encoded.error.empty()) return encoded.error;
+    return write_file_atomically(file, encoded.bytes);
 }
 
 SaveProposal propose_save(const ProjectPaths& paths, const fs::path& program_folder) {

@@ -36,7 +36,15 @@ std::variant<ProjectLines, ReadFailure> read_project_file(const std::filesystem:
 // Line 0 contains the identification (case-sensitive).
 bool is_project(const ProjectLines& lines);
 
-// Writes the lines in Shift_JIS, each ending with CR LF. The file is written beside
+// The file's bytes: the lines in Shift_JIS, each ending with CR LF; or the
+// message for a line that Shift_JIS cannot hold (then no bytes).
+struct EncodedProject {
+    std::string bytes;
+    std::string error;
+};
+EncodedProject encode_project_file(const ProjectLines& lines);
+
+// Writes the lines as encode_project_file encodes them. The file is written beside
 // the target and renamed over it, so a failure never damages an existing project.
 // Returns an error message, empty on success.
 std::string write_project_file(const std::filesystem::path& file, const ProjectLines& lines);

@@ -6,7 +6,10 @@
 // Files live in the browser's memory file system: the shipped site tables at
 // /Load_data (preloaded), the user's own site rows at /user/Load_data (written
 // by the page from its local storage before start-up), and the project being
-// worked on under /work, named as the user's file.
+// worked on in the working folder /work under the user's own file name. The
+// program knows that file by its name alone, as the user does: the browser gives
+// a page no folder of the user's, so the caption, the report's footer and every
+// message name the file as "NAME.kvxw", the way the desktop names it by its path.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -27,19 +30,26 @@
 #include "form/coefficient_commands.h"
 #include "form/control_events.h"
 #include "form/control_index.h"
+#include "form/dialog_layouts.h"
 #include "form/form_state_json.h"
 #include "form/key_filter.h"
+#include "form/menu_layout.h"
 #include "form/project_commands.h"
+#include "form/project_lines.h"
 #include "form/project_run.h"
+#include "form/recovery.h"
 #include "form/session.h"
 #include "form/site_data.h"
 #include "form/site_selection.h"
-#include "form/usage_terms.h"
+#include "form/span_table.h"
 #include "form/window_layout.h"
 #include "persist/coefficient_dialog.h"
 #include "persist/print_settings_dialog.h"
+#include "persist/project_file.h"
+#include "persist/recovery_copy.h"
 #include "persist/rtf_reader.h"
 #include "report/report_run.h"
+#include "report/span_table_page.h"
 #include "report/svg_surface.h"
 #include "site/area_search.h"
 
@@ -55,16 +65,18 @@ using emscripten::val;
 const fs::path kDataFolder = "/Load_data";
 const fs::path kUserSiteFolder = "/user/Load_data";
 const fs::path kWorkFolder = "/work";
+const fs::path kRecoveryFolder = "/recovery";
 
 std::string version() {
     return KORVEX_VERSION;
 }
 
-// The project's file in the memory file system under the name the user gave it.
+// The project's file under the name the user gave it, in the working folder.
 fs::path work_file(const std::string& name) {
     fs::create_directories(kWorkFolder);
+    if (fs::current_path() != kWorkFolder) fs::current_path(kWorkFolder);
     const fs::path file_name = fs::path(name).filename();
-    return kWorkFolder / (file_name.empty() ? fs::path("Data.kvxw") : file_name);
+    return file_name.empty() ? fs::path("Data.kvxw") : file_name;
 }
 
 void write_bytes(const fs::path& file, const std::string& bytes) {
@@ -93,6 +105,38 @@ JsonObject message_json(const std::optional<form::FormMessage>& message) {
 
 std::string text(const common::JsonValue& document) {
     return common::to_json_text(document);
+}
+
+const char* dialog_kind_name(form::DialogItemKind kind) {
+    switch (kind) {
+    case form::DialogItemKind::group:
+        return "group";
+    case form::DialogItemKind::row:
+        return "row";
+    case form::DialogItemKind::band:
+        return "band";
+    case form::DialogItemKind::label:
+        return "label";
+    case form::DialogItemKind::text:
+        return "text";
+    case form::DialogItemKind::edit:
+        return "edit";
+    case form::DialogItemKind::spin:
+        return "spin";
+    case form::DialogItemKind::combo:
+        return "combo";
+    case form::DialogItemKind::radio:
+        return "radio";
+    case form::DialogItemKind::button:
+        return "button";
+    case form::DialogItemKind::table:
+        return "table";
+    case form::DialogItemKind::column:
+        return "column";
+    case form::DialogItemKind::message:
+        return "message";
+    }
+    return "label";
 }
 
 const char* kind_name(form::LayoutKind kind) {
@@ -137,6 +181,53 @@ const char* align_name(form::LayoutAlign align) {
         break;
     }
     return "left";
+}
+
+JsonArray text_array(const std::vector<std::string>& texts) {
+    JsonArray array;
+    for (const std::string& t : texts) array.emplace_back(t);
+    return array;
+}
+
+std::string colour_text(form::Rgb rgb) {
+    return common::hex_colour(report::rgb(rgb.red, rgb.green, rgb.blue));
+}
+
+JsonObject dialog_json(const form::DialogLayout& dialog) {
+    JsonArray items;
+    for (const form::DialogItem& item : dialog.items) {
+        JsonObject entry{{"kind", dialog_kind_name(item.kind)},
+                         {"name", item.name},
+                         {"parent", item.parent},
+                         {"text", item.text},
+                         {"hint", item.hint},
+                         {"after", item.after},
+                         {"items", text_array(item.items)},
+                         {"align", align_name(item.align)},
+                         {"bold", item.bold},
+                         {"fontPixels", item.fontPixels},
+                         {"colour", colour_text(item.colour)},
+                         {"readOnly", item.readOnly},
+                         {"framed", item.framed},
+                         {"maxLength", item.maxLength},
+                         {"min", item.minValue},
+                         {"max", item.maxValue},
+                         {"step", item.step}};
+        if (item.rect.width > 0 || item.rect.left > 0 || item.rect.top > 0)
+            entry.emplace_back("rect", JsonArray{item.rect.left, item.rect.top, item.rect.width,
+                                                 item.rect.height});
+        if (item.cell.span > 0)
+            entry.emplace_back("cell", JsonArray{item.cell.row, item.cell.column, item.cell.span});
+        if (item.fill) entry.emplace_back("fill", colour_text(*item.fill));
+        items.emplace_back(std::move(entry));
+    }
+    return {{"name", dialog.name},
+            {"title", dialog.title},
+            {"width", dialog.width},
+            {"height", dialog.height},
+            {"fontPixels", dialog.fontPixels},
+            {"background", colour_text(dialog.background)},
+            {"items", std::move(items)}};
 }
 
 // The page measures report texts with the canvas of the fonts it shows them
@@ -215,6 +306,9 @@ public:
         }
         state.emplace_back("pictures", std::move(pictures));
         state.emplace_back("places", std::move(places));
+        // The design's own file and the name a save proposes for it.
+        state.emplace_back("fileName", session_->paths.currentFilePath.filename().string());
+        state.emplace_back("saveName", persist::propose_save(session_->paths, {}).fileName);
         return text(state);
     }
 
@@ -269,7 +363,23 @@ public:
             {"applied", outcome.applied}, {"failed", outcome.failed}, {"messages", messages}});
     }
 
-    // "データ保存" under `name`: the file's bytes, or the message of a failed save.
+    // A save, first half: the bytes of the form as it is now, or the message of
+    // a form Shift_JIS cannot hold. The page writes them where the user chose.
+    val project_bytes() {
+        pendingSave_ = form::collect_project_lines(*session_);
+        const persist::EncodedProject encoded = persist::encode_project_file(pendingSave_);
+        if (!encoded.error.empty()) return val(encoded.error);
+        return byte_array(encoded.bytes);
+    }
+
+    // Second half, once the bytes are in the user's file `name`: it becomes the
+    // design's file, and the form is compared with what was written.
+    void saved(const std::string& name) {
+        form::note_project_saved(*session_, work_file(name), pendingSave_);
+    }
+
+    // "データ保存" under `name` in one step (a test's round trip): the file's
+    // bytes, or the message of a failed save.
     val save(const std::string& name) {
         const fs::path file = work_file(name);
         if (const std::string error = form::save_project(*session_, file); !error.empty())
@@ -282,40 +392,109 @@ public:
 
     // The printed report's sheets as SVG documents, dated `date` (yyyy/MM/dd).
     val report_pages(const std::string& date) {
-        report::SvgSurface surface(
-            report::SvgGeometry{},
-            [this](const std::string& family, int pixels, bool bold, std::string_view text) {
-                return measurer_(family, pixels, bold, text);
-            });
+        report::SvgSurface surface = svg_surface();
         report::ReportCanvas canvas;
-        report::ReportDocument document = form::report_document(*session_, date);
-        // The footer names the user's file; the memory file system's folder is
-        // nothing of theirs.
-        if (!document.projectFilePath.empty())
-            document.projectFilePath = fs::path(document.projectFilePath).filename().string();
-        report::begin_report(canvas, report::kPrinterOutput, surface, std::move(document));
+        report::begin_report(canvas, report::kPrinterOutput, surface,
+                             form::report_document(*session_, date));
         report::draw_report(canvas, session_->report_data());
         val pages = val::array();
         for (const std::string& page : surface.pages()) pages.call<void>("push", page);
         return pages;
     }
 
+    // ---- 許容スパン表 ----
+
+    // The table for the form as it is, kept for the sheet and the CSV:
+    // {conditions, decks: [{name, cells: [{lines, passes}]}]}, or the message
+    // and the control of a design Calculate refuses.
+    std::string span_table() {
+        auto built = form::build_span_table(*session_);
+        if (const auto* refused = std::get_if<form::FormMessage>(&built))
+            return text(message_json(*refused));
+        spanTable_ = std::move(std::get<run::SpanTable>(built));
+        JsonArray conditions;
+        for (const run::SpanTableCondition& c : spanTable_.conditions)
+            conditions.emplace_back(JsonArray{c.label, c.value});
+        JsonArray decks;
+        JsonArray cells;
+        std::string deck;
+        for (const run::SpanTableCell& cell : spanTable_.cells) {
+            if (cell.deckName != deck && !cells.empty()) {
+                decks.emplace_back(JsonObject{{"name", deck}, {"cells", std::move(cells)}});
+                cells = JsonArray{};
+            }
+            deck = cell.deckName;
+            cells.emplace_back(JsonObject{{"lines", text_array(form::span_table_cell_lines(cell))},
+                                          {"passes", cell.maxSpan.has_value()}});
+        }
+        if (!cells.empty())
+            decks.emplace_back(JsonObject{{"name", deck}, {"cells", std::move(cells)}});
+        return text(JsonObject{{"conditions", std::move(conditions)}, {"decks", std::move(decks)}});
+    }
+
+    // The table's one printed sheet, as the desktop prints it, dated `date`.
+    std::string span_table_sheet(const std::string& date) {
+        report::SvgSurface surface = svg_surface();
+        report::ReportCanvas canvas;
+        report::begin_report(canvas, report::kPrinterOutput, surface,
+                             form::report_document(*session_, date));
+        report::draw_span_table_page(canvas, spanTable_);
+        const std::vector<std::string> pages = surface.pages();
+        return pages.empty() ? std::string() : pages.front();
+    }
+
+    // The desktop's CSV file of the table, byte for byte, and the name its save proposes.
+    val span_table_csv() const { return byte_array(form::span_table_csv(spanTable_)); }
+    std::string span_table_csv_name() const {
+        return form::span_table_proposal(session_->paths, {}, ".csv").filename().string();
+    }
+
+    // ---- the copy against a lost tab ----
+
+    // The form as the copy keeps it: {bytes (a project file), origin}, or
+    // {message} when it cannot be written.
+    val recovery_copy() {
+        const fs::path folder = kRecoveryFolder / "keep";
+        val copy = val::object();
+        if (const std::string error = form::keep_recovery_copy(*session_, folder); !error.empty()) {
+            copy.set("message", error);
+            return copy;
+        }
+        copy.set("bytes", byte_array(read_bytes(persist::recovery_copy_file(folder))));
+        copy.set("origin", read_bytes(folder / persist::kRecoveryOriginName));
+        persist::remove_recovery_copy(folder);
+        return copy;
+    }
+
+    // A copy kept by an earlier page put back into the form as unsaved edits:
+    // {restored, messages}.
+    std::string restore_recovery(const std::string& bytes, const std::string& origin) {
+        const fs::path folder = kRecoveryFolder / "restore";
+        fs::create_directories(folder);
+        write_bytes(persist::recovery_copy_file(folder), bytes);
+        write_bytes(folder / persist::kRecoveryOriginName, origin);
+        const form::RecoveryOutcome outcome = form::restore_recovery_copy(*session_, folder);
+        persist::remove_recovery_copy(folder);
+        return text(
+            JsonObject{{"restored", outcome.restored}, {"messages", text_array(outcome.messages)}});
+    }
+
     // ---- the coefficient dialog ("設　定") ----
 
+    // Every control of the dialog by its name: a ratio's text, whether a radio
+    // is chosen, the maximum deck length.
     std::string coefficients() const {
         const persist::CoefficientDialog& d = session_->coefficientDialog;
-        JsonArray ratios;
+        JsonObject controls;
         for (int i = 0; i < persist::kRatioEditCount; ++i)
-            ratios.emplace_back(JsonObject{{"name", persist::ratio_edit_name(i)},
-                                           {"text", d.ratioEdits[static_cast<std::size_t>(i)]},
-                                           {"readOnly", persist::is_p_edit(i)}});
-        return text(JsonObject{{"ratios", std::move(ratios)},
-                               {"strength205", d.strength205Radio},
-                               {"derivedLoads", d.derivedLoadsRadio},
-                               {"maxDeckLength", d.maxDeckLengthSpin},
-                               {"maxDeckLengthMin", persist::kMaxDeckLengthMin},
-                               {"maxDeckLengthMax", persist::kMaxDeckLengthMax},
-                               {"maxDeckLengthStep", persist::kMaxDeckLengthStep}});
+            controls.emplace_back(persist::ratio_edit_name(i),
+                                  d.ratioEdits[static_cast<std::size_t>(i)]);
+        controls.emplace_back("strength205Radio", d.strength205Radio);
+        controls.emplace_back("strength235Radio", d.strength235Radio);
+        controls.emplace_back("derivedLoadsRadio", d.derivedLoadsRadio);
+        controls.emplace_back("directLoadsRadio", d.directLoadsRadio);
+        controls.emplace_back("maxDeckLengthSpin", d.maxDeckLengthSpin);
+        return text(controls);
     }
 
     std::string open_coefficients() {
@@ -323,22 +502,22 @@ public:
         return coefficients();
     }
 
-    // A ratio edit typed into (its index), a radio chosen or the length changed.
-    std::string edit_coefficients(const std::string& field, const std::string& value) {
+    // A control of the dialog changed: a ratio typed into, a radio chosen or the
+    // length changed.
+    std::string edit_coefficients(const std::string& name, const std::string& value) {
         persist::CoefficientDialog& d = session_->coefficientDialog;
-        if (field == "ratio") {
-            const int index = std::atoi(value.substr(0, value.find(':')).c_str());
-            if (index >= 0 && index < persist::kRatioEditCount && !persist::is_p_edit(index)) {
-                d.ratioEdits[static_cast<std::size_t>(index)] = value.substr(value.find(':') + 1);
+        if (const int index = persist::ratio_edit_index(name); index >= 0) {
+            if (!persist::is_p_edit(index)) {
+                d.ratioEdits[static_cast<std::size_t>(index)] = value;
                 persist::mirror_g_to_p(d, index);
             }
-        } else if (field == "strength") {
-            d.strength205Radio = value == "205";
+        } else if (name == "strength205Radio" || name == "strength235Radio") {
+            d.strength205Radio = name == "strength205Radio";
             d.strength235Radio = !d.strength205Radio;
-        } else if (field == "method") {
-            d.derivedLoadsRadio = value == "derived";
+        } else if (name == "derivedLoadsRadio" || name == "directLoadsRadio") {
+            d.derivedLoadsRadio = name == "derivedLoadsRadio";
             d.directLoadsRadio = !d.derivedLoadsRadio;
-        } else if (field == "maxDeckLength") {
+        } else if (name == "maxDeckLengthSpin") {
             d.maxDeckLengthSpin = std::atoi(value.c_str());
         }
         return coefficients();
@@ -351,7 +530,8 @@ public:
     // "設　定": {} when taken over, else the message and the edit to focus.
     std::string set_coefficients() {
         if (const auto failure = form::coefficient_set(*session_))
-            return text(JsonObject{{"message", failure->message}, {"index", failure->editIndex}});
+            return text(JsonObject{{"message", failure->message},
+                                   {"focus", persist::ratio_edit_name(failure->editIndex)}});
         session_->coefficientDialog.visible = false;
         return text(JsonObject{});
     }
@@ -368,16 +548,17 @@ public:
 
     // ---- the print settings ("印刷の設定") ----
 
+    // Every control of the dialog by its name.
     std::string print_settings() const {
         const persist::PrintSettingsDialog& d = session_->printDialog;
-        int position = 0;
-        for (int i = 0; i < 7; ++i)
-            if (report::kPageNumberPositions[i] == d.checkedPosition) position = i;
-        return text(JsonObject{{"subject", d.subjectEdit},
-                               {"position", position},
-                               {"contentEnabled", d.contentGroupEnabled},
-                               {"numberFormat", d.numberFormatBox},
-                               {"startNumber", d.startNumberSpin}});
+        JsonObject controls{{"subjectEdit", d.subjectEdit}};
+        const std::vector<std::string> radios = position_radios();
+        for (std::size_t i = 0; i < radios.size() && i < report::kPageNumberPositions.size(); ++i)
+            controls.emplace_back(radios[i], report::kPageNumberPositions[i] == d.checkedPosition);
+        controls.emplace_back("contentGroup", d.contentGroupEnabled);
+        controls.emplace_back("numberFormatBox", d.numberFormatBox);
+        controls.emplace_back("startNumberSpin", d.startNumberSpin);
+        return text(controls);
     }
 
     std::string open_print_settings() {
@@ -385,23 +566,30 @@ public:
         return print_settings();
     }
 
-    std::string edit_print_settings(const std::string& field, const std::string& value) {
+    // A control of the dialog changed; "subjectClick" is a click into the subject.
+    std::string edit_print_settings(const std::string& name, const std::string& value) {
         persist::PrintSettingsDialog& d = session_->printDialog;
-        if (field == "subject") {
+        const std::vector<std::string> radios = position_radios();
+        if (name == "subjectEdit") {
             d.subjectEdit = value;
-        } else if (field == "subjectClick") {
+        } else if (name == "subjectClick") {
             persist::click_subject(d);
-        } else if (field == "position") {
-            const int index = std::atoi(value.c_str());
-            if (index >= 0 && index < 7)
-                persist::click_position(d, session_->printSettings,
-                                        report::kPageNumberPositions[index]);
-        } else if (field == "numberFormat") {
+        } else if (name == "numberFormatBox") {
             d.numberFormatBox = std::atoi(value.c_str());
-        } else if (field == "startNumber") {
+        } else if (name == "startNumberSpin") {
             d.startNumberSpin = std::atoi(value.c_str());
+        } else {
+            for (std::size_t i = 0; i < radios.size() && i < report::kPageNumberPositions.size();
+                 ++i)
+                if (radios[i] == name)
+                    persist::click_position(d, session_->printSettings,
+                                            report::kPageNumberPositions[i]);
         }
         return print_settings();
+    }
+
+    bool accepts_start_number_key(int key) const {
+        return persist::accepts_start_number_key(static_cast<char32_t>(key));
     }
 
     void confirm_print_settings() {
@@ -417,10 +605,12 @@ public:
     // Every area of the tables with its values and where its row comes from.
     std::string site_rows() const {
         JsonArray rows;
-        for (const form::SiteDataRow& r : form::site_data_rows(session_->siteTables))
-            rows.emplace_back(JsonArray{r.prefecture, r.area, r.reading, r.baseWindSpeed,
-                                        r.snowZone, r.alpha, r.beta, r.gamma, r.radius, r.altitude,
-                                        r.snowDepth, r.ruleFlag, r.origin, r.sourceNote});
+        for (const form::SiteDataRow& r : form::site_data_rows(session_->siteTables)) {
+            JsonArray row;
+            for (const form::SiteDataColumn& column : form::kSiteDataColumns)
+                row.emplace_back(r.*column.value);
+            rows.emplace_back(std::move(row));
+        }
         return text(rows);
     }
 
@@ -432,31 +622,30 @@ public:
         return text(shown);
     }
 
-    // Stores a row of the user's own table: {status} or {message, focus}. The
-    // page then keeps the user's files in its storage.
+    // Stores a row of the user's own table, given as {field name: text}:
+    // {status} or {message, focus}. The page then keeps the user's files in its storage.
     std::string save_site_row(const val& fields) {
-        const auto field = [&fields](const char* name) {
-            return fields[name].isUndefined() ? std::string() : fields[name].as<std::string>();
-        };
         form::UserSiteRow row;
-        row.prefecture = field("prefecture");
-        row.area = field("area");
-        row.reading = field("reading");
-        row.baseWindSpeed = field("baseWindSpeed");
-        row.snowZone = field("snowZone");
-        row.alpha = field("alpha");
-        row.beta = field("beta");
-        row.gamma = field("gamma");
-        row.radius = field("radius");
-        row.altitude = field("altitude");
-        row.snowDepth = field("snowDepth");
-        row.ruleFlag = field("ruleFlag");
-        row.sourceNote = field("sourceNote");
+        for (const form::UserSiteField& field : form::kUserSiteFields) {
+            const val value = fields[field.name];
+            row.*field.value = value.isUndefined() ? std::string() : value.as<std::string>();
+        }
         const form::UserRowSaved saved = form::save_user_site_row(*session_, row);
         if (saved.failure)
             return text(
                 JsonObject{{"message", saved.failure->text}, {"focus", saved.failure->focus}});
         return text(JsonObject{{"status", saved.status}});
+    }
+
+    // A row of the list as the editor shows it: {field name: text}.
+    std::string site_row_fields(int index) const {
+        const std::vector<form::SiteDataRow> rows = form::site_data_rows(session_->siteTables);
+        JsonObject fields;
+        if (index < 0 || index >= static_cast<int>(rows.size())) return text(fields);
+        const form::UserSiteRow row = form::user_site_row(rows[static_cast<std::size_t>(index)]);
+        for (const form::UserSiteField& field : form::kUserSiteFields)
+            fields.emplace_back(field.name, row.*field.value);
+        return text(fields);
     }
 
     // "概　要": the program's overview document as paragraphs of styled runs.
@@ -481,15 +670,27 @@ public:
         return text(JsonObject{{"paragraphs", paragraphs}});
     }
 
-    // "本プログラムのご利用について".
-    std::string usage_notice() const {
-        std::string all;
-        for (const char* line : form::kUsageTerms) all += std::string(line) + "\n";
-        return all;
+private:
+    // The position buttons in the order of report::kPageNumberPositions.
+    static std::vector<std::string> position_radios() {
+        std::vector<std::string> names;
+        for (const form::DialogItem* item :
+             form::dialog_children(form::print_settings_dialog_layout(), "positionGroup"))
+            if (item->kind == form::DialogItemKind::radio) names.push_back(item->name);
+        return names;
     }
 
-private:
+    report::SvgSurface svg_surface() {
+        return report::SvgSurface(
+            report::SvgGeometry{},
+            [this](const std::string& family, int pixels, bool bold, std::string_view text) {
+                return measurer_(family, pixels, bold, text);
+            });
+    }
+
     std::unique_ptr<form::Session> session_ = std::make_unique<form::Session>();
+    persist::ProjectLines pendingSave_; // what the save under way writes
+    run::SpanTable spanTable_;          // the table last worked out
     // Kept for the page's life: the fonts do not change, and a report drawn
     // again asks for mostly the same texts.
     BrowserMeasurer measurer_;
@@ -502,6 +703,74 @@ std::string project_json(const std::string& name, const std::string& bytes) {
     write_bytes(file, bytes);
     form::Session session;
     return form::project_json_text(session, {kDataFolder, kUserSiteFolder, version(), file});
+}
+
+// `?file=NAME.kvxw&spanTable=1`: exactly what `korvex --span-table` prints.
+std::string project_span_table_json(const std::string& name, const std::string& bytes) {
+    const fs::path file = work_file(name);
+    write_bytes(file, bytes);
+    form::Session session;
+    return form::project_span_table_json_text(session,
+                                              {kDataFolder, kUserSiteFolder, version(), file});
+}
+
+// What the page builds besides the main window, from the tables the Qt windows
+// use: the menu bar, the dialogs, and the texts and rules of the recent designs,
+// the copy and the question about unsaved edits.
+std::string page_tables() {
+    JsonArray menus;
+    for (const form::Menu& menu : form::main_menu_layout()) {
+        JsonArray entries;
+        for (const form::MenuEntry& entry : menu.entries) {
+            const char* kind = entry.kind == form::MenuEntryKind::separator       ? "separator"
+                               : entry.kind == form::MenuEntryKind::recentDesigns ? "recent"
+                                                                                  : "command";
+            entries.emplace_back(JsonObject{{"kind", kind},
+                                            {"name", entry.name},
+                                            {"text", form::menu_text_without_marks(entry.text)},
+                                            {"keys", entry.keys}});
+        }
+        menus.emplace_back(JsonObject{{"name", menu.name},
+                                      {"text", form::menu_text_without_marks(menu.text)},
+                                      {"entries", std::move(entries)}});
+    }
+    JsonObject dialogs;
+    for (const form::DialogLayout* dialog : form::dialog_layouts())
+        dialogs.emplace_back(dialog->name, dialog_json(*dialog));
+    return text(JsonObject{
+        {"menuBarHeight", form::kMenuBarHeight},
+        {"menus", std::move(menus)},
+        {"dialogs", std::move(dialogs)},
+        {"recent", JsonObject{{"count", form::kRecentDesignCount},
+                              {"title", form::kRecentDesignsTitle},
+                              {"none", form::kNoRecentDesigns},
+                              {"missing", form::kMissingDesignHint},
+                              {"removeMissing", form::kRemoveMissingDesigns},
+                              {"arrowWidth", form::kRecentArrowWidth}}},
+        {"recovery", JsonObject{{"question", form::kRecoveryQuestion},
+                                {"keepFailure", form::kRecoveryKeepFailure},
+                                {"delay", static_cast<int>(form::kRecoveryDelay.count())}}},
+        {"saveChangesQuestion", form::kSaveChangesQuestion},
+        {"framedCellInset", JsonArray{form::kFramedCellInsetX, form::kFramedCellInsetY}},
+        {"colours", JsonObject{{"chosenRadio", colour_text(form::kNavy)},
+                               {"chosenPosition", colour_text(form::kChosenPositionColour)}}},
+        {"spanTableNotes",
+         text_array({report::kSpanTableNotes.begin(), report::kSpanTableNotes.end()})},
+    });
+}
+
+// An entry of the recent designs' menu as the page shows it: "3  NAME.kvxw".
+std::string recent_entry_text(int number, const std::string& design) {
+    return form::menu_text_without_marks(form::recent_design_entry_text(number, design));
+}
+
+// The list of recent designs once `design` (the page's key of one) has been
+// opened or saved.
+std::string recent_after_use(const val& designs, const std::string& design) {
+    std::vector<std::string> list;
+    const int length = designs["length"].as<int>();
+    for (int i = 0; i < length; ++i) list.push_back(designs[i].as<std::string>());
+    return text(text_array(form::recent_designs_after_use(list, design)));
 }
 
 } // namespace korvex::web
@@ -522,13 +791,21 @@ EMSCRIPTEN_BINDINGS(korvex) {
         .function("chooseArea", &WebSession::choose_area)
         .function("load", &WebSession::load)
         .function("save", &WebSession::save)
+        .function("projectBytes", &WebSession::project_bytes)
+        .function("saved", &WebSession::saved)
+        .function("spanTable", &WebSession::span_table)
+        .function("spanTableSheet", &WebSession::span_table_sheet)
+        .function("spanTableCsv", &WebSession::span_table_csv)
+        .function("spanTableCsvName", &WebSession::span_table_csv_name)
+        .function("recoveryCopy", &WebSession::recovery_copy)
+        .function("restoreRecovery", &WebSession::restore_recovery)
         .function("calculate", &WebSession::calculate)
         .function("reportPages", &WebSession::report_pages)
-        .function("usageNotice", &WebSession::usage_notice)
         .function("overview", &WebSession::overview)
         .function("siteRows", &WebSession::site_rows)
         .function("siteRowMatches", &WebSession::site_row_matches)
         .function("saveSiteRow", &WebSession::save_site_row)
+        .function("siteRowFields", &WebSession::site_row_fields)
         .function("openCoefficients", &WebSession::open_coefficients)
         .function("editCoefficients", &WebSession::edit_coefficients)
         .function("acceptsRatioKey", &WebSession::accepts_ratio_key)
@@ -538,6 +815,11 @@ EMSCRIPTEN_BINDINGS(korvex) {
         .function("openPrintSettings", &WebSession::open_print_settings)
         .function("editPrintSettings", &WebSession::edit_print_settings)
         .function("confirmPrintSettings", &WebSession::confirm_print_settings)
-        .function("cancelPrintSettings", &WebSession::cancel_print_settings);
+        .function("cancelPrintSettings", &WebSession::cancel_print_settings)
+        .function("acceptsStartNumberKey", &WebSession::accepts_start_number_key);
     emscripten::function("projectJson", &korvex::web::project_json);
+    emscripten::function("projectSpanTableJson", &korvex::web::project_span_table_json);
+    emscripten::function("pageTables", &korvex::web::page_tables);
+    emscripten::function("recentAfterUse", &korvex::web::recent_after_use);
+    emscripten::function("recentEntryText", &korvex::web::recent_entry_text);
 }

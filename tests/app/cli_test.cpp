@@ -202,6 +202,35 @@ int exit_code_of(const QStringList& arguments) {
     return process.exitCode();
 }
 
+// The CSV is the window's file of the same table the JSON prints.
+TEST(CommandLine, SpanTableCsvHoldsTheRowsOfTheJson) {
+    QTemporaryDir dir;
+    const QString project = QString(KORVEX_FIXTURES) + "/tokyo_one_span.kvxw";
+    const QString csv = dir.filePath("table.csv");
+    ASSERT_EQ(exit_code_of({"--span-table-csv", csv, project}), 0);
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    QStringList lines = QString::fromUtf8(bytes.mid(3)).split("\r\n");
+    ASSERT_EQ(lines.takeLast(), "");
+    ASSERT_EQ(lines.size(), 17) << "a heading and sixteen rows";
+    const QJsonArray rows = korvex_span_table(project).json["rows"].toArray();
+    for (int i = 0; i < rows.size(); ++i) {
+        const QJsonObject row = rows.at(i).toObject();
+        const QStringList fields = lines.at(i + 1).split(',');
+        EXPECT_EQ(fields.value(0), row["deckName"].toString());
+        EXPECT_EQ(fields.value(1).toInt(), row["spanCount"].toInt());
+        EXPECT_EQ(fields.value(2), row["maxSpan"].isNull()
+                                       ? QStringLiteral("なし")
+                                       : QString::number(row["maxSpan"].toInt()));
+    }
+    EXPECT_EQ(exit_code_of({"--span-table-csv", dir.filePath("refused.csv"),
+                            QString(KORVEX_FIXTURES) + "/not_a_project.kvxw"}),
+              2);
+    EXPECT_FALSE(QFile::exists(dir.filePath("refused.csv")));
+}
+
 TEST(CommandLine, PdfAndPngReportsOfAFixture) {
     QTemporaryDir dir;
     const QString project = QString(KORVEX_FIXTURES) + "/tokyo_one_span.kvxw";

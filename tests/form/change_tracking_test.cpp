@@ -91,5 +91,18 @@ TEST_F(ChangeTrackingTest, SavingAndLoadingClearTheMarkAFailedLoadDoesNot) {
     EXPECT_TRUE(has_unsaved_changes(session));
 }
 
+// The browser writes the bytes itself, and the user may type on meanwhile: the
+// save counts for what was written, not for the edits made while it ran.
+TEST_F(ChangeTrackingTest, ASaveWrittenElsewhereCountsForWhatWasWritten) {
+    session.form.eaveHeightEdit.text = "8000";
+    persist::ProjectLines written = collect_project_lines(session);
+    session.form.eaveHeightEdit.text = "8500"; // typed while the file was being written
+    note_project_saved(session, "倉庫.kvxw", written);
+    EXPECT_EQ(window_caption(session), "Korvex for wood [倉庫.kvxw]" + std::string(kUnsavedMark));
+    EXPECT_EQ(session.paths.currentFilePath, "倉庫.kvxw");
+    session.form.eaveHeightEdit.text = "8000";
+    EXPECT_FALSE(has_unsaved_changes(session));
+}
+
 } // namespace
 } // namespace korvex::form

@@ -267,7 +267,28 @@ TEST(SpanTableExport, CsvOpensInASpreadsheetAsUtf8) {
                    "KX-75-16,4,なし,接合部,長期\r\n"
                    "KX-50-12,3,4000,デッキ最大長さ,\r\n");
     EXPECT_EQ(run::max_span_text(two_cell_table().cells[0]), "2,730 mm");
-    EXPECT_EQ(run::governing_text(two_cell_table().cells[0].governing), "たわみ：短期（暴風時負圧）");
+    EXPECT_EQ(run::governing_text(two_cell_table().cells[0].governing),
+              "たわみ：短期（暴風時負圧）");
+}
+
+TEST(SpanTableExport, CellsShowTheSpanWhatGovernsAndItsCase) {
+    const run::SpanTable table = two_cell_table();
+    EXPECT_EQ(span_table_cell_lines(table.cells[0]),
+              (std::vector<std::string>{"2,730 mm", "たわみ", "短期（暴風時負圧）"}));
+    EXPECT_EQ(span_table_cell_lines(table.cells[1]),
+              (std::vector<std::string>{"なし", "接合部", "長期"}));
+    EXPECT_EQ(span_table_cell_lines(table.cells[2]),
+              (std::vector<std::string>{"4,000 mm", "デッキ最大長さ"}));
+}
+
+TEST(SpanTableExport, SavesProposeAFileNamedAfterTheProject) {
+    persist::ProjectPaths paths;
+    EXPECT_EQ(span_table_proposal(paths, "/home/u", ".csv"), "/home/u/許容スパン表.csv");
+    paths.currentFilePath = "/d/倉庫.kvxw";
+    EXPECT_EQ(span_table_proposal(paths, "/home/u", ".pdf"), "/d/倉庫_許容スパン表.pdf");
+    // The browser edition knows its files by name alone.
+    paths.currentFilePath = "倉庫.kvxw";
+    EXPECT_EQ(span_table_proposal(paths, "", ".csv"), "倉庫_許容スパン表.csv");
 }
 
 } // namespace

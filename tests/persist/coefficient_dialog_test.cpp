@@ -29,6 +29,8 @@ TEST(CoefficientDialog, GEditsMirrorIntoTheirPEdits) {
     EXPECT_EQ(ratio_edit_name(19), "heavySnowStormPEdit");
     EXPECT_EQ(ratio_edit_name(0), "ordinaryLongTermGEdit");
     EXPECT_EQ(ratio_edit_name(6), "ordinarySnowWEdit");
+    for (int i = 0; i < kRatioEditCount; ++i) EXPECT_EQ(ratio_edit_index(ratio_edit_name(i)), i);
+    EXPECT_EQ(ratio_edit_index("ordinarySnowEdit"), -1);
 }
 
 TEST(CoefficientDialog, StandardValuesReadAsShortestDecimals) {

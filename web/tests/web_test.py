@@ -2,19 +2,28 @@
 
     scripts/web-test [--screenshots DIR]
 
-Checks that the page gives the desktop's JSON for the six examples byte for
-byte, refuses a bad design with the desktop's message and focuses its control,
-and saves a loaded design back to the same bytes. It writes screenshots of the
-form and of the first report page, and prints how long the page takes to
-become usable and to calculate and draw the report.
+Checks that the page gives the desktop's JSON and span table for the six
+examples byte for byte, refuses a bad design with the desktop's message and
+focuses its control, saves a loaded design back to the same bytes, shows the
+span table with the desktop's CSV and sheet, keeps a copy of the form per tab
+and offers it back, saves through file handles, keeps the recent designs
+across visits, and opens and calculates offline. Where headless Chromium can
+show no file picker, the pickers hand the page files of the origin's private
+file system (real file handles) or, for a refused permission and a full disk,
+stand-in handles that fail as the browser's would; the page's own code reads
+and writes through them. It writes screenshots of the form, the report and
+every dialog, and prints how long the page takes to become usable, to
+calculate and draw the report and to fill the span table, and the bundle's size.
 """
 
 import argparse
+import base64
 import functools
 import http.server
 import json
 import os
 import pathlib
+import re
 import shutil
 import socketserver
 import subprocess
@@ -57,14 +66,19 @@ def serve(folder):
     return server
 
 
-def browser():
+def browser(downloads):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for argument in ["--headless=new", "--no-sandbox", "--disable-gpu",
-                     "--disable-dev-shm-usage", "--window-size=1000,1400"]:
+                     "--disable-dev-shm-usage", "--window-size=1100,1400"]:
         options.add_argument(argument)
+    options.add_experimental_option("prefs", {"download.default_directory": str(downloads),
+                                              "download.prompt_for_download": False})
     service = Service(executable_path="/usr/bin/chromedriver")
-    return webdriver.Chrome(options=options, service=service)
+    driver = webdriver.Chrome(options=options, service=service)
+    driver.execute_cdp_cmd("Page.setDownloadBehavior",
+                           {"behavior": "allow", "downloadPath": str(downloads)})
+    return driver
 
 
 def wait_ready(driver, seconds=30):
@@ -72,9 +86,78 @@ def wait_ready(driver, seconds=30):
         lambda d: d.execute_script("return document.body.dataset.ready === '1'"))
 
 
-def open_form(driver, base):
+RECOVERY_QUESTION = "前回終了時の編集内容を復元しますか？"
+
+
+def open_form(driver, base, settled=True):
+    """The page opened afresh; with `settled`, the copies an earlier check left
+    are declined, so that the form starts as the program starts it."""
     driver.get(base + "/index.html")
     wait_ready(driver)
+    if not settled:
+        return
+    while True:
+        WebDriverWait(driver, 30).until(lambda d: d.execute_script(
+            "return document.body.dataset.settled === '1' ||"
+            " document.getElementById('messageBox').open"))
+        if driver.execute_script("return document.body.dataset.settled === '1'"):
+            return
+        if driver.execute_script("return document.getElementById('messageText').textContent") \
+                != RECOVERY_QUESTION:
+            return
+        press_message_button(driver, "いいえ")
+
+
+def clear_browser_storage(driver):
+    """Copies, recent designs and the origin's files of earlier checks go."""
+    driver.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        (async () => {
+          localStorage.clear();
+          sessionStorage.clear();
+          await new Promise((resolve) => {
+            const request = indexedDB.deleteDatabase("korvex");
+            request.onsuccess = request.onerror = request.onblocked = () => resolve();
+          });
+          const root = await navigator.storage.getDirectory();
+          for await (const name of root.keys()) await root.removeEntry(name);
+        })().then(done, done);""")
+
+
+def type_into(driver, name, text):
+    edit = driver.find_element(By.CSS_SELECTOR, f'[data-name="{name}"]')
+    edit.click()
+    edit.send_keys(Keys.CONTROL, "a")
+    edit.send_keys(text)
+    return edit
+
+
+def control_value(driver, name):
+    return driver.execute_script(
+        f"return document.querySelector('#form [data-name=\"{name}\"]').value")
+
+
+def copies(driver):
+    """The copies of the form in the browser's storage: {tab id: eave height}."""
+    return driver.execute_script(r"""
+        const found = {};
+        for (const key of Object.keys(localStorage)) {
+          if (!key.startsWith("korvex.recovery.")) continue;
+          const copy = JSON.parse(localStorage.getItem(key));
+          const text = new TextDecoder().decode(Uint8Array.from(atob(copy.bytes), c => c.charCodeAt(0)));
+          found[key.slice(16)] = text.split("\r\n")[7];
+        }
+        return found;""")
+
+
+def wait_message(driver, seconds=10):
+    WebDriverWait(driver, seconds).until(
+        lambda d: d.execute_script("return document.getElementById('messageBox').open"))
+    return driver.execute_script("return document.getElementById('messageText').textContent")
+
+
+def no_message(driver):
+    return not driver.execute_script("return document.getElementById('messageBox').open")
 
 
 def message_text(driver):
@@ -104,12 +187,28 @@ def load_file(driver, path):
 
 
 def test_local_file(driver, served):
-    """Opened from a local file (a double-click on index.html), the page starts."""
+    """Opened from a local file (a double-click on index.html), the page starts
+    under its Content-Security-Policy and calculates; it registers no service
+    worker there."""
     driver.get((served / "index.html").as_uri())
     wait_ready(driver)
     fonts = driver.execute_script(
         "return document.fonts.check('12px IPAPGothic') && document.fonts.check('12px IPAGothic')")
     check(fonts, "opened from a local file, the page starts with its fonts")
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+        "return [...document.querySelectorAll('#form img')].every(i => i.complete)"))
+    pictures = driver.execute_script(
+        "return [...document.querySelectorAll('#form img')].filter(i => i.src)"
+        ".map(i => i.naturalWidth > 0)")
+    check(pictures and all(pictures), f"and its pictures ({len(pictures)})")
+    driver.find_element(By.CSS_SELECTOR, '[data-name="calculateButton"]').click()
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.report"))
+    pages = driver.execute_script("return document.querySelectorAll('#pages .page svg').length")
+    policy = driver.execute_script(
+        "return document.querySelector('meta[http-equiv=\"Content-Security-Policy\"]').content")
+    worker = driver.execute_script("return !!document.querySelector('link[rel=manifest]')")
+    check(pages > 0 and "default-src 'none'" in policy and not worker,
+          f"from a local file the core runs under the policy and draws the report ({pages} sheets)")
 
 
 def test_examples_json(driver, base, root):
@@ -219,8 +318,8 @@ def test_coefficients(driver, base):
     """設定: the direct-load method switches the form to the direct-load panel."""
     open_form(driver, base)
     driver.find_element(By.CSS_SELECTOR, '[data-name="settingsButton"]').click()
-    driver.find_element(By.CSS_SELECTOR, '[data-name="directLoadsRadio"]').click()
-    driver.find_element(By.ID, "coefficientSetButton").click()
+    driver.find_element(By.CSS_SELECTOR, '#CoefficientWindow [data-name="directLoadsRadio"]').click()
+    driver.find_element(By.CSS_SELECTOR, '#CoefficientWindow [data-name="setButton"]').click()
     hidden = driver.execute_script(
         "return ['windPanel', 'directLoadPanel'].map(n =>"
         " document.querySelector(`.panel[data-name=\"${n}\"]`).dataset.hidden)")
@@ -231,14 +330,16 @@ def test_user_site_row(driver, base):
     """地域データ: a row the user adds is kept in the browser and used after a reload."""
     open_form(driver, base)
     driver.execute_script("localStorage.clear();")
-    driver.find_element(By.CSS_SELECTOR, '[data-name="siteDataButton"]').click()
-    driver.find_element(By.ID, "newUserRowButton").click()
-    for field, value in [("area", "試験町"), ("reading", "しけんまち"), ("baseWindSpeed", "34"),
-                         ("snowZone", "0"), ("altitude", "12"), ("snowDepth", "30")]:
-        driver.find_element(By.CSS_SELECTOR, f'#siteEditor [data-field="{field}"]').send_keys(value)
-    driver.find_element(By.ID, "saveUserRowButton").click()
+    driver.find_element(By.CSS_SELECTOR, '#form [data-name="siteDataButton"]').click()
+    dialog = driver.find_element(By.ID, "SiteDataWindow")
+    dialog.find_element(By.CSS_SELECTOR, '[data-name="newUserRowButton"]').click()
+    for field, value in [("siteAreaEdit", "試験町"), ("siteReadingEdit", "しけんまち"),
+                         ("siteWindSpeedEdit", "34"), ("siteZoneEdit", "0"),
+                         ("siteAltitudeEdit", "12"), ("siteSnowDepthEdit", "30")]:
+        dialog.find_element(By.CSS_SELECTOR, f'[data-name="{field}"]').send_keys(value)
+    dialog.find_element(By.CSS_SELECTOR, '[data-name="saveUserRowButton"]').click()
     time.sleep(0.3)
-    status = driver.find_element(By.ID, "siteStatusLabel").text
+    status = dialog.find_element(By.CSS_SELECTOR, '[data-name="siteStatusLabel"]').text
     check(bool(status) and not driver.execute_script(
         "return document.getElementById('messageBox').open"), f"the row is stored ({status})")
     open_form(driver, base)
@@ -261,7 +362,7 @@ def test_round_trip(driver, base, served):
         check(bytes(saved) == original, f"{name}: loading and saving gives the same bytes")
 
 
-def test_report(driver, base, served, screenshots):
+def test_report(driver, base, served, screenshots, figures):
     open_form(driver, base)
     ready = driver.execute_script("return window.korvexReadyTime")
     print(f"time to a usable form: {ready:.0f} ms")
@@ -275,6 +376,7 @@ def test_report(driver, base, served, screenshots):
         lambda d: d.execute_script("return document.body.dataset.report"))
     pages = int(driver.execute_script("return document.body.dataset.report"))
     drawn = driver.execute_script("return window.korvexReportTime")
+    figures["計算 to every sheet drawn"] = drawn
     print(f"calculate and draw {pages} report pages: {drawn:.0f} ms in the page, "
           f"{(time.perf_counter() - started) * 1000:.0f} ms seen from the test")
     check(pages == 4, f"tokyo_mono_pitch prints 4 sheets ({pages})")
@@ -290,6 +392,446 @@ def test_report(driver, base, served, screenshots):
           "the footer names the user's file")
 
 
+def desktop_output(root, arguments):
+    """What the desktop program prints for `arguments`, or None without a build."""
+    korvex = root / "build" / "app" / "korvex"
+    if not korvex.exists():
+        return None
+    with tempfile.TemporaryDirectory() as home:
+        run = subprocess.run([str(korvex), *arguments], capture_output=True,
+                             env={**os.environ, "XDG_DATA_HOME": home, "QT_QPA_PLATFORM": "offscreen"})
+    return run.stdout.decode("utf-8")
+
+
+def test_span_table_json(driver, base, root, served):
+    """`?file=NAME.kvxw&spanTable=1` prints what `korvex --span-table` prints,
+    for the examples and for a design or file the table refuses."""
+    lines = (served / "tokyo_mono_pitch.kvxw").read_bytes().split(b"\r\n")
+    lines[7] = b""  # no eave height
+    (served / "no_height.kvxw").write_bytes(b"\r\n".join(lines))
+    (served / "no_project.kvxw").write_bytes(b"hello\r\nworld\r\n")
+    for name in EXAMPLES + ["no_height", "no_project"]:
+        driver.get(f"{base}/index.html?file={name}.kvxw&spanTable=1")
+        wait_ready(driver)
+        page = driver.execute_script("return document.getElementById('json').textContent")
+        desktop = desktop_output(root, ["--span-table", str(served / f"{name}.kvxw")])
+        if desktop is None:
+            print(f"skip {name}: no desktop build to compare with")
+            continue
+        check(page == desktop, f"{name}: the page's span table is the desktop's, byte for byte")
+
+
+def downloaded(downloads, name, seconds=10):
+    target = downloads / name
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        if target.exists() and not list(downloads.glob("*.crdownload")):
+            return target.read_bytes()
+        time.sleep(0.1)
+    return None
+
+
+def test_span_table_dialog(driver, base, root, served, downloads, screenshots, figures):
+    """許容スパン表 from the menu and from the keyboard: the desktop's cells,
+    conditions and notes, the desktop's CSV bytes, and one printed A4 sheet."""
+    open_form(driver, base)
+    load_file(driver, served / "tokyo_mono_pitch.kvxw")
+    WebDriverWait(driver, 10).until(lambda d: "tokyo" in d.title)
+    driver.find_element(By.CSS_SELECTOR, '#menuBar [data-name="calculationMenu"]').click()
+    driver.find_element(By.CSS_SELECTOR, '.menu [data-name="spanTableAction"]').click()
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.spanTable"))
+    check(True, "計算 → 許容スパン表 opens the table")
+    driver.execute_script("document.getElementById('SpanTableWindow').close()")
+
+    ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.F9).key_up(Keys.SHIFT).perform()
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.spanTable"))
+    figures["span table dialog, command to filled table"] = driver.execute_script(
+        "return window.korvexSpanTableTime")
+    dialog = driver.find_element(By.ID, "SpanTableWindow")
+    dialog.screenshot(str(screenshots / "web_span_table.png"))
+    cells = driver.execute_script(
+        "return [...document.querySelectorAll('#SpanTableWindow tbody td')].map(td => td.innerText.split('\\n'))")
+    desktop = desktop_output(root, ["--span-table", str(served / "tokyo_mono_pitch.kvxw")])
+    if desktop is not None:
+        rows = json.loads(desktop)["rows"]
+        spans = [f"{r['maxSpan']:,} mm" if r["maxSpan"] is not None else "なし" for r in rows]
+        check([c[0] for c in cells] == spans, f"Shift+F9: the sixteen cells are the desktop's ({spans[:4]}…)")
+    notes = dialog.find_element(By.CSS_SELECTOR, '[data-name="notesLabel"]').text
+    conditions = dialog.find_element(By.CSS_SELECTOR, '[data-name="conditionsLabel"]').text
+    check(notes.startswith("※許容スパン") and "東京都" in conditions,
+          "the dialog shows the design's conditions and the notes")
+
+    for old in downloads.glob("*"):
+        old.unlink()
+    dialog.find_element(By.CSS_SELECTOR, '[data-name="csvButton"]').click()
+    csv = downloaded(downloads, "tokyo_mono_pitch_許容スパン表.csv")
+    with tempfile.TemporaryDirectory() as folder:
+        target = pathlib.Path(folder) / "table.csv"
+        if desktop_output(root, ["--span-table-csv", str(target),
+                                 str(served / "tokyo_mono_pitch.kvxw")]) is not None:
+            check(csv is not None and csv == target.read_bytes(),
+                  "CSV保存 downloads the desktop's CSV, byte for byte (UTF-8 with BOM)")
+
+    # 印刷 / PDF保存: the browser's print of the sheet the desktop prints.
+    driver.execute_script("window.print = () => { window.korvexPrinted = true; };")
+    dialog.find_element(By.CSS_SELECTOR, '[data-name="printButton"]').click()
+    sheet = driver.execute_script(
+        "return [...document.querySelectorAll('#printSheet text')].map(t => t.textContent).join('|')")
+    pdf = base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"])
+    printed_pages = len(re.findall(rb"/Type\s*/Page\b", pdf))
+    check("Korvex構造計算(木造梁)－許容スパン表－" in sheet and printed_pages == 1,
+          f"印刷 prints the one A4 sheet of the desktop ({printed_pages} page)")
+    driver.execute_script("document.body.classList.remove('printingSheet')")
+
+
+def test_caption(driver, base, served):
+    """The caption names the design's file as the desktop names its path."""
+    open_form(driver, base)
+    load_file(driver, served / "sapporo_gable.kvxw")
+    WebDriverWait(driver, 10).until(lambda d: "sapporo" in d.title)
+    caption = driver.find_element(By.ID, "caption").text
+    check(caption == "Korvex for wood [sapporo_gable.kvxw]", f"the caption names the file ({caption})")
+    type_into(driver, "eaveHeightEdit", "9100")
+    check(driver.find_element(By.ID, "caption").text == caption + " *", "and marks unsaved edits")
+
+
+def reload_page(driver):
+    driver.refresh()
+    try:
+        driver.switch_to.alert.accept()
+    except Exception:
+        pass
+    wait_ready(driver)
+
+
+def test_recovery(driver, base, screenshots):
+    """An edit is kept a few seconds after it; at the next opening the page asks,
+    はい restores it as unsaved edits, いいえ drops it."""
+    open_form(driver, base)
+    clear_browser_storage(driver)
+    open_form(driver, base)
+    type_into(driver, "eaveHeightEdit", "7777")
+    WebDriverWait(driver, 10).until(lambda d: "7777" in copies(d).values())
+    check(True, "an edit is copied into the browser's storage after a few seconds")
+    reload_page(driver)
+    check(wait_message(driver) == "前回終了時の編集内容を復元しますか？", "the next opening asks")
+    driver.save_screenshot(str(screenshots / "web_recovery_question.png"))
+    press_message_button(driver, "はい")
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script("return document.body.dataset.settled"))
+    check(control_value(driver, "eaveHeightEdit") == "7777" and driver.title.endswith(" *"),
+          "はい restores the edit as unsaved")
+
+    reload_page(driver)
+    wait_message(driver)
+    press_message_button(driver, "いいえ")
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script("return document.body.dataset.settled"))
+    check(control_value(driver, "eaveHeightEdit") == "10000" and not copies(driver),
+          "いいえ drops it and the form starts as usual")
+
+    # Back to the design it started from: nothing to keep, and the copy goes.
+    type_into(driver, "eaveHeightEdit", "6666")
+    WebDriverWait(driver, 10).until(lambda d: "6666" in copies(d).values())
+    type_into(driver, "eaveHeightEdit", "10000")
+    WebDriverWait(driver, 10).until(lambda d: not copies(d))
+    check(True, "without unsaved edits the copy is removed")
+
+
+def test_two_tabs(driver, base):
+    """Two tabs keep two copies; a third one offers only the copy of a tab
+    that is gone, and the live tab's copy stays."""
+    open_form(driver, base)
+    clear_browser_storage(driver)
+    open_form(driver, base)
+    first = driver.current_window_handle
+    type_into(driver, "eaveHeightEdit", "1111")
+    driver.switch_to.new_window("tab")
+    open_form(driver, base)
+    second = driver.current_window_handle
+    type_into(driver, "eaveHeightEdit", "2222")
+    WebDriverWait(driver, 10).until(lambda d: sorted(copies(d).values()) == ["1111", "2222"])
+    check(True, "two tabs keep two copies")
+    driver.execute_script("window.onbeforeunload = null;")
+    driver.close()
+    driver.switch_to.window(first)
+    driver.switch_to.new_window("tab")
+    open_form(driver, base, settled=False)
+    wait_message(driver)
+    press_message_button(driver, "はい")
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script("return document.body.dataset.settled"))
+    restored = control_value(driver, "eaveHeightEdit")
+    kept = sorted(copies(driver).values())
+    check(restored == "2222" and kept == ["1111", "2222"],
+          f"a new tab offers the closed tab's copy and leaves the open tab's ({restored}, {kept})")
+    driver.close()
+    driver.switch_to.window(first)
+    check(control_value(driver, "eaveHeightEdit") == "1111", "the first tab's form is untouched")
+    del second
+
+
+STAND_IN_PICKERS = """
+  // Headless Chromium shows no file picker: the pickers hand out files of the
+  // origin's private file system, which are real file handles.
+  window.showOpenFilePicker = async () => {
+    const root = await navigator.storage.getDirectory();
+    return [await root.getFileHandle(window.korvexNextFile)];
+  };
+  window.showSaveFilePicker = async () => {
+    const root = await navigator.storage.getDirectory();
+    return root.getFileHandle(window.korvexNextFile, { create: true });
+  };
+"""
+
+
+def put_private_file(driver, name, data):
+    driver.execute_async_script("""
+        const [name, bytes, done] = arguments;
+        (async () => {
+          const root = await navigator.storage.getDirectory();
+          const handle = await root.getFileHandle(name, { create: true });
+          const writable = await handle.createWritable();
+          await writable.write(new Uint8Array(bytes));
+          await writable.close();
+        })().then(done, done);""", name, list(data))
+
+
+def private_file(driver, name):
+    data = driver.execute_async_script("""
+        const [name, done] = arguments;
+        (async () => {
+          const root = await navigator.storage.getDirectory();
+          const file = await (await root.getFileHandle(name)).getFile();
+          return Array.from(new Uint8Array(await file.arrayBuffer()));
+        })().then(done, (e) => done(null));""", name)
+    return None if data is None else bytes(data)
+
+
+def with_pickers(driver, base, next_file=None):
+    open_form(driver, base)
+    driver.execute_script(STAND_IN_PICKERS)
+    if next_file:
+        driver.execute_script("window.korvexNextFile = arguments[0];", next_file)
+
+
+def press_keys(driver, *keys):
+    """A chord: the modifiers held down while the last key is pressed."""
+    *modifiers, key = keys
+    chain = ActionChains(driver)
+    for modifier in modifiers:
+        chain.key_down(modifier)
+    chain.send_keys(key)
+    for modifier in reversed(modifiers):
+        chain.key_up(modifier)
+    chain.perform()
+
+
+def test_file_handles(driver, base, served, screenshots):
+    """データ読込 keeps the file's handle; 上書き保存 (Ctrl+S) writes back to the
+    same file; 名前を付けて保存 asks for a new one; both show up in 最近使ったデータ,
+    which survives a reload and opens the file again."""
+    open_form(driver, base)
+    clear_browser_storage(driver)
+    original = (served / "tokyo_mono_pitch.kvxw").read_bytes()
+    put_private_file(driver, "tokyo_mono_pitch.kvxw", original)
+    with_pickers(driver, base, "tokyo_mono_pitch.kvxw")
+    driver.find_element(By.CSS_SELECTOR, '#form [data-name="loadButton"]').click()
+    WebDriverWait(driver, 10).until(lambda d: d.title == "Korvex for wood [tokyo_mono_pitch.kvxw]")
+    check(True, "データ読込 opens the file the picker gives")
+
+    type_into(driver, "eaveHeightEdit", "9300")
+    press_keys(driver, Keys.CONTROL, "s")
+    WebDriverWait(driver, 10).until(lambda d: not d.title.endswith("*"))
+    written = private_file(driver, "tokyo_mono_pitch.kvxw")
+    expected = bytes(driver.execute_script("return Array.from(session.projectBytes())"))
+    check(written == expected and written != original and b"9300" in written,
+          "Ctrl+S writes the form back into the same file")
+
+    driver.execute_script("window.korvexNextFile = 'copy.kvxw';")
+    press_keys(driver, Keys.CONTROL, Keys.SHIFT, "s")
+    WebDriverWait(driver, 10).until(lambda d: d.title == "Korvex for wood [copy.kvxw]")
+    check(private_file(driver, "copy.kvxw") == written, "Ctrl+Shift+S saves under a new name")
+
+    open_form(driver, base)  # a reload: the list comes from the browser's storage
+    driver.execute_script(STAND_IN_PICKERS)
+    driver.find_element(By.CSS_SELECTOR, '[data-name="recentDesignsButton"]').click()
+    entries = driver.execute_script(
+        "return [...document.querySelectorAll('.menu .menuEntry')].map(e => [e.innerText, e.disabled])")
+    driver.save_screenshot(str(screenshots / "web_recent_designs.png"))
+    check(entries[:2] == [["1  copy.kvxw", False], ["2  tokyo_mono_pitch.kvxw", False]],
+          f"after a reload 最近使ったデータ lists both, newest first ({entries[:2]})")
+    driver.find_elements(By.CSS_SELECTOR, ".menu .menuEntry")[1].click()
+    WebDriverWait(driver, 10).until(lambda d: d.title == "Korvex for wood [tokyo_mono_pitch.kvxw]")
+    check(control_value(driver, "eaveHeightEdit") == "9300", "a click on a recent design opens it")
+
+    # A file moved or deleted: the message, and the entry greyed and removable.
+    driver.execute_async_script("""
+        const done = arguments[0];
+        navigator.storage.getDirectory().then((root) => root.removeEntry("copy.kvxw")).then(done, done);""")
+    driver.find_element(By.CSS_SELECTOR, '[data-name="recentDesignsButton"]').click()
+    driver.find_elements(By.CSS_SELECTOR, ".menu .menuEntry")[1].click()
+    text = wait_message(driver)
+    check("copy.kvxw" in text and "見つかりません" in text, f"a deleted file is told ({text})")
+    press_message_button(driver)
+    driver.find_element(By.CSS_SELECTOR, '[data-name="recentDesignsButton"]').click()
+    entries = driver.execute_script(
+        "return [...document.querySelectorAll('.menu .menuEntry')].map(e => [e.innerText, e.disabled])")
+    check(["2  copy.kvxw", True] in entries, "and greyed in the list")
+    driver.find_element(By.CSS_SELECTOR, '.menu [data-name="removeMissingAction"]').click()
+    names = driver.execute_script("return recent.list.map(e => e.name)")
+    check(names == ["tokyo_mono_pitch.kvxw"], f"見つからないファイルを一覧から削除 takes it off ({names})")
+
+
+STAND_IN_FAILING_HANDLE = """
+  // A handle that fails as the browser's does: its permission refused, or the
+  // disk full while writing.
+  const [failure] = arguments;
+  const file = new File([new Uint8Array(0)], "failing.kvxw");
+  window.showSaveFilePicker = async () => ({
+    kind: "file", name: "failing.kvxw",
+    queryPermission: async () => (failure === "permission" ? "prompt" : "granted"),
+    requestPermission: async () => (failure === "permission" ? "denied" : "granted"),
+    getFile: async () => file,
+    isSameEntry: async () => false,
+    createWritable: async () => ({
+      write: async () => { throw new DOMException("The disk is full.", "QuotaExceededError"); },
+      close: async () => {},
+      abort: async () => {},
+    }),
+  });
+"""
+
+
+def test_bad_saves(driver, base, served):
+    """A refused permission, a full disk, a design's file deleted before Ctrl+S,
+    and a browser storage that is full: a Japanese message, and the form and
+    its copy kept."""
+    open_form(driver, base)
+    clear_browser_storage(driver)
+    for failure, words in [("permission", "書き込む許可がありません"), ("quota", "空き容量が足りません")]:
+        open_form(driver, base)
+        driver.execute_script(STAND_IN_FAILING_HANDLE, failure)
+        type_into(driver, "eaveHeightEdit", "8100")
+        WebDriverWait(driver, 10).until(lambda d: "8100" in copies(d).values())
+        press_keys(driver, Keys.CONTROL, Keys.SHIFT, "s")
+        text = wait_message(driver)
+        press_message_button(driver)
+        check(words in text and "入力内容はそのまま残っています" in text and driver.title.endswith(" *")
+              and "8100" in copies(driver).values(),
+              f"{failure}: told, the form and its copy kept ({text})")
+
+    put_private_file(driver, "gone.kvxw", (served / "naha_canopy.kvxw").read_bytes())
+    with_pickers(driver, base, "gone.kvxw")
+    driver.find_element(By.CSS_SELECTOR, '#form [data-name="loadButton"]').click()
+    WebDriverWait(driver, 10).until(lambda d: "gone.kvxw" in d.title)
+    driver.execute_async_script("""
+        const done = arguments[0];
+        navigator.storage.getDirectory().then((root) => root.removeEntry("gone.kvxw")).then(done, done);""")
+    type_into(driver, "eaveHeightEdit", "8200")
+    press_keys(driver, Keys.CONTROL, "s")
+    text = wait_message(driver)
+    press_message_button(driver)
+    check("見つかりません" in text and driver.title.endswith(" *") and private_file(driver, "gone.kvxw") is None,
+          f"Ctrl+S to a deleted file tells so and writes nothing ({text})")
+
+    open_form(driver, base)
+    driver.execute_script("""
+        Storage.prototype.setItem = function () {
+          throw new DOMException("full", "QuotaExceededError");
+        };""")
+    type_into(driver, "eaveHeightEdit", "8300")
+    text = wait_message(driver)
+    press_message_button(driver)
+    type_into(driver, "eaveHeightEdit", "8400")
+    time.sleep(4)
+    check("編集内容の控えを保存できませんでした" in text and no_message(driver)
+          and control_value(driver, "eaveHeightEdit") == "8400",
+          "a full storage is told once and the page goes on")
+
+    # No storage at all (a browser that refuses it to the page): the page starts,
+    # calculates, and says once that it keeps no copy.
+    script = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+        for (const name of ["localStorage", "sessionStorage", "indexedDB"])
+          Object.defineProperty(window, name, {
+            get() { throw new DOMException("refused", "SecurityError"); } });"""})
+    try:
+        open_form(driver, base)
+        type_into(driver, "eaveHeightEdit", "8500")
+        text = wait_message(driver)
+        press_message_button(driver)
+        driver.find_element(By.CSS_SELECTOR, '[data-name="calculateButton"]').click()
+        WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.report"))
+        check("編集内容の控えを保存できませんでした" in text,
+              f"without any storage the page starts, tells once and calculates ({text})")
+    finally:
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                               {"identifier": script["identifier"]})
+
+
+def test_second_tab_same_file(driver, base, served):
+    """The same file opened in a second tab: the page says so."""
+    open_form(driver, base)
+    clear_browser_storage(driver)
+    put_private_file(driver, "shared.kvxw", (served / "morioka_arc.kvxw").read_bytes())
+    with_pickers(driver, base, "shared.kvxw")
+    first = driver.current_window_handle
+    driver.find_element(By.CSS_SELECTOR, '#form [data-name="loadButton"]').click()
+    WebDriverWait(driver, 10).until(lambda d: "shared.kvxw" in d.title)
+    driver.switch_to.new_window("tab")
+    with_pickers(driver, base, "shared.kvxw")
+    driver.find_element(By.CSS_SELECTOR, '#form [data-name="loadButton"]').click()
+    text = wait_message(driver)
+    check("別のタブでも開かれています" in text, f"a second tab on the same file is told ({text})")
+    press_message_button(driver)
+    driver.close()
+    driver.switch_to.window(first)
+
+
+def test_dialog_screenshots(driver, base, screenshots):
+    open_form(driver, base)
+    for name, command in [("CoefficientWindow", "openCoefficients()"),
+                          ("PrintSettingsWindow", "openPrintSettings()"),
+                          ("SiteDataWindow", "openSiteData()"),
+                          ("UsageNotice", "showUsageNotice()")]:
+        driver.execute_script(command)
+        dialog = driver.find_element(By.ID, name)
+        time.sleep(0.3)
+        dialog.screenshot(str(screenshots / f"web_{name}.png"))
+        caption = dialog.find_element(By.CSS_SELECTOR, ".dialogCaption").text
+        driver.execute_script("arguments[0].close();", dialog)
+        check(bool(caption), f"{name} is built from its table ({caption})")
+
+
+def test_offline(driver, served):
+    """Visited once over HTTP, the page opens and calculates with the server
+    gone, and Chromium finds it installable."""
+    server = serve(served)
+    base = f"http://127.0.0.1:{server.server_address[1]}"
+    open_form(driver, base)
+    WebDriverWait(driver, 30).until(lambda d: d.execute_async_script("""
+        const done = arguments[0];
+        navigator.serviceWorker.ready.then(() => done(!!navigator.serviceWorker.controller || "ready"));"""))
+    errors = driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+    check(not errors, f"Chromium can install the page as an app ({errors})")
+    server.shutdown()
+    server.server_close()
+    open_form(driver, base)
+    driver.find_element(By.CSS_SELECTOR, '[data-name="calculateButton"]').click()
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.report"))
+    pages = int(driver.execute_script("return document.body.dataset.report"))
+    check(pages > 0, f"with the server stopped the form opens and 計算 draws the report ({pages} sheets)")
+
+
+def test_policy(driver, base):
+    """The page may connect to no other host."""
+    open_form(driver, base)
+    blocked = driver.execute_async_script("""
+        const done = arguments[0];
+        let violated = "";
+        document.addEventListener("securitypolicyviolation", (e) => { violated = e.effectiveDirective; });
+        fetch("http://127.0.0.2:9/design").then(() => done("fetched"),
+          () => setTimeout(() => done(violated), 100));""")
+    check(blocked == "connect-src", f"a connection to another host is refused ({blocked})")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("root", type=pathlib.Path)
@@ -298,18 +840,22 @@ def main():
     root = args.root.resolve()
     screenshots = args.screenshots or root / "build-web" / "screenshots"
     screenshots.mkdir(parents=True, exist_ok=True)
+    figures = {}
 
     with tempfile.TemporaryDirectory(prefix="korvex_web_") as folder:
         served = pathlib.Path(folder) / "www"
+        downloads = pathlib.Path(folder) / "downloads"
+        downloads.mkdir()
         shutil.copytree(root / "build-web" / "www", served)
         for name in EXAMPLES:
             shutil.copy(root / "examples" / f"{name}.kvxw", served)
         server = serve(served)
         base = f"http://127.0.0.1:{server.server_address[1]}"
-        driver = browser()
+        driver = browser(downloads)
         try:
             test_local_file(driver, served)
             test_examples_json(driver, base, root)
+            test_span_table_json(driver, base, root, served)
             test_refused_design(driver, base, root)
             test_bad_files(driver, base, root, served)
             test_area_search(driver, base)
@@ -317,12 +863,27 @@ def main():
             test_coefficients(driver, base)
             test_user_site_row(driver, base)
             test_round_trip(driver, base, served)
-            test_report(driver, base, served, screenshots)
-            logs = [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
+            test_caption(driver, base, served)
+            test_report(driver, base, served, screenshots, figures)
+            test_span_table_dialog(driver, base, root, served, downloads, screenshots, figures)
+            test_dialog_screenshots(driver, base, screenshots)
+            test_recovery(driver, base, screenshots)
+            test_two_tabs(driver, base)
+            test_file_handles(driver, base, served, screenshots)
+            test_bad_saves(driver, base, served)
+            test_second_tab_same_file(driver, base, served)
+            test_policy(driver, base)
+            test_offline(driver, served)
+            logs = [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"
+                    and "127.0.0.2" not in entry["message"]]
             check(not logs, "the page logs no errors " + json.dumps(logs, ensure_ascii=False))
         finally:
             driver.quit()
             server.shutdown()
+    bundle = sum(f.stat().st_size for f in (root / "build-web" / "www").rglob("*") if f.is_file())
+    figures["bundle size (MB)"] = bundle / 1e6
+    for what, figure in figures.items():
+        print(f"figure: {what}: {figure:.2f}" if "MB" in what else f"figure: {what}: {figure:.0f} ms")
     print(f"screenshots: {screenshots}")
     if failures:
         print(f"web-test: {len(failures)} failed", file=sys.stderr)

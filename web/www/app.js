@@ -1,6 +1,7 @@
 // The browser edition's page. Everything the form does is asked of the core
-// (korvex_web.wasm): this script only shows the form as the core describes it,
-// hands it what the user does, and shows the report pages the core draws.
+// (korvex_web.js): this script only shows the form as the core describes it,
+// hands it what the user does, and shows the report pages the core draws. The
+// dialogs are in dialogs.js, what the page keeps in the browser in storage.js.
 "use strict";
 
 const params = new URLSearchParams(location.search);
@@ -18,7 +19,10 @@ const STORAGE_PREFIX = "korvex.Load_data/";
 
 let korvex = null;   // the module
 let session = null;  // its WebSession
+let pageTables = null; // the menus, dialogs and texts of the core's tables
 const widgets = new Map(); // control name -> element
+// The design's own file: its name, and its handle where the browser gives one.
+const currentFile = { name: "", handle: null };
 
 // ---- start-up --------------------------------------------------------------
 
@@ -36,11 +40,13 @@ async function loadFonts() {
 function writeUserSiteFiles() {
   korvex.FS.mkdirTree("/user/Load_data");
   for (const name of USER_SITE_FILES) {
-    const stored = localStorage.getItem(STORAGE_PREFIX + name);
-    if (stored !== null) {
-      const bytes = Uint8Array.from(atob(stored), (c) => c.charCodeAt(0));
-      korvex.FS.writeFile("/user/Load_data/" + name, bytes);
+    let stored = null;
+    try {
+      stored = localStorage.getItem(STORAGE_PREFIX + name);
+    } catch (error) {
+      // No storage: the shipped tables alone; a save of a row tells why.
     }
+    if (stored !== null) korvex.FS.writeFile("/user/Load_data/" + name, fromBase64(stored));
   }
 }
 
@@ -48,33 +54,50 @@ async function start() {
   const [module] = await Promise.all([createKorvex(), loadFonts()]);
   korvex = module;
   writeUserSiteFiles();
-  if (params.get("json") === "1" && params.get("file")) return showProjectJson(params.get("file"));
+  const file = params.get("file");
+  if (file && params.get("json") === "1") return showProjectText(file, korvex.projectJson);
+  if (file && params.get("spanTable") === "1") return showProjectText(file, korvex.projectSpanTableJson);
 
+  pageTables = JSON.parse(korvex.pageTables());
   session = new korvex.WebSession();
   const error = session.start();
   document.getElementById("loading").hidden = true;
   if (error) return message(error);
+  buildMenuBar();
   buildForm(JSON.parse(session.layout()));
   bindAreaSearch();
   document.getElementById("mainWindow").hidden = false;
   refresh();
+  document.body.dataset.ready = "1";
+  window.korvexReadyTime = performance.now();
+
+  await Promise.all([startTab(), loadRecentDesigns()]);
   for (const notice of JSON.parse(session.userNotices())) await message(notice);
   // The terms are shown once, on the first visit, as the desktop shows them on
   // its first start.
-  if (!localStorage.getItem("korvex.usageNoticeShown")) {
-    localStorage.setItem("korvex.usageNoticeShown", "1");
-    if (!navigator.webdriver) showUsageNotice();
-  }
-  document.body.dataset.ready = "1";
-  window.korvexReadyTime = performance.now();
+  if (!storedFlag("korvex.usageNoticeShown") && !navigator.webdriver) showUsageNotice();
+  await startKeeper();
+  document.body.dataset.settled = "1";
+  takeLaunchedFiles();
 }
 
-// `?file=NAME.kvxw&json=1`: the file's results exactly as `korvex --json` prints them.
-async function showProjectJson(name) {
+function storedFlag(key) {
+  try {
+    if (localStorage.getItem(key)) return true;
+    localStorage.setItem(key, "1");
+  } catch (error) {
+    // Without storage the terms are shown at every visit.
+  }
+  return false;
+}
+
+// `?file=NAME.kvxw&json=1` and `&spanTable=1`: the file's results or span table
+// exactly as `korvex --json` and `korvex --span-table` print them.
+async function showProjectText(name, run) {
   const response = await fetch(name);
   const bytes = new Uint8Array(await response.arrayBuffer());
   const pre = document.getElementById("json");
-  pre.textContent = korvex.projectJson(name.split("/").pop(), bytes);
+  pre.textContent = run(name.split("/").pop(), bytes);
   pre.hidden = false;
   document.getElementById("loading").hidden = true;
   document.body.dataset.ready = "1";
@@ -166,6 +189,29 @@ function buildForm(layout) {
     parent.appendChild(element);
   }
   form.style.height = formHeight + "px";
+  addRecentArrow();
+}
+
+// "データ読込" shares its place with the arrow that opens the recent designs.
+function addRecentArrow() {
+  const load = widgets.get("loadButton");
+  const arrow = document.createElement("button");
+  arrow.type = "button";
+  arrow.className = "item recentArrow";
+  arrow.dataset.name = "recentDesignsButton";
+  arrow.title = pageTables.recent.title;
+  arrow.textContent = "▼";
+  arrow.tabIndex = -1;
+  arrow.style.left = parseInt(load.style.left, 10) + parseInt(load.style.width, 10) + 1 + "px";
+  arrow.style.top = load.style.top;
+  arrow.style.width = pageTables.recent.arrowWidth + "px";
+  arrow.style.height = load.style.height;
+  arrow.addEventListener("click", (event) => {
+    event.stopPropagation();
+    const rect = arrow.getBoundingClientRect();
+    openMenu(recentMenuEntries(), rect.left, rect.bottom, arrow);
+  });
+  load.after(arrow);
 }
 
 function inputOf(element) {
@@ -248,6 +294,11 @@ function refresh() {
   const state = JSON.parse(session.state());
   document.title = state.caption;
   document.getElementById("caption").textContent = state.caption;
+  if (state.fileName !== currentFile.name) {
+    currentFile.name = state.fileName;
+    if (!state.fileName) currentFile.handle = null;
+  }
+  formChanged();
   for (const [name, c] of Object.entries(state.controls)) {
     const element = widgets.get(name);
     if (c.kind === "panel") {
@@ -404,21 +455,32 @@ function bindAreaSearch() {
 
 // ---- commands --------------------------------------------------------------
 
+// Every command of the buttons and the menus, by its role name.
 async function command(name) {
+  closeMenus();
   switch (name) {
     case "calculateButton":
+    case "calculateAction":
       return calculate();
     case "loadButton":
+    case "loadAction":
       return chooseFile();
     case "saveButton":
+    case "saveAsAction":
+      return saveDesign(true);
+    case "saveCurrentAction":
       return saveDesign(false);
+    case "spanTableAction":
+      return openSpanTable();
     case "settingsButton":
+    case "settingsAction":
       return openCoefficients();
     case "overviewButton":
       return showOverview();
     case "siteDataButton":
       return openSiteData();
     case "exitButton":
+    case "exitAction":
       return message("ブラウザのタブを閉じると終了します。");
   }
 }
@@ -466,48 +528,326 @@ function closeReport() {
 async function settleUnsavedEdits() {
   const state = JSON.parse(session.state());
   if (!state.unsaved) return true;
-  const answer = await message("変更を保存しますか？", ["はい", "いいえ", "キャンセル"]);
+  const answer = await message(pageTables.saveChangesQuestion, ["はい", "いいえ", "キャンセル"]);
   if (answer === "はい") return saveDesign(false);
   return answer === "いいえ";
 }
 
+// ---- files --------------------------------------------------------------------
+
+// Where the browser offers file handles (Chromium, Edge), データ読込 keeps the
+// file's handle and 上書き保存 writes back to that same file; elsewhere a file
+// is chosen with the file input and saved as a download.
+const FILE_TYPES = [{ description: "Korvex for wood データ", accept: { "application/octet-stream": [".kvxw"] } }];
+
+function isAbort(error) {
+  return error && error.name === "AbortError";
+}
+
+function fileErrorText(name, error, writing) {
+  const kept = writing ? "\n入力内容はそのまま残っています。" : "";
+  switch (error && error.name) {
+    case "NotFoundError":
+      return `ファイル「${name}」が見つかりません。移動または削除された可能性があります。` +
+        (writing ? "\n入力内容はそのまま残っています。「名前を付けて保存」で保存し直して下さい。" : "");
+    case "NotAllowedError":
+    case "SecurityError":
+      return (writing ? `ファイル「${name}」に書き込む許可がありません。`
+        : `ファイル「${name}」を開く許可がありません。`) + kept;
+    case "QuotaExceededError":
+      return `ファイル「${name}」に保存できませんでした。ディスクの空き容量が足りません。` + kept;
+    case "NoModificationAllowedError":
+      return `ファイル「${name}」は他のプログラムが使用中か、書き込みが禁止されています。` + kept;
+    default:
+      return (writing ? `ファイル「${name}」に保存できませんでした。`
+        : `ファイル「${name}」を読み込めませんでした。`) +
+        `（${(error && (error.message || error.name)) || error}）` + kept;
+  }
+}
+
+// Asks the browser for the permission `mode` ("read", "readwrite") of a handle
+// kept from before; true when it is given.
+async function permitted(handle, mode) {
+  if (!handle.queryPermission) return true;
+  if ((await handle.queryPermission({ mode })) === "granted") return true;
+  return (await handle.requestPermission({ mode })) === "granted";
+}
+
 async function chooseFile() {
   if (!(await settleUnsavedEdits())) return;
+  if (window.showOpenFilePicker) {
+    let handle;
+    try {
+      [handle] = await window.showOpenFilePicker({ types: FILE_TYPES, multiple: false });
+    } catch (error) {
+      if (!isAbort(error)) await message(fileErrorText("", error, false));
+      return;
+    }
+    return openHandle(handle);
+  }
   const chooser = document.getElementById("fileChooser");
   chooser.value = "";
   chooser.click();
 }
 
-async function openFile(file) {
-  const bytes = new Uint8Array(await file.arrayBuffer());
-  const outcome = JSON.parse(session.load(file.name, bytes));
-  refresh();
-  for (const m of outcome.messages) await message(m);
-}
-
-// Under the project's own file name (the core's), or a name the user gives.
-async function saveDesign(askName) {
-  const fileName = JSON.parse(session.state()).fileName;
-  let name = fileName;
-  if (!name || askName) {
-    name = prompt("保存するファイル名", fileName || "Data.kvxw");
-    if (!name) return false;
-    if (!name.toLowerCase().endsWith(".kvxw")) name += ".kvxw";
-  }
-  const saved = session.save(name);
-  if (typeof saved === "string") {
-    await message(saved);
+// A file behind a handle: the picker's, a recent design's or one the system
+// opened with the installed page.
+async function openHandle(handle) {
+  let file;
+  try {
+    if (!(await permitted(handle, "read"))) {
+      const denied = new Error();
+      denied.name = "NotAllowedError";
+      throw denied;
+    }
+    file = await handle.getFile();
+  } catch (error) {
+    await message(fileErrorText(handle.name, error, false));
     return false;
   }
+  return openFile(file, handle);
+}
+
+async function openFile(file, handle = null) {
+  const bytes = new Uint8Array(await file.arrayBuffer());
+  const outcome = JSON.parse(session.load(file.name, bytes));
+  if (outcome.applied) currentFile.handle = handle;
+  refresh();
+  for (const m of outcome.messages) await message(m);
+  if (!outcome.applied) return false;
+  await addRecentDesign(file.name, handle);
+  announceOpenedFile(file.name, handle);
+  return true;
+}
+
+// Writes through a handle; true when the file holds the bytes. A failure leaves
+// the file as it was (the browser writes a copy and swaps it in on close). The
+// design's own file (`existing`) must still be where it was: the browser would
+// quietly make a new one where a moved or deleted file used to be.
+async function writeToHandle(handle, bytes, existing) {
+  try {
+    if (!(await permitted(handle, "readwrite"))) {
+      const denied = new Error();
+      denied.name = "NotAllowedError";
+      throw denied;
+    }
+    if (existing) await handle.getFile();
+    const writable = await handle.createWritable();
+    try {
+      await writable.write(bytes);
+      await writable.close();
+    } catch (error) {
+      try {
+        await writable.abort();
+      } catch (ignored) {
+        // Already closed.
+      }
+      throw error;
+    }
+    return true;
+  } catch (error) {
+    await message(fileErrorText(handle.name, error, true));
+    return false;
+  }
+}
+
+function download(bytes, name, type = "application/octet-stream") {
   const link = document.createElement("a");
-  link.href = URL.createObjectURL(new Blob([saved], { type: "application/octet-stream" }));
+  link.href = URL.createObjectURL(new Blob([bytes], { type }));
   link.download = name;
   document.body.appendChild(link);
   link.click();
   link.remove();
   setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+}
+
+// 上書き保存 (`asNew` false) writes to the design's own file; データ保存 and
+// 名前を付けて保存 (`asNew` true) ask for a place and name. True when saved.
+async function saveDesign(asNew) {
+  const state = JSON.parse(session.state());
+  const bytes = session.projectBytes();
+  if (typeof bytes === "string") {
+    await message(bytes);
+    return false;
+  }
+  let name;
+  let handle = null;
+  if (!asNew && currentFile.handle) {
+    handle = currentFile.handle;
+    if (!(await writeToHandle(handle, bytes, true))) return false;
+    name = handle.name;
+  } else if (window.showSaveFilePicker) {
+    try {
+      handle = await window.showSaveFilePicker({ suggestedName: state.saveName, types: FILE_TYPES });
+    } catch (error) {
+      if (!isAbort(error)) await message(fileErrorText(state.saveName, error, true));
+      return false;
+    }
+    if (!(await writeToHandle(handle, bytes, false))) return false;
+    name = handle.name;
+  } else {
+    name = !asNew && state.fileName ? state.fileName : prompt("保存するファイル名", state.saveName);
+    if (!name) return false;
+    if (!name.toLowerCase().endsWith(".kvxw")) name += ".kvxw";
+    download(bytes, name);
+  }
+  session.saved(name);
+  currentFile.handle = handle;
+  discardCopy();
   refresh();
+  await addRecentDesign(name, handle);
   return true;
+}
+
+// ---- the menus ----------------------------------------------------------------
+
+// The menu bar of the desktop, from the same table: ファイル with データ読込,
+// 最近使ったデータ, 上書き保存, 名前を付けて保存, 終了; 計算 with 計算, 許容スパン表, 設定.
+// Their keys work in the whole page.
+const menuKeys = new Map(); // "Ctrl+Shift+S" -> command name
+
+function buildMenuBar() {
+  const bar = document.getElementById("menuBar");
+  bar.style.height = pageTables.menuBarHeight + "px";
+  for (const menu of pageTables.menus) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.textContent = menu.text;
+    button.dataset.name = menu.name;
+    button.addEventListener("click", (event) => {
+      event.stopPropagation();
+      const rect = button.getBoundingClientRect();
+      openMenu(menu.entries, rect.left, rect.bottom, button);
+    });
+    bar.append(button);
+    for (const entry of menu.entries) if (entry.keys) menuKeys.set(entry.keys, entry.name);
+  }
+  document.addEventListener("click", closeMenus);
+}
+
+function recentMenuEntries() {
+  const entries = recent.list.map((entry, i) => ({
+    kind: "design",
+    text: korvex.recentEntryText(i + 1, entry.name),
+    entry,
+    disabled: !entry.handle || entry.missing,
+  }));
+  if (!entries.length) entries.push({ kind: "none", text: pageTables.recent.none, disabled: true });
+  entries.push({ kind: "separator" });
+  entries.push({
+    kind: "removeMissing",
+    name: "removeMissingAction",
+    text: pageTables.recent.removeMissing,
+    disabled: !recent.list.some((e) => !e.handle || e.missing),
+  });
+  return entries;
+}
+
+function closeMenus() {
+  for (const menu of document.querySelectorAll(".menu")) menu.remove();
+}
+
+function openMenu(entries, left, top, owner, nested = false) {
+  if (!nested) closeMenus();
+  const menu = document.createElement("div");
+  menu.className = "menu";
+  menu.style.left = left + window.scrollX + "px";
+  menu.style.top = top + window.scrollY + "px";
+  for (const entry of entries) {
+    if (entry.kind === "separator") {
+      menu.append(document.createElement("hr"));
+      continue;
+    }
+    const item = document.createElement("button");
+    item.type = "button";
+    item.className = "menuEntry";
+    if (entry.name) item.dataset.name = entry.name;
+    const text = document.createElement("span");
+    text.textContent = entry.text;
+    const keys = document.createElement("span");
+    keys.className = "keys";
+    keys.textContent = entry.kind === "recent" ? "▶" : entry.keys || "";
+    item.append(text, keys);
+    item.disabled = !!entry.disabled;
+    if (entry.kind === "design" && entry.disabled) item.title = pageTables.recent.missing;
+    item.addEventListener("click", (event) => {
+      event.stopPropagation();
+      if (entry.kind === "recent") {
+        const rect = item.getBoundingClientRect();
+        for (const sub of document.querySelectorAll(".menu.sub")) sub.remove();
+        openMenu(recentMenuEntries(), rect.right, rect.top, item, true).classList.add("sub");
+        return;
+      }
+      closeMenus();
+      if (entry.kind === "design") openRecentDesign(entry.entry);
+      else if (entry.kind === "removeMissing") forgetMissingDesigns();
+      else command(entry.name);
+    });
+    menu.append(item);
+  }
+  menu.addEventListener("keydown", (event) => {
+    const items = [...menu.querySelectorAll(".menuEntry:not(:disabled)")];
+    const at = items.indexOf(document.activeElement);
+    if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+      event.preventDefault();
+      const step = event.key === "ArrowDown" ? 1 : items.length - 1;
+      items[(at + step) % items.length]?.focus();
+    } else if (event.key === "Escape") {
+      event.preventDefault();
+      closeMenus();
+      owner.focus();
+    }
+  });
+  document.body.append(menu);
+  menu.querySelector(".menuEntry:not(:disabled)")?.focus();
+  return menu;
+}
+
+// A recent design: opened again through its handle, after the browser's
+// question about the permission. A file that has gone is greyed from then on.
+async function openRecentDesign(entry) {
+  if (!(await settleUnsavedEdits())) return;
+  try {
+    if (!(await permitted(entry.handle, "readwrite"))) {
+      await message(fileErrorText(entry.name, { name: "NotAllowedError" }, false));
+      return;
+    }
+    const file = await entry.handle.getFile();
+    await openFile(file, entry.handle);
+  } catch (error) {
+    if (error && error.name === "NotFoundError") await markMissing(entry);
+    await message(fileErrorText(entry.name, error, false));
+  }
+}
+
+// The keys of the menu table, as "Ctrl+Shift+S" or "F9".
+function keysOf(event) {
+  const parts = [];
+  if (event.ctrlKey || event.metaKey) parts.push("Ctrl");
+  if (event.shiftKey) parts.push("Shift");
+  if (event.altKey) parts.push("Alt");
+  parts.push(event.key.length === 1 ? event.key.toUpperCase() : event.key);
+  return parts.join("+");
+}
+
+// A design the system opened with the installed page (a double-click on a
+// .kvxw file), through the manifest's file handler.
+function takeLaunchedFiles() {
+  if (!("launchQueue" in window)) return;
+  window.launchQueue.setConsumer(async (launch) => {
+    if (!launch.files || !launch.files.length) return;
+    if (await settleUnsavedEdits()) openHandle(launch.files[0]);
+  });
+}
+
+// The calculation's wait, drawn before the work starts.
+function showBusy() {
+  document.getElementById("busyPopup").hidden = false;
+  return new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+}
+
+function hideBusy() {
+  document.getElementById("busyPopup").hidden = true;
 }
 
 async function showOverview() {
@@ -534,13 +874,6 @@ async function showOverview() {
   document.getElementById("overviewDialog").showModal();
 }
 
-async function showUsageNotice() {
-  const dialog = document.getElementById("usageNotice");
-  const text = document.getElementById("usageText");
-  if (!text.textContent) text.textContent = session.usageNotice();
-  dialog.showModal();
-}
-
 // A message box of the page: resolves with the button pressed.
 function message(text, buttons = ["OK"]) {
   const dialog = document.getElementById("messageBox");
@@ -561,253 +894,18 @@ function message(text, buttons = ["OK"]) {
   });
 }
 
-// ---- the coefficient dialog --------------------------------------------------
-
-const RATIO_ROWS = [["長　期", 0, 3], ["短期 (積雪時)", 3, 4], ["短期 (暴風時)", 7, 4]];
-const LETTERS = ["Ｇ", "Ｐ", "Ｓ", "Ｗ"];
-const AREA_TITLES = [" 一般の場合 ", " 多 雪 区 域 "];
-
-function buildRatioAreas() {
-  const areas = document.getElementById("ratioAreas");
-  if (areas.childElementCount) return;
-  AREA_TITLES.forEach((title, area) => {
-    const box = document.createElement("fieldset");
-    box.className = "ratioArea";
-    box.innerHTML = `<legend>${title}</legend>`;
-    for (const [label, first, count] of RATIO_ROWS) {
-      const row = document.createElement("div");
-      row.className = "ratioRow";
-      row.innerHTML = `<span class="rowLabel">${label}</span>`;
-      for (let k = 0; k < count; ++k) {
-        const index = area * 11 + first + k;
-        const edit = document.createElement("input");
-        edit.dataset.index = index;
-        edit.maxLength = 8;
-        edit.title = "Ｐは変更不可、ＧとＰは同値に設定しています。";
-        edit.addEventListener("beforeinput", (event) => {
-          if (event.data && [...event.data].some((ch) => !session.acceptsRatioKey(ch.codePointAt(0))))
-            event.preventDefault();
-        });
-        edit.addEventListener("input", () =>
-          showCoefficients(JSON.parse(session.editCoefficients("ratio", `${index}:${edit.value}`))));
-        const letter = document.createElement("span");
-        letter.textContent = LETTERS[k] + (k + 1 < count ? " ＋" : "");
-        row.append(edit, letter);
-      }
-      box.appendChild(row);
-    }
-    areas.appendChild(box);
-  });
-}
-
-function showCoefficients(state) {
-  const edits = document.querySelectorAll("#ratioAreas input");
-  state.ratios.forEach((ratio, i) => {
-    edits[i].name = ratio.name;
-    edits[i].dataset.name = ratio.name;
-    edits[i].readOnly = ratio.readOnly;
-    edits[i].tabIndex = ratio.readOnly ? -1 : 0;
-    if (edits[i].value !== ratio.text) edits[i].value = ratio.text;
-  });
-  document.querySelector('[data-name="strength205Radio"]').checked = state.strength205;
-  document.querySelector('[data-name="strength235Radio"]').checked = !state.strength205;
-  document.querySelector('[data-name="derivedLoadsRadio"]').checked = state.derivedLoads;
-  document.querySelector('[data-name="directLoadsRadio"]').checked = !state.derivedLoads;
-  const spin = document.getElementById("maxDeckLengthSpin");
-  spin.min = state.maxDeckLengthMin;
-  spin.max = state.maxDeckLengthMax;
-  spin.step = state.maxDeckLengthStep;
-  if (spin.value !== String(state.maxDeckLength)) spin.value = state.maxDeckLength;
-}
-
-function openCoefficients() {
-  buildRatioAreas();
-  showCoefficients(JSON.parse(session.openCoefficients()));
-  document.getElementById("coefficientDialog").showModal();
-}
-
-async function setCoefficients() {
-  const result = JSON.parse(session.setCoefficients());
-  if (result.message) {
-    await message(result.message);
-    const edit = document.querySelector(`#ratioAreas input[data-index="${result.index}"]`);
-    if (edit) { edit.focus(); edit.select(); }
-    return;
-  }
-  document.getElementById("coefficientDialog").close();
-  refresh();
-}
-
-for (const radio of document.querySelectorAll('#coefficientDialog input[type="radio"]')) {
-  radio.addEventListener("change", () =>
-    showCoefficients(JSON.parse(session.editCoefficients(radio.name, radio.value))));
-}
-document.getElementById("maxDeckLengthSpin").addEventListener("change", (event) =>
-  showCoefficients(JSON.parse(session.editCoefficients("maxDeckLength", event.target.value))));
-document.getElementById("coefficientSetButton").addEventListener("click", setCoefficients);
-document.getElementById("coefficientCancelButton").addEventListener("click", () => {
-  session.cancelCoefficients();
-  document.getElementById("coefficientDialog").close();
-});
-document.getElementById("coefficientResetButton").addEventListener("click", () =>
-  showCoefficients(JSON.parse(session.resetCoefficients())));
-document.getElementById("coefficientDialog").addEventListener("cancel", () => session.cancelCoefficients());
-
-// ---- 地域データ -----------------------------------------------------------------
-
-const SITE_COLUMNS = [["都道府県", "prefecture"], ["地域", "area"], ["よみ", "reading"],
-  ["V0 (m/s)", "baseWindSpeed", true], ["積雪区域", "snowZone", true], ["α", "alpha", true],
-  ["β", "beta", true], ["γ", "gamma", true], ["R (km)", "radius", true],
-  ["標高 (m)", "altitude", true], ["垂直積雪量 (cm)", "snowDepth", true],
-  ["細則", "ruleFlag", true], ["由来"], ["出典", "sourceNote"]];
-let siteRows = [];
-
-// The user's own files go back into the browser's storage after every save.
+// The user's own site files go back into the browser's storage after every save.
 function keepUserSiteFiles() {
   for (const name of USER_SITE_FILES) {
     const path = "/user/Load_data/" + name;
     if (!korvex.FS.analyzePath(path).exists) continue;
-    const bytes = korvex.FS.readFile(path);
-    let binary = "";
-    for (let i = 0; i < bytes.length; i += 0x8000)
-      binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
-    localStorage.setItem(STORAGE_PREFIX + name, btoa(binary));
+    try {
+      localStorage.setItem(STORAGE_PREFIX + name, base64(korvex.FS.readFile(path)));
+    } catch (error) {
+      tellStorageFailure("ユーザーの地域データをブラウザに記録できませんでした。");
+    }
   }
 }
-
-function fillSiteTable(selected) {
-  siteRows = JSON.parse(session.siteRows());
-  const table = document.getElementById("siteTableView");
-  table.tHead.innerHTML = "<tr>" + SITE_COLUMNS.map(([t]) => `<th>${t}</th>`).join("") + "</tr>";
-  const body = document.createElement("tbody");
-  siteRows.forEach((row, r) => {
-    const tr = document.createElement("tr");
-    row.forEach((value, c) => {
-      const td = document.createElement("td");
-      td.textContent = value;
-      if (SITE_COLUMNS[c][2]) td.className = "number";
-      tr.appendChild(td);
-    });
-    tr.addEventListener("click", () => selectSiteRow(r));
-    body.appendChild(tr);
-  });
-  table.replaceChild(body, table.tBodies[0]);
-  const prefectures = document.querySelector('#siteEditor [data-field="prefecture"]');
-  const names = [...new Set(siteRows.map((row) => row[0]))];
-  prefectures.replaceChildren(...names.map((name) => new Option(name)));
-  filterSiteTable();
-  if (selected !== undefined) selectSiteRow(selected);
-}
-
-function filterSiteTable() {
-  const shown = JSON.parse(session.siteRowMatches(document.getElementById("siteFilterEdit").value));
-  const rows = document.getElementById("siteTableView").tBodies[0].rows;
-  shown.forEach((visible, r) => { rows[r].hidden = !visible; });
-}
-
-function editSiteRow(values) {
-  for (const input of document.querySelectorAll("#siteEditor [data-field]"))
-    input.value = values[input.dataset.field] ?? "";
-}
-
-function selectSiteRow(r) {
-  const rows = document.getElementById("siteTableView").tBodies[0].rows;
-  for (const tr of rows) tr.classList.remove("selected");
-  rows[r].classList.add("selected");
-  rows[r].scrollIntoView({ block: "nearest" });
-  const values = {};
-  SITE_COLUMNS.forEach(([, field], c) => { if (field) values[field] = siteRows[r][c]; });
-  editSiteRow(values);
-}
-
-function openSiteData() {
-  fillSiteTable();
-  document.getElementById("siteStatusLabel").textContent = "";
-  document.getElementById("siteDataDialog").showModal();
-}
-
-async function saveSiteRow() {
-  const fields = {};
-  for (const input of document.querySelectorAll("#siteEditor [data-field]"))
-    fields[input.dataset.field] = input.value;
-  const result = JSON.parse(session.saveSiteRow(fields));
-  if (result.message) {
-    await message(result.message);
-    const field = document.querySelector(`#siteEditor [data-name="${result.focus}"]`);
-    if (field) field.focus();
-    return;
-  }
-  keepUserSiteFiles();
-  fillSiteTable();
-  const r = siteRows.findIndex((row) => row[0] === fields.prefecture && row[1] === fields.area);
-  if (r >= 0) selectSiteRow(r);
-  document.getElementById("siteStatusLabel").textContent = result.status;
-  refresh();
-}
-
-document.getElementById("siteFilterEdit").addEventListener("input", filterSiteTable);
-document.getElementById("newUserRowButton").addEventListener("click", () => {
-  const prefecture = document.querySelector('#siteEditor [data-field="prefecture"]').value;
-  editSiteRow({ prefecture });
-  for (const tr of document.getElementById("siteTableView").tBodies[0].rows)
-    tr.classList.remove("selected");
-  document.getElementById("siteStatusLabel").textContent =
-    "新しい地域の値を入力し、「ユーザーデータとして保存」を押して下さい。";
-  document.querySelector('#siteEditor [data-field="area"]').focus();
-});
-document.getElementById("saveUserRowButton").addEventListener("click", saveSiteRow);
-document.getElementById("siteCloseButton").addEventListener("click", () =>
-  document.getElementById("siteDataDialog").close());
-
-// ---- the print settings ------------------------------------------------------
-
-const POSITIONS = ["無し", "上-左", "上-中", "上-右", "下-左", "下-中", "下-右"];
-
-function showPrintSettings(state) {
-  const radios = document.getElementById("positionRadios");
-  if (!radios.childElementCount) {
-    POSITIONS.forEach((caption, i) => {
-      const label = document.createElement("label");
-      label.title = i === 0 ? "ページ番号の記述無し" : "ページ番号位置";
-      label.innerHTML = `<input type="radio" name="position" value="${i}"> ${caption}`;
-      label.querySelector("input").addEventListener("change", () =>
-        showPrintSettings(JSON.parse(session.editPrintSettings("position", String(i)))));
-      radios.appendChild(label);
-      if (i === 0 || i === 3) radios.appendChild(document.createElement("br"));
-    });
-  }
-  const subject = document.getElementById("subjectEdit");
-  if (subject.value !== state.subject) subject.value = state.subject;
-  radios.querySelectorAll("input")[state.position].checked = true;
-  document.getElementById("contentGroup").disabled = !state.contentEnabled;
-  document.getElementById("numberFormatBox").selectedIndex = state.numberFormat;
-  document.getElementById("startNumberSpin").value = state.startNumber;
-}
-
-function openPrintSettings() {
-  showPrintSettings(JSON.parse(session.openPrintSettings()));
-  document.getElementById("printSettingsDialog").showModal();
-}
-
-const subjectEdit = document.getElementById("subjectEdit");
-subjectEdit.addEventListener("mousedown", () =>
-  showPrintSettings(JSON.parse(session.editPrintSettings("subjectClick", ""))));
-subjectEdit.addEventListener("input", () => session.editPrintSettings("subject", subjectEdit.value));
-document.getElementById("numberFormatBox").addEventListener("change", (event) =>
-  session.editPrintSettings("numberFormat", String(event.target.selectedIndex)));
-document.getElementById("startNumberSpin").addEventListener("input", (event) =>
-  session.editPrintSettings("startNumber", event.target.value));
-document.getElementById("printSetButton").addEventListener("click", () => {
-  session.confirmPrintSettings();
-  document.getElementById("printSettingsDialog").close();
-  showReport(); // the sheets carry the new subject and page numbers
-});
-document.getElementById("printCancelButton").addEventListener("click", () => {
-  session.cancelPrintSettings();
-  document.getElementById("printSettingsDialog").close();
-});
-document.getElementById("printSettingsDialog").addEventListener("cancel", () => session.cancelPrintSettings());
-document.getElementById("printSettingsButton").addEventListener("click", openPrintSettings);
 
 // ---- wiring ----------------------------------------------------------------
 
@@ -815,15 +913,14 @@ document.getElementById("fileChooser").addEventListener("change", (event) => {
   const file = event.target.files[0];
   if (file) openFile(file);
 });
+document.getElementById("printSettingsButton").addEventListener("click", openPrintSettings);
 document.getElementById("printButton").addEventListener("click", () => window.print());
 document.getElementById("closeResultButton").addEventListener("click", closeReport);
 document.getElementById("overviewCloseButton").addEventListener("click", () =>
   document.getElementById("overviewDialog").close());
-document.getElementById("usageCloseButton").addEventListener("click", () =>
-  document.getElementById("usageNotice").close());
 
 document.addEventListener("keydown", (event) => {
-  if (!session) return;
+  if (!session || document.querySelector("dialog[open]")) return;
   const inReport = !document.getElementById("resultWindow").hidden;
   const ctrl = event.ctrlKey || event.metaKey;
   if (inReport) {
@@ -831,22 +928,45 @@ document.addEventListener("keydown", (event) => {
     if (ctrl && event.key.toLowerCase() === "p") { event.preventDefault(); window.print(); }
     return;
   }
-  if (event.key === "F9") { event.preventDefault(); calculate(); }
-  else if (ctrl && event.key.toLowerCase() === "s") { event.preventDefault(); saveDesign(event.shiftKey); }
-  else if (ctrl && event.key.toLowerCase() === "o") { event.preventDefault(); chooseFile(); }
+  if (event.key === "Escape" && document.querySelector(".menu")) return closeMenus();
+  const name = menuKeys.get(keysOf(event));
+  if (name) {
+    event.preventDefault();
+    command(name);
+  }
 });
 
-// A design dropped onto the page opens as データ読込 would open it.
+// A design dropped onto the page opens as データ読込 would open it; the browser
+// gives its handle where it can.
 document.addEventListener("dragover", (event) => event.preventDefault());
 document.addEventListener("drop", async (event) => {
   event.preventDefault();
+  const item = event.dataTransfer.items && event.dataTransfer.items[0];
+  const handle = item && item.getAsFileSystemHandle ? item.getAsFileSystemHandle() : null;
   const file = event.dataTransfer.files[0];
-  if (file && session && (await settleUnsavedEdits())) openFile(file);
+  if (!file || !session || !(await settleUnsavedEdits())) return;
+  const fileHandle = handle ? await handle.catch(() => null) : null;
+  openFile(file, fileHandle && fileHandle.kind === "file" ? fileHandle : null);
 });
 
 window.addEventListener("beforeunload", (event) => {
   if (session && JSON.parse(session.state()).unsaved) event.preventDefault();
 });
+
+// Served over HTTP(S), the page installs as an app and works offline: the
+// manifest names it and its file type, the service worker keeps every file of
+// the bundle. Opened from a local file it needs neither.
+if (location.protocol === "http:" || location.protocol === "https:") {
+  const manifest = document.createElement("link");
+  manifest.rel = "manifest";
+  manifest.href = "manifest.webmanifest";
+  document.head.append(manifest);
+  if ("serviceWorker" in navigator) {
+    navigator.serviceWorker.register("service_worker.js").catch(() => {
+      // Without it the page works online as before.
+    });
+  }
+}
 
 start().catch((error) => {
   document.getElementById("loading").textContent = "起動できませんでした: " + error;
