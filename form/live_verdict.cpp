@@ -56,9 +56,10 @@ LiveVerdict judged(const run::CalculationRun& run) {
         const run::CheckPage& page = run.checkPages[largest->page];
         verdict.maxRatio = largest->maxRatio;
         verdict.caseLabel = page.label;
+        verdict.caseName = page.caseRun.caseName;
         verdict.kind = page.lines[largest->line].kind;
         verdict.kindText = check_kind_text(verdict.kind);
-        verdict.text += "　最大検定比 " + ratio_text(verdict.maxRatio) + "（" + verdict.caseLabel +
+        verdict.text += "　最大検定比 " + ratio_text(verdict.maxRatio) + "（" + verdict.caseName +
                         "・" + verdict.kindText + "）";
     }
     return verdict;
@@ -110,6 +111,7 @@ common::JsonObject live_verdict_json(const LiveVerdict& v) {
         {"state", state_name(v.state)},
         {"maxRatio", governed ? JsonValue(v.maxRatio) : JsonValue()},
         {"case", governed ? JsonValue(v.caseLabel) : JsonValue()},
+        {"caseName", v.caseName},
         {"kind", governed ? JsonValue(run::check_kind_name(v.kind)) : JsonValue()},
         {"kindText", v.kindText},
         {"message", v.message},

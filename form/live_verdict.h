@@ -27,13 +27,15 @@ struct LiveVerdict {
     // first in report order among equal ones.
     double maxRatio = 0.0;
     std::string caseLabel; // the check page's label, as the report prints it
+    std::string caseName;  // the same without the combination: "短期（暴風時負圧）"
     run::CheckKind kind = run::CheckKind::stress;
     std::string kindText; // "応力", "たわみ", "接合部", "はね出し部の応力" …
     // What Calculate would say (message), and the control it would focus.
     std::string message;
     std::string control;
     // The line as shown, and its colour: the report's NG colour for ng, grey
-    // for a message.
+    // for a message. It names the case as its check page's heading begins, the
+    // combination left to the report, so the line leaves the hints their room.
     std::string text;
     report::Color colour = 0;
 };
@@ -47,7 +49,8 @@ LiveVerdict live_verdict(const Session& session);
 std::string check_kind_text(run::CheckKind kind);
 
 // {"state": "ok" | "ng" | "message", "maxRatio": number or null,
-//  "case": text or null, "kind": the check's kind or null, "kindText",
+//  "case": the check page's label or null, "caseName", "kind": the check's
+//  kind or null, "kindText",
 //  "message", "control", "text", "colour": "#RRGGBB"}
 common::JsonObject live_verdict_json(const LiveVerdict& verdict);
 
