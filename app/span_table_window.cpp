@@ -19,6 +19,7 @@
 #include "app/paper_surface.h"
 #include "app/project_file_dialogs.h"
 #include "app/report_rendering.h"
+#include "form/calculate.h"
 #include "form/span_table.h"
 #include "persist/atomic_file.h"
 #include "report/span_table_page.h"
@@ -111,14 +112,17 @@ SpanTableWindow::SpanTableWindow(const form::Session& session, MessageSink& sink
       session_(session), sink_(sink), dialogs_(system_span_table_dialogs()) {
     setObjectName(QStringLiteral("SpanTableWindow"));
     setWindowTitle(QStringLiteral("Korvex for wood [許容スパン表]"));
-    // The table answers for the form as it was: the form waits until it closes.
-    setWindowModality(Qt::ApplicationModal);
     setFont(form_font());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kFormBackground);
     setPalette(palette);
     build();
+    worker_.setMaxThreadCount(1);
+}
+
+SpanTableWindow::~SpanTableWindow() {
+    worker_.waitForDone();
 }
 
 void SpanTableWindow::build() {
@@ -141,6 +145,16 @@ void SpanTableWindow::build() {
     conditions_->setTextFormat(Qt::RichText);
     conditions_->setWordWrap(true);
     layout->addWidget(conditions_);
+
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName(QStringLiteral("refusalLabel"));
+    refusal_->setWordWrap(true);
+    QPalette grey = refusal_->palette();
+    grey.setColor(QPalette::WindowText, QColor(form::kGreyedLabel.red, form::kGreyedLabel.green,
+                                               form::kGreyedLabel.blue));
+    refusal_->setPalette(grey);
+    refusal_->hide();
+    layout->addWidget(refusal_);
 
     grid_ = new QTableWidget(0, 4, this);
     grid_->setObjectName(QStringLiteral("spanTable"));
@@ -177,15 +191,15 @@ void SpanTableWindow::build() {
         buttons->addWidget(button);
         return button;
     };
-    connect(add_button("printButton", QStringLiteral("印刷"),
-                       QStringLiteral("用紙をA4 縦に設定して下さい (Ctrl+P)")),
-            &QPushButton::clicked, this, &SpanTableWindow::print);
-    connect(add_button("pdfButton", QStringLiteral("PDF保存"),
-                       QStringLiteral("許容スパン表をPDFファイルに保存します")),
-            &QPushButton::clicked, this, &SpanTableWindow::save_pdf);
-    connect(add_button("csvButton", QStringLiteral("CSV保存"),
-                       QStringLiteral("表計算ソフトで開けるCSVファイルに保存します")),
-            &QPushButton::clicked, this, &SpanTableWindow::save_csv);
+    outputs_.push_back(add_button("printButton", QStringLiteral("印刷"),
+                                  QStringLiteral("用紙をA4 縦に設定して下さい (Ctrl+P)")));
+    connect(outputs_.back(), &QPushButton::clicked, this, &SpanTableWindow::print);
+    outputs_.push_back(add_button("pdfButton", QStringLiteral("PDF保存"),
+                                  QStringLiteral("許容スパン表をPDFファイルに保存します")));
+    connect(outputs_.back(), &QPushButton::clicked, this, &SpanTableWindow::save_pdf);
+    outputs_.push_back(add_button("csvButton", QStringLiteral("CSV保存"),
+                                  QStringLiteral("表計算ソフトで開けるCSVファイルに保存します")));
+    connect(outputs_.back(), &QPushButton::clicked, this, &SpanTableWindow::save_csv);
     buttons->addStretch();
     connect(
         add_button("closeButton", QStringLiteral("閉じる"), QStringLiteral("条件入力へ戻る (Esc)")),
@@ -193,7 +207,9 @@ void SpanTableWindow::build() {
     layout->addLayout(buttons);
 
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
-            &SpanTableWindow::print);
+            [this] {
+                if (outputs_.front()->isEnabled()) print();
+            });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 
@@ -201,6 +217,60 @@ void SpanTableWindow::build() {
 }
 
 void SpanTableWindow::show_table(run::SpanTable table) {
+    set_table(std::move(table));
+    if (parentWidget() && !isVisible()) move(parentWidget()->geometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void SpanTableWindow::follow_form() {
+    if (!isVisible()) return;
+    if (following_) {
+        changedMeanwhile_ = true;
+        return;
+    }
+    start_following();
+}
+
+void SpanTableWindow::start_following() {
+    following_ = true;
+    changedMeanwhile_ = false;
+    // The worker owns its copy; the session stays the window thread's alone.
+    auto copy = std::make_shared<const form::Session>(form::calculation_copy(session_));
+    worker_.start([this, copy] {
+        auto outcome = std::make_shared<std::variant<run::SpanTable, form::FormMessage>>(
+            form::build_span_table(*copy));
+        QMetaObject::invokeMethod(
+            this, [this, outcome] { take_followed(std::move(*outcome)); }, Qt::QueuedConnection);
+    });
+}
+
+void SpanTableWindow::take_followed(std::variant<run::SpanTable, form::FormMessage> outcome) {
+    following_ = false;
+    if (!isVisible()) return;
+    // The form moved on while this one was worked out: it is out of date already.
+    if (changedMeanwhile_) {
+        start_following();
+        return;
+    }
+    if (auto* table = std::get_if<run::SpanTable>(&outcome)) {
+        set_table(std::move(*table));
+    } else {
+        refusal_->setText(qt(std::get<form::FormMessage>(outcome).text));
+        set_current(false);
+    }
+    emit form_followed();
+}
+
+void SpanTableWindow::set_current(bool current) {
+    refusal_->setVisible(!current);
+    grid_->setEnabled(current);
+    for (QPushButton* button : outputs_) button->setEnabled(current);
+}
+
+void SpanTableWindow::set_table(run::SpanTable table) {
+    set_current(true);
     table_ = std::move(table);
     conditions_->setText(conditions_text(table_));
     int decks = 0;
@@ -218,10 +288,6 @@ void SpanTableWindow::show_table(run::SpanTable table) {
     grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
                           decks * kSpanTableRowHeight + 2 * grid_->frameWidth());
     resize(kSpanTableWindowWidth, layout()->heightForWidth(kSpanTableWindowWidth));
-    if (parentWidget() && !isVisible()) move(parentWidget()->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
 }
 
 void SpanTableWindow::print() {
