@@ -1,5 +1,7 @@
 #include "form/live_verdict.h"
 
+#include <cmath>
+
 #include "common/number_text.h"
 #include "form/calculate.h"
 #include "form/control_events.h"
@@ -39,8 +41,10 @@ LiveVerdict refused(const FormMessage& failure) {
     return verdict;
 }
 
-// The ratio as the report writes its figures: two decimals, truncated.
+// The ratio as the report writes its figures: two decimals, truncated. Only a
+// check whose limit is nothing has no figure.
 std::string ratio_text(double ratio) {
+    if (!std::isfinite(ratio)) return "∞";
     return common::trim(common::format_fixed(ratio, 4, 2));
 }
 

@@ -6,6 +6,7 @@ namespace korvex::run {
 
 double check_ratio(const CheckLine& line) {
     if (line.limit > 0.0) return line.value / line.limit;
+    if (line.value == line.limit) return 1.0;
     return std::numeric_limits<double>::infinity();
 }
 

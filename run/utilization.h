@@ -11,7 +11,9 @@
 namespace korvex::run {
 
 // value / limit. A passing check stays below 1; equality already fails, so a
-// check at exactly 1 is NG. A limit of nothing gives infinity.
+// check at exactly 1 is NG. A limit of nothing (a span too short to have a
+// deflection limit) gives 1 for a value of nothing, which the check calls
+// equal, and infinity for any other.
 double check_ratio(const CheckLine& line);
 
 struct Utilization {

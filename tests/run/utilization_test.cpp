@@ -54,9 +54,12 @@ TEST(Utilization, TheLargestRatioGovernsAndTheFirstOfEqualOnes) {
     }
 }
 
-TEST(Utilization, NothingCheckedHasNoRatioAndNoLimitAnInfiniteOne) {
+// A 1 mm span has no deflection and a deflection limit of nothing: the check
+// calls them equal and fails, and so does the ratio.
+TEST(Utilization, NothingCheckedHasNoRatioAndALimitOfNothingFails) {
     EXPECT_FALSE(utilization(CalculationRun{}));
-    EXPECT_TRUE(std::isinf(check_ratio({CheckKind::stress, 3, 0, false})));
+    EXPECT_EQ(check_ratio({CheckKind::deflection, 0, 0, false}), 1.0);
+    EXPECT_TRUE(std::isinf(check_ratio({CheckKind::deflection, 0.1, 0, false})));
 }
 
 } // namespace
