@@ -85,6 +85,7 @@ Faults check_project_file(std::string_view bytes) {
         }
     }
 
+    add_all(faults, "live verdict: ", live_verdict_faults(*session));
     if (form::calculate(*session)) return faults;
     add_all(faults, "result: ", limits::result_faults(*session));
     add_all(faults, "report: ", limits::drawn_report_faults(*session));
