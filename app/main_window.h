@@ -43,7 +43,7 @@ using form::kMainWindowWidth;
 // never waits for a calculation.
 inline constexpr std::chrono::milliseconds kLiveVerdictDelay{150};
 // Pixels between the verdict's text and its panel's edges.
-inline constexpr int kLiveVerdictPadding = 6;
+inline constexpr int kLiveVerdictPadding = 4;
 
 // The menu bar above the form: the window is this much taller than the form's
 // own layout heights.
