@@ -4,13 +4,12 @@
 
 #include "form/calculate.h"
 #include "form/control_events.h"
-#include "form/initialise.h"
 #include "form/layout.h"
 #include "form/live_verdict.h"
 #include "form/project_lines.h"
 #include "report/check_page.h"
 #include "run/utilization.h"
-#include "tests/site/site_fixture.h"
+#include "tests/form/form_fixture.h"
 
 namespace korvex::form {
 namespace {
@@ -24,15 +23,7 @@ void direct_loads(Session& s) {
     apply_layout(s.form, calc::LayoutMode::directLoads);
 }
 
-class LiveVerdictTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder.write_fixture();
-        ASSERT_FALSE(initialise_form(s.form, s.siteTables, folder.path(), "1.0"));
-    }
-    korvex::testing::DataFolder folder;
-    Session s;
-};
+class LiveVerdictTest : public SessionTest {};
 
 // Sapporo of the fixture: 140 cm of snow, one span of 2500 mm at the start.
 TEST_F(LiveVerdictTest, VerdictAndLargestRatioAreThoseOfCalculate) {

@@ -21,21 +21,6 @@ namespace {
 // Enough changes to reach any state of the form; more only slow the fuzzer.
 constexpr std::size_t kMaxChanges = 16;
 
-struct StartedForm {
-    form::Session session;
-    std::string startError;
-
-    StartedForm() {
-        if (const auto error = form::start_session(session, KORVEX_DATA_DIR, "fuzz"))
-            startError = error->message;
-    }
-};
-
-const StartedForm& started() {
-    static const StartedForm kBase;
-    return kBase;
-}
-
 bool enabled(const form::ControlRef& control) {
     return std::visit(
         [](const auto* c) {
@@ -125,7 +110,7 @@ Faults live_verdict_faults(const form::Session& session) {
 }
 
 Faults check_form_edits(std::string_view bytes) {
-    const StartedForm& base = started();
+    const StartedSession& base = started_session();
     if (!base.startError.empty()) return {"the shipped data folder: " + base.startError};
     auto session = std::make_unique<form::Session>(base.session);
     Faults faults;

@@ -11,9 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace korvex::form {
-struct Session;
-} // namespace korvex::form
+#include "form/session.h"
 
 namespace korvex::fuzz {
 
@@ -56,6 +54,15 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A session as start-up leaves it on the shipped data folder. Starting reads the
+// whole shipped address table: it is done once per process, and every input
+// starts from a copy.
+struct StartedSession {
+    form::Session session;
+    std::string startError;
+};
+const StartedSession& started_session();
 
 // Target names as the folders of seeds and regressions spell them.
 inline constexpr const char* kTargets[] = {"project_file", "site_tables", "rtf", "number_text",
