@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -23,6 +24,7 @@
 #include "form/control_events.h"
 #include "form/hints.h"
 #include "form/key_filter.h"
+#include "form/live_verdict.h"
 #include "form/site_selection.h"
 #include "form/validation.h"
 
@@ -63,6 +65,10 @@ MainWindow::MainWindow(form::Session& session, MessageSink& sink, QWidget* paren
     setAcceptDrops(true);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { on_focus_changed(now); });
+    liveTimer_.setSingleShot(true);
+    liveTimer_.setInterval(kLiveVerdictDelay);
+    connect(&liveTimer_, &QTimer::timeout, this, &MainWindow::show_live_verdict);
+    connect(this, &MainWindow::form_changed, &liveTimer_, qOverload<>(&QTimer::start));
     refresh();
     statusBar_->setText(qt(form_.statusBar.caption));
 
@@ -231,6 +237,30 @@ void MainWindow::show_site_data() {
 void MainWindow::show_status(const std::string& hint) {
     form::show_hint(form_, hint);
     statusBar_->setText(qt(form_.statusBar.caption));
+}
+
+// Beside the hints, as wide as its text: the hint keeps the rest of the bar.
+void MainWindow::show_live_verdict() {
+    const form::LiveVerdict verdict = form::live_verdict(session_);
+    const QString text = qt(verdict.text);
+    liveVerdict_->setText(text);
+    const int room = statusBar_->width() * 2 / 3;
+    const int width = std::min(liveVerdict_->sizeHint().width(), room);
+    if (width < liveVerdict_->sizeHint().width()) {
+        const int text_room = width - (liveVerdict_->sizeHint().width() -
+                                       liveVerdict_->fontMetrics().horizontalAdvance(text));
+        liveVerdict_->setText(
+            liveVerdict_->fontMetrics().elidedText(text, Qt::ElideRight, text_room));
+    }
+    liveVerdict_->setToolTip(text);
+    QPalette palette = liveVerdict_->palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(verdict.colour));
+    liveVerdict_->setPalette(palette);
+    const int frame = statusBar_->frameWidth();
+    liveVerdict_->setGeometry(statusBar_->width() - frame - width, frame, width,
+                              statusBar_->height() - 2 * frame);
+    statusBar_->setContentsMargins(0, 0, width + frame, 0);
+    emit form_settled();
 }
 
 void MainWindow::show_picture(QLabel& label, const std::string& file) {

@@ -4,8 +4,10 @@
 // event puts the user's change into the form, runs the form's behaviour and
 // then reads the whole form back into the widgets; the window itself decides
 // nothing. Calculate hands the report image to a result presenter and hides the
-// window until show_again.
+// window until show_again. A pause after every change the right-hand part of
+// the status bar gives the verdict of the form as it stands.
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <string>
@@ -14,6 +16,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include "form/menu_layout.h"
@@ -38,6 +41,11 @@ class MessageSink;
 
 using form::kMainWindowWidth;
 using form::kMenuBarHeight;
+// The verdict follows the form once the user has paused this long: typing
+// never waits for a calculation.
+inline constexpr std::chrono::milliseconds kLiveVerdictDelay{150};
+// Pixels between the verdict's text and its panel's edges.
+inline constexpr int kLiveVerdictPadding = 4;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -95,6 +103,9 @@ signals:
     void file_dropped(const QString& file);
     // Any change of the form: an edit, a behaviour, or the session re-read.
     void form_changed();
+    // The form has been still for kLiveVerdictDelay since its last change; the
+    // status bar's verdict has followed it.
+    void form_settled();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -142,6 +153,8 @@ private:
     void leave(const std::string& control);
     void on_area_found(std::size_t prefecture_index, const std::string& area_name);
     void show_status(const std::string& hint);
+    // The status bar's verdict of the form as it is now (form/live_verdict.h).
+    void show_live_verdict();
     void show_picture(QLabel& label, const std::string& file);
     std::string control_name(const QObject* object) const;
 
@@ -162,6 +175,8 @@ private:
     QMenu* recentMenu_ = nullptr;
     QWidget* formArea_ = nullptr; // every panel, below the menu bar
     QLabel* statusBar_ = nullptr;
+    QLabel* liveVerdict_ = nullptr; // the right-hand part of the status bar
+    QTimer liveTimer_;
     std::vector<QLabel*> spanPictures_;
 };
 

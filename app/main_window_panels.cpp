@@ -240,6 +240,11 @@ QLabel* MainWindow::add_status_bar(const QRect& geometry) {
     statusBar_->setGeometry(geometry);
     statusBar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar_->setIndent(4);
+    liveVerdict_ = new QLabel(statusBar_);
+    liveVerdict_->setObjectName(QStringLiteral("liveVerdictLabel"));
+    liveVerdict_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    liveVerdict_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    liveVerdict_->setContentsMargins(kLiveVerdictPadding, 0, kLiveVerdictPadding, 0);
     return statusBar_;
 }
 

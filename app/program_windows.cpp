@@ -38,6 +38,8 @@ ProgramWindows::ProgramWindows(form::Session& session, MessageSink& sink,
     QObject::connect(&main_, &MainWindow::save_requested, [this] { save(); });
     QObject::connect(&main_, &MainWindow::save_current_requested, [this] { save_current(); });
     QObject::connect(&main_, &MainWindow::span_table_requested, [this] { show_span_table(); });
+    QObject::connect(&main_, &MainWindow::form_settled, spanTable_.get(),
+                     &SpanTableWindow::follow_form);
     QObject::connect(&main_, &MainWindow::usage_notice_requested,
                      [this] { show_usage_notice(&main_); });
     QObject::connect(&main_, &MainWindow::site_data_requested,

@@ -19,6 +19,7 @@
 #include "app/paper_surface.h"
 #include "app/project_file_dialogs.h"
 #include "app/report_rendering.h"
+#include "form/calculate.h"
 #include "form/dialog_layouts.h"
 #include "form/span_table.h"
 #include "persist/atomic_file.h"
@@ -109,14 +110,17 @@ SpanTableWindow::SpanTableWindow(const form::Session& session, MessageSink& sink
       session_(session), sink_(sink), dialogs_(system_span_table_dialogs()) {
     setObjectName(qt(dialog().name));
     setWindowTitle(qt(dialog().title));
-    // The table answers for the form as it was: the form waits until it closes.
-    setWindowModality(Qt::ApplicationModal);
     setFont(form_font());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kFormBackground);
     setPalette(palette);
     build();
+    worker_.setMaxThreadCount(1);
+}
+
+SpanTableWindow::~SpanTableWindow() {
+    worker_.waitForDone();
 }
 
 void SpanTableWindow::build() {
@@ -139,6 +143,16 @@ void SpanTableWindow::build() {
     conditions_->setTextFormat(Qt::RichText);
     conditions_->setWordWrap(true);
     layout->addWidget(conditions_);
+
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName(qt(item("refusalLabel").name));
+    refusal_->setWordWrap(true);
+    QPalette grey = refusal_->palette();
+    const form::Rgb colour = item("refusalLabel").colour;
+    grey.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
+    refusal_->setPalette(grey);
+    refusal_->hide();
+    layout->addWidget(refusal_);
 
     const std::vector<const form::DialogItem*> columns =
         form::dialog_children(dialog(), "spanTable");
@@ -176,15 +190,20 @@ void SpanTableWindow::build() {
         buttons->addWidget(button);
         return button;
     };
-    connect(add_button("printButton"), &QPushButton::clicked, this, &SpanTableWindow::print);
-    connect(add_button("pdfButton"), &QPushButton::clicked, this, &SpanTableWindow::save_pdf);
-    connect(add_button("csvButton"), &QPushButton::clicked, this, &SpanTableWindow::save_csv);
+    outputs_.push_back(add_button("printButton"));
+    connect(outputs_.back(), &QPushButton::clicked, this, &SpanTableWindow::print);
+    outputs_.push_back(add_button("pdfButton"));
+    connect(outputs_.back(), &QPushButton::clicked, this, &SpanTableWindow::save_pdf);
+    outputs_.push_back(add_button("csvButton"));
+    connect(outputs_.back(), &QPushButton::clicked, this, &SpanTableWindow::save_csv);
     buttons->addStretch();
     connect(add_button("closeButton"), &QPushButton::clicked, this, &QWidget::close);
     layout->addLayout(buttons);
 
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
-            &SpanTableWindow::print);
+            [this] {
+                if (outputs_.front()->isEnabled()) print();
+            });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 
@@ -192,6 +211,60 @@ void SpanTableWindow::build() {
 }
 
 void SpanTableWindow::show_table(run::SpanTable table) {
+    set_table(std::move(table));
+    if (parentWidget() && !isVisible()) move(parentWidget()->geometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void SpanTableWindow::follow_form() {
+    if (!isVisible()) return;
+    if (following_) {
+        changedMeanwhile_ = true;
+        return;
+    }
+    start_following();
+}
+
+void SpanTableWindow::start_following() {
+    following_ = true;
+    changedMeanwhile_ = false;
+    // The worker owns its copy; the session stays the window thread's alone.
+    auto copy = std::make_shared<const form::Session>(form::calculation_copy(session_));
+    worker_.start([this, copy] {
+        auto outcome = std::make_shared<std::variant<run::SpanTable, form::FormMessage>>(
+            form::build_span_table(*copy));
+        QMetaObject::invokeMethod(
+            this, [this, outcome] { take_followed(std::move(*outcome)); }, Qt::QueuedConnection);
+    });
+}
+
+void SpanTableWindow::take_followed(std::variant<run::SpanTable, form::FormMessage> outcome) {
+    following_ = false;
+    if (!isVisible()) return;
+    // The form moved on while this one was worked out: it is out of date already.
+    if (changedMeanwhile_) {
+        start_following();
+        return;
+    }
+    if (auto* table = std::get_if<run::SpanTable>(&outcome)) {
+        set_table(std::move(*table));
+    } else {
+        refusal_->setText(qt(std::get<form::FormMessage>(outcome).text));
+        set_current(false);
+    }
+    emit form_followed();
+}
+
+void SpanTableWindow::set_current(bool current) {
+    refusal_->setVisible(!current);
+    grid_->setEnabled(current);
+    for (QPushButton* button : outputs_) button->setEnabled(current);
+}
+
+void SpanTableWindow::set_table(run::SpanTable table) {
+    set_current(true);
     table_ = std::move(table);
     conditions_->setText(conditions_text(table_));
     int decks = 0;
@@ -209,10 +282,6 @@ void SpanTableWindow::show_table(run::SpanTable table) {
     grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
                           decks * kSpanTableRowHeight + 2 * grid_->frameWidth());
     resize(dialog().width, layout()->heightForWidth(dialog().width));
-    if (parentWidget() && !isVisible()) move(parentWidget()->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
 }
 
 void SpanTableWindow::print() {

@@ -3,14 +3,19 @@
 // The window "許容スパン表": for the design in the form, the longest equal span of
 // each deck type with one to four spans and what fails just above it; printed
 // or saved as a one-page A4 PDF with the report's subject and footer, or saved
-// as CSV for a spreadsheet. It stays in front of the input window until closed,
-// so the table always belongs to the form it was worked out for.
+// as CSV for a spreadsheet. While it is open the input window stays free, and
+// the table follows the form: each settled change works it out again, away
+// from the window's thread so that typing never waits for it.
 
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <variant>
+#include <vector>
 
 #include <QPrinter>
 #include <QString>
+#include <QThreadPool>
 #include <QWidget>
 
 #include "form/session.h"
@@ -47,6 +52,8 @@ class SpanTableWindow : public QWidget {
     Q_OBJECT
 public:
     SpanTableWindow(const form::Session& session, MessageSink& sink, QWidget* parent = nullptr);
+    // Waits for a table still being worked out.
+    ~SpanTableWindow() override;
 
     // Shows the window with a table just worked out.
     void show_table(run::SpanTable table);
@@ -59,8 +66,24 @@ public slots:
     void save_pdf(); // "PDF保存"
     void save_csv(); // "CSV保存"
 
+    // The form has settled after a change: while the window is open the table
+    // is worked out again on a copy of the session, on a thread of its own, and
+    // replaces the one shown. A design Calculate refuses shows Calculate's
+    // message in the window instead, and the table cannot be printed or saved
+    // until the form calculates again. A change while one is being worked out
+    // is taken up when it is done.
+    void follow_form();
+
+signals:
+    // The window shows the table, or the message, of the form as it now is.
+    void form_followed();
+
 private:
     void build();
+    void start_following();
+    void take_followed(std::variant<run::SpanTable, form::FormMessage> outcome);
+    void set_table(run::SpanTable table);
+    void set_current(bool current);
 
     const form::Session& session_;
     MessageSink& sink_;
@@ -68,7 +91,12 @@ private:
     run::SpanTable table_;
     QPrinter printer_{QPrinter::HighResolution};
     QLabel* conditions_ = nullptr;
+    QLabel* refusal_ = nullptr; // Calculate's message while the form does not calculate
     QTableWidget* grid_ = nullptr;
+    std::vector<QPushButton*> outputs_; // print, PDF and CSV
+    bool following_ = false;
+    bool changedMeanwhile_ = false;
+    QThreadPool worker_; // declared last: it is waited for before the rest goes
 };
 
 } // namespace korvex::app

@@ -20,6 +20,14 @@ report::WindowSnapshot window_snapshot(const InputForm& form) {
     return snapshot;
 }
 
+Session calculation_copy(const Session& session) {
+    Session copy;
+    copy.form = session.form;
+    copy.coefficients = session.coefficients;
+    copy.inputs = session.inputs;
+    return copy;
+}
+
 std::optional<FormMessage> validate_for_calculation(Session& s, calc::DesignInputs& validated) {
     // Validation writes the span fields; they only take effect when it passes.
     validated = s.inputs;

@@ -27,6 +27,11 @@ std::optional<FormMessage> validate_for_calculation(Session& session,
 void calculate_validated(Session& session, calc::DesignInputs validated,
                          run::RunScope scope = run::RunScope::whole);
 
+// A session holding what Calculate reads of `session`: the form, the
+// coefficient settings and the inputs it starts from. Calculate on it leaves
+// `session` as it was; the site tables, the paths and the report stay behind.
+Session calculation_copy(const Session& session);
+
 // The input window as the report shows it, taken when Calculate is pressed.
 report::WindowSnapshot window_snapshot(const InputForm& form);
 

@@ -229,6 +229,8 @@ DialogLayout build_span_table_dialog() {
     DialogItem& title = b.add(band, "titleBand", "許容スパン表");
     title.bold = true;
     b.add(label, "conditionsLabel");
+    // Calculate's message while the form does not calculate, in its place of the table.
+    b.add(label, "refusalLabel").colour = kGreyedLabel;
     b.add(table, "spanTable");
     b.set_parent("spanTable");
     for (int spans = 1; spans <= 4; ++spans)

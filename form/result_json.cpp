@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "run/utilization.h"
+
 namespace korvex::form {
 
 namespace {
@@ -206,6 +208,7 @@ JsonObject check_page_json(const run::CheckPage& page) {
         checks.emplace_back(JsonObject{{"kind", run::check_kind_name(line.kind)},
                                        {"value", line.value},
                                        {"limit", line.limit},
+                                       {"ratio", run::check_ratio(line)},
                                        {"ok", line.ok}});
     o.emplace_back("checks", checks);
     return o;
@@ -227,6 +230,18 @@ JsonObject diagram_block_json(const run::DiagramBlock& block) {
     };
 }
 
+// The check that comes closest to its limit, or null when nothing was checked.
+JsonValue utilization_json(const run::CalculationRun& run) {
+    const auto largest = run::utilization(run);
+    if (!largest) return {};
+    const run::CheckPage& page = run.checkPages[largest->page];
+    return JsonObject{
+        {"maxRatio", largest->maxRatio},
+        {"governing", JsonObject{{"case", text(page.label)},
+                                 {"kind", run::check_kind_name(page.lines[largest->line].kind)}}},
+    };
+}
+
 } // namespace
 
 JsonObject results_json(const Session& s, const std::vector<std::string>& messages) {
@@ -245,6 +260,7 @@ JsonObject results_json(const Session& s, const std::vector<std::string>& messag
         {"counters",
          JsonObject{{"stress", c.stress}, {"deflection", c.deflection}, {"joint", c.joint}}},
         {"verdict", text(s.run.verdict.text)},
+        {"utilization", utilization_json(s.run)},
         {"diagramBlocks", blocks},
         {"messages", strings(messages)},
     };

@@ -2,7 +2,8 @@
 
 // The results of a calculation as one JSON document, for `korvex --json` and the
 // browser edition alike: every input, the site, the derivations, each check page
-// and diagram block, the counters and the verdict. Numbers read back to the same
+// (every check with its ratio) and diagram block, the counters, the verdict and
+// the check that comes closest to its limit. Numbers read back to the same
 // double.
 
 #include <string>

@@ -33,12 +33,8 @@ using TrialResult = std::optional<GoverningCheck>;
 // tried once is not calculated again.
 class CellTrials {
 public:
-    CellTrials(const Session& session, int deck_index, int span_count) {
-        // Calculate reads the form, the coefficients and the records it starts
-        // from; the site tables and the report stay with the real session.
-        scratch_.form = session.form;
-        scratch_.coefficients = session.coefficients;
-        scratch_.inputs = session.inputs;
+    CellTrials(const Session& session, int deck_index, int span_count)
+        : scratch_(calculation_copy(session)) {
         InputForm& form = scratch_.form;
         form.deckTypeBox.itemIndex = deck_index;
         form.deckUnitWeightEdit.text = span_table_unit_weight(session.form, deck_index);

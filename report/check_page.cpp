@@ -27,7 +27,6 @@ using run::CheckPage;
 
 // Base column of the section; titles sit 5 mm left of it, checks 10 mm right.
 constexpr int kC0 = kPageBaseColumn;
-constexpr Color kNgColor = rgb(255, 0, 0);
 constexpr Color kSchematicGrey = rgb(102, 102, 102);
 constexpr int kExponentSize = 6;
 constexpr int kSubscriptSize = 7;

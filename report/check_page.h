@@ -10,6 +10,9 @@
 
 namespace korvex::report {
 
+// An NG mark on screen; whatever else calls a check NG shows it in this colour.
+inline constexpr Color kNgColor = rgb(255, 0, 0);
+
 // Draws from the canvas's section row down and leaves the section row and the
 // line count below the section. Every figure comes from `page`; on paper the
 // page line height becomes 4 mm from the table on.

@@ -137,7 +137,7 @@ CalculationRun run_calculation(RunRecords rec, RunScope scope) {
     }
 
     out.verdict = {rec.counters, verdict_text(rec.counters)};
-    if (scope == RunScope::untilFailure) {
+    if (scope != RunScope::whole) {
         loads.ratioS[kShortTermStorm] = storm_snow_ratio;
         return out;
     }

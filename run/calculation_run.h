@@ -17,6 +17,9 @@ enum class RunScope {
     // enough to tell whether a design passes and which check fails first, for a
     // caller that tries many designs. The verdict counts the pages checked.
     untilFailure,
+    // The whole check pass and the verdict, without the diagrams: every check of
+    // every case, for a caller that shows the verdict and the ratios alone.
+    checks,
 };
 
 // The loads are changed as the report expects after a run: windPass and the case

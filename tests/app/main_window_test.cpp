@@ -13,11 +13,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include "app/main_window.h"
 #include "app/message_sink.h"
 #include "app/span_picture.h"
 #include "form/layout.h"
+#include "form/live_verdict.h"
 #include "form/spans.h"
 #include "form/validation.h"
 #include "form/window_layout.h"
@@ -187,6 +189,41 @@ TEST_F(MainWindowTest, LeavingTheCantileverEditCorrectsItWithItsMessage) {
     edit("span1Edit")->setFocus();
     EXPECT_TRUE(sink.messages.isEmpty());
     EXPECT_EQ(focused(), "span1Edit");
+}
+
+// The status bar's verdict follows the form a pause after the last change: no
+// dialog, no focus move, and the last calculation's records stay.
+TEST_F(MainWindowTest, TheStatusBarGivesTheVerdictAPauseAfterEachChange) {
+    QLabel* line = find<QLabel>("liveVerdictLabel");
+    const auto settled = [&](const std::string& text) {
+        return QTest::qWaitFor([&] { return line->text().toStdString() == text; }, 2000);
+    };
+    const auto colour = [&] { return line->palette().color(QPalette::WindowText); };
+    ASSERT_TRUE(settled(form::live_verdict(*session).text));
+    EXPECT_TRUE(line->text().startsWith("判定 ＮＧ　最大検定比 ")) << line->text().toStdString();
+    EXPECT_EQ(colour(), QColor(255, 0, 0));
+
+    QLineEdit* span = edit("span1Edit");
+    span->setFocus();
+    span->selectAll();
+    testing::type_text(span, "1800");
+    const QString before = line->text();
+    const std::string passes = form::live_verdict(*session).text;
+    ASSERT_EQ(passes.rfind("判定 ＯＫ", 0), 0u) << passes;
+    EXPECT_EQ(line->text(), before) << "typing does not wait for a calculation";
+    ASSERT_TRUE(settled(passes));
+    EXPECT_EQ(colour(), QColor(0, 0, 0));
+    // At the right end of the bar; the hints keep the part before it.
+    const QLabel* bar = find<QLabel>("statusBar");
+    EXPECT_LT(bar->contentsRect().right(), line->geometry().left());
+    EXPECT_LT(line->geometry().right(), bar->width());
+
+    span->clear();
+    ASSERT_TRUE(settled("スパン1の長さを入力して下さい。"));
+    EXPECT_EQ(colour(), QColor(153, 153, 153));
+    EXPECT_EQ(focused(), "span1Edit");
+    EXPECT_TRUE(sink.messages.isEmpty());
+    EXPECT_TRUE(session->run.checkPages.empty()) << "nothing was calculated for the report";
 }
 
 TEST_F(MainWindowTest, SpanCountShowsTheSpanEditsAndOnePicture) {

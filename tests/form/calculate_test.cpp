@@ -1,23 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "form/calculate.h"
-#include "form/initialise.h"
 #include "form/spans.h"
 #include "form/spin_edits.h"
-#include "tests/site/site_fixture.h"
+#include "tests/form/form_fixture.h"
 
 namespace korvex::form {
 namespace {
 
-class CalculateTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder.write_fixture();
-        ASSERT_FALSE(initialise_form(s.form, s.siteTables, folder.path(), "1.0"));
-    }
-    korvex::testing::DataFolder folder;
-    Session s;
-};
+class CalculateTest : public SessionTest {};
 
 TEST_F(CalculateTest, DefaultsCalculateThroughToTheVerdict) {
     ASSERT_FALSE(calculate(s));

@@ -15,11 +15,22 @@ ScratchFolder::~ScratchFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+const StartedSession& started_session() {
+    static const StartedSession kStarted = [] {
+        StartedSession started;
+        if (const auto error = form::start_session(started.session, KORVEX_DATA_DIR, "fuzz"))
+            started.startError = error->message;
+        return started;
+    }();
+    return kStarted;
+}
+
 Faults check_target(std::string_view target, std::string_view bytes) {
     if (target == "project_file") return check_project_file(bytes);
     if (target == "site_tables") return check_site_tables(bytes);
     if (target == "rtf") return check_rtf(bytes);
     if (target == "number_text") return check_number_text(bytes);
+    if (target == "form_edits") return check_form_edits(bytes);
     return {"no fuzz target \"" + std::string(target) + "\""};
 }
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "form/session.h"
+
 namespace korvex::fuzz {
 
 using Faults = std::vector<std::string>;
@@ -23,6 +25,15 @@ Faults check_project_file(std::string_view bytes);
 // "Data_SnowfallV.csv"; every line goes through the comma-text splitter, then
 // start-up reads the folder and every prefecture and area is selected.
 Faults check_site_tables(std::string_view bytes);
+
+// Lines "NAME=VALUE", each a change of the named control as the window makes
+// it (any text, half-typed numbers included), to the form of a freshly started
+// session; after every change the live verdict must agree with Calculate.
+Faults check_form_edits(std::string_view bytes);
+
+// The live verdict of the session against the window's Calculate pressed on a
+// copy: the same message, or the same verdict with the largest ratio of the run.
+Faults live_verdict_faults(const form::Session& session);
 
 // The overview document's rich-text reader.
 Faults check_rtf(std::string_view bytes);
@@ -44,8 +55,18 @@ private:
     std::filesystem::path path_;
 };
 
+// A session as start-up leaves it on the shipped data folder. Starting reads the
+// whole shipped address table: it is done once per process, and every input
+// starts from a copy.
+struct StartedSession {
+    form::Session session;
+    std::string startError;
+};
+const StartedSession& started_session();
+
 // Target names as the folders of seeds and regressions spell them.
-inline constexpr const char* kTargets[] = {"project_file", "site_tables", "rtf", "number_text"};
+inline constexpr const char* kTargets[] = {"project_file", "site_tables", "rtf", "number_text",
+                                           "form_edits"};
 
 Faults check_target(std::string_view target, std::string_view bytes);
 

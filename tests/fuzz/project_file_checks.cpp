@@ -15,22 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Starting a session reads the whole shipped address table; it is done once per
-// process and every input starts from a copy of that state.
-struct StartedSession {
-    form::Session session;
-    std::string startError;
-    ScratchFolder folder{"project"};
-
-    StartedSession() {
-        if (const auto error = form::start_session(session, KORVEX_DATA_DIR, "fuzz"))
-            startError = error->message;
-    }
-};
-
-const StartedSession& started() {
-    static const StartedSession kBase;
-    return kBase;
+const ScratchFolder& project_folder() {
+    static const ScratchFolder kFolder{"project"};
+    return kFolder;
 }
 
 void write_file(const fs::path& file, std::string_view bytes) {
@@ -46,9 +33,9 @@ void add_all(Faults& faults, const std::string& prefix, const limits::Faults& mo
 
 Faults check_project_file(std::string_view bytes) {
     Faults faults;
-    const StartedSession& base = started();
+    const StartedSession& base = started_session();
     if (!base.startError.empty()) return {"the shipped data folder: " + base.startError};
-    const fs::path file = base.folder.path() / "input.kvxw";
+    const fs::path file = project_folder().path() / "input.kvxw";
     write_file(file, bytes);
 
     auto session = std::make_unique<form::Session>(base.session);
@@ -73,7 +60,7 @@ Faults check_project_file(std::string_view bytes) {
     if (!outcome.failed) {
         // What was loaded is saved and opened again unchanged, so a file passed
         // between colleagues does not drift.
-        const fs::path saved = base.folder.path() / "saved.kvxw";
+        const fs::path saved = project_folder().path() / "saved.kvxw";
         const std::string error = form::save_project(*session, saved);
         if (error.empty()) {
             auto again = std::make_unique<form::Session>(base.session);
@@ -85,6 +72,7 @@ Faults check_project_file(std::string_view bytes) {
         }
     }
 
+    add_all(faults, "live verdict: ", live_verdict_faults(*session));
     if (form::calculate(*session)) return faults;
     add_all(faults, "result: ", limits::result_faults(*session));
     add_all(faults, "report: ", limits::drawn_report_faults(*session));

@@ -267,5 +267,31 @@ TEST(CalculationRun, UntilFailureStopsAtTheFirstFailingPage) {
     }
 }
 
+// The check scope goes on past a failing page: every check and the verdict of
+// the whole run, without the diagrams, and the loads end as they started.
+TEST(CalculationRun, ChecksScopeHoldsEveryCheckOfTheWholeRun) {
+    const testing::DesignOptions failing_early{
+        .spanCount = 1, .spanLength = 6000, .leftCantilever = 500, .heavySnow = true};
+    Design whole = make_design(failing_early);
+    Design checked = make_design(failing_early);
+    const CalculationRun full = run_calculation(whole.inputs, whole.data, whole.loads);
+    const double snow_factor = checked.loads.ratioS[2];
+    const CalculationRun part =
+        run_calculation(checked.inputs, checked.data, checked.loads, RunScope::checks);
+
+    EXPECT_TRUE(part.diagramBlocks.empty());
+    EXPECT_EQ(checked.loads.ratioS[2], snow_factor);
+    EXPECT_EQ(part.verdict.text, full.verdict.text);
+    EXPECT_NE(part.verdict.counters.stress, 0);
+    ASSERT_EQ(check_labels(part), check_labels(full));
+    for (std::size_t i = 0; i < part.checkPages.size(); ++i) {
+        ASSERT_EQ(part.checkPages[i].lines.size(), full.checkPages[i].lines.size());
+        for (std::size_t j = 0; j < part.checkPages[i].lines.size(); ++j) {
+            EXPECT_EQ(part.checkPages[i].lines[j].value, full.checkPages[i].lines[j].value);
+            EXPECT_EQ(part.checkPages[i].lines[j].ok, full.checkPages[i].lines[j].ok);
+        }
+    }
+}
+
 } // namespace
 } // namespace korvex::run
