@@ -63,7 +63,8 @@ void Coastline::build_index() {
     cellStarts_ = counts;
     cellEdges_.resize(counts.back());
     for (std::uint32_t edge = 0; edge < edge_count; ++edge)
-        each_cell(edge, [this, &counts, edge](std::size_t cell) { cellEdges_[counts[cell]++] = edge; });
+        each_cell(edge,
+                  [this, &counts, edge](std::size_t cell) { cellEdges_[counts[cell]++] = edge; });
 }
 
 void Coastline::edges_near(const GridBox& area, std::vector<std::uint32_t>& edges) const {
@@ -72,7 +73,8 @@ void Coastline::edges_near(const GridBox& area, std::vector<std::uint32_t>& edge
     for (std::int32_t row = cells.firstRow; row <= cells.lastRow; ++row) {
         const auto base = static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_);
         const std::uint32_t begin = cellStarts_[base + static_cast<std::size_t>(cells.firstColumn)];
-        const std::uint32_t end = cellStarts_[base + static_cast<std::size_t>(cells.lastColumn) + 1];
+        const std::uint32_t end =
+            cellStarts_[base + static_cast<std::size_t>(cells.lastColumn) + 1];
         for (std::uint32_t i = begin; i < end; ++i) {
             const std::uint32_t edge = cellEdges_[i];
             if (area.meets(edge_bounds(points_[edge], points_[next_[edge]]))) edges.push_back(edge);

@@ -21,7 +21,8 @@ public:
     std::uint32_t u32() {
         std::uint32_t value = 0;
         for (int i = 0; i < 4; ++i)
-            value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[at_++])) << (8 * i);
+            value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[at_++]))
+                     << (8 * i);
         return value;
     }
 
@@ -103,13 +104,13 @@ CoastlineRead read_coastline_file(const std::filesystem::path& path) {
     const std::string name = path.filename().string();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
-        return {nullptr, "地図データファイル「" + name + "」が見つかりません。\n場所: " +
-                             path.string()};
+        return {nullptr,
+                "地図データファイル「" + name + "」が見つかりません。\n場所: " + path.string()};
     std::ifstream in(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in && !in.eof())
-        return {nullptr, "地図データファイル「" + name + "」を読み込めません。\n場所: " +
-                             path.string()};
+        return {nullptr,
+                "地図データファイル「" + name + "」を読み込めません。\n場所: " + path.string()};
     return parse_coastline(bytes, name);
 }
 

@@ -12,9 +12,8 @@ namespace korvex::sea {
 
 namespace {
 
-const char* const kUnreadable =
-    "建設地の緯度・経度を読み取れません。「39.0822, 141.7083」や"
-    "「39°04'56\"N 141°42'30\"E」の形で入力して下さい。";
+const char* const kUnreadable = "建設地の緯度・経度を読み取れません。「39.0822, 141.7083」や"
+                                "「39°04'56\"N 141°42'30\"E」の形で入力して下さい。";
 
 // Each symbol people use, as the one character the reader below knows: the
 // hemisphere letters, and kDegree, kMinute and kSecond.
@@ -27,12 +26,10 @@ struct Replacement {
     std::string_view to;
 };
 constexpr Replacement kReplacements[] = {
-    {"北緯", "N"},     {"南緯", "S"},     {"東経", "E"},     {"西経", "W"},
-    {"°", "\x01"},    {"º", "\x01"},    {"˚", "\x01"},    {"度", "\x01"},
-    {"′", "\x02"},    {"’", "\x02"},    {"‘", "\x02"},    {"分", "\x02"},
-    {"″", "\x03"},    {"”", "\x03"},    {"“", "\x03"},    {"秒", "\x03"},
-    {"''", "\x03"},   {"'", "\x02"},    {"\"", "\x03"},  {"、", ","},
-    {"　", " "},       {"−", "-"},
+    {"北緯", "N"},  {"南緯", "S"},  {"東経", "E"}, {"西経", "W"},  {"°", "\x01"},  {"º", "\x01"},
+    {"˚", "\x01"},  {"度", "\x01"}, {"′", "\x02"}, {"’", "\x02"},  {"‘", "\x02"},  {"分", "\x02"},
+    {"″", "\x03"},  {"”", "\x03"},  {"“", "\x03"}, {"秒", "\x03"}, {"''", "\x03"}, {"'", "\x02"},
+    {"\"", "\x03"}, {"、", ","},    {"　", " "},   {"−", "-"},
 };
 
 // Full-width ASCII (U+FF01-U+FF5E, bytes EF BC 81 to EF BD 9E) as ASCII, and the
@@ -101,7 +98,8 @@ std::optional<std::vector<Token>> tokens_of(const std::string& text) {
             ++i;
         } else if ((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+') {
             std::size_t end = i + 1;
-            while (end < text.size() && ((text[end] >= '0' && text[end] <= '9') || text[end] == '.'))
+            while (end < text.size() &&
+                   ((text[end] >= '0' && text[end] <= '9') || text[end] == '.'))
                 ++end;
             const auto value = common::parse_decimal(std::string_view(text).substr(i, end - i));
             if (!value) return std::nullopt;

@@ -31,7 +31,11 @@ double distance_to_segment(PlanePoint p, PlanePoint q) {
     const double dy = q.y - p.y;
     const double a = dx * dx + dy * dy;
     const double t = a == 0.0 ? 0.0 : std::clamp(-(p.x * dx + p.y * dy) / a, 0.0, 1.0);
-    return std::hypot(p.x + t * dx, p.y + t * dy);
+    const double x = p.x + t * dx;
+    const double y = p.y + t * dy;
+    // sqrt rather than hypot: the figures are far from overflow, and hypot's
+    // newer symbol would raise the C library the package needs.
+    return std::sqrt(x * x + y * y);
 }
 
 } // namespace korvex::sea

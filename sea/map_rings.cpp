@@ -51,10 +51,14 @@ FlaggedRing clip_to_box(FlaggedRing ring, double west, double south, double east
             return PlanePoint{p.x + (q.x - p.x) * (y - p.y) / (q.y - p.y), y};
         };
     };
-    ring = clip(ring, [west](PlanePoint p) { return p.x >= west; }, at_x(west));
-    ring = clip(ring, [east](PlanePoint p) { return p.x <= east; }, at_x(east));
-    ring = clip(ring, [south](PlanePoint p) { return p.y >= south; }, at_y(south));
-    return clip(ring, [north](PlanePoint p) { return p.y <= north; }, at_y(north));
+    ring = clip(
+        ring, [west](PlanePoint p) { return p.x >= west; }, at_x(west));
+    ring = clip(
+        ring, [east](PlanePoint p) { return p.x <= east; }, at_x(east));
+    ring = clip(
+        ring, [south](PlanePoint p) { return p.y >= south; }, at_y(south));
+    return clip(
+        ring, [north](PlanePoint p) { return p.y <= north; }, at_y(north));
 }
 
 } // namespace

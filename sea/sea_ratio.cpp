@@ -6,6 +6,7 @@
 #include <numbers>
 #include <vector>
 
+#include "common/number_text.h"
 #include "common/rounding.h"
 #include "sea/disk_area.h"
 #include "sea/equal_area_projection.h"
@@ -43,9 +44,8 @@ std::vector<Segment> project_edges(const Coastline& coastline, const EqualAreaPr
     PlanePoint last_point;
     bool have_last = false;
     for (std::uint32_t edge : edges) {
-        const PlanePoint from = have_last && last_end == edge
-                                    ? last_point
-                                    : plane.forward(geo(coastline.point(edge)));
+        const PlanePoint from =
+            have_last && last_end == edge ? last_point : plane.forward(geo(coastline.point(edge)));
         last_end = coastline.next(edge);
         last_point = plane.forward(geo(coastline.point(last_end)));
         have_last = true;
@@ -72,10 +72,10 @@ std::optional<double> term_sum(const std::vector<Segment>& segments, PlanePoint 
 
 GridBox circle_bounds(GeoPoint centre, double radius) {
     const double dlat = radius / kMinMetresPerDegreeLatitude * kBoundsAllowance;
-    const double far_latitude =
-        std::fmin(89.0, std::fmax(std::fabs(centre.latitude - dlat), std::fabs(centre.latitude + dlat)));
-    const double metres_per_degree_longitude =
-        kEquatorialRadius * std::numbers::pi / 180.0 * std::cos(far_latitude * std::numbers::pi / 180.0);
+    const double far_latitude = std::fmin(
+        89.0, std::fmax(std::fabs(centre.latitude - dlat), std::fabs(centre.latitude + dlat)));
+    const double metres_per_degree_longitude = kEquatorialRadius * std::numbers::pi / 180.0 *
+                                               std::cos(far_latitude * std::numbers::pi / 180.0);
     const double dlon = radius / metres_per_degree_longitude * kBoundsAllowance;
     const auto units = [](double degrees, auto round) {
         return static_cast<std::int32_t>(round(degrees * kUnitsPerDegree));
@@ -116,6 +116,16 @@ std::optional<double> sea_fraction(const Coastline& coastline, GeoPoint centre, 
         area += winding > 0 ? disk : 0.0;
     }
     return std::clamp(area / disk, 0.0, 1.0);
+}
+
+std::string outside_data_message(const Coastline& coastline) {
+    const auto degrees = [](std::int32_t units) {
+        return common::shortest_decimal(static_cast<double>(units) / kUnitsPerDegree);
+    };
+    const GridBox& box = coastline.box();
+    return "半径Rの円が地図データの範囲（北緯 " + degrees(box.south) + "～" + degrees(box.north) +
+           "°、東経 " + degrees(box.west) + "～" + degrees(box.east) +
+           "°）からはみ出すため、海率を測れません。";
 }
 
 double rounded_sea_fraction(double fraction) {

@@ -7,6 +7,7 @@
 // data and count as land.
 
 #include <optional>
+#include <string>
 
 #include "sea/coastline.h"
 #include "sea/geo_point.h"
@@ -20,6 +21,10 @@ GridBox circle_bounds(GeoPoint centre, double radius);
 // The share of the circle covered by sea, from 0 to 1; nullopt when the circle
 // does not lie within the coastline's box.
 std::optional<double> sea_fraction(const Coastline& coastline, GeoPoint centre, double radius);
+
+// Why a circle is refused: it reaches beyond the data's box, which the message
+// names.
+std::string outside_data_message(const Coastline& coastline);
 
 // The figures as they are shown: the fraction to three decimals and the
 // percentage to a whole number as the sea-ratio field takes it, both rounded

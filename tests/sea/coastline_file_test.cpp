@@ -67,7 +67,8 @@ TEST(CoastlineFile, ReadsTheRingsBackAsWritten) {
 
 TEST(CoastlineFile, ABrokenFileIsToldByName) {
     const std::string good = file_bytes(kBox, kRings);
-    const auto far = file_bytes(kBox, {{{14000000, 3700000}, {16000000, 3700000}, {14000000, 3800000}}});
+    const auto far =
+        file_bytes(kBox, {{{14000000, 3700000}, {16000000, 3700000}, {14000000, 3800000}}});
     std::string two_points = file_bytes(kBox, {{{14000000, 3700000}, {14100000, 3700000}}});
     std::string huge_count = good;
     huge_count[28] = '\xFF';

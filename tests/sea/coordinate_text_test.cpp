@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "sea/coordinate_text.h"
+#include "sea/source_line.h"
 
 namespace korvex::sea {
 namespace {
 
-constexpr double kDms39 = 39.0 + 4.0 / 60.0 + 56.0 / 3600.0;   // 39°04'56"
+constexpr double kDms39 = 39.0 + 4.0 / 60.0 + 56.0 / 3600.0;    // 39°04'56"
 constexpr double kDms141 = 141.0 + 42.0 / 60.0 + 30.0 / 3600.0; // 141°42'30"
 
 TEST(CoordinateText, ReadsWhatWebMapsAndPeopleWrite) {
@@ -34,12 +35,13 @@ TEST(CoordinateText, ReadsWhatWebMapsAndPeopleWrite) {
         {"39°04.9333'N 141°42.5'E", 39.0 + 4.9333 / 60.0, 141.7083333333333},
         {"39.0822 n 141.7083 e", 39.0822, 141.7083},
         {"-33.8568, 151.2153", -33.8568, 151.2153},
-        {"33°51'24\"S 151°12'55\"E", -(33.0 + 51.0 / 60 + 24.0 / 3600), 151.0 + 12.0 / 60 + 55.0 / 3600},
+        {"33°51'24\"S 151°12'55\"E", -(33.0 + 51.0 / 60 + 24.0 / 3600),
+         151.0 + 12.0 / 60 + 55.0 / 3600},
     };
     for (const Case& c : cases) {
         const auto read = parse_coordinates(c.text);
-        ASSERT_TRUE(std::holds_alternative<GeoPoint>(read)) << c.text << ": "
-                                                            << std::get<std::string>(read);
+        ASSERT_TRUE(std::holds_alternative<GeoPoint>(read))
+            << c.text << ": " << std::get<std::string>(read);
         EXPECT_NEAR(std::get<GeoPoint>(read).latitude, c.latitude, 1e-9) << c.text;
         EXPECT_NEAR(std::get<GeoPoint>(read).longitude, c.longitude, 1e-9) << c.text;
     }
@@ -81,6 +83,9 @@ TEST(CoordinateText, WritesTheSourceLinesPointAndTheFilesNumbers) {
     EXPECT_EQ(coordinate_number(39.082222222), "39.082222");
     EXPECT_EQ(coordinate_number(141.7083), "141.7083");
     EXPECT_EQ(coordinate_number(36.0), "36");
+    EXPECT_EQ(sea_ratio_source_line({39.0822, 141.7083}, 40),
+              "海率参考値：北緯 39.0822° 東経 141.7083° を中心とする半径 40 km の円内の海の面積の"
+              "割合（地図データ © OpenStreetMap contributors、湖沼を含まない）");
 }
 
 } // namespace

@@ -31,7 +31,9 @@ TEST(DiskArea, HalfPlanesCutTheirCircularSegment) {
         // Sea east of x = d, counterclockwise, reaching far beyond the disk.
         const std::vector<PlanePoint> sea = {{d, -1e6}, {1e6, -1e6}, {1e6, 1e6}, {d, 1e6}};
         const int winding = d < 0.0 ? 1 : 0;
-        const double expected = d >= r ? 0.0 : d >= 0 ? segment_area(r, d) : kPi * r * r - segment_area(r, -d);
+        const double expected = d >= r   ? 0.0
+                                : d >= 0 ? segment_area(r, d)
+                                         : kPi * r * r - segment_area(r, -d);
         EXPECT_NEAR(ring_area_in_disk(sea, r, winding), expected, 1e-6 * r * r) << d;
     }
 }
@@ -46,9 +48,11 @@ TEST(DiskArea, IslandsAndBaysCountWithTheirOrientation) {
     const std::vector<PlanePoint> pond(island.rbegin(), island.rend());
     EXPECT_NEAR(ring_area_in_disk(pond, r, 0), 4e6, 1e-3);
     // A square half out of the disk: the part inside is the square's inside part.
-    const std::vector<PlanePoint> edge_pond = {{19000, -1000}, {21000, -1000}, {21000, 1000}, {19000, 1000}};
-    const double inside = 2.0 * (std::sqrt(r * r - 1000.0 * 1000.0) * 1000.0 +
-                                 r * r * std::asin(1000.0 / r)) / 2.0 - 19000.0 * 2000.0;
+    const std::vector<PlanePoint> edge_pond = {
+        {19000, -1000}, {21000, -1000}, {21000, 1000}, {19000, 1000}};
+    const double inside =
+        2.0 * (std::sqrt(r * r - 1000.0 * 1000.0) * 1000.0 + r * r * std::asin(1000.0 / r)) / 2.0 -
+        19000.0 * 2000.0;
     EXPECT_NEAR(ring_area_in_disk(edge_pond, r, 0), inside, 1e-3);
     // Far from the disk a ring adds nothing.
     const std::vector<PlanePoint> far = {{50000, 0}, {60000, 0}, {60000, 10000}};

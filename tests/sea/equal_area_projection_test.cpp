@@ -62,12 +62,14 @@ TEST(EqualAreaProjection, ScaleIsTrueAtTheCentreAndAreasKeepTheirSize) {
         EXPECT_NEAR(north.x, 0.0, 1e-6);
         EXPECT_NEAR(east.y, 0.0, 1e-6);
 
-        for (const GeoPoint at : {GeoPoint{latitude + 0.5, 140.3}, GeoPoint{latitude - 0.7, 139.2}}) {
+        for (const GeoPoint at :
+             {GeoPoint{latitude + 0.5, 140.3}, GeoPoint{latitude - 0.7, 139.2}}) {
             const PlanePoint dn = step(at, h, 0);
             const PlanePoint de = step(at, 0, h);
             const double jacobian = de.x * dn.y - de.y * dn.x;
             const double ground = meridian_radius(at.latitude) *
-                                  prime_vertical_radius(at.latitude) * std::cos(at.latitude * kDegree);
+                                  prime_vertical_radius(at.latitude) *
+                                  std::cos(at.latitude * kDegree);
             EXPECT_NEAR(jacobian / ground, 1.0, 1e-6) << latitude;
         }
     }

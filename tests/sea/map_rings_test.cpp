@@ -48,8 +48,9 @@ TEST(MapRings, TheSquareHoldsTheSeaAndOnlyTheCoastIsMarked) {
 // The map's rings hold the same sea in the circle as the measurement finds.
 TEST(MapRings, AgreeWithTheMeasuredShare) {
     const Coastline& coast = testing::shipped_coastline();
-    for (const GeoPoint centre : {GeoPoint{37.91611111, 139.0363889}, GeoPoint{34.34027778, 134.0433333},
-                                  GeoPoint{32.9, 129.9583333}}) {
+    for (const GeoPoint centre :
+         {GeoPoint{37.91611111, 139.0363889}, GeoPoint{34.34027778, 134.0433333},
+          GeoPoint{32.9, 129.9583333}}) {
         const double r = 40000.0;
         const auto rings = map_rings(coast, centre, 1.15 * r);
         ASSERT_TRUE(rings);

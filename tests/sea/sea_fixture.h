@@ -15,10 +15,10 @@
 namespace korvex::sea::testing {
 
 inline const Coastline& shipped_coastline() {
-    static const CoastlineRead read =
+    static const CoastlineRead kRead =
         read_coastline_file(std::filesystem::path(KORVEX_DATA_DIR) / kCoastlineFileName);
-    if (!read.coastline) ADD_FAILURE() << read.error;
-    return *read.coastline;
+    if (!kRead.coastline) ADD_FAILURE() << kRead.error;
+    return *kRead.coastline;
 }
 
 struct Degrees {
@@ -51,9 +51,9 @@ inline std::vector<GridPoint> dense_ring(const std::vector<Degrees>& corners, do
 
 // Rings in a box from 130 to 150 E and 30 to 45 N.
 inline Coastline coastline_of(const std::vector<std::vector<GridPoint>>& rings) {
-    return Coastline({130 * kUnitsPerDegree, 30 * kUnitsPerDegree, 150 * kUnitsPerDegree,
-                      45 * kUnitsPerDegree},
-                     rings);
+    return Coastline(
+        {130 * kUnitsPerDegree, 30 * kUnitsPerDegree, 150 * kUnitsPerDegree, 45 * kUnitsPerDegree},
+        rings);
 }
 
 } // namespace korvex::sea::testing

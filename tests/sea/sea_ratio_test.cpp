@@ -63,9 +63,10 @@ double plane_area(const Coastline& coast, std::size_t ring, const EqualAreaProje
 // whether the centre lies at sea or on the island, and all sea or all land
 // where no coast comes near.
 TEST(SeaRatio, IslandsCountAsLandWhereverTheCentreLies) {
-    std::vector<GridPoint> island = dense_ring({{140.0, 37.0}, {140.0, 37.1}, {140.1, 37.1}, {140.1, 37.0}});
-    const Coastline coast = coastline_of(
-        {dense_ring({{135, 32}, {148, 32}, {148, 43}, {135, 43}}), island});
+    std::vector<GridPoint> island =
+        dense_ring({{140.0, 37.0}, {140.0, 37.1}, {140.1, 37.1}, {140.1, 37.0}});
+    const Coastline coast =
+        coastline_of({dense_ring({{135, 32}, {148, 32}, {148, 43}, {135, 43}}), island});
     const double r = 20000.0;
     for (const GeoPoint centre : {GeoPoint{37.05, 140.2}, GeoPoint{37.05, 140.05}}) {
         const EqualAreaProjection plane(centre);
@@ -93,7 +94,7 @@ TEST(SeaRatio, FarInlandIsNoSeaAndFarOutIsAllSea) {
     EXPECT_EQ(fraction(coast, {36.238, 137.972}, 40000.0), 0.0); // Matsumoto
     EXPECT_EQ(fraction(coast, {36.146, 137.252}, 40000.0), 0.0); // Takayama
     EXPECT_EQ(fraction(coast, {31.0, 147.0}, 100000.0), 1.0);
-    EXPECT_EQ(fraction(coast, {40.5, 135.0}, 40000.0), 1.0);     // Sea of Japan
+    EXPECT_EQ(fraction(coast, {40.5, 135.0}, 40000.0), 1.0); // Sea of Japan
 }
 
 // A count of raster cells, apart from the index and the clipping: every edge
@@ -147,12 +148,12 @@ TEST(SeaRatio, TheClippedShareMatchesARasterCountAtRealPoints) {
         GeoPoint point;
     };
     const Site sites[] = {
-        {"新潟市", {37.91611111, 139.0363889}},   {"大船渡市", {39.08222222, 141.7083333}},
-        {"久慈市", {40.19027778, 141.7752778}},   {"大村市", {32.9, 129.9583333}},
-        {"那覇市", {26.2125, 127.6811111}},       {"函館市", {41.76864057, 140.7290679}},
-        {"長崎市", {32.75, 129.8777778}},         {"松島町", {38.38027778, 141.0669444}},
-        {"高松市", {34.34027778, 134.0433333}},   {"鳥羽市", {34.48138889, 136.8433333}},
-        {"稚内市", {45.41555556, 141.6730556}},   {"石垣市", {24.34055556, 124.1555556}},
+        {"新潟市", {37.91611111, 139.0363889}}, {"大船渡市", {39.08222222, 141.7083333}},
+        {"久慈市", {40.19027778, 141.7752778}}, {"大村市", {32.9, 129.9583333}},
+        {"那覇市", {26.2125, 127.6811111}},     {"函館市", {41.76864057, 140.7290679}},
+        {"長崎市", {32.75, 129.8777778}},       {"松島町", {38.38027778, 141.0669444}},
+        {"高松市", {34.34027778, 134.0433333}}, {"鳥羽市", {34.48138889, 136.8433333}},
+        {"稚内市", {45.41555556, 141.6730556}}, {"石垣市", {24.34055556, 124.1555556}},
     };
     const Coastline& coast = shipped_coastline();
     for (const Site& site : sites) {
