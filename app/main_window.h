@@ -34,6 +34,7 @@ namespace korvex::app {
 
 class FormSpinEdit;
 class MessageSink;
+class SeaMapWindow;
 
 using form::kMainWindowWidth;
 // The menu bar above the form: the window is this much taller than the form's
@@ -79,6 +80,10 @@ public slots:
     void show_span_table();   // "許容スパン表"
     void show_usage_notice(); // "本プログラムのご利用について"
     void show_site_data();    // "地域データ"
+    void show_sea_map();      // "地図" beside the site's point: the sea ratio's map
+
+    // The map window, once it has been opened (for tests).
+    SeaMapWindow* sea_map_window() const { return seaMap_; }
 
     // What is wrong with the user's site files, told once each.
     void show_user_site_notices();
@@ -144,6 +149,7 @@ private:
     void on_area_found(std::size_t prefecture_index, const std::string& area_name);
     void show_status(const std::string& hint);
     void show_picture(QLabel& label, const std::string& file);
+    void update_sea_map();
     std::string control_name(const QObject* object) const;
 
     form::Session& session_;
@@ -164,6 +170,7 @@ private:
     QWidget* formArea_ = nullptr; // every panel, below the menu bar
     QLabel* statusBar_ = nullptr;
     std::vector<QLabel*> spanPictures_;
+    SeaMapWindow* seaMap_ = nullptr;
 };
 
 } // namespace korvex::app
