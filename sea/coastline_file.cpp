@@ -87,6 +87,11 @@ CoastlineRead parse_coastline(std::string_view bytes, const std::string& shown_n
             const auto dx = in.zigzag();
             const auto dy = in.zigzag();
             if (!dx || !dy) return fault(shown_name, "途中で終わっています");
+            // No step between two points of the box is longer than the earth is wide.
+            constexpr std::int64_t kLongestStep = 360LL * kUnitsPerDegree;
+            if (*dx < -kLongestStep || *dx > kLongestStep || *dy < -kLongestStep ||
+                *dy > kLongestStep)
+                return fault(shown_name, "範囲の外の点があります");
             x += *dx;
             y += *dy;
             if (x < box.west || x > box.east || y < box.south || y > box.north)

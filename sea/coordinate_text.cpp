@@ -6,7 +6,6 @@
 
 #include "common/number_parse.h"
 #include "common/number_text.h"
-#include "common/rounding.h"
 
 namespace korvex::sea {
 
@@ -214,8 +213,10 @@ std::string coordinates_text(GeoPoint point) {
     return part(point.latitude, "北緯", "南緯") + " " + part(point.longitude, "東経", "西経");
 }
 
+// Rounded from the decimal text: a scaled 141.7094444 is too large a number for
+// the rounding rule's allowance for binary noise.
 std::string coordinate_number(double degrees) {
-    return common::shortest_decimal(common::round_to(degrees, 6));
+    return common::format_grouped(degrees, 6, true);
 }
 
 } // namespace korvex::sea

@@ -83,6 +83,8 @@ TEST(CoordinateText, WritesTheSourceLinesPointAndTheFilesNumbers) {
     EXPECT_EQ(coordinate_number(39.082222222), "39.082222");
     EXPECT_EQ(coordinate_number(141.7083), "141.7083");
     EXPECT_EQ(coordinate_number(36.0), "36");
+    EXPECT_EQ(coordinate_number(141.0 + 42.0 / 60 + 34.0 / 3600), "141.709444"); // 141.70944444…
+    EXPECT_EQ(coordinate_number(-33.85675), "-33.85675");
     EXPECT_EQ(sea_ratio_source_line({39.0822, 141.7083}, 40),
               "海率参考値：北緯 39.0822° 東経 141.7083° を中心とする半径 40 km の円内の海の面積の"
               "割合（地図データ © OpenStreetMap contributors、湖沼を含まない）");
