@@ -44,27 +44,48 @@ Coastline::CellRange Coastline::cells_of(const GridBox& area) const {
     return {column(area.west), column(area.east), row(area.south), row(area.north)};
 }
 
+// An edge goes into the cells it passes through, row by row: a long slanting
+// edge fills a line of cells, not the rectangle of its bounds.
+template <class Visit> void Coastline::each_cell_of(std::uint32_t edge, Visit&& visit) const {
+    const GridPoint& a = points_[edge];
+    const GridPoint& b = points_[next_[edge]];
+    const CellRange rows = cells_of(edge_bounds(a, b));
+    for (std::int32_t row = rows.firstRow; row <= rows.lastRow; ++row) {
+        double t0 = 0.0;
+        double t1 = 1.0;
+        if (a.y != b.y) {
+            const double band_south = box_.south + static_cast<double>(row) * kCellUnits;
+            const double ta = (band_south - a.y) / (b.y - a.y);
+            const double tb = (band_south + kCellUnits - a.y) / (b.y - a.y);
+            t0 = std::max(0.0, std::min(ta, tb));
+            t1 = std::min(1.0, std::max(ta, tb));
+        }
+        const double xa = a.x + t0 * (b.x - a.x);
+        const double xb = a.x + t1 * (b.x - a.x);
+        // A unit either way keeps a crossing that rounding puts on a cell's edge.
+        const auto west = static_cast<std::int32_t>(std::floor(std::min(xa, xb))) - 1;
+        const auto east = static_cast<std::int32_t>(std::ceil(std::max(xa, xb))) + 1;
+        const CellRange columns = cells_of({west, a.y, east, a.y});
+        for (std::int32_t column = columns.firstColumn; column <= columns.lastColumn; ++column)
+            visit(static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+                  static_cast<std::size_t>(column));
+    }
+}
+
 void Coastline::build_index() {
     columns_ = std::max(1, (box_.east - box_.west + kCellUnits - 1) / kCellUnits);
     rows_ = std::max(1, (box_.north - box_.south + kCellUnits - 1) / kCellUnits);
     const auto cell_count = static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_);
     std::vector<std::uint32_t> counts(cell_count + 1, 0);
-    const auto each_cell = [this](std::uint32_t edge, auto&& visit) {
-        const CellRange cells = cells_of(edge_bounds(points_[edge], points_[next_[edge]]));
-        for (std::int32_t row = cells.firstRow; row <= cells.lastRow; ++row)
-            for (std::int32_t column = cells.firstColumn; column <= cells.lastColumn; ++column)
-                visit(static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
-                      static_cast<std::size_t>(column));
-    };
     const auto edge_count = static_cast<std::uint32_t>(points_.size());
     for (std::uint32_t edge = 0; edge < edge_count; ++edge)
-        each_cell(edge, [&counts](std::size_t cell) { ++counts[cell + 1]; });
+        each_cell_of(edge, [&counts](std::size_t cell) { ++counts[cell + 1]; });
     for (std::size_t i = 1; i < counts.size(); ++i) counts[i] += counts[i - 1];
     cellStarts_ = counts;
     cellEdges_.resize(counts.back());
     for (std::uint32_t edge = 0; edge < edge_count; ++edge)
-        each_cell(edge,
-                  [this, &counts, edge](std::size_t cell) { cellEdges_[counts[cell]++] = edge; });
+        each_cell_of(
+            edge, [this, &counts, edge](std::size_t cell) { cellEdges_[counts[cell]++] = edge; });
 }
 
 void Coastline::edges_near(const GridBox& area, std::vector<std::uint32_t>& edges) const {

@@ -6,6 +6,8 @@
 // their edges by cells of 0.1 degree. Where a ring runs along the box, its
 // edges lie on the box's sides: they are cuts, not coast.
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -20,6 +22,15 @@ struct GridPoint {
     std::int32_t y = 0;
     friend bool operator==(const GridPoint&, const GridPoint&) = default;
 };
+
+// An edge is straight in degrees, so in the equal-area plane it bends; cut
+// into pieces of 0.02 degree (about 2 km) at most, each piece stays within a
+// few centimetres of its chord.
+inline constexpr double kLongestPiece = 2000.0; // 1e-5 degrees
+inline int piece_count(double dx, double dy) {
+    return std::max(
+        1, static_cast<int>(std::ceil(std::max(std::fabs(dx), std::fabs(dy)) / kLongestPiece)));
+}
 
 struct GridBox {
     std::int32_t west = 0;
@@ -60,6 +71,10 @@ public:
     // An edge along a side of the box: a cut, not a coast.
     bool is_cut(std::uint32_t edge) const;
 
+    // How many (cell, edge) entries the index holds: about the edges' length
+    // in cells, however they run.
+    std::size_t index_entry_count() const { return cellEdges_.size(); }
+
     // The winding number of the rings about a point of the box, in 1e-5
     // degrees: 1 at sea, 0 on land. Counted along the ray to the east.
     int winding_number(double x, double y) const;
@@ -69,6 +84,7 @@ private:
         std::int32_t firstColumn, lastColumn, firstRow, lastRow;
     };
     CellRange cells_of(const GridBox& area) const;
+    template <class Visit> void each_cell_of(std::uint32_t edge, Visit&& visit) const;
     void build_index();
 
     GridBox box_;

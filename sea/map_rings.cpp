@@ -61,6 +61,24 @@ FlaggedRing clip_to_box(FlaggedRing ring, double west, double south, double east
         ring, [north](PlanePoint p) { return p.y <= north; }, at_y(north));
 }
 
+// The ring in the plane, its long edges in pieces that stay straight there.
+FlaggedRing projected(const FlaggedRing& ring, const EqualAreaProjection& plane) {
+    FlaggedRing out;
+    const std::size_t n = ring.points.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const PlanePoint a = ring.points[i];
+        const PlanePoint b = ring.points[(i + 1) % n];
+        const int pieces = piece_count(b.x - a.x, b.y - a.y);
+        for (int k = 0; k < pieces; ++k) {
+            const double t = static_cast<double>(k) / pieces;
+            out.points.push_back(plane.forward({(a.y + t * (b.y - a.y)) / kUnitsPerDegree,
+                                                (a.x + t * (b.x - a.x)) / kUnitsPerDegree}));
+            out.coast.push_back(ring.coast[i]);
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 std::optional<std::vector<MapRing>> map_rings(const Coastline& coastline, GeoPoint centre,
@@ -81,8 +99,7 @@ std::optional<std::vector<MapRing>> map_rings(const Coastline& coastline, GeoPoi
         // First in degrees, to project only what lies near; then in the plane.
         ring = clip_to_box(std::move(ring), bounds.west, bounds.south, bounds.east, bounds.north);
         if (ring.points.size() < 3) continue;
-        for (PlanePoint& p : ring.points)
-            p = plane.forward({p.y / kUnitsPerDegree, p.x / kUnitsPerDegree});
+        ring = projected(ring, plane);
         ring = clip_to_box(std::move(ring), -half_width, -half_width, half_width, half_width);
         if (ring.points.size() < 3) continue;
         rings.push_back({std::move(ring.points), std::move(ring.coast)});

@@ -34,8 +34,9 @@ struct Segment {
     PlanePoint to;
 };
 
-// The edges near the circle in the plane: consecutive edges of a ring share
-// their point, which is projected once.
+// The edges near the circle in the plane, each in pieces short enough to be
+// straight there; consecutive edges of a ring share their point, which is
+// projected once.
 std::vector<Segment> project_edges(const Coastline& coastline, const EqualAreaProjection& plane,
                                    const std::vector<std::uint32_t>& edges) {
     std::vector<Segment> segments;
@@ -44,10 +45,21 @@ std::vector<Segment> project_edges(const Coastline& coastline, const EqualAreaPr
     PlanePoint last_point;
     bool have_last = false;
     for (std::uint32_t edge : edges) {
-        const PlanePoint from =
-            have_last && last_end == edge ? last_point : plane.forward(geo(coastline.point(edge)));
+        const GridPoint a = coastline.point(edge);
+        const GridPoint b = coastline.point(coastline.next(edge));
+        PlanePoint from = have_last && last_end == edge ? last_point : plane.forward(geo(a));
+        const double dx = static_cast<double>(b.x) - a.x;
+        const double dy = static_cast<double>(b.y) - a.y;
+        const int pieces = piece_count(dx, dy);
+        for (int k = 1; k < pieces; ++k) {
+            const double t = static_cast<double>(k) / pieces;
+            const PlanePoint to =
+                plane.forward({(a.y + t * dy) / kUnitsPerDegree, (a.x + t * dx) / kUnitsPerDegree});
+            segments.push_back({from, to});
+            from = to;
+        }
         last_end = coastline.next(edge);
-        last_point = plane.forward(geo(coastline.point(last_end)));
+        last_point = plane.forward(geo(b));
         have_last = true;
         segments.push_back({from, last_point});
     }

@@ -98,19 +98,29 @@ TEST(SeaRatio, FarInlandIsNoSeaAndFarOutIsAllSea) {
 }
 
 // A count of raster cells, apart from the index and the clipping: every edge
-// of the data in the plane, each row's crossings with their directions, and
-// the cells of the disk whose centre the rings wind around.
+// of the data in the plane (a long one in pieces of 0.02 degree, so that it
+// stays the straight line in degrees it is), each row's crossings with their
+// directions, and the cells of the disk whose centre the rings wind around.
 double raster_fraction(const Coastline& coast, GeoPoint centre, double r, int cells) {
     const EqualAreaProjection plane(centre);
-    std::vector<PlanePoint> points(coast.point_count());
-    for (std::uint32_t i = 0; i < points.size(); ++i)
-        points[i] = plane.forward({coast.point(i).y / 1e5, coast.point(i).x / 1e5});
-    // Only an edge that reaches into the rows can cross one of them.
-    std::vector<std::uint32_t> edges;
-    for (std::uint32_t i = 0; i < points.size(); ++i)
-        if (std::fmax(points[i].y, points[coast.next(i)].y) > -r &&
-            std::fmin(points[i].y, points[coast.next(i)].y) < r)
-            edges.push_back(i);
+    std::vector<std::pair<PlanePoint, PlanePoint>> pieces;
+    for (std::uint32_t i = 0; i < coast.point_count(); ++i) {
+        const GridPoint a = coast.point(i);
+        const GridPoint b = coast.point(coast.next(i));
+        const int n =
+            std::max(1, static_cast<int>(std::ceil(
+                            std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)) / 2000.0)));
+        PlanePoint from = plane.forward({a.y / 1e5, a.x / 1e5});
+        for (int k = 1; k <= n; ++k) {
+            const double t = static_cast<double>(k) / n;
+            const PlanePoint to =
+                plane.forward({(a.y + t * (b.y - a.y)) / 1e5, (a.x + t * (b.x - a.x)) / 1e5});
+            // Only a piece that reaches into the rows can cross one of them.
+            if (std::fmax(from.y, to.y) > -r && std::fmin(from.y, to.y) < r)
+                pieces.emplace_back(from, to);
+            from = to;
+        }
+    }
     const double size = 2.0 * r / cells;
     long inside = 0;
     long sea = 0;
@@ -118,9 +128,7 @@ double raster_fraction(const Coastline& coast, GeoPoint centre, double r, int ce
     for (int row = 0; row < cells; ++row) {
         const double y = -r + (row + 0.5) * size;
         crossings.clear();
-        for (const std::uint32_t i : edges) {
-            const PlanePoint a = points[i];
-            const PlanePoint b = points[coast.next(i)];
+        for (const auto& [a, b] : pieces) {
             if ((a.y > y) == (b.y > y)) continue;
             crossings.emplace_back(a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y), b.y > a.y ? 1 : -1);
         }
@@ -163,6 +171,27 @@ TEST(SeaRatio, TheClippedShareMatchesARasterCountAtRealPoints) {
                 << site.name << " R " << r / 1000;
         }
     }
+}
+
+// Edges hundreds of kilometres long, slanting across the box: indexed by the
+// cells they pass through (not by their bounds), and measured as a raster
+// count of the same edges finds them.
+TEST(SeaRatio, LongSlantingEdgesAreIndexedAlongTheirWay) {
+    const Coastline coast(
+        {-180 * kUnitsPerDegree, -80 * kUnitsPerDegree, 180 * kUnitsPerDegree,
+         80 * kUnitsPerDegree},
+        {{testing::grid({130, 30}), testing::grid({150, 30}), testing::grid({140, 45})}});
+    EXPECT_LT(coast.index_entry_count(), 2000u);
+    for (const GeoPoint centre :
+         {GeoPoint{37.5, 135.0}, GeoPoint{37.5, 145.0}, GeoPoint{30.5, 140.0}}) {
+        const double r = 100000.0;
+        const double share = fraction(coast, centre, r);
+        EXPECT_GT(share, 0.05);
+        EXPECT_LT(share, 0.95);
+        EXPECT_NEAR(share, raster_fraction(coast, centre, r, 1000), 0.002);
+    }
+    EXPECT_EQ(fraction(coast, {35.0, 140.0}, 20000.0), 1.0);
+    EXPECT_EQ(fraction(coast, {35.0, 160.0}, 20000.0), 0.0);
 }
 
 TEST(SeaRatio, FiguresAreRoundedHalfUpAsShown) {
