@@ -11,6 +11,7 @@
 #include "app/report_rendering.h"
 #include "form/project_run.h"
 #include "form/result_json.h"
+#include "form/sea_ratio_query.h"
 #include "form/span_table.h"
 #include "persist/atomic_file.h"
 #include "persist/user_folders.h"
@@ -130,6 +131,24 @@ int run_headless(const HeadlessRequest& request) {
     case HeadlessOutput::spanTableCsv:
         break;
     }
+    return kExitOk;
+}
+
+int run_sea_ratio(const std::filesystem::path& program_folder, const std::string& point,
+                  const std::string& radius_km) {
+    const auto folder = find_data_folder(program_folder);
+    if (!folder) {
+        write_json(form::error_json("データフォルダ Load_data が見つかりません（" +
+                                    program_folder.string() + "）。"));
+        return kExitProgramData;
+    }
+    const sea::CoastlineStore store(*folder / sea::kCoastlineFileName);
+    const form::SeaRatioAnswer answer = form::answer_sea_ratio(store, point, radius_km);
+    if (!answer.figures) {
+        write_json(form::error_json(answer.message));
+        return answer.dataMissing ? kExitProgramData : kExitBadFile;
+    }
+    write_json(*answer.figures);
     return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 // korvex: the program. Without options it opens the input window; with --json,
-// --pdf or --png it works without any window and without a display. Started
+// --pdf, --png, --span-table or --sea-ratio it works without any window and
+// without a display. Started
 // where there is no display at all, it writes the report of the design it would
 // open with to a PDF file instead.
 
@@ -36,6 +37,7 @@ bool headless(int argc, char** argv) {
         for (const char* option : {"--json", "--pdf", "--png", "--span-table", "--span-table-csv",
                                    "--help", "-h", "--version", "-v"})
             if (std::strcmp(argv[i], option) == 0) return true;
+        if (std::strncmp(argv[i], "--sea-ratio", 11) == 0) return true;
     }
     return false;
 }
@@ -127,14 +129,29 @@ int main(int argc, char** argv) {
     const QCommandLineOption span_table_csv(
         "span-table-csv", "許容スパン表を CSV ファイル（UTF-8 BOM 付き）に書き出します。",
         "OUT.csv");
-    parser.addOptions({json, pdf, png, span_table, span_table_csv});
-    parser.addPositionalArgument("FILE.kvxw", "読み込むデータファイル");
+    const QCommandLineOption sea_ratio(
+        "sea-ratio",
+        "LAT,LON を中心とする半径 RADIUS_KM (1～100) の円内の海率を JSON で標準出力に書き出します"
+        "（地図データ © OpenStreetMap contributors、湖沼を含まない）。",
+        "LAT,LON");
+    parser.addOptions({json, pdf, png, span_table, span_table_csv, sea_ratio});
+    parser.addPositionalArgument("FILE.kvxw",
+                                 "読み込むデータファイル（--sea-ratio では RADIUS_KM）");
     parser.process(app);
 
     const QStringList files = parser.positionalArguments();
+    const std::string program_folder = QCoreApplication::applicationDirPath().toStdString();
+    if (parser.isSet(sea_ratio)) {
+        if (files.size() != 1 || parser.isSet(json) || parser.isSet(pdf) || parser.isSet(png) ||
+            parser.isSet(span_table) || parser.isSet(span_table_csv)) {
+            std::fprintf(stderr, "korvex: --sea-ratio LAT,LON RADIUS_KM の形で指定して下さい。\n");
+            return app::kExitBadFile;
+        }
+        return app::run_sea_ratio(program_folder, parser.value(sea_ratio).toStdString(),
+                                  files.front().toStdString());
+    }
     const int outputs = int(parser.isSet(json)) + parser.isSet(pdf) + parser.isSet(png) +
                         parser.isSet(span_table) + parser.isSet(span_table_csv);
-    const std::string program_folder = QCoreApplication::applicationDirPath().toStdString();
     if (outputs > 0) {
         if (files.size() != 1 || outputs != 1) {
             std::fprintf(stderr, "korvex: --json、--pdf、--png、--span-table、--span-table-csv の"

@@ -18,6 +18,7 @@
 #include "app/form_view.h"
 #include "app/message_sink.h"
 #include "app/report_rendering.h"
+#include "app/sea_map_window.h"
 #include "app/span_picture.h"
 #include "form/calculate.h"
 #include "form/change_tracking.h"
@@ -25,6 +26,7 @@
 #include "form/hints.h"
 #include "form/key_filter.h"
 #include "form/live_verdict.h"
+#include "form/sea_ratio_reference.h"
 #include "form/site_selection.h"
 #include "form/validation.h"
 
@@ -104,7 +106,23 @@ void MainWindow::refresh() {
     for (QObject* child : findChildren<QWidget*>()) child->blockSignals(false);
     refreshing_ = false;
     apply_focus();
+    if (seaMap_ && seaMap_->isVisible()) update_sea_map();
     emit form_changed();
+}
+
+void MainWindow::show_sea_map() {
+    if (!seaMap_) seaMap_ = new SeaMapWindow(this);
+    update_sea_map();
+    seaMap_->show();
+    seaMap_->raise();
+    seaMap_->activateWindow();
+}
+
+// The map follows the reference: another point, radius or area redraws it.
+void MainWindow::update_sea_map() {
+    const auto figure = form::sea_map_figure(form_.site);
+    const auto& store = session_.siteTables.coastline;
+    seaMap_->show_figure(figure ? &*figure : nullptr, store ? store->coastline() : nullptr);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

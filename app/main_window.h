@@ -38,6 +38,7 @@ namespace korvex::app {
 
 class FormSpinEdit;
 class MessageSink;
+class SeaMapWindow;
 
 using form::kMainWindowWidth;
 using form::kMenuBarHeight;
@@ -86,6 +87,10 @@ public slots:
     void show_span_table();   // "許容スパン表"
     void show_usage_notice(); // "本プログラムのご利用について"
     void show_site_data();    // "地域データ"
+    void show_sea_map();      // "地図" beside the site's point: the sea ratio's map
+
+    // The map window, once it has been opened (for tests).
+    SeaMapWindow* sea_map_window() const { return seaMap_; }
 
     // What is wrong with the user's site files, told once each.
     void show_user_site_notices();
@@ -156,6 +161,7 @@ private:
     // The status bar's verdict of the form as it is now (form/live_verdict.h).
     void show_live_verdict();
     void show_picture(QLabel& label, const std::string& file);
+    void update_sea_map();
     std::string control_name(const QObject* object) const;
 
     form::Session& session_;
@@ -178,6 +184,7 @@ private:
     QLabel* liveVerdict_ = nullptr; // the right-hand part of the status bar
     QTimer liveTimer_;
     std::vector<QLabel*> spanPictures_;
+    SeaMapWindow* seaMap_ = nullptr;
 };
 
 } // namespace korvex::app

@@ -168,6 +168,7 @@ void MainWindow::add_touches(const form::LayoutItem& item, QWidget* widget) {
 void MainWindow::connect_command(const form::LayoutItem& item, QPushButton* button) {
     const std::pair<const form::Button*, void (MainWindow::*)()> commands[] = {
         {&form_.siteDataButton, &MainWindow::show_site_data},
+        {&form_.seaMapButton, &MainWindow::show_sea_map},
         {&form_.overviewButton, &MainWindow::show_overview},
         {&form_.settingsButton, &MainWindow::show_settings},
         {&form_.loadButton, &MainWindow::load_project},
@@ -177,6 +178,10 @@ void MainWindow::connect_command(const form::LayoutItem& item, QPushButton* butt
         if (command->name == item.name) connect(button, &QPushButton::clicked, this, slot);
     if (item.name == form_.exitButton.name)
         connect(button, &QPushButton::clicked, this, &QWidget::close);
+    // Taking the sea ratio's reference is the form's behaviour, as a change is.
+    if (item.name == form_.takeSeaRatioButton.name)
+        connect(button, &QPushButton::clicked, this,
+                [this, name = item.name] { change(name, QStringLiteral("1")); });
     if (item.name != form_.loadButton.name) return;
     // "データ読込" shares its place with the arrow that opens the recent designs.
     auto* recent = new QToolButton(button->parentWidget());

@@ -6,6 +6,7 @@
 #include "common/number_parse.h"
 #include "form/controls_by_name.h"
 #include "form/roof.h"
+#include "form/sea_ratio_reference.h"
 #include "form/site_selection.h"
 #include "form/snow.h"
 #include "form/spans.h"
@@ -58,11 +59,16 @@ std::optional<FormMessage> change_combo(Session& session, ComboBox& combo, std::
     return std::nullopt;
 }
 
-void change_edit(InputForm& form, Edit& edit, std::string_view value) {
+void change_edit(Session& session, Edit& edit, std::string_view value) {
+    InputForm& form = session.form;
+    if (&edit == &form.siteCoordinatesEdit)
+        return enter_site_coordinates(form, session.siteTables, std::string(value));
     const auto coefficients = snow_coefficient_fields(form);
     if (std::find(coefficients.begin(), coefficients.end(), &edit) != coefficients.end()) {
-        // A typed coefficient counts as the user's and the depth follows at once.
+        // A typed coefficient counts as the user's and the depth follows at once;
+        // the sea ratio's reference follows R.
         enter_snow_coefficient(form, edit, std::string(value));
+        refresh_sea_ratio_reference(form, session.siteTables);
         return;
     }
     edit.text = value;
@@ -104,17 +110,20 @@ std::optional<FormMessage> change_control(Session& session, std::string_view nam
     if (SpinEdit* spin = find_spin(form, name)) {
         set_spin_text(form, *spin, value);
     } else if (Edit* edit = find_edit(form, name)) {
-        change_edit(form, *edit, value);
+        change_edit(session, *edit, value);
     } else if (RadioButton* radio = find_radio(form, name)) {
         if (value == "1") click_radio(form, *radio);
     } else if (CheckBox* check = find_check(form, name)) {
         check->checked = value == "1";
+    } else if (name == form.takeSeaRatioButton.name && value == "1") {
+        take_sea_ratio_reference(form);
     }
     return std::nullopt;
 }
 
 std::optional<FormMessage> leave_control(Session& session, std::string_view name) {
     if (name == session.form.cantileverLengthEdit.name) return check_cantilever_exit(session.form);
+    if (name == session.form.siteCoordinatesEdit.name) return check_site_coordinates(session.form);
     return std::nullopt;
 }
 

@@ -32,6 +32,16 @@ inline constexpr const char* kHintCoefRadius =
     "海率計算用半径R（km）|海率を求める円の半径です。0～100 の整数。平成12年告示1455号・特定行政"
     "庁の定めによります。";
 
+inline constexpr const char* kHintSiteCoordinates =
+    "建設地の緯度・経度（任意）|地図サイトからコピーした「39.0822, 141.7083」や「39°04'56\"N "
+    "141°42'"
+    "30\"E」をそのまま入力できます。入力すると海率参考値を建設地で測ります。空欄では地域の役所の"
+    "位置で測ります。";
+inline constexpr const char* kHintSeaMap =
+    "海率の地図|建設地（または役所）を中心とする半径Rの円、海岸線と海を地図で示します。";
+inline constexpr const char* kHintTakeSeaRatio =
+    "海率参考値を海率へ|海率参考値を「海率」欄に入れます。入れた後も値は変えられます。";
+
 // Before "|", or the whole hint.
 std::string hint_short(std::string_view hint);
 

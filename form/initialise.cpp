@@ -1,6 +1,7 @@
 #include "form/initialise.h"
 
 #include "form/layout.h"
+#include "form/sea_ratio_reference.h"
 #include "form/site_selection.h"
 #include "form/snow.h"
 
@@ -31,6 +32,7 @@ std::optional<site::SiteError> initialise_form(InputForm& form, site::SiteTables
     // design text until the user chooses.
     form.baseWindSpeedLabel.caption = std::to_string(site.baseWindSpeed);
     show_site_values(form);
+    show_site_point(form, tables);
 
     form.altitudeSpin.enabled = false;
     form.seaRatioSpin.enabled = false;

@@ -161,6 +161,17 @@ struct InputForm {
         .name = "tableSnowDepthLabel", .caption = "140", .hint = "特定行政庁の指定など参考値"};
     Label tableAltitudeLabel{.name = "tableAltitudeLabel", .caption = "25"};
     Label seaRatioRadiusLabel{.name = "seaRatioRadiusLabel", .caption = "R"};
+    // The site's own point (optional): the sea ratio's reference is measured
+    // there instead of at the area's office. The map shows the circle of R.
+    Edit siteCoordinatesEdit{.name = "siteCoordinatesEdit", .hint = kHintSiteCoordinates};
+    Button seaMapButton{
+        .name = "seaMapButton", .caption = "地図", .hint = kHintSeaMap, .enabled = false};
+    // "[海率参考値 NN ％（役所）]" whenever R is known; the button puts it into 海率.
+    Label seaRatioReferenceLabel{.name = "seaRatioReferenceLabel"};
+    Button takeSeaRatioButton{.name = "takeSeaRatioButton",
+                              .caption = "採用",
+                              .hint = kHintTakeSeaRatio,
+                              .enabled = false};
     // The coefficients of the snow-depth formula: the area's zone fills them, the
     // user may type the local authority's own; empty where no zone is known.
     Edit snowCoefAlphaEdit{.name = "snowCoefAlphaEdit", .hint = kHintCoefAlpha, .enabled = false};

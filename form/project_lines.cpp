@@ -8,10 +8,12 @@
 #include "common/number_text.h"
 #include "form/layout.h"
 #include "form/roof.h"
+#include "form/sea_ratio_reference.h"
 #include "form/site_selection.h"
 #include "form/snow.h"
 #include "form/spans.h"
 #include "form/spin_edits.h"
+#include "sea/coordinate_text.h"
 
 namespace korvex::form {
 
@@ -32,14 +34,16 @@ public:
     report::PageNumberPosition position = report::PageNumberPosition::none; // line 29, after 31
     calc::LayoutMode layout = calc::LayoutMode::derivedLoads;               // line 57, after 60
     bool typedCoefficients = false;                                         // line 65, 66-69
+    bool enteredPoint = false;                                              // line 70, 71-72
 
     void begin(const ProjectLine& line) { line_ = &line; }
     int number() const { return line_->number; }
 
     // A line past the end reads as empty.
-    const std::string& text() const {
+    const std::string& text() const { return lines_text(number()); }
+    const std::string& lines_text(int line_number) const {
         static const std::string kEmpty;
-        const auto n = static_cast<std::size_t>(number());
+        const auto n = static_cast<std::size_t>(line_number);
         return n < lines_.size() ? lines_[n] : kEmpty;
     }
 
@@ -205,15 +209,17 @@ bool has_typed_coefficients(const Session& s) {
 
 // Lines 65-69: the snow coefficients as typed, after a line "1". A design that
 // takes them from the site tables writes none of these lines, so its file stays
-// byte for byte what it was; a file without them loads as it always did.
+// byte for byte what it was; a file without them loads as it always did. When
+// a later line is written these are too, with "0" in line 65.
 void add_coefficient_lines(std::vector<ProjectLine>& t) {
-    t.push_back({65, "積雪係数の入力（1 入力あり）", LineKind::flag, "0", "snowCoefficients",
-                 [](const Session&) { return std::string("1"); },
-                 [](LineLoader& in) {
-                     in.typedCoefficients = common::trim(in.text()) == "1";
-                     return true;
-                 },
-                 has_typed_coefficients});
+    t.push_back(
+        {65, "積雪係数の入力（1 入力あり）", LineKind::flag, "0", "snowCoefficients",
+         [](const Session& s) { return std::string(has_typed_coefficients(s) ? "1" : "0"); },
+         [](LineLoader& in) {
+             in.typedCoefficients = common::trim(in.text()) == "1";
+             return true;
+         },
+         has_typed_coefficients});
     struct CoefficientLine {
         const char* meaning;
         const char* name;
@@ -259,6 +265,65 @@ void add_coefficient_lines(std::vector<ProjectLine>& t) {
         }
         return true;
     };
+}
+
+bool has_entered_point(const Session& s) {
+    return s.form.site.enteredPoint.has_value();
+}
+
+bool has_point_or_taken_ratio(const Session& s) {
+    return has_entered_point(s) || s.form.site.seaRatioFromReference;
+}
+
+// Lines 70-73: the site's own point, after a line "1", and whether the sea
+// ratio was taken from its reference. Written only when there is either; a
+// file without them has no point entered and its sea ratio as typed.
+void add_site_point_lines(std::vector<ProjectLine>& t) {
+    t.push_back({70, "建設地の緯度・経度の入力（1 入力あり）", LineKind::flag, "0",
+                 "siteCoordinatesEdit",
+                 [](const Session& s) { return std::string(has_entered_point(s) ? "1" : "0"); },
+                 [](LineLoader& in) {
+                     in.enteredPoint = common::trim(in.text()) == "1";
+                     return true;
+                 },
+                 has_point_or_taken_ratio});
+    t.push_back({71, "建設地の緯度（度）", LineKind::text, "", "siteCoordinatesEdit",
+                 [](const Session& s) {
+                     const auto& point = s.form.site.enteredPoint;
+                     return point ? sea::coordinate_number(point->latitude) : std::string();
+                 },
+                 [](LineLoader&) { return true; }, // read with line 72
+                 has_point_or_taken_ratio});
+    t.push_back({72, "建設地の経度（度）", LineKind::text, "", "siteCoordinatesEdit",
+                 [](const Session& s) {
+                     const auto& point = s.form.site.enteredPoint;
+                     return point ? sea::coordinate_number(point->longitude) : std::string();
+                 },
+                 [](LineLoader& in) {
+                     // A point that does not read is kept as text, so Calculate names it.
+                     std::string text;
+                     if (in.enteredPoint)
+                         text = common::trim(in.lines_text(71)) + ", " + common::trim(in.text());
+                     enter_site_coordinates(in.form, in.session.siteTables, text);
+                     return true;
+                 },
+                 has_point_or_taken_ratio});
+    t.push_back({73, "海率を参考値から採用（1 採用）", LineKind::flag, "0", "takeSeaRatioButton",
+                 [](const Session& s) {
+                     return std::string(s.form.site.seaRatioFromReference ? "1" : "0");
+                 },
+                 [](LineLoader& in) {
+                     // The reference is measured afresh (the data may be newer than
+                     // the file); the sea ratio counts as taken from it only while
+                     // the figures still agree.
+                     InputForm& f = in.form;
+                     refresh_sea_ratio_reference(f, in.session.siteTables);
+                     const auto& reference = f.site.seaRatioReference;
+                     f.site.seaRatioFromReference = common::trim(in.text()) == "1" && reference &&
+                                                    reference->percent == f.seaRatioSpin.value;
+                     return true;
+                 },
+                 has_point_or_taken_ratio});
 }
 
 std::vector<ProjectLine> build_table() {
@@ -513,6 +578,7 @@ std::vector<ProjectLine> build_table() {
                      return true;
                  }});
     add_coefficient_lines(t);
+    add_site_point_lines(t);
     return t;
 }
 
@@ -524,9 +590,14 @@ const std::vector<ProjectLine>& project_line_table() {
 }
 
 persist::ProjectLines collect_project_lines(const Session& s) {
+    // Every line up to the last one that is to be written, so that each keeps
+    // its number.
+    const auto& table = project_line_table();
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (!table[i].written || table[i].written(s)) count = i + 1;
     persist::ProjectLines lines;
-    for (const ProjectLine& line : project_line_table())
-        if (!line.written || line.written(s)) lines.push_back(line.save(s));
+    for (std::size_t i = 0; i < count; ++i) lines.push_back(table[i].save(s));
     return lines;
 }
 

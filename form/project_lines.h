@@ -53,7 +53,10 @@ struct ProjectLine {
 };
 
 // Every line of a project file, in file order: the 65 lines every project has,
-// then lines 65-69 that only a design with typed snow coefficients writes.
+// then lines 65-69 that a design with typed snow coefficients writes, and lines
+// 70-73 that a design with the site's own point, or a sea ratio taken from its
+// reference, writes (with lines 65-69 before them, line 65 "0" when nothing
+// was typed). Older programs read the first 65 lines and leave the rest.
 const std::vector<ProjectLine>& project_line_table();
 
 persist::ProjectLines collect_project_lines(const Session& session);

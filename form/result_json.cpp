@@ -2,7 +2,9 @@
 
 #include <string_view>
 
+#include "form/sea_ratio_reference.h"
 #include "run/utilization.h"
+#include "sea/sea_ratio.h"
 
 namespace korvex::form {
 
@@ -97,6 +99,27 @@ JsonObject sources_json(const calc::SiteSources& s) {
     };
 }
 
+const char* point_source_name(site::PointSource source) {
+    return source == site::PointSource::entered ? "entered" : "office";
+}
+
+JsonValue coordinates_json(const std::optional<site::SitePoint>& at) {
+    if (!at) return {};
+    return JsonObject{{"lat", at->point.latitude},
+                      {"lon", at->point.longitude},
+                      {"source", point_source_name(at->source)},
+                      {"currentMunicipalityOffice", at->currentMunicipality}};
+}
+
+JsonValue sea_ratio_reference_json(const site::SiteValues& s) {
+    if (!s.seaRatioReference) return {};
+    const site::SeaRatioReference& r = *s.seaRatioReference;
+    JsonObject o = sea_ratio_json(r.at.point, r.radiusKm, r.fraction);
+    o.emplace_back("source", point_source_name(r.at.source));
+    o.emplace_back("takenIntoSeaRatio", s.seaRatioFromReference);
+    return o;
+}
+
 JsonObject site_json(const site::SiteValues& s) {
     return JsonObject{
         {"prefectureName", text(s.prefectureName)},
@@ -114,6 +137,8 @@ JsonObject site_json(const site::SiteValues& s) {
         {"seaRatio", s.seaRatio},
         {"formulaSnowDepth", s.formulaSnowDepth},
         {"sources", sources_json(s.sources)},
+        {"coordinates", coordinates_json(site_point(s))},
+        {"seaRatioReference", sea_ratio_reference_json(s)},
     };
 }
 
@@ -264,6 +289,14 @@ JsonObject results_json(const Session& s, const std::vector<std::string>& messag
         {"diagramBlocks", blocks},
         {"messages", strings(messages)},
     };
+}
+
+JsonObject sea_ratio_json(sea::GeoPoint centre, double radius_km, double fraction) {
+    return JsonObject{{"lat", centre.latitude},
+                      {"lon", centre.longitude},
+                      {"radiusKm", radius_km},
+                      {"seaRatio", sea::rounded_sea_fraction(fraction)},
+                      {"percent", sea::sea_ratio_percent(fraction)}};
 }
 
 JsonObject error_json(const std::string& message, const std::string& control) {

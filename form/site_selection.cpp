@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "form/sea_ratio_reference.h"
+
 namespace korvex::form {
 
 std::optional<FormMessage> select_prefecture(InputForm& form, site::SiteTables& tables) {
@@ -14,6 +16,7 @@ std::optional<FormMessage> select_prefecture(InputForm& form, site::SiteTables& 
     if (auto error = site::load_snow_zone_table(tables, site.snowZone, site))
         return FormMessage{error->message, form.prefectureBox.name};
     show_site_values(form);
+    show_site_point(form, tables);
     form.typedDepthRadio.hint = prefecture_rule_hint(site);
     return std::nullopt;
 }
@@ -28,6 +31,7 @@ void select_area(InputForm& form, const site::SiteTables& tables) {
     form.baseWindSpeedLabel.caption = std::to_string(site.baseWindSpeed);
     site::find_snow_zone(tables, site.snowZone, site);
     show_site_values(form);
+    show_site_point(form, tables);
     form.typedDepthRadio.hint = area_rule_hint(site);
 }
 

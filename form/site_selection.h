@@ -13,7 +13,8 @@
 namespace korvex::form {
 
 // The change behaviour of prefectureBox (its item index is already set): refills the
-// area list, selects the first area and reads the snow-zone file again. A broken
+// area list, selects the first area and reads the snow-zone file again. Both
+// selections end with the area's office point and the sea ratio's reference. A broken
 // snow-zone file stops the selection with a message naming the file and line.
 std::optional<FormMessage> select_prefecture(InputForm& form, site::SiteTables& tables);
 

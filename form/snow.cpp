@@ -5,6 +5,7 @@
 #include "calc/snow.h"
 #include "common/number_parse.h"
 #include "common/number_text.h"
+#include "form/sea_ratio_reference.h"
 #include "form/spin_edits.h"
 
 namespace korvex::form {
@@ -111,6 +112,7 @@ void enable_formula_fields(InputForm& form, bool enabled) {
     form.altitudeSpin.enabled = enabled;
     form.seaRatioSpin.enabled = enabled;
     for (Edit* field : snow_coefficient_fields(form)) field->enabled = enabled;
+    enable_take_button(form);
 }
 
 // The formula method is open to every area: where the tables know no

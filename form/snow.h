@@ -65,7 +65,7 @@ void set_snow_method_radios(InputForm& form, calc::SnowMethod method);
 void apply_snow_method(InputForm& form, calc::SnowMethod method);
 
 // The fields that only the formula method uses: altitude, sea ratio and the
-// four coefficients.
+// four coefficients (and with the sea ratio, the button that takes its reference).
 void enable_formula_fields(InputForm& form, bool enabled);
 
 // A click on a method radio: nothing happens when it is already selected or

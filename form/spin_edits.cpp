@@ -17,6 +17,8 @@ void set_spin_value(InputForm& form, SpinEdit& spin, int value) {
     if (&spin == &form.snowDepthSpin) {
         apply_snow_depth_rule(form);
     } else if (&spin == &form.altitudeSpin || &spin == &form.seaRatioSpin) {
+        // A sea ratio set by any other hand is no longer the reference taken.
+        if (&spin == &form.seaRatioSpin) form.site.seaRatioFromReference = false;
         recompute_formula_snow_depth(form);
     } else if (&spin == &form.spanCountSpin) {
         update_spans(form);

@@ -7,6 +7,7 @@
 
 #include "common/number_parse.h"
 #include "common/number_text.h"
+#include "form/sea_ratio_reference.h"
 #include "form/snow.h"
 #include "form/spans.h"
 
@@ -174,9 +175,14 @@ std::optional<FormMessage> validate_inputs(InputForm& form, calc::DesignInputs& 
             return fail(form, kSpanLengthMessage, span_edit(form, span));
     if (total > settings.maxDeckLength) return fail(form, kDeckTooLong, form.span1Edit);
     if (auto failed = check_heights(form)) return failed;
-    if (form.state.layoutMode == calc::LayoutMode::derivedLoads &&
-        snow_method(form) == calc::SnowMethod::formula)
-        return check_snow_coefficients(form);
+    if (form.state.layoutMode != calc::LayoutMode::derivedLoads) return std::nullopt;
+    if (snow_method(form) == calc::SnowMethod::formula)
+        if (auto failed = check_snow_coefficients(form)) return failed;
+    // The report shows the site's point: a text that does not read is no point.
+    if (auto failed = check_site_coordinates(form)) {
+        focus(form, failed->focus);
+        return failed;
+    }
     return std::nullopt;
 }
 

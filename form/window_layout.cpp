@@ -170,6 +170,10 @@ void add_direct_load_panel(LayoutBuilder& b, const InputForm& f) {
 void add_snow_panel(LayoutBuilder& b, const InputForm& f) {
     b.set_parent(f.snowPanel.name);
     b.title_band("積雪荷重の設定");
+    // The site's own point and its map, right of the title.
+    b.text("緯度・経度", {120, 3, 62, 21});
+    b.add(LayoutKind::edit, f.siteCoordinatesEdit.name, {184, 3, 160, 21});
+    b.add(LayoutKind::button, f.seaMapButton.name, {348, 3, 42, 21});
     b.text("垂直積雪量", {8, 32, 96, 22});
     b.add(LayoutKind::spin, f.snowDepthSpin.name, {104, 32, 72, 22}, LayoutAlign::right);
     b.text("cm", {180, 32, 24, 22});
@@ -194,9 +198,12 @@ void add_snow_panel(LayoutBuilder& b, const InputForm& f) {
     b.text("海率", {150, 68, 40, 22});
     b.add(LayoutKind::spin, f.seaRatioSpin.name, {192, 68, 66, 22}, LayoutAlign::right);
     b.text("％", {262, 68, 16, 22});
-    b.text("海率計算用半径", {150, 94, 96, 20});
-    b.add(LayoutKind::display, f.seaRatioRadiusLabel.name, {246, 94, 24, 20}, LayoutAlign::right);
-    b.text("km", {274, 94, 20, 20});
+    b.text("半径R", {284, 68, 36, 22});
+    b.add(LayoutKind::display, f.seaRatioRadiusLabel.name, {318, 68, 22, 22}, LayoutAlign::right);
+    b.text("km", {342, 68, 20, 22});
+    // The reference under 海率, as the altitude's under 標高.
+    b.add(LayoutKind::display, f.seaRatioReferenceLabel.name, {150, 94, 186, 20});
+    b.add(LayoutKind::button, f.takeSeaRatioButton.name, {338, 93, 44, 22});
 
     // The formula's coefficients, under the method radios: the zone's, or typed.
     const std::pair<const char*, const Edit*> coefficients[] = {{"α", &f.snowCoefAlphaEdit},

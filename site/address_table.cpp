@@ -118,9 +118,15 @@ std::optional<SiteError> load_address_table(const std::filesystem::path& data_fo
                                             std::vector<std::string>& area_list) {
     std::vector<AddressRow> rows;
     if (auto error = read_shipped_rows(data_folder, rows)) return error;
+    std::vector<OfficeRow> offices;
+    if (auto error = read_shipped_office_rows(data_folder, offices)) return error;
     tables.dataFolder = data_folder;
     tables.addressRows = std::move(rows);
+    tables.officeRows = std::move(offices);
+    tables.coastline =
+        std::make_shared<const sea::CoastlineStore>(data_folder / sea::kCoastlineFileName);
     add_user_address_rows(tables);
+    add_user_office_rows(tables);
     fill_prefecture_areas(tables, kPrefectureNames[0], values, area_list);
     return std::nullopt;
 }
@@ -130,10 +136,14 @@ std::optional<SiteError> reload_site_tables(SiteTables& tables) {
     if (auto error = read_shipped_rows(tables.dataFolder, rows)) return error;
     std::vector<SnowZoneRow> zones;
     if (auto error = read_shipped_zone_rows(tables.dataFolder, zones)) return error;
+    std::vector<OfficeRow> offices;
+    if (auto error = read_shipped_office_rows(tables.dataFolder, offices)) return error;
     tables.addressRows = std::move(rows);
     tables.snowZoneRows = std::move(zones);
+    tables.officeRows = std::move(offices);
     add_user_address_rows(tables);
     add_user_zone_rows(tables);
+    add_user_office_rows(tables);
     return std::nullopt;
 }
 

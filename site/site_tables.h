@@ -7,11 +7,14 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "sea/coastline_store.h"
+#include "sea/geo_point.h"
 #include "site/site_values.h"
 
 namespace korvex::site {
@@ -20,6 +23,10 @@ inline constexpr const char* kAddressFileName = "Data_Address.csv";
 inline constexpr const char* kSnowZoneFileName = "Data_SnowfallV.csv";
 inline constexpr std::size_t kAddressFieldCount = 9;
 inline constexpr std::size_t kSnowZoneFieldCount = 5;
+// The third table: where each area's office stands, keyed like the area rows
+// by prefecture and area name. Optional: without it no area has a point.
+inline constexpr const char* kOfficeFileName = "Data_Office.csv";
+inline constexpr std::size_t kOfficeFieldCount = 5;
 
 // The prefecture list in its fixed order: project files store the index.
 inline constexpr std::array<const char*, 47> kPrefectureNames = {
@@ -65,6 +72,21 @@ struct SnowZoneRow {
     int seaRatioRadius = 0;
 };
 
+// One line of the office file: No, prefecture, area, latitude, longitude, and
+// optionally the kind (1: the current municipality's office) and its name.
+struct OfficeRow {
+    int line = 0;
+    calc::ValueSource origin = calc::ValueSource::table;
+    std::string sourceNote;
+    std::string prefectureName;
+    std::string areaName;
+    sea::GeoPoint point;
+    // A split row 市(旧A・B) has the office of the current municipality, which
+    // may lie outside the former towns the row names.
+    bool currentMunicipality = false;
+    std::string officeName;
+};
+
 struct SiteTables {
     std::filesystem::path dataFolder; // where the snow-zone file is read again
     // The user's own site files, which add to and override the shipped rows;
@@ -72,6 +94,9 @@ struct SiteTables {
     std::filesystem::path userFolder;
     std::vector<AddressRow> addressRows;
     std::vector<SnowZoneRow> snowZoneRows;
+    std::vector<OfficeRow> officeRows;
+    // The coastline of the data folder, read when a sea ratio is first asked for.
+    std::shared_ptr<const sea::CoastlineStore> coastline;
     // What is wrong with the user's files, each told once: the snow-zone file is
     // read again at every prefecture choice, and a fault must not nag.
     std::vector<SiteError> userNotices;
@@ -79,15 +104,16 @@ struct SiteTables {
 };
 
 // Reads the address file of `data_folder` (and the user's, from
-// tables.userFolder) into the tables and fills the area list and the site values
-// from the rows of the first prefecture. On an error of the shipped file the
+// tables.userFolder) and the office file into the tables, sets up the
+// coastline, and fills the area list and the site values from the rows of the
+// first prefecture. On an error of the shipped file the
 // tables, the list and the values are left as they were; a faulty user file is
 // queued in userNotices and left out.
 std::optional<SiteError> load_address_table(const std::filesystem::path& data_folder,
                                             SiteTables& tables, SiteValues& values,
                                             std::vector<std::string>& area_list);
 
-// Both tables read afresh, shipped then user, without touching any site
+// The three tables read afresh, shipped then user, without touching any site
 // values: after the user's table changed.
 std::optional<SiteError> reload_site_tables(SiteTables& tables);
 
@@ -134,5 +160,18 @@ std::optional<SiteError> read_shipped_zone_rows(const std::filesystem::path& dat
 // Looks up `zone` in the table in memory; the last matching line wins. Without
 // a match the coefficients are cleared and zone_registered becomes false.
 void find_snow_zone(const SiteTables& tables, int zone, SiteValues& values);
+
+// The shipped office file of `data_folder`, header left out; no file gives no
+// rows.
+std::optional<SiteError> read_shipped_office_rows(const std::filesystem::path& data_folder,
+                                                  std::vector<OfficeRow>& rows);
+
+// Fields 0-6 of an office line into `row`, or the message.
+std::optional<SiteError> read_office_fields(const std::string& file, int line,
+                                            const std::vector<std::string>& fields, OfficeRow& row);
+
+// The area's office (the last line of its key), or null.
+const OfficeRow* find_office_row(const SiteTables& tables, std::string_view prefecture_name,
+                                 std::string_view area_name);
 
 } // namespace korvex::site

@@ -3,11 +3,36 @@
 // The values of the selected prefecture and area, kept current by the site
 // selection and by the snow-depth formula; the calculation reads them from here.
 
+#include <optional>
 #include <string>
 
 #include "calc/design_inputs.h"
+#include "sea/geo_point.h"
 
 namespace korvex::site {
+
+// Where the site's point comes from: the area's office in the office table, or
+// the coordinates the user entered.
+enum class PointSource { office, entered };
+
+struct SitePoint {
+    sea::GeoPoint point;
+    PointSource source = PointSource::office;
+    // An office's table: the shipped one or the user's.
+    calc::ValueSource origin = calc::ValueSource::table;
+    // The office of the current municipality, for an area that is part of it
+    // (a split row 市(旧A・B)); the office may lie outside that part.
+    bool currentMunicipality = false;
+    std::string officeName;
+};
+
+// The sea ratio measured at the site's point within the radius R.
+struct SeaRatioReference {
+    SitePoint at;
+    int radiusKm = 0;
+    double fraction = 0.0; // 0 to 1, as measured
+    int percent = 0;       // as the sea-ratio field takes it
+};
 
 struct SiteValues {
     std::string prefectureName;
@@ -37,6 +62,15 @@ struct SiteValues {
     int altitude = 0;         // m
     int seaRatio = 0;         // percent
     int formulaSnowDepth = 0; // cm
+
+    // The area's office, and the site's own point when the user entered one.
+    std::optional<SitePoint> officePoint;
+    std::optional<sea::GeoPoint> enteredPoint;
+    // Measured at the site's point whenever R is known; never put into the sea
+    // ratio but by the user, after which seaRatioFromReference holds until the
+    // field or the reference changes.
+    std::optional<SeaRatioReference> seaRatioReference;
+    bool seaRatioFromReference = false;
 };
 
 } // namespace korvex::site

@@ -153,6 +153,48 @@ UserFile<SnowZoneRow> parse_zone_lines(const std::string& file,
     return out;
 }
 
+// The first line is a header when its latitude field is no number.
+bool is_office_header(const std::vector<std::string>& fields) {
+    return fields.size() <= 3 || !common::parse_decimal(fields[3]).has_value();
+}
+
+UserFile<OfficeRow> parse_office_lines(const std::string& file,
+                                       const std::vector<std::string>& lines) {
+    UserFile<OfficeRow> out;
+    out.present = true;
+    std::size_t note = kOfficeNoteField;
+    std::map<std::pair<std::string, std::string>, int> seen;
+    const auto fail = [&out](SiteError error) {
+        out.rows.clear();
+        out.notices.clear();
+        out.error = left_out(std::move(error));
+        return out;
+    };
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int line = static_cast<int>(i) + 1;
+        const auto fields = split_comma_text(lines[i]);
+        if (i == 0 && is_office_header(fields)) {
+            note = note_column(fields, kOfficeNoteField);
+            continue;
+        }
+        if (auto error = check_field_count(file, line, fields.size(), kOfficeFieldCount))
+            return fail(*error);
+        OfficeRow row;
+        if (auto error = read_office_fields(file, line, fields, row)) return fail(*error);
+        row.origin = ValueSource::user;
+        // The note's column is the user's; it is never the office's name.
+        if (note < fields.size()) row.sourceNote = fields[note];
+        if (note == 6) row.officeName.clear();
+        const auto key = std::pair{row.prefectureName, row.areaName};
+        if (const auto earlier = seen.find(key); earlier != seen.end())
+            out.notices.push_back(
+                duplicate(file, line, earlier->second, "「" + key.first + " " + key.second + "」"));
+        seen[key] = line;
+        out.rows.push_back(std::move(row));
+    }
+    return out;
+}
+
 // Reads the file's lines; a missing file is no fault, it is simply not there.
 UserFileLines read_lines(const std::filesystem::path& folder, const char* file_name) {
     UserFileLines file;
@@ -229,6 +271,10 @@ UserFile<SnowZoneRow> read_user_zone_file(const std::filesystem::path& folder) {
     return read_user_file<SnowZoneRow>(folder, kSnowZoneFileName, parse_zone_lines);
 }
 
+UserFile<OfficeRow> read_user_office_file(const std::filesystem::path& folder) {
+    return read_user_file<OfficeRow>(folder, kOfficeFileName, parse_office_lines);
+}
+
 void merge_user_address_rows(std::vector<AddressRow>& rows,
                              const std::vector<AddressRow>& user_rows) {
     for (const AddressRow& user : user_rows) {
@@ -257,6 +303,18 @@ void merge_user_zone_rows(std::vector<SnowZoneRow>& rows,
     }
 }
 
+void merge_user_office_rows(std::vector<OfficeRow>& rows, const std::vector<OfficeRow>& user_rows) {
+    for (const OfficeRow& user : user_rows) {
+        auto same = std::find_if(rows.rbegin(), rows.rend(), [&](const OfficeRow& row) {
+            return row.prefectureName == user.prefectureName && row.areaName == user.areaName;
+        });
+        if (same != rows.rend())
+            *same = user;
+        else
+            rows.push_back(user);
+    }
+}
+
 void add_user_address_rows(SiteTables& tables) {
     if (tables.userFolder.empty()) return;
     const UserFile<AddressRow> file = read_user_address_file(tables.userFolder);
@@ -269,6 +327,13 @@ void add_user_zone_rows(SiteTables& tables) {
     const UserFile<SnowZoneRow> file = read_user_zone_file(tables.userFolder);
     tell_all(tables, file);
     if (!file.error) merge_user_zone_rows(tables.snowZoneRows, file.rows);
+}
+
+void add_user_office_rows(SiteTables& tables) {
+    if (tables.userFolder.empty()) return;
+    const UserFile<OfficeRow> file = read_user_office_file(tables.userFolder);
+    tell_all(tables, file);
+    if (!file.error) merge_user_office_rows(tables.officeRows, file.rows);
 }
 
 UserFileLines read_user_address_lines(const std::filesystem::path& folder) {

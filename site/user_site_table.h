@@ -1,11 +1,11 @@
 #pragma once
 
-// The user's own site table: files of the two shipped formats in the user's
+// The user's own site table: files of the three shipped formats in the user's
 // data folder that add to and override the shipped rows. An area row replaces
 // the row of the same prefecture and area name, a zone row the zone of the same
-// number; rows with new keys are added after the shipped ones, so the area
-// lists keep their order and saved projects their area indexes. The shipped
-// files are never written. Each user row may carry a free "出典" note in a
+// number, an office row the office of the same prefecture and area name; rows with new keys are
+// added after the shipped ones, so the area lists keep their order and saved projects their area
+// indexes. The shipped files are never written. Each user row may carry a free "出典" note in a
 // column of its own, found by its title in the header.
 //
 // A user file with a fault is left out whole and told with its file and line;
@@ -26,10 +26,13 @@ inline constexpr const char* kSourceNoteTitle = "出典";
 // shipped columns.
 inline constexpr std::size_t kAddressNoteField = 13;
 inline constexpr std::size_t kZoneNoteField = 5;
+inline constexpr std::size_t kOfficeNoteField = 7;
 inline constexpr const char* kUserAddressHeader =
     "No,kana,todofuken,chiku,snow_zone,V0,altitude_m,snow_cm,rule_flag,office_postcode,"
     "pref_code,city_code,note,出典";
 inline constexpr const char* kUserZoneHeader = "zone,alpha,beta,gamma,R,出典";
+inline constexpr const char* kUserOfficeHeader =
+    "No,todofuken,chiku,lat,lon,office_kind,office,出典";
 
 template <class Row> struct UserFile {
     bool present = false;
@@ -50,17 +53,20 @@ struct UserFileLines {
 
 UserFile<AddressRow> read_user_address_file(const std::filesystem::path& folder);
 UserFile<SnowZoneRow> read_user_zone_file(const std::filesystem::path& folder);
+UserFile<OfficeRow> read_user_office_file(const std::filesystem::path& folder);
 
 // User rows over the table's rows, in file order, so the later of two wins.
 void merge_user_address_rows(std::vector<AddressRow>& rows,
                              const std::vector<AddressRow>& user_rows);
 void merge_user_zone_rows(std::vector<SnowZoneRow>& rows,
                           const std::vector<SnowZoneRow>& user_rows);
+void merge_user_office_rows(std::vector<OfficeRow>& rows, const std::vector<OfficeRow>& user_rows);
 
 // Reads the user's file of tables.userFolder (when set) and merges it; what is
 // wrong with it goes to tables.userNotices, once per run.
 void add_user_address_rows(SiteTables& tables);
 void add_user_zone_rows(SiteTables& tables);
+void add_user_office_rows(SiteTables& tables);
 
 // The user's files as lines, checked as the reading above checks them.
 UserFileLines read_user_address_lines(const std::filesystem::path& folder);

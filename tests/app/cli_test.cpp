@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cmath>
+
 namespace {
 
 struct ProgramRun {
@@ -254,6 +256,65 @@ TEST(CommandLine, PdfAndPngReportsOfAFixture) {
     EXPECT_EQ(exit_code_of({"--png", dir.filePath("x.png"),
                             QString(KORVEX_FIXTURES) + "/span_too_long.kvxw"}),
               3);
+}
+
+ProgramRun korvex_sea_ratio(const QStringList& arguments) {
+    QProcess process;
+    process.start(KORVEX_BINARY, QStringList{"--sea-ratio"} + arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    ProgramRun run;
+    run.exitCode = process.exitCode();
+    run.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    return run;
+}
+
+// A design with the site's own point and the sea ratio taken from its
+// reference: the results name the point and the reference, and --sea-ratio at
+// the same point and R gives the same figures.
+TEST(CommandLine, SeaRatioOfAPointIsTheReferenceOfTheDesignThere) {
+    const ProgramRun design = korvex_json("ofunato_site_point.kvxw");
+    ASSERT_EQ(design.exitCode, 0);
+    const QJsonObject site = design.json["site"].toObject();
+    const QJsonObject coordinates = site["coordinates"].toObject();
+    EXPECT_EQ(coordinates["lat"].toDouble(), 39.0822);
+    EXPECT_EQ(coordinates["lon"].toDouble(), 141.7083);
+    EXPECT_EQ(coordinates["source"].toString(), "entered");
+    const QJsonObject reference = site["seaRatioReference"].toObject();
+    EXPECT_EQ(reference["source"].toString(), "entered");
+    EXPECT_TRUE(reference["takenIntoSeaRatio"].toBool());
+    EXPECT_EQ(design.json["inputs"].toObject()["seaRatio"].toInt(), reference["percent"].toInt());
+
+    const ProgramRun asked = korvex_sea_ratio({"39.0822,141.7083", "40"});
+    ASSERT_EQ(asked.exitCode, 0);
+    EXPECT_EQ(asked.json.keys(), (QStringList{"lat", "lon", "percent", "radiusKm", "seaRatio"}));
+    for (const QString& key : asked.json.keys())
+        EXPECT_EQ(asked.json[key], reference[key]) << key.toStdString();
+    const double share = asked.json["seaRatio"].toDouble();
+    EXPECT_EQ(share, std::round(share * 1000) / 1000); // three decimals
+
+    // Degrees, minutes and seconds as a web map writes them.
+    const ProgramRun dms = korvex_sea_ratio({"39°04'56\"N 141°42'30\"E", "20"});
+    EXPECT_EQ(dms.exitCode, 0);
+    EXPECT_EQ(dms.json["radiusKm"].toDouble(), 20);
+}
+
+TEST(CommandLine, SeaRatioRefusesWhatItCannotMeasure) {
+    struct Case {
+        QStringList arguments;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{"35.0,120.0", "20"}, "地図データの範囲"}, {{"39.0822,141.7083", "0.5"}, "1～100"},
+        {{"39.0822,141.7083", "101"}, "1～100"},    {{"39.0822,141.7083", "四十"}, "1～100"},
+        {{"東京駅", "20"}, "読み取れません"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = korvex_sea_ratio(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.says;
+        EXPECT_TRUE(run.json["error"].toObject()["message"].toString().contains(c.says))
+            << run.json["error"].toObject()["message"].toString().toStdString();
+    }
+    EXPECT_EQ(exit_code_of({"--sea-ratio", "39.0822,141.7083"}), 2); // no radius
 }
 
 } // namespace

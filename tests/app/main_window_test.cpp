@@ -17,9 +17,11 @@
 
 #include "app/main_window.h"
 #include "app/message_sink.h"
+#include "app/sea_map_window.h"
 #include "app/span_picture.h"
 #include "form/layout.h"
 #include "form/live_verdict.h"
+#include "form/site_selection.h"
 #include "form/spans.h"
 #include "form/validation.h"
 #include "form/window_layout.h"
@@ -455,6 +457,38 @@ TEST_F(MainWindowTest, TypedSnowCoefficientsComputeTheDepthAtOnce) {
     EXPECT_TRUE(sink.messages[0].contains("係数αは")) << sink.messages[0].toStdString();
     EXPECT_EQ(focused(), "snowCoefAlphaEdit");
     EXPECT_TRUE(presented.empty());
+}
+
+// The site's point, the reference beside 海率, its button and the map are bound
+// to the form's behaviours; the figures themselves are the form's tests'.
+TEST_F(MainWindowTest, TheSeaRatioReferenceIsTakenByItsButtonAndMapped) {
+    ASSERT_FALSE(form::choose_area(session->form, session->siteTables, 2, "大船渡市(旧大船渡市)"));
+    window->refresh();
+    auto* reference = find<QLabel>("seaRatioReferenceLabel");
+    auto* take = find<QPushButton>("takeSeaRatioButton");
+    ASSERT_TRUE(session->form.site.seaRatioReference);
+    const int percent = session->form.site.seaRatioReference->percent;
+    EXPECT_EQ(reference->text(), QString("[海率参考値 %1 ％（役所）]").arg(percent));
+    EXPECT_FALSE(take->isEnabled()); // 海率 is not in use with the typed-in depth
+    radio("formulaDepthRadio")->click();
+    ASSERT_TRUE(take->isEnabled());
+    EXPECT_EQ(spin("seaRatioSpin")->value(), 20);
+    take->click();
+    EXPECT_EQ(spin("seaRatioSpin")->value(), percent);
+
+    edit("siteCoordinatesEdit")->setFocus();
+    testing::type_text(edit("siteCoordinatesEdit"), "39.0822, 141.7083");
+    EXPECT_TRUE(reference->text().endsWith("（建設地）]")) << reference->text().toStdString();
+
+    find<QPushButton>("seaMapButton")->click();
+    SeaMapWindow* map = window->sea_map_window();
+    ASSERT_NE(map, nullptr);
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_FALSE(map->image().isNull());
+    // The map follows the form: without R there is nothing to draw.
+    edit("snowCoefRadiusEdit")->setText("0");
+    EXPECT_TRUE(map->image().isNull());
+    map->close();
 }
 
 TEST_F(MainWindowTest, TheAreaBoxFindsTheAreasOfEveryPrefecture) {

@@ -25,7 +25,7 @@ TEST(ControlIndex, EveryControlOnceByItsName) {
         ASSERT_TRUE(found) << name;
         EXPECT_EQ(found->index(), control.index()) << name;
     }
-    EXPECT_EQ(names.size(), 72u);
+    EXPECT_EQ(names.size(), 76u);
     EXPECT_TRUE(std::holds_alternative<Edit*>(*find_control(form, "cantileverLengthEdit")));
     EXPECT_FALSE(find_control(form, "noSuchControl"));
 }

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "form/calculate.h"
+#include "form/control_events.h"
 #include "form/initialise.h"
 #include "form/layout.h"
 #include "form/project_commands.h"
@@ -249,6 +250,54 @@ TEST_F(ProjectLinesTest, TypedCoefficientsTravelInLinesSixtyFiveToSixtyNine) {
     start(unread);
     EXPECT_FALSE(load_project(unread, file("off.kvxw")).failed);
     EXPECT_EQ(unread.form.snowCoefAlphaEdit.text, "");
+}
+
+// The site's own point and a sea ratio taken from its reference come after the
+// coefficient lines, which are then written too (line 65 "0": none typed).
+TEST_F(ProjectLinesTest, TheSitesPointAndTheTakenSeaRatioTravelInLinesSeventyToSeventyThree) {
+    folder.write_sea_fixture(KORVEX_DATA_DIR);
+    Session s;
+    start(s);
+    change_control(s, "formulaDepthRadio", "1");
+    change_control(s, "siteCoordinatesEdit", "39°04'56\"N 141°42'30\"E");
+    change_control(s, "takeSeaRatioButton", "1");
+    ASSERT_TRUE(s.form.site.seaRatioFromReference);
+    const int taken = s.form.seaRatioSpin.value;
+    const persist::ProjectLines lines = collect_project_lines(s);
+    ASSERT_EQ(lines.size(), 74u);
+    EXPECT_EQ(lines[65], "0");
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 70, lines.end()),
+              (std::vector<std::string>{"1", "39.082222", "141.708333", "1"}));
+    ASSERT_EQ(save_project(s, file("point.kvxw")), "");
+
+    Session loaded;
+    start(loaded);
+    ASSERT_FALSE(load_project(loaded, file("point.kvxw")).failed);
+    const InputForm& g = loaded.form;
+    EXPECT_EQ(g.siteCoordinatesEdit.text, "39.082222, 141.708333");
+    ASSERT_TRUE(g.site.seaRatioReference);
+    EXPECT_EQ(g.site.seaRatioReference->at.source, site::PointSource::entered);
+    EXPECT_EQ(g.seaRatioSpin.value, taken);
+    EXPECT_TRUE(g.site.seaRatioFromReference);
+    EXPECT_FALSE(g.site.coefficientsEntered);
+    EXPECT_EQ(collect_project_lines(loaded), lines);
+
+    // A sea ratio changed by hand after taking it is the user's own in the file.
+    persist::ProjectLines edited = lines;
+    edited[17] = std::to_string(taken + 5);
+    write_lines("edited.kvxw", edited);
+    Session hand;
+    start(hand);
+    ASSERT_FALSE(load_project(hand, file("edited.kvxw")).failed);
+    EXPECT_FALSE(hand.form.site.seaRatioFromReference);
+
+    // The first 65 lines alone: no point, whatever the form held before.
+    write_lines("cut.kvxw", persist::ProjectLines(lines.begin(), lines.begin() + 65));
+    ASSERT_FALSE(load_project(loaded, file("cut.kvxw")).failed);
+    EXPECT_EQ(loaded.form.siteCoordinatesEdit.text, "");
+    EXPECT_FALSE(loaded.form.site.enteredPoint);
+    EXPECT_FALSE(loaded.form.site.seaRatioFromReference);
+    EXPECT_EQ(collect_project_lines(loaded).size(), 65u);
 }
 
 TEST_F(ProjectLinesTest, PrintingUsesTheLoadedStartNumber) {

@@ -31,6 +31,8 @@ Faults check_target(std::string_view target, std::string_view bytes) {
     if (target == "rtf") return check_rtf(bytes);
     if (target == "number_text") return check_number_text(bytes);
     if (target == "form_edits") return check_form_edits(bytes);
+    if (target == "coordinates") return check_coordinates(bytes);
+    if (target == "coastline") return check_coastline(bytes);
     return {"no fuzz target \"" + std::string(target) + "\""};
 }
 

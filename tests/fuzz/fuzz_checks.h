@@ -42,6 +42,14 @@ Faults check_rtf(std::string_view bytes);
 // a width, a number of decimals and an integer taken from the bytes.
 Faults check_number_text(std::string_view bytes);
 
+// A site's latitude and longitude as the snow panel and `--sea-ratio` read them:
+// a point lies on the earth, and the texts the program writes for it read back.
+Faults check_coordinates(std::string_view bytes);
+
+// A coastline file: refused with a message naming it, or measured and mapped
+// about the middle of its box with shares from 0 to 1.
+Faults check_coastline(std::string_view bytes);
+
 // A folder of its own for the files one process writes, removed at its end.
 class ScratchFolder {
 public:
@@ -65,8 +73,8 @@ struct StartedSession {
 const StartedSession& started_session();
 
 // Target names as the folders of seeds and regressions spell them.
-inline constexpr const char* kTargets[] = {"project_file", "site_tables", "rtf", "number_text",
-                                           "form_edits"};
+inline constexpr const char* kTargets[] = {"project_file", "site_tables", "rtf",        "number_text",
+                                           "form_edits",   "coordinates", "coastline"};
 
 Faults check_target(std::string_view target, std::string_view bytes);
 

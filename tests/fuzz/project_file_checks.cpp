@@ -49,11 +49,14 @@ Faults check_project_file(std::string_view bytes) {
     }
     if (outcome.failed && outcome.messages.empty())
         faults.push_back("loading stopped without a message");
-    // Every project has its 65 lines; one with typed snow coefficients the
-    // lines after them too.
-    const std::size_t lines = session->form.site.coefficientsEntered
-                                  ? form::project_line_table().size()
-                                  : static_cast<std::size_t>(persist::kProjectLineCount);
+    // Every project has its 65 lines; one with typed snow coefficients lines
+    // 65-69 too, one with the site's own point or a sea ratio taken from its
+    // reference every line of the table.
+    const site::SiteValues& site = session->form.site;
+    const std::size_t lines =
+        site.enteredPoint || site.seaRatioFromReference ? form::project_line_table().size()
+        : site.coefficientsEntered ? static_cast<std::size_t>(persist::kProjectLineCount) + 5
+                                   : static_cast<std::size_t>(persist::kProjectLineCount);
     if (after.size() != lines)
         faults.push_back("collected " + std::to_string(after.size()) + " lines");
 

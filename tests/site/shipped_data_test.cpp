@@ -48,5 +48,28 @@ TEST(ShippedSiteData, EveryPrefectureHasAreasAndEveryZoneExists) {
                 << "zone " << row.snowZone;
 }
 
+// Every area row has its office's point, keyed by its prefecture and area
+// name; the split rows 市(旧A・B) are marked as having the current
+// municipality's office.
+TEST(ShippedSiteData, EveryAreaHasItsOfficePointInJapan) {
+    SiteTables tables;
+    SiteValues values;
+    std::vector<std::string> areas;
+    ASSERT_FALSE(load_address_table(KORVEX_DATA_DIR, tables, values, areas));
+    std::size_t rows = 0;
+    for (const AddressRow& row : tables.addressRows) {
+        if (!row.hasNumbers) continue;
+        ++rows;
+        const OfficeRow* office = find_office_row(tables, row.fields[2], row.area_name());
+        ASSERT_NE(office, nullptr) << row.area_name();
+        EXPECT_EQ(office->currentMunicipality, row.area_name().find("(旧") != std::string::npos)
+            << row.area_name();
+        EXPECT_TRUE(office->point.latitude > 24.0 && office->point.latitude < 45.6 &&
+                    office->point.longitude > 122.9 && office->point.longitude < 146.0)
+            << row.area_name();
+    }
+    EXPECT_EQ(tables.officeRows.size(), rows);
+}
+
 } // namespace
 } // namespace korvex::site

@@ -31,6 +31,16 @@ inline const std::vector<std::string> kFixtureZoneLines = {
     "3,0.0019,0.25,0.39,12",   "2,0.001,0,0.5,20",       "4,0.0015,0,0.58,8",
 };
 
+// Offices for three of the areas above; 小樽市 has none. 弘前市 (旧岩木町) is a
+// part of 弘前市 and has its office.
+inline const std::vector<std::string> kFixtureOfficeLines = {
+    "No,todofuken,chiku,lat,lon,office_kind,office",
+    "1,北海道,札幌市,43.06208877,141.3543886,0,札幌市",
+    "3,青森県,青森市,40.82222222,140.7475,0,青森市",
+    "4,青森県,\"弘前市 (旧岩木町)\",40.60305556,140.4641667,1,弘前市",
+    "5,岩手県,盛岡市,39.70194444,141.1541667,0,盛岡市",
+};
+
 // UTF-16LE with its byte-order mark; the fixture's characters all lie in the BMP.
 inline std::string utf16le_with_bom(const std::string& utf8) {
     std::string out = "\xFF\xFE";
@@ -78,6 +88,15 @@ public:
     void write_fixture() const {
         write_lines("Data_Address.csv", kFixtureAddressLines);
         write_lines("Data_SnowfallV.csv", kFixtureZoneLines);
+    }
+
+    // The office points and the shipped coastline of `shipped_folder`, for the
+    // sea ratio.
+    void write_sea_fixture(const std::filesystem::path& shipped_folder) const {
+        write_lines("Data_Office.csv", kFixtureOfficeLines);
+        std::filesystem::copy_file(shipped_folder / "Data_Coastline.bin",
+                                   path_ / "Data_Coastline.bin",
+                                   std::filesystem::copy_options::overwrite_existing);
     }
 
 private:

@@ -112,6 +112,38 @@ TEST(AddressTable, BrokenFilesNameFileAndLine) {
     }
 }
 
+// The office file is optional: without it no area has a point. A broken one
+// stops start-up like the other shipped tables.
+TEST(OfficeTable, ReadsPointsByAreaAndNamesTheBrokenLine) {
+    DataFolder folder;
+    folder.write_fixture();
+    Loaded none = load(folder);
+    ASSERT_FALSE(none.error);
+    EXPECT_TRUE(none.tables.officeRows.empty());
+    EXPECT_EQ(find_office_row(none.tables, "北海道", "札幌市"), nullptr);
+
+    folder.write_lines(kOfficeFileName, korvex::testing::kFixtureOfficeLines);
+    Loaded offices = load(folder);
+    ASSERT_FALSE(offices.error);
+    const OfficeRow* aomori = find_office_row(offices.tables, "青森県", "青森市");
+    ASSERT_NE(aomori, nullptr);
+    EXPECT_EQ(aomori->point, (sea::GeoPoint{40.82222222, 140.7475}));
+    EXPECT_FALSE(aomori->currentMunicipality);
+    EXPECT_TRUE(
+        find_office_row(offices.tables, "青森県", "弘前市 (旧岩木町)")->currentMunicipality);
+    EXPECT_EQ(find_office_row(offices.tables, "北海道", "小樽市"), nullptr);
+
+    std::vector<std::string> broken = korvex::testing::kFixtureOfficeLines;
+    broken[2] = "3,青森県,青森市,40.8,東経140度,0,青森市";
+    folder.write_lines(kOfficeFileName, broken);
+    Loaded refused = load(folder);
+    ASSERT_TRUE(refused.error);
+    EXPECT_NE(
+        refused.error->message.find("「Data_Office.csv」の 3 行目：「経度」の値「東経140度」"),
+        std::string::npos)
+        << refused.error->message;
+}
+
 TEST(AddressTable, MissingAndUndecodableFiles) {
     DataFolder folder;
     Loaded missing = load(folder);

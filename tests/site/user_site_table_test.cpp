@@ -94,6 +94,38 @@ TEST_F(UserSiteTable, UserRowsOverrideTheShippedOnesAndAddNewOnes) {
     EXPECT_TRUE(take_user_notices(tables).empty());
 }
 
+// The office points: the user's row moves 札幌市's point and gives a new area
+// one; a faulty file is told with its line and left out whole.
+TEST_F(UserSiteTable, UserOfficeRowsMoveAndAddPoints) {
+    shipped.write_lines(kOfficeFileName, korvex::testing::kFixtureOfficeLines);
+    write_user(kOfficeFileName,
+               {kUserOfficeHeader, "1,北海道,札幌市,43.0,141.3,0,,\"区役所 の 位置\"",
+                "-,北海道,ニセコ町,42.8048,140.6874,,,"});
+    SiteValues values;
+    std::vector<std::string> areas;
+    SiteTables tables = load(values, areas);
+    const OfficeRow* sapporo = find_office_row(tables, "北海道", "札幌市");
+    ASSERT_NE(sapporo, nullptr);
+    EXPECT_EQ(sapporo->point, (sea::GeoPoint{43.0, 141.3}));
+    EXPECT_EQ(sapporo->origin, ValueSource::user);
+    EXPECT_EQ(sapporo->sourceNote, "区役所 の 位置");
+    ASSERT_NE(find_office_row(tables, "北海道", "ニセコ町"), nullptr);
+    const OfficeRow* hirosaki = find_office_row(tables, "青森県", "弘前市 (旧岩木町)");
+    ASSERT_NE(hirosaki, nullptr);
+    EXPECT_TRUE(hirosaki->currentMunicipality);
+    EXPECT_EQ(hirosaki->origin, ValueSource::table);
+    EXPECT_TRUE(take_user_notices(tables).empty());
+
+    write_user(kOfficeFileName,
+               {kUserOfficeHeader, "1,北海道,札幌市,43.0,141.3", "2,北海道,小樽市,北緯43度,141.0"});
+    tables = load(values, areas);
+    EXPECT_EQ(find_office_row(tables, "北海道", "札幌市")->origin, ValueSource::table);
+    const auto notices = take_user_notices(tables);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].message.find("3 行目：「緯度」の値「北緯43度」"), std::string::npos)
+        << notices[0].message;
+}
+
 // A user's note may name another prefecture; the row still belongs to its own.
 TEST_F(UserSiteTable, TheNoteNamesNoPrefecture) {
     write_user(kAddressFileName, {kUserAddressHeader,
