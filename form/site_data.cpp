@@ -9,6 +9,7 @@
 #include "common/number_text.h"
 #include "form/site_selection.h"
 #include "persist/atomic_file.h"
+#include "sea/coordinate_text.h"
 #include "site/area_search.h"
 #include "site/user_site_table.h"
 
@@ -223,6 +224,13 @@ std::vector<SiteDataRow> site_data_rows(const site::SiteTables& tables) {
         shown.altitude = number_or_blank(row.tableAltitude, row.tableAltitude >= 0);
         shown.snowDepth = number_or_blank(row.tableSnowDepth, row.tableSnowDepth >= 0);
         shown.ruleFlag = std::to_string(row.ruleFlag);
+        if (const site::OfficeRow* office =
+                site::find_office_row(tables, shown.prefecture, shown.area)) {
+            shown.latitude = sea::coordinate_number(office->point.latitude);
+            shown.longitude = sea::coordinate_number(office->point.longitude);
+            shown.office = office->officeName;
+            if (office->currentMunicipality) shown.office += "（現在の市町村の役所）";
+        }
         shown.origin = origin_word(row, zone);
         shown.sourceNote = row.sourceNote;
         if (shown.sourceNote.empty() && zone) shown.sourceNote = zone->sourceNote;

@@ -31,7 +31,12 @@ struct SiteDataRow {
     std::string altitude;
     std::string snowDepth;
     std::string ruleFlag;
-    std::string origin;     // kShippedRowWord or kUserRowWord; the zone's own if it differs
+    // Where the area's office stands: the point its sea-ratio reference is
+    // measured at unless the site's own is entered.
+    std::string latitude;
+    std::string longitude;
+    std::string office; // its name; a split row's is marked as the current municipality's
+    std::string origin; // kShippedRowWord or kUserRowWord; the zone's own if it differs
     std::string sourceNote; // the user's "出典"
 };
 
@@ -56,6 +61,9 @@ inline constexpr SiteDataColumn kSiteDataColumns[] = {
     {"altitude", "標高 (m)", &SiteDataRow::altitude, true},
     {"snowDepth", "垂直積雪量 (cm)", &SiteDataRow::snowDepth, true},
     {"ruleFlag", "細則", &SiteDataRow::ruleFlag, true},
+    {"latitude", "役所の緯度", &SiteDataRow::latitude, true},
+    {"longitude", "役所の経度", &SiteDataRow::longitude, true},
+    {"office", "役所", &SiteDataRow::office, false},
     {"origin", "由来", &SiteDataRow::origin, false},
     {"sourceNote", "出典", &SiteDataRow::sourceNote, false},
 };

@@ -46,7 +46,8 @@ TEST_F(SiteDataWindowTest, ListsEveryAreaAndFiltersByNameOrReading) {
     EXPECT_GT(window->rows().size(), 1800u);
     auto* table = window->findChild<QTableView*>("siteTableView");
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->model()->headerData(13, Qt::Horizontal).toString(), "出典");
+    EXPECT_EQ(table->model()->headerData(12, Qt::Horizontal).toString(), "役所の緯度");
+    EXPECT_EQ(table->model()->headerData(16, Qt::Horizontal).toString(), "出典");
 
     field("siteFilterEdit")->setText(QStringLiteral("さっぽろ"));
     EXPECT_EQ(window->shown_row_count(), 1);

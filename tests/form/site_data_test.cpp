@@ -19,6 +19,7 @@ class SiteData : public ::testing::Test {
 protected:
     void SetUp() override {
         folder.write_fixture();
+        folder.write_lines(site::kOfficeFileName, testing::kFixtureOfficeLines);
         start(s);
     }
 
@@ -55,10 +56,16 @@ TEST_F(SiteData, ListsEveryAreaWithItsValuesAndFilters) {
     EXPECT_EQ(sapporo.radius, "40");
     EXPECT_EQ(sapporo.altitude, "20");
     EXPECT_EQ(sapporo.origin, kShippedRowWord);
+    // The office its sea-ratio reference is measured at, as the project file keeps a point.
+    EXPECT_EQ(sapporo.latitude, "43.062089");
+    EXPECT_EQ(sapporo.longitude, "141.354389");
+    EXPECT_EQ(sapporo.office, "札幌市");
     const SiteDataRow* hirosaki = listed(rows, "弘前市 (旧岩木町)");
     ASSERT_NE(hirosaki, nullptr);
     EXPECT_EQ(hirosaki->alpha, ""); // zone 7 has no coefficients
     EXPECT_EQ(hirosaki->altitude, "");
+    // A former town's row stands at today's city office, and says so.
+    EXPECT_EQ(hirosaki->office, "弘前市（現在の市町村の役所）");
 
     EXPECT_TRUE(site_data_row_matches(sapporo, ""));
     EXPECT_TRUE(site_data_row_matches(sapporo, "サッポ"));
