@@ -17,6 +17,8 @@
 
 #include "app/form_view.h"
 #include "app/message_sink.h"
+#include "app/sea_map_window.h"
+#include "form/sea_ratio_reference.h"
 
 namespace korvex::app {
 
@@ -109,6 +111,10 @@ void SiteDataWindow::build() {
         buttons->addWidget(button);
         return button;
     };
+    seaMapButton_ = add_button("siteSeaMapButton");
+    seaMapButton_->setToolTip(qt(item("siteSeaMapButton").hint));
+    seaMapButton_->setEnabled(false);
+    connect(seaMapButton_, &QPushButton::clicked, this, &SiteDataWindow::show_sea_map);
     connect(add_button("newUserRowButton"), &QPushButton::clicked, this, &SiteDataWindow::new_row);
     connect(add_button("saveUserRowButton"), &QPushButton::clicked, this,
             &SiteDataWindow::save_row);
@@ -170,8 +176,23 @@ int SiteDataWindow::shown_row_count() const {
 void SiteDataWindow::on_row_selected() {
     const int r = tableView_->currentIndex().row();
     if (r < 0 || r >= static_cast<int>(rows_.size())) return;
-    edit_row(form::user_site_row(rows_[static_cast<std::size_t>(r)]));
+    const form::SiteDataRow& row = rows_[static_cast<std::size_t>(r)];
+    edit_row(form::user_site_row(row));
     statusLabel_->clear();
+    seaMapButton_->setEnabled(row.officePoint && row.radiusKm > 0);
+    if (seaMap_ && seaMap_->isVisible()) show_sea_map();
+}
+
+void SiteDataWindow::show_sea_map() {
+    const int r = tableView_->currentIndex().row();
+    if (r < 0 || r >= static_cast<int>(rows_.size())) return;
+    const auto figure =
+        form::office_sea_map_figure(session_.siteTables, rows_[static_cast<std::size_t>(r)]);
+    const sea::CoastlineStore* store = session_.siteTables.coastline.get();
+    if (!seaMap_) seaMap_ = new SeaMapWindow(this);
+    seaMap_->show_figure(figure ? &*figure : nullptr, store ? store->coastline() : nullptr);
+    seaMap_->show();
+    seaMap_->raise();
 }
 
 form::UserSiteRow SiteDataWindow::edited_row() const {

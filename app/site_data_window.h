@@ -2,7 +2,8 @@
 
 // The window "地域データ": every area of every prefecture with V0, snow zone,
 // alpha, beta, gamma, R, altitude, snow depth, rule marker, where the row comes
-// from and the user's "出典" note; a filter by any part of a name or its
+// from, the office its sea-ratio reference is measured at (with a map of the
+// circle about it) and the user's "出典" note; a filter by any part of a name or its
 // reading; and a row editor that stores the user's own row. What it lists and
 // what storing does are the form's (form/site_data.h); the window shows them.
 
@@ -27,6 +28,7 @@ class QTableView;
 namespace korvex::app {
 
 class MessageSink;
+class SeaMapWindow;
 
 class SiteDataWindow : public QDialog {
     Q_OBJECT
@@ -59,6 +61,8 @@ private:
     void fill_table();
     void apply_filter();
     void on_row_selected();
+    // The map of the selected area's office within its zone's R.
+    void show_sea_map();
     QLineEdit* add_field(const form::DialogItem& field);
 
     form::Session& session_;
@@ -72,6 +76,8 @@ private:
     QComboBox* prefectureBox_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QGridLayout* editorGrid_ = nullptr;
+    QPushButton* seaMapButton_ = nullptr;
+    SeaMapWindow* seaMap_ = nullptr;
 };
 
 } // namespace korvex::app

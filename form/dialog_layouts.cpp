@@ -213,6 +213,8 @@ DialogLayout build_site_data_dialog() {
 
     b.set_parent({});
     b.add(label, "siteStatusLabel");
+    b.add(button, "siteSeaMapButton", "地図",
+          "選んだ地域の役所を中心に、積雪区域の半径Rの円と海を地図で示します（海率参考値）。");
     b.add(button, "newUserRowButton", "新しい地域");
     b.add(button, "saveUserRowButton", "ユーザーデータとして保存");
     b.add(button, "closeButton", "閉じる");

@@ -144,4 +144,15 @@ std::optional<report::SeaMapFigure> sea_map_figure(const site::SiteValues& site)
                                 reference->at.source == site::PointSource::entered};
 }
 
+std::optional<report::SeaMapFigure> office_sea_map_figure(const site::SiteTables& tables,
+                                                          const SiteDataRow& row) {
+    if (!row.officePoint || row.radiusKm <= 0 || !tables.coastline) return std::nullopt;
+    const sea::Coastline* coastline = tables.coastline->coastline();
+    if (!coastline) return std::nullopt;
+    const auto fraction = sea::sea_fraction(*coastline, *row.officePoint, row.radiusKm * 1000.0);
+    if (!fraction) return std::nullopt;
+    return report::SeaMapFigure{*row.officePoint, static_cast<double>(row.radiusKm), *fraction,
+                                false};
+}
+
 } // namespace korvex::form

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "form/input_form.h"
+#include "form/site_data.h"
 #include "report/sea_map.h"
 #include "site/site_tables.h"
 
@@ -49,5 +50,10 @@ void enable_take_button(InputForm& form);
 
 // The map of the reference: its point, R and share; none without a reference.
 std::optional<report::SeaMapFigure> sea_map_figure(const site::SiteValues& site);
+
+// The map of a row of the site data list: its office within the zone's R. None
+// when the row has no office point or R, or the map data does not reach it.
+std::optional<report::SeaMapFigure> office_sea_map_figure(const site::SiteTables& tables,
+                                                          const SiteDataRow& row);
 
 } // namespace korvex::form

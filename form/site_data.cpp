@@ -220,12 +220,14 @@ std::vector<SiteDataRow> site_data_rows(const site::SiteTables& tables) {
             shown.beta = common::shortest_decimal(zone->snowCoefB);
             shown.gamma = common::shortest_decimal(zone->snowCoefC);
             shown.radius = std::to_string(zone->seaRatioRadius);
+            shown.radiusKm = zone->seaRatioRadius;
         }
         shown.altitude = number_or_blank(row.tableAltitude, row.tableAltitude >= 0);
         shown.snowDepth = number_or_blank(row.tableSnowDepth, row.tableSnowDepth >= 0);
         shown.ruleFlag = std::to_string(row.ruleFlag);
         if (const site::OfficeRow* office =
                 site::find_office_row(tables, shown.prefecture, shown.area)) {
+            shown.officePoint = office->point;
             shown.latitude = sea::coordinate_number(office->point.latitude);
             shown.longitude = sea::coordinate_number(office->point.longitude);
             shown.office = office->officeName;

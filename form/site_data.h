@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "form/session.h"
+#include "sea/geo_point.h"
 
 namespace korvex::form {
 
@@ -36,6 +37,8 @@ struct SiteDataRow {
     std::string latitude;
     std::string longitude;
     std::string office; // its name; a split row's is marked as the current municipality's
+    std::optional<sea::GeoPoint> officePoint;
+    int radiusKm = 0; // the zone's R; 0 when the zone has none
     std::string origin; // kShippedRowWord or kUserRowWord; the zone's own if it differs
     std::string sourceNote; // the user's "出典"
 };

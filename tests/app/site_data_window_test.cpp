@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/message_sink.h"
+#include "app/sea_map_window.h"
 #include "app/site_data_window.h"
 #include "form/site_data.h"
 #include "site/user_site_table.h"
@@ -55,6 +58,31 @@ TEST_F(SiteDataWindowTest, ListsEveryAreaAndFiltersByNameOrReading) {
     EXPECT_EQ(window->shown_row_count(), 1);
     field("siteFilterEdit")->clear();
     EXPECT_EQ(window->shown_row_count(), static_cast<int>(window->rows().size()));
+}
+
+// The map button shows the circle of the zone's R about the selected area's
+// office, and only where the zone has an R.
+TEST_F(SiteDataWindowTest, MapsTheCircleAboutTheSelectedOffice) {
+    auto* table = window->findChild<QTableView*>("siteTableView");
+    auto* map_button = window->findChild<QPushButton*>("siteSeaMapButton");
+    ASSERT_NE(map_button, nullptr);
+    auto select = [&](const std::string& prefecture, const std::string& area) {
+        const auto& rows = window->rows();
+        const auto found = std::find_if(rows.begin(), rows.end(), [&](const auto& row) {
+            return row.prefecture == prefecture && row.area == area;
+        });
+        ASSERT_NE(found, rows.end()) << area;
+        table->selectRow(static_cast<int>(found - rows.begin()));
+    };
+    select("岩手県", "盛岡市"); // zone 106: no R
+    EXPECT_FALSE(map_button->isEnabled());
+    select("岩手県", "大船渡市(旧大船渡市)"); // zone 105: R 40 km
+    ASSERT_TRUE(map_button->isEnabled());
+    map_button->click();
+    auto* map = window->findChild<SeaMapWindow*>();
+    ASSERT_NE(map, nullptr);
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_FALSE(map->image().isNull());
 }
 
 TEST_F(SiteDataWindowTest, StoresTheEditedRowAsTheUsersOwn) {
