@@ -4,6 +4,7 @@
 
 #include "calc/load_step.h"
 #include "form/gathering.h"
+#include "form/sea_ratio_reference.h"
 #include "form/validation.h"
 #include "run/calculation_run.h"
 
@@ -17,6 +18,10 @@ report::WindowSnapshot window_snapshot(const InputForm& form) {
     snapshot.cantileverShown =
         form.cantileverLengthEdit.visible || form.rightCantileverLengthEdit.visible;
     snapshot.heavySnowBox = form.heavySnowCheck.checked;
+    if (form.site.seaRatioFromReference || form.site.enteredPoint) {
+        snapshot.seaMap = sea_map_figure(form.site);
+        snapshot.seaRatioTaken = form.site.seaRatioFromReference;
+    }
     return snapshot;
 }
 
@@ -48,6 +53,7 @@ void calculate_validated(Session& s, calc::DesignInputs inputs, run::RunScope sc
     calc::run_load_step({s.inputs, s.data, s.increase, s.wind, s.loads});
     s.run = run::run_calculation(s.inputs, s.data, s.loads, scope);
     s.snapshot = window_snapshot(s.form);
+    if (s.snapshot.seaMap) s.snapshot.coastline = s.siteTables.coastline;
 }
 
 } // namespace korvex::form

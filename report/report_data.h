@@ -3,13 +3,17 @@
 // Everything the report pages draw from: the records of the last Calculate and
 // the few things of the input window the pages show as they stood then.
 
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "calc/design_inputs.h"
 #include "calc/load_set.h"
 #include "calc/snow.h"
 #include "calc/wind.h"
+#include "report/sea_map.h"
 #include "run/run_records.h"
+#include "sea/coastline_store.h"
 
 namespace korvex::report {
 
@@ -20,6 +24,13 @@ struct WindowSnapshot {
     std::string unitWeightText;   // deckUnitWeightEdit as shown
     bool cantileverShown = false; // cantileverLengthEdit or rightCantileverLengthEdit visible
     bool heavySnowBox = false;    // heavySnowCheck ticked
+    // The sea ratio's reference, measured at the site's own point or the area's
+    // office: shown with the formula's depth when 海率 was taken from it or the
+    // site's point is entered, so that a checker sees what was measured.
+    std::optional<SeaMapFigure> seaMap;
+    bool seaRatioTaken = false; // 海率 holds the reference as taken
+    // The map data the figure is drawn from; none where it was not read.
+    std::shared_ptr<const sea::CoastlineStore> coastline;
 };
 
 struct ReportData {

@@ -22,7 +22,6 @@ constexpr Color kSea = rgb(166, 204, 236);
 constexpr Color kCoast = rgb(36, 72, 120);
 constexpr Color kCircle = rgb(204, 0, 0);
 constexpr Color kInk = rgb(0, 0, 0);
-constexpr Color kPaper = rgb(255, 255, 255);
 constexpr int kCaptionPoints = 7;
 constexpr int kSmallestCaptionPoints = 5;
 
@@ -107,33 +106,30 @@ void draw_coast(Surface& surface, const MapFrame& frame, const std::vector<sea::
     }
 }
 
-void boxed_text(Surface& surface, int x, int y, const std::string& text) {
-    const TextMetrics m = surface.measure(text);
-    const int pad = px(surface, 0.6);
-    surface.fill_rect({x - pad, y - pad, x + static_cast<int>(std::ceil(m.advance)) + pad,
-                       y + static_cast<int>(std::ceil(m.height())) + pad},
-                      kPaper);
-    surface.text_out(x, y, text);
-}
+// Under the square, in a strip of its own so that no text of the map lies on
+// the tint, the coast or the circle: the scale bar on the left, the north arrow
+// on the right.
+constexpr double kStripMm = 7.0;
+
+int strip_height(const Surface& surface) { return px(surface, kStripMm); }
 
 void draw_north_arrow(Surface& surface, const MapFrame& frame) {
-    const int x = frame.square.right - px(surface, 5.0);
-    const int tip = frame.square.top + px(surface, 5.5);
-    const int tail = tip + px(surface, 7.0);
-    const int barb = px(surface, 1.5);
+    const int x = frame.square.right - px(surface, 2.0);
+    const int tail = frame.square.bottom + strip_height(surface) - px(surface, 0.8);
+    const int tip = frame.square.bottom + px(surface, 1.5);
+    const int barb = px(surface, 1.2);
     surface.set_font(map_font(kCaptionPoints, true));
     const TextMetrics m = surface.measure("N");
-    const int letter_top = tip - static_cast<int>(m.height()) - 1;
-    const int pad = px(surface, 0.8);
-    surface.fill_rect({x - 2 * barb - pad, letter_top - pad, x + 2 * barb + pad, tail + pad},
-                      kPaper);
     surface.set_pen({kInk, px(surface, 0.3), PenStyle::solid});
     surface.move_to(x, tail);
     surface.line_to(x, tip);
     surface.line_to(x - barb, tip + 2 * barb);
     surface.move_to(x, tip);
     surface.line_to(x + barb, tip + 2 * barb);
-    surface.text_out(x - static_cast<int>(m.advance / 2), letter_top, "N");
+    // The letter left of the arrow, its box clear of the barbs.
+    const int letter_right = x - barb - px(surface, 0.8);
+    surface.text_out(letter_right - static_cast<int>(std::ceil(m.advance)),
+                     (tip + tail) / 2 - static_cast<int>(m.height() / 2), "N");
 }
 
 // The longest round length within a third of the map's width.
@@ -153,26 +149,22 @@ std::pair<double, std::string> scale_length(double map_width_m) {
     return chosen;
 }
 
+// The bar with its length written right of it, on the strip's middle.
 void draw_scale_bar(Surface& surface, const MapFrame& frame) {
     const double width_m = (frame.square.right - frame.square.left) / frame.scale;
     const auto [metres, text] = scale_length(width_m);
-    const int left = frame.square.left + px(surface, 3.0);
-    const int y = frame.square.bottom - px(surface, 3.0);
+    const int left = frame.square.left;
+    const int y = frame.square.bottom + strip_height(surface) / 2 + px(surface, 0.6);
     const int right = left + static_cast<int>(std::lround(metres * frame.scale));
     const int tick = px(surface, 1.2);
     surface.set_font(map_font(kCaptionPoints));
     const TextMetrics m = surface.measure(text);
-    surface.fill_rect({left - px(surface, 1.0),
-                       y - tick - static_cast<int>(m.height()) - px(surface, 1.0),
-                       std::max(right, left + static_cast<int>(m.advance)) + px(surface, 1.0),
-                       y + px(surface, 1.0)},
-                      kPaper);
     surface.set_pen({kInk, px(surface, 0.3), PenStyle::solid});
     surface.move_to(left, y - tick);
     surface.line_to(left, y);
     surface.line_to(right, y);
     surface.line_to(right, y - tick);
-    surface.text_out(left, y - tick - static_cast<int>(m.height()), text);
+    surface.text_out(right + px(surface, 1.2), y - static_cast<int>(m.height()), text);
 }
 
 // The point: a cross in the circle's colour.
@@ -193,7 +185,7 @@ struct CaptionLine {
     std::string joiner;
 };
 
-constexpr std::size_t kCaptionRows = 3;
+constexpr std::size_t kCaptionRows = 4;
 
 std::vector<std::string> wrap(const Surface& surface, int points, int width,
                               const std::vector<CaptionLine>& lines) {
@@ -215,7 +207,7 @@ std::vector<std::string> wrap(const Surface& surface, int points, int width,
 }
 
 // The caption at the largest size from 7 points down whose rows fit the width,
-// in three rows at most.
+// in four rows at most.
 void draw_caption(Surface& surface, Point at, int width, const std::vector<CaptionLine>& lines) {
     int points = kCaptionPoints;
     std::vector<std::string> rows = wrap(surface, points, width, lines);
@@ -238,9 +230,10 @@ void draw_caption(Surface& surface, Point at, int width, const std::vector<Capti
 }
 
 std::vector<CaptionLine> caption_lines(const SeaMapFigure& figure) {
-    return {{{std::string("中心：") + (figure.enteredPoint ? "建設地" : "役所") + " " +
-                  sea::coordinates_text(figure.centre),
-              "半径 " + common::shortest_decimal(figure.radiusKm) + " km"},
+    return {{{"海率 " + std::to_string(sea::sea_ratio_percent(figure.fraction)) + " ％　半径 " +
+                  common::shortest_decimal(figure.radiusKm) + " km",
+              std::string("中心：") + (figure.enteredPoint ? "建設地" : "役所") + " " +
+                  sea::coordinates_text(figure.centre)},
              "　"},
             {{std::string(sea::kMapAttribution) + "（" + sea::kMapLicence + "）、", sea::kNoLakes},
              ""}};
@@ -250,7 +243,7 @@ std::vector<CaptionLine> caption_lines(const SeaMapFigure& figure) {
 
 int sea_map_height(const Surface& surface, int width) {
     const double line = surface.text_metrics(map_font(kCaptionPoints), "中").height();
-    return width + px(surface, 1.5) +
+    return width + strip_height(surface) + px(surface, 1.0) +
            static_cast<int>(kCaptionRows) * static_cast<int>(std::ceil(line));
 }
 
@@ -280,17 +273,14 @@ bool draw_sea_map(Surface& surface, Point at, int width, const sea::Coastline& c
         surface.set_pen({kCircle, px(surface, 0.4), PenStyle::solid});
         surface.arc({c.x - r, c.y - r, c.x + r, c.y + r}, {c.x + r, c.y}, {c.x + r, c.y});
         draw_point(surface, frame);
-        draw_north_arrow(surface, frame);
-        draw_scale_bar(surface, frame);
-
-        surface.set_font(map_font(kCaptionPoints + 2, true));
-        boxed_text(surface, at.x + px(surface, 2.5), at.y + px(surface, 2.5),
-                   "海率 " + std::to_string(sea::sea_ratio_percent(figure.fraction)) + " ％");
     }
     surface.set_pen({kInk, 1, PenStyle::solid});
     surface.set_brush_clear();
     surface.rectangle(frame.square);
-    draw_caption(surface, {at.x, at.y + width + px(surface, 1.5)}, width, caption_lines(figure));
+    draw_north_arrow(surface, frame);
+    draw_scale_bar(surface, frame);
+    draw_caption(surface, {at.x, at.y + width + strip_height(surface) + px(surface, 1.0)}, width,
+                 caption_lines(figure));
     surface.set_font(font_before);
     surface.set_pen(pen_before);
     return true;

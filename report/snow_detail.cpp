@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,9 @@
 #include "report/label_layout.h"
 #include "report/recording_surface.h"
 #include "report/roof_figure.h"
+#include "report/sea_map.h"
+#include "sea/sea_ratio.h"
+#include "sea/source_line.h"
 
 namespace korvex::report {
 
@@ -79,6 +83,60 @@ std::string plain_load_line(const calc::DesignInputs& in) {
     return "積雪荷重Ｗs＝ " + std::to_string(in.snowUnitWeight) + "×" +
            std::to_string(in.snowDepth) + "＝ " + std::to_string(in.snowUnitWeight * in.snowDepth) +
            " N/㎡";
+}
+
+// How wide the sea ratio's map stands on the page, mm.
+constexpr int kSeaMapWidthMm = 60;
+
+// "＝ 41 ％（建設地で測定）" and what 海率 made of it.
+std::string sea_ratio_result_line(const calc::DesignInputs& in, const WindowSnapshot& window) {
+    const SeaMapFigure& figure = *window.seaMap;
+    const int percent = sea::sea_ratio_percent(figure.fraction);
+    std::string line = "海率参考値＝ " + std::to_string(percent) + " ％（" +
+                       (figure.enteredPoint ? "建設地" : "役所") + "の位置で測定）";
+    if (window.seaRatioTaken)
+        return line + " → 海率 rs＝ " + fixed_trimmed(in.seaRatio * 0.01, 5, 2) + " として採用";
+    return line + "。計算には入力した海率 rs＝ " + fixed_trimmed(in.seaRatio * 0.01, 5, 2) +
+           " を用いた";
+}
+
+// The sea ratio's reference under the load: where and within what radius it was
+// measured, on which map data, what it came to and the map itself, so that a
+// checker can retrace the rs of the formula.
+void draw_sea_ratio_reference(ReportCanvas& canvas, const ReportData& data) {
+    const calc::DesignInputs& in = data.inputs;
+    const WindowSnapshot& window = data.window;
+    if (in.snowMethod != calc::SnowMethod::formula || !window.seaMap) return;
+    const SeaMapFigure& figure = *window.seaMap;
+    const DetailColumns c = detail_columns(canvas);
+    advance(canvas, 2);
+    draw_line_at(canvas, c.c0, TextLine("■海率の参考値"));
+    advance(canvas);
+    // The source line breaks before its note on the map data: one line would
+    // run past the frame.
+    const std::string source = sea::sea_ratio_source_line(figure.centre, figure.radiusKm);
+    const std::size_t note = source.find("（" + std::string(sea::kMapAttribution));
+    draw_line_at(canvas, c.c0 + 10, TextLine(source.substr(0, note)));
+    advance(canvas);
+    if (note != std::string::npos) {
+        draw_line_at(canvas, c.c0 + 10, TextLine("　" + source.substr(note)));
+        advance(canvas);
+    }
+    draw_line_at(canvas, c.c0 + 10, TextLine(sea_ratio_result_line(in, window)));
+
+    const sea::Coastline* coastline = window.coastline ? window.coastline->coastline() : nullptr;
+    if (!coastline) return;
+    advance(canvas);
+    Surface& surface = *canvas.surface;
+    const int width = mm_to_px(canvas, kSeaMapWidthMm);
+    const Point at{mm_to_px(canvas, c.c0 + 10) + canvas.leftMargin,
+                   mm_to_px(canvas, canvas.sectionRow) + canvas.topOffset};
+    if (!draw_sea_map(surface, at, width, *coastline, figure)) return;
+    // The rows under the map start below it, on the page's line grid.
+    const double height_mm = sea_map_height(surface, width) / canvas.scale;
+    const int lines = static_cast<int>(std::ceil(height_mm / canvas.pageLineHeight));
+    canvas.sectionRow = common::to_int(canvas.sectionRow + lines * canvas.pageLineHeight);
+    canvas.lineCount += lines;
 }
 
 void draw_increase_check(ReportCanvas& canvas, const ReportData& data, double roof_angle,
@@ -156,6 +214,7 @@ void draw_snow_lines(ReportCanvas& canvas, const ReportData& data, double roof_a
         advance(canvas);
         draw_line_at(canvas, c.c0 + 10, TextLine(plain_load_line(in)));
     }
+    draw_sea_ratio_reference(canvas, data);
 }
 
 // Where the roof figure stands when the snow part follows the wind part on its

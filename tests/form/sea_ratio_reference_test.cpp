@@ -7,6 +7,8 @@
 #include "form/sea_ratio_reference.h"
 #include "form/session.h"
 #include "form/site_selection.h"
+#include "report/recording_surface.h"
+#include "report/report_run.h"
 #include "sea/coastline_file.h"
 #include "sea/sea_ratio.h"
 #include "tests/site/site_fixture.h"
@@ -146,6 +148,61 @@ TEST_F(SeaRatioReferenceTest, CalculateRefusesAPointThatDoesNotRead) {
     EXPECT_EQ(form().activeControl, "siteCoordinatesEdit");
     change("siteCoordinatesEdit", "北緯39度4分56秒 東経141度42分30秒");
     EXPECT_FALSE(calculate(session));
+}
+
+// The texts of the screen report of the last calculation, and whether it drew
+// a circle (the map's).
+struct DrawnReport {
+    std::vector<std::string> texts;
+    bool circle = false;
+    bool has(const std::string& part) const {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const std::string& t) { return t.find(part) != std::string::npos; });
+    }
+};
+
+DrawnReport drawn_report(const Session& s) {
+    report::RecordingSurface surface;
+    report::ReportCanvas canvas;
+    report::begin_report(canvas, report::kScreenOutput, surface, {});
+    report::draw_report(canvas, s.report_data());
+    DrawnReport out;
+    for (const report::RecordedText& t : surface.texts()) out.texts.push_back(t.text);
+    out.circle = !surface.arcs().empty();
+    return out;
+}
+
+// The snow page shows what was measured, where and whether 海率 took it, with
+// the map; a sea ratio that is only typed in shows nothing of the kind.
+TEST_F(SeaRatioReferenceTest, TheReportShowsWhatWasMeasuredAndWhetherItWasTaken) {
+    const int sapporo = measured_percent(kSapporoOffice, 40);
+    change("formulaDepthRadio", "1");
+    change("takeSeaRatioButton", "1");
+    ASSERT_FALSE(calculate(session));
+    const std::string rs = "0." + std::to_string(sapporo);
+    DrawnReport page = drawn_report(session);
+    EXPECT_TRUE(page.has("■海率の参考値"));
+    EXPECT_TRUE(page.has("海率参考値：北緯 43.0621° 東経 141.3544° を中心とする半径 40 km の円内"
+                         "の海の面積の割合"));
+    EXPECT_TRUE(page.has("（地図データ © OpenStreetMap contributors、湖沼を含まない）"));
+    EXPECT_TRUE(page.has("海率参考値＝ " + std::to_string(sapporo) + " ％（役所の位置で測定） → " +
+                         "海率 rs＝ " + rs + " として採用"));
+    EXPECT_TRUE(page.circle);
+
+    change("seaRatioSpin", "35");
+    ASSERT_FALSE(calculate(session));
+    page = drawn_report(session);
+    EXPECT_FALSE(page.has("海率の参考値"));
+    EXPECT_FALSE(page.circle);
+
+    // The site's own point is shown even where the engineer keeps a figure of
+    // their own.
+    change("siteCoordinatesEdit", "39°04'56\"N 141°42'30\"E");
+    ASSERT_FALSE(calculate(session));
+    page = drawn_report(session);
+    EXPECT_TRUE(page.has("北緯 39.0822° 東経 141.7083° を中心とする半径 40 km"));
+    EXPECT_TRUE(page.has("％（建設地の位置で測定）。計算には入力した海率 rs＝ 0.35 を用いた"));
+    EXPECT_TRUE(page.circle);
 }
 
 } // namespace
