@@ -169,6 +169,12 @@ void RecordingSurface::replay(Surface& target) const {
         }
     }
     to_page(page_);
+    // And leaves the target as the recording was left.
+    if (!(font() == target.font())) target.set_font(font());
+    if (!(pen() == target.pen())) target.set_pen(pen());
+    set_brush(brush());
+    target.set_line_role(line_role());
+    target.move_to(pen_position().x, pen_position().y);
 }
 
 void RecordingSurface::font_changed() {

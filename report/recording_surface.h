@@ -97,8 +97,9 @@ public:
     // Forgets every call and what the sheet holds: a fresh recording.
     void clear();
     // Draws every recorded call on `target` in the order it was made, with the
-    // font, pen, brush and line role it was made with: a layout measured once
-    // and drawn on a device made for it afterwards.
+    // font, pen, brush and line role it was made with, and leaves the target in
+    // the state the recording was left in: a layout measured once and drawn on a
+    // device afterwards.
     void replay(Surface& target) const;
 
     int font_pixel_size() const;

@@ -129,14 +129,14 @@ Box Surface::text_box(const Font& font, double x, double y, std::string_view tex
     const std::string_view visible = without_leading_spaces(printed);
     const std::string_view padding = printed.substr(0, printed.size() - visible.size());
     const double left = x + (padding.empty() ? 0.0 : text_metrics(font, padding).advance);
-    const double right = visible.empty()              ? left
+    const double right = visible.empty()                 ? left
                          : printed.size() == text.size() ? x + whole.advance
                                                          : x + text_metrics(font, printed).advance;
     return {left, y, right, y + whole.height()};
 }
 
 void Surface::mark_line(Point from, Point to, LineRole role) {
-    marks_.lines.push_back({from, to, role});
+    marks_.lines.push_back({from, to, role, pen_.width});
 }
 
 void Surface::set_font(const Font& font) {
@@ -216,7 +216,10 @@ void Surface::rectangle(const Rect& rect) {
 }
 
 void Surface::arc(const Rect& bounds, Point start, Point end) {
-    for (const Segment& chord : arc_chords(bounds, start, end)) marks_.lines.push_back(chord);
+    for (Segment chord : arc_chords(bounds, start, end)) {
+        chord.width = pen_.width;
+        marks_.lines.push_back(chord);
+    }
     draw_arc(bounds, start, end);
 }
 

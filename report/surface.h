@@ -111,6 +111,7 @@ struct Segment {
     Point from;
     Point to;
     LineRole role = LineRole::figure;
+    int width = 1; // of the pen it is drawn with, px
     friend bool operator==(const Segment&, const Segment&) = default;
 };
 
