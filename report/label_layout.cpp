@@ -412,6 +412,10 @@ Box LabelLayout::place(Obstacles& obstacles, const FigureLabel& l, const Box& st
     step_off.slides = l.slides;
     step_off.prefer = l.prefer;
     if (const auto found = find_clear_place(obstacles, step_off, slack, air)) return *found;
+    // Out of every row its figure keeps for it, it would stand in a row of
+    // other figures (a moment value among the deflections): the figure is
+    // told, so that it can keep another row.
+    if (!l.alternateRows.empty()) ++astray_;
 
     const int leader_pen = leader_width(canvas_);
     const double leader_air = figure_line_air(canvas_, leader_pen);

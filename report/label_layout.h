@@ -202,7 +202,8 @@ public:
     const std::vector<Point>& placed() const { return placed_; }
     double bottom() const { return bottom_; }
     // How many labels had to go far from their places where no leader could
-    // reach them; filled by draw().
+    // reach them, or out of every row their figure keeps for them; filled by
+    // draw().
     int astray() const { return astray_; }
 
 private:

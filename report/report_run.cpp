@@ -162,10 +162,10 @@ BlockTrial lay_out_block(const ReportCanvas& c, const ReportData& data, const Di
 
 // Draws a block of the diagrams, laid out first on a trial sheet. A block one
 // row of whose moment values leaves some far from their points, where no leader
-// can reach them, gets a second row for them, and a third, its deflection and
-// shear rows lower. On paper a
-// block that would run past the sheet's frame starts a sheet of its own, at the
-// row a sheet's first block has.
+// can reach them, or among the values of its other rows, gets a second row for
+// them, and a third, its deflection and shear rows lower. On paper a block that
+// would run past the sheet's frame starts a sheet of its own, at the row a
+// sheet's first block has.
 DrawnBlock draw_block(ReportCanvas& c, const ReportData& data, const DiagramFrame& frame,
                       const run::DiagramBlock& block, double axis_row, bool& continued) {
     constexpr int kMostValueRows = 3;

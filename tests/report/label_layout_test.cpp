@@ -74,6 +74,24 @@ TEST(LabelLayout, TriesTheRowsItsFigureKeepsBeforeAnyOther) {
     labels.add({"0.910", 51, 100, 51, 98, 0, 1, {90.0, 110.0}});
     labels.draw();
     EXPECT_EQ(p.text("0.910").at, testing::at_mm(p.canvas, 51, 90));
+    EXPECT_EQ(labels.astray(), 0);
+}
+
+// With its own place and every row its figure keeps for it taken, a label still
+// finds a clear place, and the figure learns that it stands out of its rows.
+TEST(LabelLayout, ALabelOutOfEveryRowItsFigureKeepsIsCounted) {
+    Paper p;
+    LabelLayout labels(p.canvas, 0, 80, 190, 120);
+    labels.add({"0.788", 50, 100, 50, 98, 0, 1});
+    labels.add({"0.520", 50, 90, 50, 88, 0, 1});
+    labels.add({"0.910", 51, 100, 51, 98, 0, 1, {90.0}});
+    labels.draw();
+    const RecordedText& moved = p.text("0.910");
+    EXPECT_NE(moved.at, testing::at_mm(p.canvas, 51, 100));
+    EXPECT_NE(moved.at, testing::at_mm(p.canvas, 51, 90));
+    for (const char* other : {"0.788", "0.520"})
+        EXPECT_FALSE(boxes_overlap(moved.box, p.text(other).box, p.slack())) << other;
+    EXPECT_EQ(labels.astray(), 1);
 }
 
 TEST(LabelLayout, ALabelThatGoesFarIsLedBackToItsPoint) {
