@@ -1,6 +1,7 @@
 #include "analysis/span_scans.h"
 
 #include <cmath>
+#include <limits>
 
 #include "common/rounding.h"
 
@@ -40,8 +41,12 @@ double span_deflection_scan(int i, const BeamModel& model, CaseResults& results,
     const double L = s.L;
     const double m1 = s.M1, m2 = s.M2, p = s.p;
 
-    double smallest = 0.0;
-    double largest = 0.0;
+    // Truncation keeps order, so the extremes of the truncated ordinates are
+    // the truncated extremes of the ordinates: only those and the samples are
+    // truncated.
+    double highest = -std::numeric_limits<double>::infinity();
+    double lowest = std::numeric_limits<double>::infinity();
+    int until_sample = kStepsPerSample - 1;
     for (int step = 0;; ++step) {
         const double x = step * kScanStep;
         if (!(x < L)) break;
@@ -52,13 +57,25 @@ double span_deflection_scan(int i, const BeamModel& model, CaseResults& results,
         if (m1 != 0.0) bracket += m1 * (x3 / (6 * L) - x * x / 2 + x * L / 3);
         if (m2 != 0.0) bracket += m2 * (x3 / (6 * L) - x * L / 6);
         if (p != 0.0) bracket += p * (x3 * x / 24 - L * x3 / 12 + L * L * L * x / 24);
-        const double delta = -common::trunc_to(c * bracket * k, 4);
-        if (delta < smallest) smallest = delta;
-        if (delta > largest) largest = delta;
-        if (record_samples && step % kStepsPerSample == kStepsPerSample - 1)
-            samples.push_back(delta);
+        const double ordinate = c * bracket * k;
+        if (ordinate > highest) highest = ordinate;
+        if (ordinate < lowest) lowest = ordinate;
+        if (until_sample-- == 0) {
+            until_sample = kStepsPerSample - 1;
+            if (record_samples) samples.push_back(-common::trunc_to(ordinate, 4));
+        }
     }
     if (record_samples) samples.push_back(kSampleEnd);
+
+    // Downward positive; the defined scan starts both extremes at 0.
+    double smallest = 0.0;
+    double largest = 0.0;
+    if (highest >= lowest) {
+        const double most_down = -common::trunc_to(highest, 4);
+        const double most_up = -common::trunc_to(lowest, 4);
+        if (most_down < smallest) smallest = most_down;
+        if (most_up > largest) largest = most_up;
+    }
 
     const double governing = std::fabs(smallest) > std::fabs(largest) ? smallest : largest;
     results.spanDeflection[i] = governing;
@@ -77,11 +94,24 @@ MomentExtremes span_moment_scan(int i, const BeamModel& model, CaseResults& resu
         return e;
     }
     const double L = s.L;
+    // The unfloored moments at which the extremes so far were floored: by the
+    // order truncation keeps, a moment between them floors between the
+    // extremes and is not floored at all.
+    double floored_low = std::numeric_limits<double>::infinity();
+    double floored_high = -std::numeric_limits<double>::infinity();
+    int until_sample = 0;
     for (int step = 0;; ++step) {
         const double x = step * kScanStep;
         if (!(x <= L)) break;
         const double M = s.M1 * (1 - x / L) - s.M2 * x / L + s.p * (L * x - x * x) / 2;
+        if (until_sample-- == 0) {
+            until_sample = kStepsPerSample - 1;
+            if (record_samples) samples.push_back(M);
+        }
+        if (!(M < floored_low || M > floored_high)) continue;
         const double m = common::trunc_to(M, 0);
+        if (M < floored_low) floored_low = M;
+        if (M > floored_high) floored_high = M;
         if (m < e.minimum) {
             e.minimum = m;
             e.minimumX = x;
@@ -90,7 +120,6 @@ MomentExtremes span_moment_scan(int i, const BeamModel& model, CaseResults& resu
             e.maximum = m;
             e.maximumX = x;
         }
-        if (record_samples && step % kStepsPerSample == 0) samples.push_back(M);
     }
     if (record_samples) samples.push_back(kSampleEnd);
     return e;

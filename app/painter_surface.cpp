@@ -88,7 +88,7 @@ const QFontMetricsF& PainterSurface::metrics_for(const report::Font& font) const
     return *metrics_;
 }
 
-report::TextMetrics PainterSurface::text_metrics(const report::Font& font,
+report::TextMetrics PainterSurface::measure_text(const report::Font& font,
                                                  std::string_view text) const {
     const QFontMetricsF& metrics = metrics_for(font);
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -19,11 +19,12 @@ public:
     report::Size page_size() const override { return pageSize_; }
     int font_dpi() const { return fontDpi_; }
     bool is_active() const { return painter_.isActive(); }
-    // QFontMetricsF of the font as this device draws it.
-    report::TextMetrics text_metrics(const report::Font& font,
-                                     std::string_view text) const override;
 
 protected:
+    // QFontMetricsF of the font as this device draws it.
+    report::TextMetrics measure_text(const report::Font& font,
+                                     std::string_view text) const override;
+
     // `dpi`: pixels per inch of the report coordinates; `font_dpi`: pixels per
     // inch at which point sizes become pixel sizes.
     PainterSurface(int dpi, int font_dpi) : dpi_(dpi), fontDpi_(font_dpi) {}

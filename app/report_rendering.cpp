@@ -19,21 +19,35 @@ report::ReportDocument report_document(const form::Session& s) {
 
 namespace {
 
-// The lowest point the screen report draws at, found by drawing it once on a
-// recording surface that measures its texts with the screen image's fonts, so
-// that every label lands where the image will have it.
-int screen_report_bottom(const form::Session& s, int height) {
-    ScreenImageSurface fonts(1);
-    report::RecordingSurface recording(fonts, report::DeviceUse::measure,
-                                       {ScreenImageSurface::kDpi,
-                                        {ScreenImageSurface::kWidth, height},
-                                        ScreenImageSurface::kFontDpi});
-    draw_session_report(s, report::kScreenOutput, recording);
-    int bottom = 0;
-    for (const auto& text : recording.texts())
-        bottom = std::max(bottom, static_cast<int>(text.box.bottom));
-    for (const auto& line : recording.lines()) bottom = std::max({bottom, line.from.y, line.to.y});
-    return bottom;
+// The screen report drawn on a recording surface of the usual image's size that
+// measures its texts with the screen image's fonts, so that every label lands
+// where the image will have it.
+struct ScreenRecording {
+    ScreenImageSurface fonts{1};
+    report::RecordingSurface recording;
+
+    ScreenRecording(const form::Session& s, int height)
+        : recording(fonts, report::DeviceUse::measure,
+                    {ScreenImageSurface::kDpi,
+                     {ScreenImageSurface::kWidth, height},
+                     ScreenImageSurface::kFontDpi}) {
+        draw_session_report(s, report::kScreenOutput, recording);
+    }
+
+    // The lowest point it draws at.
+    int bottom() const {
+        int lowest = 0;
+        for (const auto& text : recording.texts())
+            lowest = std::max(lowest, static_cast<int>(text.box.bottom));
+        for (const auto& line : recording.lines())
+            lowest = std::max({lowest, line.from.y, line.to.y});
+        return lowest;
+    }
+};
+
+// A long design may draw below the usual image: it grows to keep every line.
+int grown_height(int height, int bottom) {
+    return std::max(height, bottom + 40);
 }
 
 } // namespace
@@ -46,13 +60,21 @@ void draw_session_report(const form::Session& s, int mode, report::Surface& surf
 
 int screen_report_height(const form::Session& s) {
     const int height = report::screen_image_height(s.report_data());
-    // A long design may draw below the usual image: it grows to keep every line.
-    return std::max(height, screen_report_bottom(s, height) + 40);
+    return grown_height(height, ScreenRecording(s, height).bottom());
 }
 
 QImage render_screen_report(const form::Session& s) {
-    ScreenImageSurface surface(screen_report_height(s));
-    draw_session_report(s, report::kScreenOutput, surface);
+    // Laid out once: the recording that finds the image's height is drawn on
+    // the image, unless the image had to grow, which changes its background.
+    const int height = report::screen_image_height(s.report_data());
+    const ScreenRecording laid_out(s, height);
+    const int grown = grown_height(height, laid_out.bottom());
+    ScreenImageSurface surface(grown);
+    surface.share_measures(laid_out.fonts);
+    if (grown == height)
+        laid_out.recording.replay(surface);
+    else
+        draw_session_report(s, report::kScreenOutput, surface);
     return surface.finish();
 }
 

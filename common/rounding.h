@@ -32,17 +32,41 @@ inline double power_of_ten(int places) {
     return (places >= 0 && places < 10) ? kPowers[places] : std::pow(10.0, places);
 }
 
+// The whole number nearest to x, halves to the even one: std::nearbyint in the
+// default rounding mode, without its library call. The rule runs in the inner
+// loops of the span scans, where that call would cost more than the scan.
+inline double nearest_whole(double x) {
+    const double below = std::floor(x);
+    const double rest = x - below;
+    const double whole = rest < 0.5   ? below
+                         : rest > 0.5 ? below + 1.0
+                         : std::floor(below * 0.5) * 2.0 == below ? below
+                                                                  : below + 1.0;
+    // -0.3 comes to -0, as nearbyint has it.
+    return std::copysign(whole, x);
+}
+
 // The whole number a scaled value stands for, when it lies within binary noise
 // of one; otherwise the value itself.
 inline double snap_to_whole(double scaled) {
-    const double whole = std::nearbyint(scaled);
-    const double tolerance = kDecimalNoise * std::fmax(1.0, std::fabs(scaled));
+    const double whole = nearest_whole(scaled);
+    const double magnitude = std::fabs(scaled);
+    const double tolerance = kDecimalNoise * (magnitude > 1.0 ? magnitude : 1.0);
     return std::fabs(scaled - whole) <= tolerance ? whole : scaled;
 }
 
-// floor of a scaled value, read as the decimal it stands for.
+// floor of a scaled value, read as the decimal it stands for: the whole number
+// just above it when the value lies within binary noise under that one.
 inline double decimal_floor(double scaled) {
-    return std::floor(snap_to_whole(scaled));
+    const double magnitude = std::fabs(scaled);
+    const double tolerance = kDecimalNoise * (magnitude > 1.0 ? magnitude : 1.0);
+    // Values this large have no room for a fraction the noise could hide.
+    if (!(tolerance < 0.5)) return std::floor(snap_to_whole(scaled));
+    const double below = std::floor(scaled);
+    const double above = below + 1.0;
+    // The same test as snap_to_whole's, in one floor; -0.3 floors to -1 and
+    // -1e-12 to -0.
+    return std::copysign(above - scaled <= tolerance ? above : below, scaled);
 }
 
 namespace detail {
@@ -57,7 +81,10 @@ inline double from_steps(double steps, int places) {
 
 } // namespace detail
 
-// x truncated (floored) to `places` decimals.
+// x truncated (floored) to `places` decimals. Truncation keeps the order of
+// values (a <= b gives trunc_to(a) <= trunc_to(b)), so the extreme of truncated
+// values is the truncated extreme, and a scan need not truncate a value that
+// does not pass the extreme it has.
 inline double trunc_to(double x, int places) {
     return detail::from_steps(decimal_floor(detail::to_steps(x, places)), places);
 }

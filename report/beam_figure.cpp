@@ -22,10 +22,12 @@ void draw_dimension(ReportCanvas& canvas, double scale, double x, double y, doub
     // never slides into the next bracket.
     const std::string text = common::format_fixed(length, 5, 0);
     const double middle = x + length / (2.0 * scale);
-    const double on_line = y + f - label_height(canvas) - kClearanceMm;
+    // The air a label keeps from the line, and a pixel for the rows' rounding.
+    const double air = mm_of(canvas, figure_line_air(canvas, canvas.surface->pen().width) + 1.0);
+    const double on_line = y + f - label_height(canvas) - air;
     FigureLabel label{text, middle - label_width(text) / 2.0, y + g - kCharacterWidthUnit, middle,
                       y + f};
-    label.alternateRows = {on_line, y + f + kClearanceMm};
+    label.alternateRows = {on_line, y + f + air};
     label.slides = false;
     labels.add(std::move(label));
 }

@@ -145,10 +145,15 @@ double beam_y(const ReportCanvas& c, const ReportData& d, int R) {
     return y;
 }
 
+// The schematic's beam is a broad grey line.
+int schematic_beam_width(const ReportCanvas& c) {
+    return common::to_int(c.dpi / 600.0 * (on_paper(c) ? 12 : 30));
+}
+
 void draw_schematic(ReportCanvas& c, const Schematic& g, double y) {
     Surface& s = *c.surface;
     s.set_pen_color(kSchematicGrey);
-    s.set_pen_width(common::to_int(c.dpi / 600.0 * (on_paper(c) ? 12 : 30)));
+    s.set_pen_width(schematic_beam_width(c));
     move_to_mm(c, kSchematicX, y);
     line_to_mm(c, g.right_end(), y);
     s.set_pen_color(c.textColor);
@@ -183,13 +188,20 @@ struct TableValue {
     std::string text;
 };
 
+// The lowest points a row of the table reaches, px: its values, and the row
+// with its label.
+struct RowBottom {
+    double values = 0.0;
+    int all = 0;
+};
+
 // One row of the table: its label at column 20, with a lowered run, and its
 // values centred on their spans and supports, on `row` (mm from the top
-// offset). A row that a tall font above it reaches into moves down just clear
-// of it; a value that runs into the one before it in the row goes under it.
-// Returns the lowest point the row reaches, px.
-int draw_table_row(ReportCanvas& c, int row, std::string_view label, std::string_view subscript,
-                   const std::vector<TableValue>& values) {
+// offset). A row that a tall font above it or the schematic reaches into moves
+// down just clear of it; a value that runs into the one before it in the row
+// goes under it.
+RowBottom draw_table_row(ReportCanvas& c, int row, std::string_view label,
+                         std::string_view subscript, const std::vector<TableValue>& values) {
     Surface& surface = *c.surface;
     Font label_font = surface.font();
     label_font.size = c.baseFontSize;
@@ -216,10 +228,9 @@ int draw_table_row(ReportCanvas& c, int row, std::string_view label, std::string
         value_x.push_back(mm_to_px(c, v.x - half));
         boxes.push_back(surface.text_box(value_font, value_x.back(), stated_top, v.text));
     }
-    const int top =
-        stated_top +
-        static_cast<int>(std::ceil(shift_down_clear(surface, boxes, px_of(c, kHairlineMm),
-                                                    px_of(c, kClearanceMm), px_of(c, 10.0))));
+    const int top = stated_top + static_cast<int>(std::ceil(shift_down_clear(
+                                     surface, boxes, px_of(c, kHairlineMm), px_of(c, kClearanceMm),
+                                     px_of(c, 10.0), figure_air(c))));
 
     surface.set_font(label_font);
     surface.text_out(label_x, top, label);
@@ -237,8 +248,7 @@ int draw_table_row(ReportCanvas& c, int row, std::string_view label, std::string
         layout.add({values[i].text, (value_x[i] + 0.5) / c.scale, top_mm, values[i].x, top_mm,
                     value_font.size, 1});
     layout.draw();
-    bottom = std::max(bottom, layout.bottom());
-    return static_cast<int>(std::ceil(bottom));
+    return {layout.bottom(), static_cast<int>(std::ceil(std::max(bottom, layout.bottom())))};
 }
 
 // Moments of both sides of every support: the span ends and the cantilever roots.
@@ -291,18 +301,26 @@ void draw_stress_table(ReportCanvas& c, const ReportData& d, const CheckPage& pa
     g.spans = std::clamp(m.n, 0, analysis::kMaxSpans);
     g.left = m.cantileverLeft != 0.0;
     g.right = m.cantileverRight != 0.0;
-    if (g.spans > 0) draw_schematic(c, g, beam_y(c, d, R));
 
     const analysis::CaseResults& r = page.results;
     std::vector<TableValue> span_moments;
     for (int i = 0; i < g.spans; ++i)
         span_moments.push_back({g.mid_x(i), kn_m(r.spanMoment[static_cast<std::size_t>(i)])});
-    int bottom = draw_table_row(c, R, "Ｍ", "1", span_moments);
+    const RowBottom over_beam = draw_table_row(c, R, "Ｍ", "1", span_moments);
+    int bottom = over_beam.all;
+    // The beam runs under the span moments, clear of them however tall the
+    // device's font; the rows under it keep clear of its supports.
+    if (g.spans > 0)
+        draw_schematic(
+            c, g,
+            std::max(beam_y(c, d, R),
+                     mm_of(c, over_beam.values + figure_line_air(c, schematic_beam_width(c)))));
 
     const int support_row = common::to_int(R + 2 * s);
     bottom = std::max(
         bottom, draw_table_row(c, support_row, "Ｍ", "0",
-                               g.spans > 0 ? support_moments(page, g) : std::vector<TableValue>{}));
+                               g.spans > 0 ? support_moments(page, g) : std::vector<TableValue>{})
+                    .all);
 
     c.sectionRow = support_row;
     const int deflection_row = common::to_int(c.sectionRow + (on_paper(c) ? 1.5 * s : s));
@@ -315,19 +333,20 @@ void draw_stress_table(ReportCanvas& c, const ReportData& d, const CheckPage& pa
              fixed_trimmed(std::fabs(r.spanDeflection[static_cast<std::size_t>(i)]), 4, 2)});
     if (g.right)
         deflections.push_back({g.right_end(), fixed_trimmed(page.table.rightTipDeflection, 4, 2)});
-    bottom = std::max(bottom, draw_table_row(c, deflection_row, "δ", "", deflections));
+    bottom = std::max(bottom, draw_table_row(c, deflection_row, "δ", "", deflections).all);
 
     if (page.windPass == calc::WindPass::negative) {
         c.sectionRow = common::to_int(c.sectionRow + (on_paper(c) ? 3 * s : 2 * s));
-        bottom = std::max(
-            bottom, draw_table_row(c, c.sectionRow, "Ｑ", "",
-                                   g.spans > 0 ? shears(page, g) : std::vector<TableValue>{}));
+        bottom = std::max(bottom,
+                          draw_table_row(c, c.sectionRow, "Ｑ", "",
+                                         g.spans > 0 ? shears(page, g) : std::vector<TableValue>{})
+                              .all);
     }
     c.surface->set_font_size(c.baseFontSize);
     advance_section(c, 2 * s, 4);
     // The line after the table stands half a line lower; a table that rows have
-    // moved down in pushes it down as far as it must go.
-    const double needed = mm_of(c, bottom - c.topOffset) - kHairlineMm;
+    // moved down in pushes it down as far as it must go, whole pixels counted.
+    const double needed = mm_of(c, bottom - c.topOffset + 1) - kHairlineMm;
     const int next = common::to_int(c.sectionRow + 0.5 * c.pageLineHeight);
     if (next < needed) c.sectionRow += static_cast<int>(std::ceil(needed - next));
 }

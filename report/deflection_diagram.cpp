@@ -92,15 +92,16 @@ void draw_deflection_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     if (right) draw_cantilever(canvas, right_samples, X(spans), s, t, k);
     surface.set_pen_color(canvas.textColor);
 
-    text_at_mm(canvas, frame.labelX, t + 10.0, "δ[mm]");
+    const double drop = lower_rows_drop(canvas, frame);
+    text_at_mm(canvas, frame.labelX, t + 10.0 + drop, "δ[mm]");
 
     // The values stand 8 mm under the axis, where they may reach into the
     // moment values' row 5 mm under it; one that does goes to the row right
     // under those values. A value that has to go further is led back to the
     // curve it measures.
-    const double row_below = t + 5.0 + label_height(canvas) + kClearanceMm;
+    const double row_below = t + 5.0 + label_height(canvas) + kClearanceMm + drop;
     const auto value = [&](std::string text, double x, double point_x, double point_y) {
-        labels.add({std::move(text), x, t + 8.0, point_x, point_y, 0, 1, {row_below}});
+        labels.add({std::move(text), x, t + 8.0 + drop, point_x, point_y, 0, 1, {row_below}});
     };
     for (int i = 0; i < spans; ++i) {
         const std::string text = deflection_text(r.spanDeflection[i]);

@@ -1,5 +1,7 @@
 #include "report/diagram_frame.h"
 
+#include <algorithm>
+
 #include "analysis/case_results.h"
 #include "common/text_encoding.h"
 #include "report/diagram_marks.h"
@@ -54,9 +56,25 @@ double label_height(const ReportCanvas& canvas) {
 }
 
 LabelLayout block_labels(ReportCanvas& canvas, const DiagramFrame& frame, double t) {
-    // The heading stands 25 mm over the axis and is 4 mm high; the next block's
-    // heading (on paper its dotted rule) lies 24 mm under it.
-    return LabelLayout(canvas, frame.labelX, t - 21.0, figure_right(canvas), t + 23.5);
+    // The heading stands 25 mm over the axis and is 4 mm high.
+    return LabelLayout(canvas, frame.labelX, t - 21.0, figure_right(canvas),
+                       block_band_bottom(canvas, frame, t));
+}
+
+double block_band_bottom(const ReportCanvas& canvas, const DiagramFrame& frame, double t) {
+    // The next block's heading (on paper its dotted rule) lies 24 mm under the axis.
+    return t + 23.5 + lower_rows_drop(canvas, frame);
+}
+
+double value_row(const ReportCanvas& canvas, double t, int row) {
+    return t + 5.0 + row * (label_height(canvas) + kClearanceMm);
+}
+
+double lower_rows_drop(const ReportCanvas& canvas, const DiagramFrame& frame) {
+    if (frame.valueRows <= 1) return 0.0;
+    // The deflection values stand 8 mm under the axis, under the last row of
+    // moment values.
+    return std::max(0.0, value_row(canvas, 0.0, frame.valueRows) - 8.0);
 }
 
 std::size_t ordinate_count(const std::vector<double>& samples) {

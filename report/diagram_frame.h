@@ -44,6 +44,10 @@ struct DiagramFrame {
     double x0 = kBeamOriginX;
     double scale = 80.0; // real mm per paper mm along the beam
     double labelX = kScreenLabelX;
+    // The rows of moment values under the axis: more than one when one row
+    // holds too few, each right under the one before, with the deflection and
+    // shear rows moved down under them.
+    int valueRows = 1;
 };
 
 // Supports 0..n in paper mm from the beam's left end, and the beam's whole
@@ -71,8 +75,17 @@ double label_height(const ReportCanvas& canvas);
 
 // The labels of the stress block whose axis is row t: they may use the band
 // from the label column to the figures' right edge, between the block's
-// heading and the next block.
+// heading and the next block, which moves down where the band has to grow.
 LabelLayout block_labels(ReportCanvas& canvas, const DiagramFrame& frame, double t);
+// The bottom of that band, mm.
+double block_band_bottom(const ReportCanvas& canvas, const DiagramFrame& frame, double t);
+
+// The row of the moment values under the axis t: the first 5 mm under it, each
+// further one a row lower, mm.
+double value_row(const ReportCanvas& canvas, double t, int row);
+// How far the deflection and shear rows of a block stand lower than usual, to
+// keep under the block's moment values, mm.
+double lower_rows_drop(const ReportCanvas& canvas, const DiagramFrame& frame);
 
 // How many ordinates of a diagram list come before its end marker.
 std::size_t ordinate_count(const std::vector<double>& samples);

@@ -1,5 +1,6 @@
 #include "report/diagrams.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -46,13 +47,15 @@ void draw_captions(ReportCanvas& canvas, const DiagramFrame& frame, bool negativ
     const double title_row = !paper ? t - 15.0 : negative_block ? t - 15.0 : t - 11.0;
     text_at_mm(canvas, x, title_row, "応力図");
     text_at_mm(canvas, x, paper ? t + 4.5 : t + 5.0, "Ｍ[" + std::string(UnitLabels::kNM) + "]");
-    text_at_mm(canvas, x, t + 15.0, "(Ｑ[" + std::string(UnitLabels::kn) + "])");
+    text_at_mm(canvas, x, t + 15.0 + lower_rows_drop(canvas, frame),
+               "(Ｑ[" + std::string(UnitLabels::kn) + "])");
 }
 
 } // namespace
 
-double draw_diagram_block(ReportCanvas& canvas, const ReportData& data, const DiagramFrame& frame,
-                          const run::DiagramBlock& block, double axis_row) {
+DrawnBlock draw_diagram_block(ReportCanvas& canvas, const ReportData& data,
+                              const DiagramFrame& frame, const run::DiagramBlock& block,
+                              double axis_row) {
     const bool paper = on_paper(canvas);
     const bool set_off = paper && !block.negativePressureBlock;
     // The block's own loads stand over the axis row it was given; everything
@@ -64,10 +67,18 @@ double draw_diagram_block(ReportCanvas& canvas, const ReportData& data, const Di
     draw_load_diagram(canvas, block.model, frame.scale, block.results.totalLoad, frame.x0,
                       axis_row - 12.0, 0.5, data.run.loadFigure.windNegative,
                       LoadDiagramMode::nonScale, labels);
+    draw_heading(canvas, block, t);
+    draw_captions(canvas, frame, block.negativePressureBlock, t);
+    draw_moment_diagram(canvas, frame, block, t, labels);
+    draw_deflection_diagram(canvas, frame, block, t, labels);
+    labels.draw();
+    const double grown =
+        std::max(0.0, mm_of(canvas, labels.bottom()) - block_band_bottom(canvas, frame, t));
 
     if (set_off) {
+        // Under the values, however far they had to go.
         Surface& surface = *canvas.surface;
-        const int y = mm_to_px(canvas, axis_row + 20.0);
+        const int y = mm_to_px(canvas, axis_row + 20.0 + lower_rows_drop(canvas, frame) + grown);
         const int x = canvas.leftMargin + mm_to_px(canvas, 2.0);
         const LineRoleScope rule(surface, LineRole::frame);
         surface.set_pen_style(PenStyle::dot);
@@ -75,13 +86,7 @@ double draw_diagram_block(ReportCanvas& canvas, const ReportData& data, const Di
         surface.line_to(x + mm_to_px(canvas, 176.0), y);
         surface.set_pen_style(PenStyle::solid);
     }
-
-    draw_heading(canvas, block, t);
-    draw_captions(canvas, frame, block.negativePressureBlock, t);
-    draw_moment_diagram(canvas, frame, block, t, labels);
-    draw_deflection_diagram(canvas, frame, block, t, labels);
-    labels.draw();
-    return t;
+    return {t, grown + lower_rows_drop(canvas, frame), labels.astray()};
 }
 
 } // namespace korvex::report

@@ -22,10 +22,6 @@ Box bounds_of(const Segment& s) {
             static_cast<double>(std::max(s.from.y, s.to.y))};
 }
 
-bool counts(const Segment& s, bool figures) {
-    return figures || s.role != LineRole::figure;
-}
-
 // The x extent of the part of the segment strictly between the rows y_lo and
 // y_hi; nothing when no part of it lies there.
 std::optional<Obstacles::Span> x_extent_between(const Segment& s, double y_lo, double y_hi) {
@@ -49,12 +45,6 @@ std::optional<Obstacles::Span> x_extent_between(const Segment& s, double y_lo, d
     return Obstacles::Span{std::min(xa, xb), std::max(xa, xb)};
 }
 
-double distance_to_box(double x, double y, const Box& b) {
-    const double dx = std::max({b.left - x, 0.0, x - b.right});
-    const double dy = std::max({b.top - y, 0.0, y - b.bottom});
-    return std::sqrt(dx * dx + dy * dy);
-}
-
 Box moved(const Box& b, double dx, double dy) {
     return {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
 }
@@ -66,41 +56,106 @@ int leader_width(const ReportCanvas& canvas) {
 
 } // namespace
 
-Obstacles::Obstacles(const Surface& surface, const Box& area) {
+Obstacles::Obstacles(const Surface& surface, const Box& area, std::optional<double> figure_air)
+    : figureAir_(figure_air),
+      // A quarter of an inch: centre lines and frames are taller, values and the
+      // pieces of curves and arrows lower.
+      tallHeight_(surface.dpi() / 4.0) {
+    // And what stands just outside, within the air a text keeps from it.
+    const double margin = surface.dpi() * 2.0 / 25.4;
+    const Box near{area.left - margin, area.top - margin, area.right + margin,
+                   area.bottom + margin};
     const SheetMarks& marks = surface.sheet_marks();
     for (const Box& b : marks.texts)
-        if (b.width() > 0.0 && reaches_into(b, area)) boxes_.push_back(b);
+        if (b.width() > 0.0 && reaches_into(b, near)) add(b);
     for (const Segment& s : marks.lines)
-        if (reaches_into(bounds_of(s), area)) lines_.push_back(s);
+        if (reaches_into(bounds_of(s), near)) add(s);
 }
 
-bool Obstacles::blocks(const Box& box, double slack, bool figures) const {
-    for (const Box& b : boxes_)
-        if (boxes_overlap(box, b, slack)) return true;
-    for (const Segment& s : lines_)
-        if (counts(s, figures) && segment_crosses(s, box, slack)) return true;
-    return false;
+void Obstacles::insert(const Mark& mark) {
+    if (mark.bounds.height() > tallHeight_) {
+        tallMarks_.push_back(mark);
+        return;
+    }
+    shortHeight_ = std::max(shortHeight_, mark.bounds.height());
+    const auto at = std::upper_bound(shortMarks_.begin(), shortMarks_.end(), mark.bounds.top,
+                                     [](double top, const Mark& m) { return top < m.bounds.top; });
+    shortMarks_.insert(at, mark);
 }
 
-bool Obstacles::crosses_text(const Segment& line, double slack) const {
-    return std::any_of(boxes_.begin(), boxes_.end(),
-                       [&](const Box& b) { return segment_crosses(line, b, slack); });
+void Obstacles::add(const Box& box) {
+    insert({Kind::text, box, {}, 0.0});
+}
+
+void Obstacles::add(const Segment& line) {
+    const bool of_figure = line.role != LineRole::frame && figureAir_.has_value();
+    if (line.role == LineRole::figure && !of_figure) return;
+    const double air = of_figure ? *figureAir_ + std::max(1, line.width) / 2.0 : 0.0;
+    widestAir_ = std::max(widestAir_, air);
+    insert({of_figure ? Kind::figure : Kind::frame, bounds_of(line), line, air});
+}
+
+template <typename F> void Obstacles::for_each_near(double top, double bottom, F f) const {
+    for (const Mark& m : tallMarks_)
+        if (m.bounds.bottom >= top && m.bounds.top <= bottom) f(m);
+    const auto first = std::lower_bound(shortMarks_.begin(), shortMarks_.end(), top - shortHeight_,
+                                        [](const Mark& m, double y) { return m.bounds.top < y; });
+    for (auto it = first; it != shortMarks_.end() && it->bounds.top <= bottom; ++it)
+        if (it->bounds.bottom >= top) f(*it);
+}
+
+bool Obstacles::blocks(const Box& box, double slack) const {
+    bool blocked = false;
+    const double reach = widestAir_ + 1.0;
+    for_each_near(box.top - reach, box.bottom + reach, [&](const Mark& m) {
+        if (blocked) return;
+        switch (m.kind) {
+        case Kind::text:
+            blocked = boxes_overlap(box, m.bounds, slack);
+            break;
+        case Kind::frame:
+            blocked = segment_crosses(m.line, box, slack);
+            break;
+        case Kind::figure:
+            blocked = segment_crosses(m.line, box, -m.air);
+            break;
+        }
+    });
+    return blocked;
+}
+
+bool Obstacles::near_text(const Segment& line, double air) const {
+    const Box b = bounds_of(line);
+    bool near = false;
+    for_each_near(b.top - air - 1.0, b.bottom + air + 1.0, [&](const Mark& m) {
+        if (!near && m.kind == Kind::text) near = segment_crosses(line, m.bounds, -air);
+    });
+    return near;
 }
 
 std::vector<Obstacles::Span> Obstacles::free_lefts(double top, double bottom, double width,
-                                                   double lo, double hi, Air air,
-                                                   bool figures) const {
+                                                   double lo, double hi, Air air) const {
     // Open intervals of left edges at which the box would come nearer than the
     // air to something.
     std::vector<Span> blocked;
-    for (const Box& b : boxes_)
-        if (std::min(bottom, b.bottom) - std::max(top, b.top) > -air.down)
-            blocked.push_back({b.left - width - air.across, b.right + air.across});
-    for (const Segment& s : lines_) {
-        if (!counts(s, figures)) continue;
-        if (const auto x = x_extent_between(s, top - air.down, bottom + air.down))
-            blocked.push_back({x->lo - width - air.across, x->hi + air.across});
-    }
+    const double reach = std::max(air.down, widestAir_) + 1.0;
+    for_each_near(top - reach, bottom + reach, [&](const Mark& m) {
+        switch (m.kind) {
+        case Kind::text:
+            if (std::min(bottom, m.bounds.bottom) - std::max(top, m.bounds.top) > -air.down)
+                blocked.push_back(
+                    {m.bounds.left - width - air.across, m.bounds.right + air.across});
+            break;
+        case Kind::frame:
+            if (const auto x = x_extent_between(m.line, top - air.down, bottom + air.down))
+                blocked.push_back({x->lo - width - air.across, x->hi + air.across});
+            break;
+        case Kind::figure:
+            if (const auto x = x_extent_between(m.line, top - m.air, bottom + m.air))
+                blocked.push_back({x->lo - width - m.air, x->hi + m.air});
+            break;
+        }
+    });
     std::sort(blocked.begin(), blocked.end(),
               [](const Span& a, const Span& b) { return a.lo < b.lo; });
 
@@ -117,16 +172,15 @@ std::vector<Obstacles::Span> Obstacles::free_lefts(double top, double bottom, do
 }
 
 std::vector<double> Obstacles::edge_tops(double left, double right, double width, double height,
-                                         double air, bool figures) const {
+                                         double air, double top_lo, double top_hi) const {
     std::vector<double> tops;
-    const auto add = [&](const Box& b) {
-        if (b.right < left || b.left > right + width) return;
-        tops.push_back(b.bottom + air);
-        tops.push_back(b.top - height - air);
-    };
-    for (const Box& b : boxes_) add(b);
-    for (const Segment& s : lines_)
-        if (counts(s, figures)) add(bounds_of(s));
+    const double reach = std::max(air, widestAir_) + 1.0;
+    for_each_near(top_lo - reach, top_hi + height + reach, [&](const Mark& m) {
+        const double a = m.kind == Kind::figure ? m.air : air;
+        if (m.bounds.right < left - a || m.bounds.left > right + width + a) return;
+        for (const double top : {m.bounds.bottom + a, m.bounds.top - height - a})
+            if (top >= top_lo && top <= top_hi) tops.push_back(top);
+    });
     return tops;
 }
 
@@ -134,8 +188,7 @@ std::optional<Box> find_clear_place(const Obstacles& obstacles, const PlaceSearc
                                     double slack, Air air,
                                     const std::function<bool(const Box&)>& acceptable) {
     const Box& stated = search.stated;
-    if (!obstacles.blocks(stated, slack, false) && (!acceptable || acceptable(stated)))
-        return stated;
+    if (!obstacles.blocks(stated, slack) && (!acceptable || acceptable(stated))) return stated;
 
     const double width = stated.width();
     const double height = stated.height();
@@ -145,43 +198,60 @@ std::optional<Box> find_clear_place(const Obstacles& obstacles, const PlaceSearc
     const double top_hi = search.area.bottom - height;
     if (left_lo > left_hi + 1e-9 || top_lo > top_hi + 1e-9) return std::nullopt;
 
-    std::vector<double> tops{stated.top};
+    // The rows it may take, each with what moving there costs.
+    struct Row {
+        double cost;
+        double top;
+    };
+    std::vector<Row> rows;
+    const auto add_row = [&](double top) {
+        if (top < top_lo - 1e-9 || top > top_hi + 1e-9) return;
+        const double dy = top - stated.top;
+        rows.push_back({std::fabs(dy) * ((dy > 0) == (search.prefer > 0) ? 1.0 : 3.0), top});
+    };
+    add_row(stated.top);
     if (search.rowStep > 0.0) {
         for (double top = stated.top + search.rowStep; top <= top_hi + 1e-9; top += search.rowStep)
-            tops.push_back(top);
+            add_row(top);
         for (double top = stated.top - search.rowStep; top >= top_lo - 1e-9; top -= search.rowStep)
-            tops.push_back(top);
+            add_row(top);
     } else {
-        tops =
-            obstacles.edge_tops(left_lo, left_hi, width, height, air.down, search.clearOfFigures);
-        tops.push_back(stated.top);
-        tops.push_back(top_lo);
-        tops.push_back(top_hi);
+        for (const double top :
+             obstacles.edge_tops(left_lo, left_hi, width, height, air.down, top_lo, top_hi))
+            add_row(top);
+        add_row(top_lo);
+        add_row(top_hi);
     }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row& a, const Row& b) { return a.cost < b.cost; });
 
+    // Nearest first: a place is taken once nothing on a row still to be looked
+    // at can be nearer, as no row costs less than its own move.
     struct Candidate {
         double cost;
         Box box;
     };
-    std::vector<Candidate> candidates;
-    for (const double top : tops) {
-        if (top < top_lo - 1e-9 || top > top_hi + 1e-9) continue;
-        const double dy = top - stated.top;
-        const double vertical = std::fabs(dy) * ((dy > 0) == (search.prefer > 0) ? 1.0 : 3.0);
-        const auto spans = obstacles.free_lefts(top, top + height, width, left_lo, left_hi, air,
-                                                search.clearOfFigures);
-        for (const Obstacles::Span& span : spans) {
+    std::vector<Candidate> waiting;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row& row = rows[i];
+        const double dy = row.top - stated.top;
+        for (const Obstacles::Span& span :
+             obstacles.free_lefts(row.top, row.top + height, width, left_lo, left_hi, air)) {
             // The nearest point of each free stretch to the stated left edge.
             const double left = std::clamp(stated.left, span.lo, span.hi);
             const double dx = left - stated.left;
-            candidates.push_back(
-                {vertical + search.slideWeight * std::fabs(dx), moved(stated, dx, dy)});
+            waiting.push_back(
+                {row.cost + search.slideWeight * std::fabs(dx), moved(stated, dx, dy)});
         }
+        const double next =
+            i + 1 < rows.size() ? rows[i + 1].cost : std::numeric_limits<double>::infinity();
+        std::stable_sort(waiting.begin(), waiting.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
+        std::size_t taken = 0;
+        for (; taken < waiting.size() && waiting[taken].cost <= next; ++taken)
+            if (!acceptable || acceptable(waiting[taken].box)) return waiting[taken].box;
+        waiting.erase(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(taken));
     }
-    std::sort(candidates.begin(), candidates.end(),
-              [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
-    for (const Candidate& c : candidates)
-        if (!acceptable || acceptable(c.box)) return c.box;
     return std::nullopt;
 }
 
@@ -202,7 +272,6 @@ int x_past_line(const ReportCanvas& canvas, int stated_x, int y, std::string_vie
     search.area = {stated.left, stated.top, std::max<double>(right_limit, stated.right),
                    stated.bottom};
     search.slides = true;
-    search.clearOfFigures = false;
     search.slideWeight = 1.0;
     const Obstacles obstacles(surface, search.area);
     const auto found =
@@ -213,15 +282,14 @@ int x_past_line(const ReportCanvas& canvas, int stated_x, int y, std::string_vie
 }
 
 int y_clear_between(const ReportCanvas& canvas, int x, int stated_y, int lo, int hi,
-                    std::string_view text) {
+                    std::string_view text, std::optional<double> figure_air) {
     const Surface& surface = *canvas.surface;
     const Box stated = surface.text_box(x, stated_y, text);
     PlaceSearch search;
     search.stated = stated;
     search.area = {stated.left, static_cast<double>(lo), stated.right, hi + stated.height()};
-    search.clearOfFigures = false;
     search.prefer = hi > stated_y ? 1 : -1;
-    const Obstacles obstacles(surface, search.area);
+    const Obstacles obstacles(surface, search.area, figure_air);
     // Just clear: the text stays as close to its line as it can.
     const auto found = find_clear_place(obstacles, search, px_of(canvas, kHairlineMm), {}, nullptr);
     if (!found) return stated_y;
@@ -230,16 +298,16 @@ int y_clear_between(const ReportCanvas& canvas, int x, int stated_y, int lo, int
 }
 
 double shift_down_clear(const Surface& surface, const std::vector<Box>& boxes, double slack,
-                        double air, double limit) {
+                        double air, double limit, std::optional<double> figure_air) {
     if (boxes.empty()) return 0.0;
     Box reach = boxes.front();
     for (const Box& b : boxes)
         reach = {std::min(reach.left, b.left), std::min(reach.top, b.top),
                  std::max(reach.right, b.right), std::max(reach.bottom, b.bottom) + limit};
-    const Obstacles obstacles(surface, reach);
+    const Obstacles obstacles(surface, reach, figure_air);
     const auto clear_at = [&](double dy) {
         return std::none_of(boxes.begin(), boxes.end(), [&](const Box& b) {
-            return obstacles.blocks(moved(b, 0.0, dy), slack, false);
+            return obstacles.blocks(moved(b, 0.0, dy), slack);
         });
     };
     if (clear_at(0.0)) return 0.0;
@@ -247,7 +315,7 @@ double shift_down_clear(const Surface& surface, const std::vector<Box>& boxes, d
     std::vector<double> shifts;
     for (const Box& b : boxes)
         for (const double top :
-             obstacles.edge_tops(b.left, b.left, b.width(), b.height(), air, false))
+             obstacles.edge_tops(b.left, b.left, b.width(), b.height(), air, b.top, b.top + limit))
             if (top > b.top && top - b.top <= limit) shifts.push_back(top - b.top);
     std::sort(shifts.begin(), shifts.end());
     for (const double dy : shifts)
@@ -255,8 +323,16 @@ double shift_down_clear(const Surface& surface, const std::vector<Box>& boxes, d
     return 0.0;
 }
 
+double figure_air(const ReportCanvas& canvas) {
+    return px_of(canvas, kClearanceMm) + 1.0;
+}
+
+double figure_line_air(const ReportCanvas& canvas, int width) {
+    return figure_air(canvas) + std::max(1, width) / 2.0;
+}
+
 void line_around_texts(ReportCanvas& canvas, double x1, double y1, double x2, double y2) {
-    const double air = px_of(canvas, kClearanceMm);
+    const double air = figure_line_air(canvas, canvas.surface->pen().width);
     const double ax = px_of(canvas, x1);
     const double ay = px_of(canvas, y1);
     const double dx = px_of(canvas, x2) - ax;
@@ -305,16 +381,44 @@ void LabelLayout::add(FigureLabel label) {
     labels_.push_back(std::move(label));
 }
 
+namespace {
+
+// How far a band may grow for a label it has no clear place for, in rows.
+constexpr int kMostGrownRows = 12;
+
+} // namespace
+
 Box LabelLayout::place(Obstacles& obstacles, const FigureLabel& l, const Box& stated,
-                       std::vector<Leader>& leaders) const {
+                       std::vector<Leader>& leaders) {
     const double slack = px_of(canvas_, kHairlineMm);
     const Air air{px_of(canvas_, kSideClearanceMm), px_of(canvas_, kClearanceMm)};
-    if (stated.width() == 0.0 || !obstacles.blocks(stated, slack, false)) return stated;
-    for (const double row : l.alternateRows) {
-        const Box b = moved(stated, 0.0, mm_to_px(canvas_, row) - mm_to_px(canvas_, l.y));
-        if (!obstacles.blocks(b, slack, false)) return b;
+    const double row = stated.height() + air.down;
+    if (stated.width() == 0.0 || !obstacles.blocks(stated, slack)) return stated;
+    Box area = area_;
+    if (l.highest) area.top = std::max(area.top, std::ceil(px_of(canvas_, *l.highest)));
+    for (const double alternate : l.alternateRows) {
+        const Box b = moved(stated, 0.0, mm_to_px(canvas_, alternate) - mm_to_px(canvas_, l.y));
+        if (!obstacles.blocks(b, slack)) return b;
     }
 
+    // A label a line or a neighbour merely touches steps just clear of it, up or
+    // down by less than half a row, aside by less than a row, and still reads
+    // as standing in its place, not in the row above or below.
+    PlaceSearch step_off;
+    step_off.stated = stated;
+    step_off.area = {
+        std::max(area.left, stated.left - row), std::max(area.top, stated.top - row / 2),
+        std::min(area.right, stated.right + row), std::min(area.bottom, stated.bottom + row / 2)};
+    step_off.slides = l.slides;
+    step_off.prefer = l.prefer;
+    if (const auto found = find_clear_place(obstacles, step_off, slack, air)) return *found;
+    // Out of every row its figure keeps for it, it would stand in a row of
+    // other figures (a moment value among the deflections): the figure is
+    // told, so that it can keep another row.
+    if (!l.alternateRows.empty()) ++astray_;
+
+    const int leader_pen = leader_width(canvas_);
+    const double leader_air = figure_line_air(canvas_, leader_pen);
     const double ax = px_of(canvas_, l.anchorX);
     const double ay = px_of(canvas_, l.anchorY);
     // A label that moved a row or slid a little, still beside its own place,
@@ -322,57 +426,61 @@ Box LabelLayout::place(Obstacles& obstacles, const FigureLabel& l, const Box& st
     // names to the nearest point of its box, stopping short of the glyphs.
     const auto leader_of = [&](const Box& b) -> std::optional<Segment> {
         if (boxes_overlap(b, stated, -std::max(air.across, air.down) - 1.0)) return std::nullopt;
-        const double d = distance_to_box(ax, ay, b);
-        if (d <= air.down) return std::nullopt;
-        const double px = std::clamp(ax, b.left, b.right);
-        const double py = std::clamp(ay, b.top, b.bottom);
-        const double k = std::max(0.0, (d - air.down) / d);
+        // It ends where it would come within the air all round the box, and a
+        // pixel before, as its ends are drawn on whole pixels.
+        const double stop = leader_air + 1.0;
+        const Box kept{b.left - stop, b.top - stop, b.right + stop, b.bottom + stop};
+        if (ax > kept.left && ax < kept.right && ay > kept.top && ay < kept.bottom)
+            return std::nullopt;
+        const double dx = std::clamp(ax, b.left, b.right) - ax;
+        const double dy = std::clamp(ay, b.top, b.bottom) - ay;
+        // The part of the way towards the box's nearest point before it enters
+        // the air: where it has entered it both across and down.
+        double k = 0.0;
+        if (ax <= kept.left) k = std::max(k, (kept.left - ax) / dx);
+        if (ax >= kept.right) k = std::max(k, (kept.right - ax) / dx);
+        if (ay <= kept.top) k = std::max(k, (kept.top - ay) / dy);
+        if (ay >= kept.bottom) k = std::max(k, (kept.bottom - ay) / dy);
         return Segment{{static_cast<int>(std::lround(ax)), static_cast<int>(std::lround(ay))},
-                       {static_cast<int>(std::lround(ax + (px - ax) * k)),
-                        static_cast<int>(std::lround(ay + (py - ay) * k))},
-                       LineRole::figure};
+                       {static_cast<int>(std::lround(ax + dx * k)),
+                        static_cast<int>(std::lround(ay + dy * k))},
+                       LineRole::figure,
+                       leader_pen};
     };
+    // A leader keeps the figures' air from every text it passes.
     const auto leader_clear = [&](const Box& b) {
         const auto leader = leader_of(b);
-        return !leader || !obstacles.crosses_text(*leader, 0.0);
+        return !leader || !obstacles.near_text(*leader, leader_air);
     };
 
-    // Nearest first among the places it is meant for: clear of the figure's
-    // lines and with a clear way back to its point. A crowded band lets it stand
-    // over a curve, then slide out of its own stretch (a dimension out of its
-    // bracket), and last go without a leader.
-    struct Attempt {
-        bool slides;
-        bool clearOfFigures;
-        bool leader;
-    };
-    const Attempt attempts[] = {{l.slides, true, true},
-                                {l.slides, false, true},
-                                {true, true, true},
-                                {true, false, true},
-                                {true, false, false}};
+    // Nearest first among the rows it is meant for, with a clear way back to its
+    // point; then out of its own stretch (a dimension out of its bracket). A
+    // label never goes far without its leader: a band with no such place left
+    // grows row by row.
     PlaceSearch search;
     search.stated = stated;
-    search.area = area_;
-    search.rowStep = stated.height() + air.down;
+    search.rowStep = row;
     search.prefer = l.prefer;
-    std::optional<Box> found;
-    bool led = true;
-    for (const Attempt& attempt : attempts) {
-        search.slides = attempt.slides;
-        search.clearOfFigures = attempt.clearOfFigures;
-        found = find_clear_place(obstacles, search, slack, air,
-                                 attempt.leader ? leader_clear : std::function<bool(const Box&)>{});
-        led = attempt.leader;
-        if (found) break;
+    for (int grown = 0; grown <= kMostGrownRows; ++grown) {
+        search.area = area;
+        search.area.bottom += grown * row;
+        for (const bool slides : {l.slides, true}) {
+            search.slides = slides;
+            const auto found = find_clear_place(obstacles, search, slack, air, leader_clear);
+            if (!found) continue;
+            if (const auto leader = leader_of(*found)) {
+                obstacles.add(*leader);
+                leaders.push_back({leader->from, leader->to});
+            }
+            return *found;
+        }
     }
-    if (!found) return stated;
-    if (!led) return *found;
-    if (const auto leader = leader_of(*found)) {
-        obstacles.add(*leader);
-        leaders.push_back({leader->from, leader->to});
-    }
-    return *found;
+    // Nothing in reach at all: the nearest clear place, which a leader cannot
+    // reach unseen.
+    ++astray_;
+    search.slides = true;
+    if (const auto found = find_clear_place(obstacles, search, slack, air)) return *found;
+    return stated;
 }
 
 void LabelLayout::draw() {
@@ -384,22 +492,31 @@ void LabelLayout::draw() {
         return font;
     };
 
-    // In the order the figure gives them, as if each were drawn in turn: a label
-    // whose place is clear of the sheet and of the labels before it keeps it.
-    Obstacles obstacles(surface, area_);
+    // In the order the figure gives them, as if each were drawn in turn, those
+    // that yield last: a label whose place is clear of the sheet and of the
+    // labels before it keeps it.
+    // What stands just outside the band counts too: a leader or a label on its
+    // edge keeps its air from it. Below, the band may grow.
+    const double margin = px_of(canvas_, 5.0);
+    const Box reach{area_.left - margin, area_.top - margin, area_.right + margin,
+                    area_.bottom + margin + kMostGrownRows * px_of(canvas_, 10.0)};
+    Obstacles obstacles(surface, reach, figure_air(canvas_));
     std::vector<Box> stated(labels_.size());
     std::vector<Box> final(labels_.size());
     std::vector<Leader> leaders;
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        const FigureLabel& l = labels_[i];
-        stated[i] =
-            surface.text_box(font_of(l), mm_to_px(canvas_, l.x), mm_to_px(canvas_, l.y), l.text);
-        // Whole pixels, as the label will be drawn.
-        const Box found = place(obstacles, l, stated[i], leaders);
-        final[i] = moved(stated[i], std::round(found.left - stated[i].left),
-                         std::round(found.top - stated[i].top));
-        obstacles.add(final[i]);
-    }
+    astray_ = 0;
+    for (const bool yielding : {false, true})
+        for (std::size_t i = 0; i < labels_.size(); ++i) {
+            const FigureLabel& l = labels_[i];
+            if (l.yields != yielding) continue;
+            stated[i] = surface.text_box(font_of(l), mm_to_px(canvas_, l.x), mm_to_px(canvas_, l.y),
+                                         l.text);
+            // Whole pixels, as the label will be drawn.
+            const Box found = place(obstacles, l, stated[i], leaders);
+            final[i] = moved(stated[i], std::round(found.left - stated[i].left),
+                             std::round(found.top - stated[i].top));
+            obstacles.add(final[i]);
+        }
 
     // Leaders first, so that the pen stays after the last label as it would
     // after any text.

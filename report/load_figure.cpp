@@ -38,8 +38,16 @@ void draw_labels(ReportCanvas& canvas, const DiagramLayout& rows, double x, int 
     text_at_mm(canvas, x + 145.0, y[2] - (paper ? 8.0 : 11.0), "（下向き荷重を正とする）");
     surface.set_font_size(base);
 
-    text_at_mm(canvas, x, y[2] - (paper ? 8.0 : 7.0),
-               "固定荷重Ｇ[自重＋その他荷重]＋積載荷重Ｐ   Ｗ＝" + std::to_string(G) + "N/㎡");
+    // The caption stands over its band; a tall screen font lifts it clear.
+    const std::string dead_load =
+        "固定荷重Ｇ[自重＋その他荷重]＋積載荷重Ｐ   Ｗ＝" + std::to_string(G) + "N/㎡";
+    const int dead_load_x = mm_to_px(canvas, x);
+    const int dead_load_y = mm_to_px(canvas, y[2] - (paper ? 8.0 : 7.0));
+    surface.text_out(dead_load_x,
+                     y_clear_between(canvas, dead_load_x, dead_load_y,
+                                     dead_load_y - mm_to_px(canvas, 2.0), dead_load_y, dead_load,
+                                     figure_air(canvas)),
+                     dead_load);
     text_at_mm(canvas, x, y[3] - 9.0,
                "風荷重 Ｗ(負圧)＝" + std::to_string(w_minus) + "N/㎡(下記)、  Ｗ(正圧)＝" +
                    std::to_string(w_plus) + "N/㎡");
@@ -109,19 +117,20 @@ DiagramFrame draw_load_figure(ReportCanvas& canvas, const ReportData& data) {
     surface.set_font(
         Font{.name = kProportionalFont, .size = canvas.baseFontSize, .color = canvas.textColor});
 
-    // The row captions stand first: the supports' centre lines leave them out,
-    // and the values of the snow and the spans keep clear of both.
-    draw_labels(canvas, frame.layout, frame.labelX, G, figure.windPositive, figure.windNegative);
-    LabelLayout labels(canvas, frame.labelX, y[3], figure_right(canvas), y[6] - 30.0);
+    // The bands stand first and the row captions keep clear of them; the
+    // supports' centre lines leave the captions out, and the values of the snow
+    // and the spans keep clear of all of them.
     const analysis::BeamModel& model = figure.model;
-    draw_beam_figure(canvas, model, frame.scale, frame.x0, y[5], y[2], labels);
-    draw_load_diagram(canvas, model, frame.scale, model.q, frame.x0, y[4], 1.0, figure.windNegative,
-                      LoadDiagramMode::scaleAdj, labels);
     if (G != 0) draw_load_band(canvas, model, frame.scale, -G, frame.x0, y[2], 2.5);
     if (figure.windNegative != 0)
         draw_load_band(canvas, model, frame.scale, -figure.windNegative, frame.x0, y[3], 3.5);
-    labels.draw();
+    draw_labels(canvas, frame.layout, frame.labelX, G, figure.windPositive, figure.windNegative);
     draw_rules(canvas, frame.layout);
+    LabelLayout labels(canvas, frame.labelX, y[3], figure_right(canvas), y[6] - 30.0);
+    draw_beam_figure(canvas, model, frame.scale, frame.x0, y[5], y[2], labels);
+    draw_load_diagram(canvas, model, frame.scale, model.q, frame.x0, y[4], 1.0, figure.windNegative,
+                      LoadDiagramMode::scaleAdj, labels);
+    labels.draw();
     return frame;
 }
 

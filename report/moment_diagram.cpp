@@ -88,22 +88,28 @@ void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     // Values under the axis name the support they stand by; a label that has to
     // leave its place is led back to the foot of that support.
     const double foot = t + kDiagramSupportHeight;
-    const double row_above = t + 5.0 - label_height(canvas) - kClearanceMm;
     const auto below = [&](std::string text, double x, double y, double support, int size = 0,
-                           std::vector<double> alternates = {}) {
-        labels.add({std::move(text), x, y, support, foot, size, 1, std::move(alternates)});
+                           std::vector<double> alternates = {}, bool yields = false) {
+        FigureLabel label{std::move(text), x, y, support, foot, size, 1, std::move(alternates)};
+        label.yields = yields;
+        label.highest = foot;
+        labels.add(std::move(label));
     };
     for (int i = 0; i < spans; ++i) {
         const std::string at_start = end_moment_text(r.endForces[i][2]);
         below(at_start, X(i) + 0.1 * label_width(at_start), t + 5.0, X(i));
         const std::string at_end = end_moment_text(r.endForces[i][5]);
         const bool lifted = model.L[i] < kShortSpan && i > 0;
-        // A span's end value has two rows: under the axis and just below it, where
-        // a short span keeps it clear of the next span's values. When both are
-        // taken it goes to the row right over the values, which a tall screen
-        // font leaves a little higher.
+        // A short span lifts its end value toward the axis, clear of the next
+        // span's values, where the support and the curve leave it no room: it
+        // stands under the axis with the others when the row has room, and
+        // otherwise gives way to every other value of the block.
+        std::vector<double> rows;
+        if (lifted)
+            for (int row = 0; row < frame.valueRows; ++row)
+                rows.push_back(value_row(canvas, t, row));
         below(at_end, X(i + 1) - 1.1 * label_width(at_end), lifted ? t + 1.0 : t + 5.0, X(i + 1), 0,
-              {lifted ? t + 5.0 : t + 1.0, row_above});
+              rows, lifted);
 
         const double M = r.spanMoment[i];
         const std::string extreme = span_extreme_text(M);
@@ -126,20 +132,21 @@ void draw_moment_diagram(ReportCanvas& canvas, const DiagramFrame& frame,
     }
 
     const int shear_size = canvas.baseFontSize - 1;
+    const double shear_row = t + 15.0 + lower_rows_drop(canvas, frame);
     if (left) {
         const std::string text = "(" +
                                  common::trim(common::format_fixed(
                                      model.cantileverLeft * block.cantileverLoad * 1e-6, 6, 2)) +
                                  ")";
-        below(text, X(0) - label_width(text), t + 15.0, X(0), shear_size);
+        below(text, X(0) - label_width(text), shear_row, X(0), shear_size);
     }
     const int decimals = paper ? 3 : 2;
     for (int i = 0; i < spans; ++i) {
-        below(shear_text(r.endForces[i][1], decimals), X(i), t + 15.0, X(i), shear_size);
+        below(shear_text(r.endForces[i][1], decimals), X(i), shear_row, X(i), shear_size);
         const std::string at_end = shear_text(r.endForces[i][4], decimals);
         const bool short_span = model.L[i] < kShortSpan;
         below(at_end, X(i + 1) - (short_span ? 1.1 : 0.8) * label_width(at_end),
-              short_span ? t + 19.5 : t + 15.0, X(i + 1), shear_size);
+              short_span ? shear_row + 4.5 : shear_row, X(i + 1), shear_size);
     }
 }
 

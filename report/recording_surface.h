@@ -21,6 +21,7 @@ struct RecordedText {
     std::string text;
     Font font;
     Box box; // as measured when it was drawn
+    Brush brush;
 };
 
 struct RecordedLine {
@@ -83,7 +84,6 @@ public:
 
     int dpi() const override { return geometry_.dpi; }
     Size page_size() const override { return geometry_.pageSize; }
-    TextMetrics text_metrics(const Font& font, std::string_view text) const override;
 
     const std::vector<RecordedText>& texts() const { return texts_; }
     const std::vector<RecordedLine>& lines() const { return lines_; }
@@ -96,11 +96,17 @@ public:
     int call_count() const { return order_; }
     // Forgets every call and what the sheet holds: a fresh recording.
     void clear();
+    // Draws every recorded call on `target` in the order it was made, with the
+    // font, pen, brush and line role it was made with, and leaves the target in
+    // the state the recording was left in: a layout measured once and drawn on a
+    // device afterwards.
+    void replay(Surface& target) const;
 
     int font_pixel_size() const;
     int estimated_width(std::string_view text) const;
 
 protected:
+    TextMetrics measure_text(const Font& font, std::string_view text) const override;
     int draw_text(Point at, std::string_view text) override;
     void draw_line(Point from, Point to) override;
     void draw_rectangle(const Rect& rect) override;

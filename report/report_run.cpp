@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "common/rounding.h"
 #include "report/check_page.h"
 #include "report/design_page.h"
 #include "report/detail_pages.h"
+#include "report/diagram_frame.h"
 #include "report/diagrams.h"
 #include "report/end_page.h"
 #include "report/label_layout.h"
@@ -20,6 +22,12 @@ namespace korvex::report {
 namespace {
 
 using common::to_int;
+
+// The height of the frame of a sheet of the diagrams on paper, mm.
+constexpr double kDiagramFrameHeight = 265.0;
+// The axis row of a block that starts a sheet of the diagrams, mm: its heading
+// just under the frame's top.
+constexpr double kContinuedAxisRow = 45.0;
 
 void advance_lines(ReportCanvas& c, int lines) {
     advance_section(c, lines * c.pageLineHeight, lines);
@@ -112,7 +120,76 @@ void skip_detail_pages(ReportCanvas& c) {
     advance_lines(c, 3);
 }
 
-void end_report(ReportCanvas& c) {
+// The frame of a sheet of the diagrams on paper, with the box of the load
+// figure's heading on the sheet that holds it.
+void draw_diagram_sheet_frame(ReportCanvas& c, bool heading_box) {
+    Surface& s = *c.surface;
+    const int left = c.leftMargin;
+    const int top = mm_to_px(c, 15) - mm_to_px(c, 5);
+    const int right = left + mm_to_px(c, 180);
+    s.set_brush_clear();
+    s.rectangle({left, top, right, top + mm_to_px(c, kDiagramFrameHeight)});
+    if (heading_box) s.rectangle({right - mm_to_px(c, 40), top, right, top + mm_to_px(c, 6)});
+}
+
+// The lowest point a paper sheet's diagrams may reach: clear inside its frame.
+double diagram_sheet_foot(const ReportCanvas& c) {
+    return mm_of(c, mm_to_px(c, 15) - mm_to_px(c, 5) + mm_to_px(c, kDiagramFrameHeight)) -
+           kClearanceMm;
+}
+
+// A block of the diagrams laid out on a trial sheet that holds what the sheet
+// holds, to be drawn on it once it has found its place.
+struct BlockTrial {
+    std::unique_ptr<RecordingSurface> sheet;
+    DrawnBlock drawn;
+    double bottom = 0.0; // the lowest point it reaches, mm
+};
+
+BlockTrial lay_out_block(const ReportCanvas& c, const ReportData& data, const DiagramFrame& frame,
+                         const run::DiagramBlock& block, double axis_row) {
+    BlockTrial trial{std::make_unique<RecordingSurface>(*c.surface, DeviceUse::measure), {}, 0.0};
+    ReportCanvas probe = c;
+    probe.surface = trial.sheet.get();
+    trial.drawn = draw_diagram_block(probe, data, frame, block, axis_row);
+    double bottom = 0.0;
+    for (const RecordedText& t : trial.sheet->texts()) bottom = std::max(bottom, t.box.bottom);
+    for (const RecordedLine& l : trial.sheet->lines())
+        bottom = std::max({bottom, static_cast<double>(l.from.y), static_cast<double>(l.to.y)});
+    trial.bottom = mm_of(c, bottom);
+    return trial;
+}
+
+// Draws a block of the diagrams, laid out first on a trial sheet. A block one
+// row of whose moment values leaves some far from their points, where no leader
+// can reach them, or among the values of its other rows, gets a second row for
+// them, and a third, its deflection and shear rows lower. On paper a block that
+// would run past the sheet's frame starts a sheet of its own, at the row a
+// sheet's first block has.
+DrawnBlock draw_block(ReportCanvas& c, const ReportData& data, const DiagramFrame& frame,
+                      const run::DiagramBlock& block, double axis_row, bool& continued) {
+    constexpr int kMostValueRows = 3;
+    for (;;) {
+        BlockTrial trial = lay_out_block(c, data, frame, block, axis_row);
+        for (int rows = 2; rows <= kMostValueRows && trial.drawn.astray > 0; ++rows) {
+            DiagramFrame roomier_frame = frame;
+            roomier_frame.valueRows = rows;
+            BlockTrial roomier = lay_out_block(c, data, roomier_frame, block, axis_row);
+            if (roomier.drawn.astray < trial.drawn.astray) trial = std::move(roomier);
+        }
+        const double first_row = kContinuedAxisRow + (block.negativePressureBlock ? 0.0 : 4.0);
+        if (!on_paper(c) || trial.bottom <= diagram_sheet_foot(c) || axis_row <= first_row) {
+            trial.sheet->replay(*c.surface);
+            return trial.drawn;
+        }
+        draw_diagram_sheet_frame(c, !continued);
+        end_page(c);
+        continued = true;
+        axis_row = first_row;
+    }
+}
+
+void end_report(ReportCanvas& c, bool diagrams_continued) {
     Surface& s = *c.surface;
     if (!on_paper(c)) {
         read_pen(c);
@@ -127,12 +204,7 @@ void end_report(ReportCanvas& c) {
         s.text_out(mm_to_px(c, 178), y + mm_to_px(c, 5), "－END－");
         return;
     }
-    const int left = c.leftMargin;
-    const int top = mm_to_px(c, 15) - mm_to_px(c, 5);
-    const int right = left + mm_to_px(c, 180);
-    s.set_brush_clear();
-    s.rectangle({left, top, right, top + mm_to_px(c, 265)});
-    s.rectangle({right - mm_to_px(c, 40), top, right, top + mm_to_px(c, 6)});
+    draw_diagram_sheet_frame(c, !diagrams_continued);
     c.lastPageFlag = kLastPage;
     end_page(c);
 }
@@ -145,7 +217,9 @@ void draw_report(ReportCanvas& c, const ReportData& data) {
 
     const run::CalculationRun& run = data.run;
     DiagramFrame frame;
-    double last_axis_row = 0.0;
+    DrawnBlock last;
+    double grown = 0.0;     // by every block so far
+    bool continued = false; // the diagrams have gone on to a sheet of their own
     int blocks = 0;
     for (const run::RunItem& item : run.order) {
         switch (item.kind) {
@@ -172,16 +246,19 @@ void draw_report(ReportCanvas& c, const ReportData& data) {
         case run::RunItemKind::diagramBlock: {
             const run::DiagramBlock& block =
                 run.diagramBlocks[static_cast<std::size_t>(item.index)];
-            const double axis_row = block.negativePressureBlock
-                                        ? last_axis_row + 50
-                                        : frame.layout.y[static_cast<std::size_t>(6 + blocks)];
-            last_axis_row = draw_diagram_block(c, data, frame, block, axis_row);
+            const double axis_row =
+                block.negativePressureBlock || continued
+                    ? last.axisRow + (continued && !block.negativePressureBlock ? 54 : 50) +
+                          last.grown
+                    : frame.layout.y[static_cast<std::size_t>(6 + blocks)] + grown;
+            last = draw_block(c, data, frame, block, axis_row, continued);
+            grown += last.grown;
             ++blocks;
             break;
         }
         }
     }
-    end_report(c);
+    end_report(c, continued);
 }
 
 int screen_image_height(const ReportData& data) {

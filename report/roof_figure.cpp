@@ -1,16 +1,25 @@
 #include "report/roof_figure.h"
 
+#include <algorithm>
 #include <initializer_list>
-#include <string_view>
+#include <string>
+#include <utility>
 
 #include "common/rounding.h"
+#include "report/label_layout.h"
 #include "report/primitives.h"
+#include "report/recording_surface.h"
 
 namespace korvex::report {
 
 namespace {
 
 constexpr Color kFigureGrey = rgb(102, 102, 102);
+// Where the figure and its marks stand at the top of a sheet, mm.
+constexpr double kFigureLeft = 130.0;
+constexpr double kFigureTop = 15.0;
+constexpr double kFigureRight = 196.0;
+constexpr double kFigureBottom = 52.0;
 
 struct MmPoint {
     double x;
@@ -37,8 +46,9 @@ struct Figure {
              double y4) const {
         arc_mm(canvas, x1, y1 + dy, x2, y2 + dy, x3, y3 + dy, x4, y4 + dy);
     }
-    void text(MmPoint at, std::string_view mark) const {
-        text_at_mm(canvas, at.x, at.y + dy, mark);
+    // A mark of the figure, placed with the figure's other labels.
+    void text(LabelLayout& labels, MmPoint at, std::string mark) const {
+        labels.add({std::move(mark), at.x, at.y + dy, at.x, at.y + dy});
     }
 };
 
@@ -143,6 +153,43 @@ Marks marks_of(Roof roof) {
     return {};
 }
 
+void draw_lines(ReportCanvas& canvas, Roof roof, double dy) {
+    Surface& surface = *canvas.surface;
+    const Figure figure{canvas, dy};
+    surface.set_pen(Pen{kFigureGrey, pen_width(canvas, 30), PenStyle::solid});
+    draw_outlines(figure, roof);
+    surface.set_pen_width(pen_width(canvas, 7));
+    draw_dimensions(figure, roof);
+}
+
+// How far below `dy` the figure stands so that none of its lines comes near a
+// text of the sheet: a long line of the page may reach into its column. Each
+// place is tried on a trial sheet that holds what the sheet holds, down to the
+// foot of the sheet; where none is clear it stays where it was asked to.
+double clear_of_texts(const ReportCanvas& canvas, Roof roof, double dy) {
+    constexpr double kStep = 0.5; // mm
+    const Surface& sheet = *canvas.surface;
+    const double foot = mm_of(canvas, sheet.page_size().height);
+    for (int step = 0; kFigureBottom + dy + step * kStep <= foot; ++step) {
+        const double lower = dy + step * kStep;
+        RecordingSurface trial(*canvas.surface, DeviceUse::measure);
+        ReportCanvas probe = canvas;
+        probe.surface = &trial;
+        const std::size_t before = trial.sheet_marks().lines.size();
+        draw_lines(probe, roof, lower);
+        const std::vector<Segment>& lines = trial.sheet_marks().lines;
+        const Obstacles texts(sheet,
+                              {px_of(canvas, kFigureLeft), px_of(canvas, kFigureTop + lower),
+                               px_of(canvas, kFigureRight), px_of(canvas, kFigureBottom + lower)});
+        if (std::none_of(lines.begin() + static_cast<std::ptrdiff_t>(before), lines.end(),
+                         [&](const Segment& line) {
+                             return texts.near_text(line, figure_line_air(canvas, line.width));
+                         }))
+            return lower;
+    }
+    return dy;
+}
+
 } // namespace
 
 void draw_roof_figure(ReportCanvas& canvas, const calc::DesignInputs& inputs, double dy) {
@@ -150,15 +197,15 @@ void draw_roof_figure(ReportCanvas& canvas, const calc::DesignInputs& inputs, do
     if (roof == Roof::none) return;
     Surface& surface = *canvas.surface;
     const Pen before = surface.pen();
+    dy = clear_of_texts(canvas, roof, dy);
     const Figure figure{canvas, dy};
-
-    surface.set_pen(Pen{kFigureGrey, pen_width(canvas, 30), PenStyle::solid});
-    draw_outlines(figure, roof);
-    surface.set_pen_width(pen_width(canvas, 7));
-    draw_dimensions(figure, roof);
+    draw_lines(canvas, roof, dy);
+    // The marks step just clear of the lines they name.
+    LabelLayout labels(canvas, kFigureLeft, kFigureTop + dy, kFigureRight, kFigureBottom + dy);
     const Marks marks = marks_of(roof);
-    figure.text(marks.d, "Ｄ");
-    figure.text(marks.theta, "θ");
+    figure.text(labels, marks.d, "Ｄ");
+    figure.text(labels, marks.theta, "θ");
+    labels.draw();
 
     // The pages after this one draw in black with the pen they had.
     surface.set_pen(Pen{canvas.textColor, before.width, before.style});

@@ -1,6 +1,9 @@
 #include "report/surface.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
 #include <utility>
 
 namespace korvex::report {
@@ -50,6 +53,29 @@ bool segment_crosses(const Segment& segment, const Box& box, double slack) {
     return t1 > t0;
 }
 
+std::vector<Segment> arc_chords(const Rect& bounds, Point start, Point end) {
+    const double cx = (bounds.left + bounds.right) / 2.0;
+    const double cy = (bounds.top + bounds.bottom) / 2.0;
+    const double rx = (bounds.right - bounds.left) / 2.0;
+    const double ry = (bounds.bottom - bounds.top) / 2.0;
+    if (rx == 0.0 || ry == 0.0) return {};
+    // The ellipse's own parameter of the ray towards a point, counterclockwise
+    // as seen on the page (y grows downward).
+    const auto angle = [&](Point p) { return std::atan2(-(p.y - cy) / ry, (p.x - cx) / rx); };
+    const double from = angle(start);
+    double sweep = angle(end) - from;
+    while (sweep <= 0.0) sweep += 2.0 * std::numbers::pi; // the same ray twice: the whole ellipse
+    const int count = static_cast<int>(std::ceil(sweep / (5.0 * std::numbers::pi / 180.0)));
+    const auto at = [&](int i) {
+        const double a = from + sweep * i / count;
+        return Point{static_cast<int>(std::lround(cx + rx * std::cos(a))),
+                     static_cast<int>(std::lround(cy - ry * std::sin(a)))};
+    };
+    std::vector<Segment> chords;
+    for (int i = 0; i < count; ++i) chords.push_back({at(i), at(i + 1), LineRole::figure});
+    return chords;
+}
+
 namespace {
 
 constexpr std::string_view kSpace = " ";
@@ -79,20 +105,38 @@ std::string_view without_trailing_spaces(std::string_view text) {
 
 } // namespace
 
+TextMetrics Surface::text_metrics(const Font& font, std::string_view text) const {
+    // What the width depends on: face, size and style, then the text.
+    std::string& key = measureKey_;
+    key.assign(font.name);
+    key += '\x1f';
+    key += std::to_string(font.size);
+    key += font.bold ? 'b' : '-';
+    key += font.italic ? 'i' : '-';
+    key += '\x1f';
+    key.append(text);
+    if (const auto found = measures_->find(key); found != measures_->end()) return found->second;
+    const TextMetrics measured = measure_text(font, text);
+    measures_->emplace(key, measured);
+    return measured;
+}
+
 Box Surface::text_box(const Font& font, double x, double y, std::string_view text) const {
     // Only what is printed counts: the spaces a number is padded with leave no
     // mark, so they may run into a neighbour.
     const TextMetrics whole = text_metrics(font, text);
     const std::string_view printed = without_trailing_spaces(text);
     const std::string_view visible = without_leading_spaces(printed);
-    const double left =
-        x + text_metrics(font, printed.substr(0, printed.size() - visible.size())).advance;
-    const double right = visible.empty() ? left : x + text_metrics(font, printed).advance;
+    const std::string_view padding = printed.substr(0, printed.size() - visible.size());
+    const double left = x + (padding.empty() ? 0.0 : text_metrics(font, padding).advance);
+    const double right = visible.empty()                 ? left
+                         : printed.size() == text.size() ? x + whole.advance
+                                                         : x + text_metrics(font, printed).advance;
     return {left, y, right, y + whole.height()};
 }
 
 void Surface::mark_line(Point from, Point to, LineRole role) {
-    marks_.lines.push_back({from, to, role});
+    marks_.lines.push_back({from, to, role, pen_.width});
 }
 
 void Surface::set_font(const Font& font) {
@@ -172,6 +216,10 @@ void Surface::rectangle(const Rect& rect) {
 }
 
 void Surface::arc(const Rect& bounds, Point start, Point end) {
+    for (Segment chord : arc_chords(bounds, start, end)) {
+        chord.width = pen_.width;
+        marks_.lines.push_back(chord);
+    }
     draw_arc(bounds, start, end);
 }
 

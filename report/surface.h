@@ -11,8 +11,10 @@
 // place is clear before it puts a label there.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace korvex::report {
@@ -109,6 +111,7 @@ struct Segment {
     Point from;
     Point to;
     LineRole role = LineRole::figure;
+    int width = 1; // of the pen it is drawn with, px
     friend bool operator==(const Segment&, const Segment&) = default;
 };
 
@@ -116,10 +119,14 @@ struct Segment {
 // pixels from its edges.
 bool segment_crosses(const Segment& segment, const Box& box, double slack = 0.0);
 
+// The arc `Surface::arc` draws, as straight chords of at most 5 degrees of the
+// ellipse each: how a sheet remembers the arc as lines texts keep clear of.
+std::vector<Segment> arc_chords(const Rect& bounds, Point start, Point end);
+
 // What the current sheet holds, as later texts must keep clear of it.
 struct SheetMarks {
     std::vector<Box> texts;
-    std::vector<Segment> lines; // every line, rectangle edges included
+    std::vector<Segment> lines; // every line, rectangle edges and arcs included
 };
 
 class Surface {
@@ -146,8 +153,15 @@ public:
     void set_line_role(LineRole role) { lineRole_ = role; }
     LineRole line_role() const { return lineRole_; }
 
+    // The text in `font` as this device draws it. Each text is measured once per
+    // font and surface: placing the labels of a sheet measures the same texts
+    // many times, and shaping a text costs more than placing it.
+    TextMetrics text_metrics(const Font& font, std::string_view text) const;
     // The text in the current font, measured as this device draws it.
     TextMetrics measure(std::string_view text) const { return text_metrics(font_, text); }
+    // Takes over what `other` has measured and measures on together with it:
+    // for a device that draws in the same fonts as `other` measures in.
+    void share_measures(const Surface& other) { measures_ = other.measures_; }
     // The box a text drawn at (x, y) in the current font takes: from its first to
     // its last printed character (padding spaces leave no mark), over the font's
     // ascent and descent.
@@ -179,10 +193,11 @@ public:
     virtual int dpi() const = 0;
     // Drawable width and height in pixels.
     virtual Size page_size() const = 0;
-    // A text in `font` as this device draws it.
-    virtual TextMetrics text_metrics(const Font& font, std::string_view text) const = 0;
 
 protected:
+    // A text in `font` as this device draws it, measured anew.
+    virtual TextMetrics measure_text(const Font& font, std::string_view text) const = 0;
+
     // For surfaces that start from what another one already holds.
     void take_sheet_marks(const SheetMarks& marks) { marks_ = marks; }
 
@@ -208,6 +223,10 @@ private:
     Point penPosition_;
     LineRole lineRole_ = LineRole::figure;
     SheetMarks marks_;
+    // Measured texts by font and text (see text_metrics).
+    std::shared_ptr<std::unordered_map<std::string, TextMetrics>> measures_ =
+        std::make_shared<std::unordered_map<std::string, TextMetrics>>();
+    mutable std::string measureKey_;
 };
 
 // Draws the lines of a scope in one role and goes back to the role before.

@@ -60,7 +60,7 @@ std::pair<double, double> on_ellipse(const Rect& bounds, Point towards) {
 SvgSurface::SvgSurface(SvgGeometry geometry, TextMeasurer measure)
     : geometry_(std::move(geometry)), measure_(std::move(measure)) {}
 
-TextMetrics SvgSurface::text_metrics(const Font& font, std::string_view text) const {
+TextMetrics SvgSurface::measure_text(const Font& font, std::string_view text) const {
     return measure_(report_font_family(font.name),
                     report_font_pixel_size(font.size, geometry_.fontDpi), font.bold, text);
 }

@@ -34,12 +34,12 @@ public:
 
     int dpi() const override { return geometry_.dpi; }
     Size page_size() const override { return geometry_.pageSize; }
-    TextMetrics text_metrics(const Font& font, std::string_view text) const override;
 
     // Every sheet drawn so far as a complete SVG document.
     std::vector<std::string> pages() const;
 
 protected:
+    TextMetrics measure_text(const Font& font, std::string_view text) const override;
     int draw_text(Point at, std::string_view text) override;
     void draw_line(Point from, Point to) override;
     void draw_rectangle(const Rect& rect) override;

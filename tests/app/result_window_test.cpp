@@ -17,6 +17,7 @@
 #include "app/report_printing.h"
 #include "app/report_rendering.h"
 #include "app/result_window.h"
+#include "app/screen_image_surface.h"
 #include "report/recording_surface.h"
 #include "report/report_run.h"
 #include "tests/app/widget_test_support.h"
@@ -83,6 +84,14 @@ protected:
     int closed = 0;
     int printDialogs = 0;
 };
+
+// The image is drawn from the layout measured to find its height: it must be
+// the very image a drawing straight onto it gives.
+TEST_F(ResultWindowTest, TheReportImageIsTheOneDrawnStraightOntoIt) {
+    ScreenImageSurface direct(screen_report_height(*session));
+    draw_session_report(*session, report::kScreenOutput, direct);
+    EXPECT_TRUE(render_screen_report(*session) == direct.finish());
+}
 
 TEST_F(ResultWindowTest, ShowsTheReportImageSharpAtItsOwnSize) {
     const QImage image = render_screen_report(*session);

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
 #include "common/number_text.h"
 #include "common/rounding.h"
 
@@ -60,6 +67,56 @@ TEST(Rounding, NumberTextsKeepTheLastDigit) {
     EXPECT_EQ(format_fixed(0.7 * 3.0, 6, 1), "   2.1");
     EXPECT_EQ(format_fixed(-0.7 * 3.0, 6, 2), " -2.10");
     EXPECT_EQ(format_grouped(1.005, 2, true), "1.01");
+}
+
+// Values at the edges the rule turns on: whole steps, halves, and the noise
+// tolerance on both sides of a whole step, small and large, of both signs, with
+// their neighbouring doubles; and a seeded spread of others.
+std::vector<double> edge_values() {
+    std::vector<double> values = {0.0, -0.0, 1e-320, -1e-320, 4.5e15, -4.5e15, 9.1e15,
+                                  std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity()};
+    for (const double whole : {0.0, 1.0, 2.0, 7.0, 1972.0, 1e6, 4.99e8, 5e8, 5.01e8, 1e12}) {
+        for (const double sign : {1.0, -1.0}) {
+            const double w = sign * whole;
+            const double tolerance = 1e-9 * std::fmax(1.0, std::fabs(w));
+            for (const double at : {w, w + 0.5, w - 0.5, w + tolerance, w - tolerance,
+                                    w + 2 * tolerance, w - 2 * tolerance, w + 0.3, w - 0.7}) {
+                double v = at;
+                for (int i = 0; i < 3; ++i) v = std::nextafter(v, -HUGE_VAL);
+                for (int i = 0; i < 7; ++i, v = std::nextafter(v, HUGE_VAL)) values.push_back(v);
+            }
+        }
+    }
+    std::mt19937_64 random(1454);
+    std::uniform_real_distribution<double> spread(-1e7, 1e7);
+    for (int i = 0; i < 20000; ++i) values.push_back(spread(random));
+    return values;
+}
+
+bool same_double(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The scans floor in their inner loops with a quicker form of the rule; it must
+// give what the rule defines to the last bit, the sign of zero included.
+TEST(Rounding, TheQuickFloorIsTheDefinedOne) {
+    for (const double v : edge_values()) {
+        EXPECT_PRED2(same_double, nearest_whole(v), std::nearbyint(v)) << v;
+        EXPECT_PRED2(same_double, decimal_floor(v), std::floor(snap_to_whole(v))) << v;
+    }
+}
+
+// The scans truncate only the values that pass their extremes: that is sound
+// only while truncation never turns the order of two values round.
+TEST(Rounding, TruncationKeepsOrder) {
+    std::vector<double> values = edge_values();
+    std::sort(values.begin(), values.end());
+    for (const int places : {0, 4}) {
+        for (std::size_t i = 1; i < values.size(); ++i)
+            ASSERT_LE(trunc_to(values[i - 1], places), trunc_to(values[i], places))
+                << values[i - 1] << " and " << values[i] << " to " << places << " places";
+    }
 }
 
 } // namespace

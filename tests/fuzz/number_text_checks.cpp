@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/number_text.h"
+#include "common/rounding.h"
 #include "tests/fuzz/fuzz_checks.h"
 
 namespace korvex::fuzz {
@@ -54,13 +55,18 @@ Faults check_number_text(std::string_view bytes) {
     // largest double are about 400 characters.
     if (fixed.size() > 512) faults.push_back("format_fixed" + call + " is too long");
     if (std::isfinite(value) && std::fabs(value) < 1e7 && decimals >= 0 && decimals <= 7) {
-        // The figure truncates toward zero: it never exceeds the value in magnitude.
+        // The figure truncates toward zero: it never exceeds the value in magnitude
+        // by more than the binary noise the rounding rule reads as the decimal
+        // step above, kDecimalNoise of the scaled value (at least of one step).
         // (Past seven places and fifteen digits the picture rounds, as it is meant to.)
         std::string digits;
         for (char c : fixed)
             if (c != ' ' && c != ',') digits += c;
         const double read = std::strtod(digits.c_str(), nullptr);
-        if (std::fabs(read) > std::fabs(value) * (1 + 1e-12) + 1e-300)
+        const double step = 1.0 / common::power_of_ten(decimals);
+        const double scaled = std::fabs(value) / step;
+        const double noise = common::kDecimalNoise * std::max(1.0, scaled) * step;
+        if (std::fabs(read) > (std::fabs(value) + noise) * (1 + 1e-12) + 1e-300)
             faults.push_back("format_fixed" + call + " = \"" + fixed + "\" exceeds the value");
     }
 

@@ -509,7 +509,24 @@ TEST(CheckPage, TableValuesSitAtTheirSpansAndSupports) {
     EXPECT_NEAR(centre(*cantilevers.rest_of_row(delta).front()), 45 * S, 3.0);
 }
 
-TEST(CheckPage, SchematicBeamFollowsThePageAbove) {
+// The texts of a table row, from its label on, in the order they were drawn.
+std::vector<const RecordedText*> row_texts(const CheckPages& p, std::string_view label,
+                                           std::string_view subscript) {
+    for (int i = 0; i + 1 < static_cast<int>(p.texts().size()); ++i) {
+        if (p.at(i).text != label || p.at(i + 1).text != subscript) continue;
+        std::vector<const RecordedText*> row;
+        for (int j = i + 2; j < static_cast<int>(p.texts().size()) && p.at(j).at.y == p.at(i).at.y;
+             ++j)
+            row.push_back(&p.at(j));
+        return row;
+    }
+    return {};
+}
+
+// The beam stands where the page above leaves it, or lower, just clear under
+// the span moments where the device's font reaches down to it; the support
+// moments under it keep clear of its supports.
+TEST(CheckPage, SchematicBeamFollowsThePageAboveClearOfItsValues) {
     struct Case {
         const char* name;
         int mode;
@@ -546,23 +563,39 @@ TEST(CheckPage, SchematicBeamFollowsThePageAbove) {
         SCOPED_TRACE(c.name);
         CheckPages p(c.options, c.mode, {c.settings, "", ""});
         p.f.canvas.sheetIndex = c.sheet;
+        // A later sheet starts its rows 12 mm from its top.
+        if (c.sheet >= 2) p.f.canvas.topOffset = mm_to_px(p.f.canvas, 12);
         p.draw(0);
         const auto& lines = p.f.surface.lines();
         ASSERT_FALSE(lines.empty());
         const RecordedLine& beam = lines[0];
-        const int y = mm_to_px(p.f.canvas, c.beamMm);
-        EXPECT_EQ(beam.from, (Point{mm_to_px(p.f.canvas, 45), y}));
+        const int y = beam.from.y;
+        const int stated = mm_to_px(p.f.canvas, c.beamMm);
+        EXPECT_GE(y, stated);
+        const double air = kClearanceMm * p.f.canvas.scale + c.beamWidth / 2.0;
+        double over = 0.0;
+        for (const RecordedText* t : row_texts(p, "Ｍ", "1")) over = std::max(over, t->box.bottom);
+        EXPECT_GE(y - over, air) << "the span moments keep clear of the beam";
+        if (y > stated) {
+            EXPECT_LE(y - over, air + 3) << "and it stands just under them";
+        }
+
+        EXPECT_EQ(beam.from.x, mm_to_px(p.f.canvas, 45));
         const double end = c.options.leftCantilever != 0 ? 105 : 95;
         EXPECT_EQ(beam.to, (Point{mm_to_px(p.f.canvas, end), y}));
         EXPECT_EQ(beam.pen.color, kGrey);
         EXPECT_EQ(beam.pen.width, c.beamWidth);
         // A triangle of three lines at each of the three supports, in black.
         ASSERT_EQ(lines.size(), 1u + 3 * 3);
+        int feet = y;
         for (std::size_t i = 1; i < lines.size(); ++i) {
             EXPECT_EQ(lines[i].pen.color, 0u);
             EXPECT_EQ(lines[i].pen.width, c.supportWidth);
+            feet = std::max({feet, lines[i].from.y, lines[i].to.y});
         }
         EXPECT_EQ(lines[1].from.y, y) << "the support's apex on the beam";
+        for (const RecordedText* t : row_texts(p, "Ｍ", "0"))
+            EXPECT_GE(t->box.top - feet, kClearanceMm * p.f.canvas.scale) << t->text;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "report/detail_pages.h"
 #include "report/label_layout.h"
 #include "report/primitives.h"
+#include "report/roof_figure.h"
 #include "report/surface.h"
 #include "tests/support/canvas.h"
 #include "tests/support/designs.h"
@@ -525,17 +526,38 @@ struct FigureCase {
     int wide;
     int narrow;
     int arcs;
+    double firstX, firstY; // where the figure's first grey line starts at the top of a sheet
     double dX, dY, thetaX, thetaY;
 };
+
+// A mark stands at its place in the figure, or steps just clear of the lines it
+// names: up, down or aside by less than a row.
+void expect_mark_near(const ReportCanvas& k, const RecordedText& mark, Point place) {
+    const double row = mark.box.height() + kClearanceMm * k.scale;
+    EXPECT_LE(std::abs(mark.at.x - place.x), row + 1) << mark.text;
+    EXPECT_LE(std::abs(mark.at.y - place.y), row + 1) << mark.text;
+}
+
+// Every grey line of the figure keeps the figures' air from every text of its
+// sheet, from the edge of its pen.
+void expect_clear_of_texts(const DetailRender& r, const ReportCanvas& k, int page) {
+    for (const RecordedLine* l : r.grey_lines())
+        for (const RecordedText& t : r.f.surface.texts()) {
+            if (t.page != page) continue;
+            EXPECT_FALSE(segment_crosses({l->from, l->to, LineRole::figure}, t.box,
+                                         -(kClearanceMm * k.scale + l->pen.width / 2.0)))
+                << t.text;
+        }
+}
 
 // Where the snow part follows the wind part, the figure stands beside the snow
 // title rather than at the top of the sheet, in the wind conditions; the figure
 // keeps its shape and stays clear of every text.
 TEST(RoofFigure, DrawnOnPaperAfterAnExaminedCheckBesideTheSnowTitle) {
     const FigureCase cases[] = {
-        {3, 0, 3, 4, 0, 162, 43, 158, 29}, {4, 0, 4, 4, 0, 152, 43, 152, 27},
-        {5, 0, 2, 5, 1, 150, 43, 154, 24}, {6, 0, 3, 4, 0, 158, 40, 151, 26},
-        {6, 1, 3, 4, 0, 158, 40, 149, 26},
+        {3, 0, 3, 4, 0, 142, 31, 162, 43, 158, 29}, {4, 0, 4, 4, 0, 142, 32, 152, 43, 152, 27},
+        {5, 0, 2, 5, 1, 141, 42, 150, 43, 154, 24}, {6, 0, 3, 4, 0, 142, 25, 158, 40, 151, 26},
+        {6, 1, 3, 4, 0, 142, 19, 158, 40, 149, 26},
     };
     for (const FigureCase& c : cases) {
         DetailRender r(kPrinterOutput, roof(c.roofType, c.shape));
@@ -548,26 +570,23 @@ TEST(RoofFigure, DrawnOnPaperAfterAnExaminedCheckBesideTheSnowTitle) {
             EXPECT_EQ(l->page, title.page);
             wide += l->pen.width == 30;
             narrow += l->pen.width == 7;
-            for (const RecordedText& t : r.f.surface.texts()) {
-                if (t.page != title.page) continue;
-                EXPECT_FALSE(segment_crosses({l->from, l->to, LineRole::figure}, t.box,
-                                             px_of(k, kHairlineMm)))
-                    << t.text;
-            }
         }
+        expect_clear_of_texts(r, k, title.page);
         EXPECT_EQ(wide, c.wide);
         EXPECT_EQ(narrow, c.narrow);
         EXPECT_EQ(static_cast<int>(r.f.surface.arcs().size()), c.arcs);
+        ASSERT_FALSE(r.grey_lines().empty());
+        // The figure, lowered as a whole, stands no higher than the title; its
+        // marks keep their places in it.
+        const RecordedLine& first = *r.grey_lines().front();
+        EXPECT_EQ(first.from.x, mm_to_px(k, c.firstX));
+        const int lowered = first.from.y - mm_to_px(k, c.firstY);
+        EXPECT_GE(lowered, title.box.top - mm_to_px(k, 19.0));
         const RecordedText* d = r.exactly("Ｄ");
         const RecordedText* theta = r.exactly("θ");
         ASSERT_TRUE(d && theta);
-        // The marks keep their places in the figure, which stands no higher than
-        // the title.
-        const int lowered = d->at.y - mm_to_px(k, c.dY);
-        EXPECT_GE(lowered, title.box.top - mm_to_px(k, 19.0));
-        EXPECT_EQ(d->at.x, mm_to_px(k, c.dX));
-        EXPECT_EQ(theta->at.x, mm_to_px(k, c.thetaX));
-        EXPECT_NEAR(theta->at.y - d->at.y, mm_to_px(k, c.thetaY) - mm_to_px(k, c.dY), 1);
+        expect_mark_near(k, *d, {mm_to_px(k, c.dX), mm_to_px(k, c.dY) + lowered});
+        expect_mark_near(k, *theta, {mm_to_px(k, c.thetaX), mm_to_px(k, c.thetaY) + lowered});
         EXPECT_EQ(d->page, title.page);
         EXPECT_GT(d->order, r.text("積雪荷重Ｗs＝ ").order);
         EXPECT_EQ(r.f.surface.pen().color, k.textColor);
@@ -581,10 +600,43 @@ TEST(RoofFigure, StandsAtTheTopOfASheetOfItsOwn) {
     o.leftCantilever = 450;
     DetailRender r(kPrinterOutput, o);
     const ReportCanvas& k = r.f.canvas;
-    ASSERT_EQ(r.text("積 雪 荷 重 計 算").page, r.text("風 荷 重 計 算").page + 1);
+    const RecordedText& title = r.text("積 雪 荷 重 計 算");
+    ASSERT_EQ(title.page, r.text("風 荷 重 計 算").page + 1);
+    ASSERT_FALSE(r.grey_lines().empty());
+    // At the top, or a little lower where a line of the part reaches into it.
+    const Point first = r.grey_lines().front()->from;
+    EXPECT_EQ(first.x, mm_to_px(k, 142));
+    const int lowered = first.y - mm_to_px(k, 25);
+    EXPECT_GE(lowered, 0);
+    EXPECT_LE(lowered, mm_to_px(k, 5.0));
     const RecordedText* d = r.exactly("Ｄ");
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->at, (Point{mm_to_px(k, 158), mm_to_px(k, 40)}));
+    expect_mark_near(k, *d, {mm_to_px(k, 158), mm_to_px(k, 40) + lowered});
+    expect_clear_of_texts(r, k, title.page);
+}
+
+// A long line of the sheet that reaches into the figure's column: the figure
+// stands lower, just clear of it.
+TEST(RoofFigure, StandsLowerWhereALongLineReachesIntoItsColumn) {
+    const auto design = testing::calculate_design(roof(6, 0));
+    testing::CanvasFixture f(kPrinterOutput);
+    f.surface.set_pen_color(0);
+    text_at_mm(f.canvas, 60, 20, std::string(50, '8')); // to about 150 mm
+    const Box line = f.surface.texts().back().box;
+    draw_roof_figure(f.canvas, design->inputs);
+
+    const ReportCanvas& k = f.canvas;
+    std::vector<const RecordedLine*> figure;
+    for (const RecordedLine& l : f.surface.lines())
+        if (l.pen.color == kGrey) figure.push_back(&l);
+    ASSERT_FALSE(figure.empty());
+    // The canopy's ridge line starts at (142, 25) at the top of a sheet.
+    const int lowered = figure.front()->from.y - mm_to_px(k, 25);
+    EXPECT_GT(lowered, 0);
+    EXPECT_LE(lowered, line.height() + mm_to_px(k, 2.0));
+    for (const RecordedLine* l : figure)
+        EXPECT_FALSE(segment_crosses({l->from, l->to, LineRole::figure}, line,
+                                     -(kClearanceMm * k.scale + l->pen.width / 2.0)));
 }
 
 TEST(RoofFigure, MonoPitchLinesRunBetweenTheGivenPoints) {

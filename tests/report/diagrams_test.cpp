@@ -9,6 +9,7 @@
 #include "report/diagrams.h"
 #include "report/load_diagram.h"
 #include "report/primitives.h"
+#include "report/report_run.h"
 #include "tests/support/canvas.h"
 #include "tests/support/designs.h"
 
@@ -19,6 +20,7 @@ using testing::calculate_design;
 using testing::CanvasFixture;
 using testing::DesignOptions;
 using testing::has_line;
+using testing::RecordedText;
 using testing::text_named;
 
 // Vertical lines from row y upwards by h: the shafts of arrows standing on y.
@@ -210,8 +212,14 @@ TEST(LoadFigure, LaysOutItsRowsFromThePageBottomWithTheLoadsOfTheRun) {
         const RecordedText* dead =
             text_named(f.surface, "固定荷重Ｇ[自重＋その他荷重]＋積載荷重Ｐ   Ｗ＝" + G + "N/㎡");
         ASSERT_NE(dead, nullptr);
-        EXPECT_EQ(dead->at, (Point{mm_to_px(f.canvas, frame.labelX),
-                                   mm_to_px(f.canvas, Y0 + 25 - (paper ? 8 : 7))}));
+        // Over its band, lifted just clear of it where the font reaches down to
+        // the band's top line.
+        const int stated = mm_to_px(f.canvas, Y0 + 25 - (paper ? 8 : 7));
+        EXPECT_EQ(dead->at.x, mm_to_px(f.canvas, frame.labelX));
+        EXPECT_LE(dead->at.y, stated);
+        EXPECT_GE(dead->at.y, stated - mm_to_px(f.canvas, 2.0));
+        EXPECT_LE(dead->box.bottom, mm_to_px(f.canvas, Y0 + 25 - 2.5) -
+                                        kClearanceMm * f.canvas.scale - (paper ? 1.5 : 0.5));
         const RecordedText* wind =
             text_named(f.surface, "風荷重 Ｗ(負圧)＝" + std::to_string(figure.windNegative) +
                                       "N/㎡(下記)、  Ｗ(正圧)＝" +
@@ -310,10 +318,17 @@ TEST(LoadFigure, SnowIsDrawnOnlyWhenThereIsSome) {
         const double row = frame.layout.y[4];
         SCOPED_TRACE(c.snow);
         const std::vector<int> arrows = shafts(f.surface, f.canvas, row, 7.0);
+        // The values stand over the arrows' tops, 11 mm over the row, or just
+        // clear of them where a tall font reaches down to them.
         std::vector<std::string> labels;
         for (const RecordedText& t : f.surface.texts())
-            if (t.at.y == mm_to_px(f.canvas, row - 11) && t.at.x > mm_to_px(f.canvas, 40))
+            if (t.at.y <= mm_to_px(f.canvas, row - 11) &&
+                t.at.y > mm_to_px(f.canvas, row - 11) - t.box.height() &&
+                t.at.x > mm_to_px(f.canvas, 40)) {
                 labels.push_back(t.text);
+                EXPECT_LE(t.box.bottom,
+                          mm_to_px(f.canvas, row - 7) - kClearanceMm * f.canvas.scale);
+            }
         if (c.snow) {
             const double q = data.run.loadFigure.model.q[0][0];
             const std::string value = common::format_fixed(-q * 1000, 5, 0);
@@ -388,7 +403,8 @@ TEST(DiagramBlock, PaperSetsBlocksOffAndMovesTheirAxisUp) {
         DiagramFrame frame;
         frame.labelX = c.mode == kPrinterOutput ? 15.0 : 8.8;
         const run::DiagramBlock block = labelled_block("長期Ｇ＋Ｐ", c.negativeBlock);
-        const double axis = draw_diagram_block(f.canvas, sample->report_data(), frame, block, 200);
+        const double axis =
+            draw_diagram_block(f.canvas, sample->report_data(), frame, block, 200).axisRow;
         SCOPED_TRACE(std::to_string(c.mode) + (c.negativeBlock ? " negative" : ""));
         EXPECT_EQ(axis, c.axis);
         const auto row_of = [&](const std::string& text) {
@@ -417,6 +433,35 @@ TEST(DiagramBlock, PaperSetsBlocksOffAndMovesTheirAxisUp) {
             });
         EXPECT_EQ(dotted, c.dotted);
         EXPECT_EQ(f.surface.pen().style, PenStyle::solid);
+    }
+}
+
+// Spans too short to hold their values: the blocks grow, and on paper a block
+// that would run past the sheet's frame goes on to a sheet of its own, framed
+// like the first; nothing is drawn below a frame.
+TEST(DiagramBlock, BlocksThatGrowGoOnToASheetOfTheirOwn) {
+    const auto sample = calculate_design(
+        {.spans = {200, 200, 200, 200}, .leftCantilever = 1000, .heavySnow = true});
+    CanvasFixture f(kPrinterOutput, {{}, "", "2024/05/01"});
+    const ReportData data = sample->report_data();
+    draw_report(f.canvas, data);
+    const RecordedText* title = text_named(f.surface, "荷   　  重");
+    ASSERT_NE(title, nullptr);
+    const int first = title->page;
+    const int last = f.surface.page_count() - 1;
+    EXPECT_GT(last, first) << "the diagrams go on to another sheet";
+    const int frame_foot = mm_to_px(f.canvas, 15) - mm_to_px(f.canvas, 5) + mm_to_px(f.canvas, 265);
+    for (int page = first; page <= last; ++page) {
+        int frames = 0;
+        for (const RecordedRectangle& r : f.surface.rectangles())
+            frames += r.page == page && r.rect.bottom == frame_foot;
+        EXPECT_EQ(frames, 1) << "sheet " << page;
+        for (const RecordedText& t : f.surface.texts()) {
+            if (t.page != page || t.text.find("Velmora") != std::string::npos ||
+                t.text.find("FileName") != std::string::npos)
+                continue;
+            EXPECT_LE(t.box.bottom, frame_foot) << t.text << " on sheet " << page;
+        }
     }
 }
 

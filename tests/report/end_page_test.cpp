@@ -90,7 +90,7 @@ TEST(EndPageOnPaper, PrintsThePendingFooterWithTheFileNameWhenThereIsOne) {
         std::vector<RecordedText> expected;
         if (c.fileName)
             expected.push_back(
-                {0, 0, {307, y}, std::string("FileName : ") + c.path, {kProportionalFont, 7}, {}});
+                {0, 0, {307, y}, std::string("FileName : ") + c.path, {kProportionalFont, 7}, {}, {}});
         // Without a file name the footer keeps the size the page ended with.
         if (c.footer)
             expected.push_back({0,
@@ -98,6 +98,7 @@ TEST(EndPageOnPaper, PrintsThePendingFooterWithTheFileNameWhenThereIsOne) {
                                 {3401, y},
                                 "Velmora建材株式会社 [2024/05/01]",
                                 {kProportionalFont, c.fileName ? 10 : 8},
+                                {},
                                 {}});
         const auto drawn = p.texts_on(0);
         SCOPED_TRACE(std::string(c.path) + " pending " + std::to_string(c.footerPending));

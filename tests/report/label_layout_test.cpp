@@ -74,15 +74,33 @@ TEST(LabelLayout, TriesTheRowsItsFigureKeepsBeforeAnyOther) {
     labels.add({"0.910", 51, 100, 51, 98, 0, 1, {90.0, 110.0}});
     labels.draw();
     EXPECT_EQ(p.text("0.910").at, testing::at_mm(p.canvas, 51, 90));
+    EXPECT_EQ(labels.astray(), 0);
+}
+
+// With its own place and every row its figure keeps for it taken, a label still
+// finds a clear place, and the figure learns that it stands out of its rows.
+TEST(LabelLayout, ALabelOutOfEveryRowItsFigureKeepsIsCounted) {
+    Paper p;
+    LabelLayout labels(p.canvas, 0, 80, 190, 120);
+    labels.add({"0.788", 50, 100, 50, 98, 0, 1});
+    labels.add({"0.520", 50, 90, 50, 88, 0, 1});
+    labels.add({"0.910", 51, 100, 51, 98, 0, 1, {90.0}});
+    labels.draw();
+    const RecordedText& moved = p.text("0.910");
+    EXPECT_NE(moved.at, testing::at_mm(p.canvas, 51, 100));
+    EXPECT_NE(moved.at, testing::at_mm(p.canvas, 51, 90));
+    for (const char* other : {"0.788", "0.520"})
+        EXPECT_FALSE(boxes_overlap(moved.box, p.text(other).box, p.slack())) << other;
+    EXPECT_EQ(labels.astray(), 1);
 }
 
 TEST(LabelLayout, ALabelThatGoesFarIsLedBackToItsPoint) {
     // Its row is taken far to both sides and the band holds only that row: it
-    // slides along it to one end, well away from the point it names.
+    // slides along it to one end, well away from the point it names above.
     Paper p;
     text_at_mm(p.canvas, 20, 100, "────────────────────────────────────");
     LabelLayout labels(p.canvas, 0, 100, 190, 104);
-    labels.add({"4.56", 60, 100, 62, 98, 0, 1});
+    labels.add({"4.56", 60, 100, 62, 60, 0, 1});
     labels.draw();
     const RecordedText& moved = p.text("4.56");
     EXPECT_EQ(moved.at.y, testing::at_mm(p.canvas, 60, 100).y);
@@ -90,17 +108,20 @@ TEST(LabelLayout, ALabelThatGoesFarIsLedBackToItsPoint) {
     EXPECT_TRUE(moved.box.right <= row.left || moved.box.left >= row.right);
     ASSERT_EQ(p.surface.lines().size(), 1u);
     const RecordedLine& leader = p.surface.lines().back();
-    const Point point = testing::at_mm(p.canvas, 62, 98);
+    const Point point = testing::at_mm(p.canvas, 62, 60);
     EXPECT_NEAR(leader.from.x, point.x, 1);
     EXPECT_NEAR(leader.from.y, point.y, 1);
     // It stops short of the label's nearest corner.
     const double near_x = std::clamp<double>(leader.to.x, moved.box.left, moved.box.right);
     const double near_y = std::clamp<double>(leader.to.y, moved.box.top, moved.box.bottom);
     EXPECT_LE(std::abs(near_x - leader.to.x) + std::abs(near_y - leader.to.y),
-              2 * kClearanceMm * p.canvas.scale + 2);
+              2 * (kClearanceMm * p.canvas.scale + 4));
     EXPECT_LT(leader.pen.width, 3) << "a hairline";
+    // Like every line of a figure it keeps the clearance from every text, its
+    // own label's included.
     for (const RecordedText& t : p.surface.texts())
-        EXPECT_FALSE(segment_crosses({leader.from, leader.to, LineRole::figure}, t.box, 0.0))
+        EXPECT_FALSE(segment_crosses({leader.from, leader.to, LineRole::figure}, t.box,
+                                     -(kClearanceMm * p.canvas.scale + leader.pen.width / 2.0)))
             << t.text;
 }
 
@@ -145,11 +166,83 @@ TEST(LabelLayout, AFigureLineLeavesOutTheTextsItRunsThrough) {
     const auto& lines = p.surface.lines();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].from, testing::at_mm(p.canvas, 30, 70));
-    EXPECT_GE(lines[0].to.y, caption.bottom);
-    EXPECT_LE(lines[1].from.y, caption.top);
+    // It keeps the clearance from the caption, past the edge of its pen.
+    const double air = kClearanceMm * p.canvas.scale + lines[0].pen.width / 2.0;
+    EXPECT_GE(lines[0].to.y, caption.bottom + air);
+    EXPECT_LE(lines[1].from.y, caption.top - air);
     EXPECT_EQ(lines[1].to, testing::at_mm(p.canvas, 30, 40));
     EXPECT_EQ(lines[2].from, testing::at_mm(p.canvas, 150, 70));
     EXPECT_EQ(lines[2].to, testing::at_mm(p.canvas, 150, 40));
+}
+
+// Every line of its figure stands in a label's way: one that merely touches
+// the label moves it just clear, within half a row of its place; one that runs
+// through it sends it to the nearest free row. Either way the label keeps the
+// clearance from the edge of the line's pen.
+TEST(LabelLayout, ALabelKeepsTheClearanceFromEveryLineOfItsFigure) {
+    struct Case {
+        const char* name;
+        double lineY; // the label's box runs from 100 to 103.8 mm
+        bool touched;
+    };
+    const Case cases[] = {
+        {"touching its foot", 103.9, true},
+        {"touching its head", 99.9, true},
+        {"through its middle", 102.0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Paper p;
+        p.surface.set_pen_width(3);
+        move_to_mm(p.canvas, 30, c.lineY);
+        line_to_mm(p.canvas, 90, c.lineY);
+        LabelLayout labels(p.canvas, 0, 80, 190, 120);
+        labels.add({"0.910", 50, 100, 55, 98, 0, 1});
+        labels.draw();
+        const RecordedText& t = p.text("0.910");
+        const RecordedLine& line = p.surface.lines().front();
+        EXPECT_FALSE(segment_crosses({line.from, line.to, LineRole::figure}, t.box,
+                                     -(kClearanceMm * p.canvas.scale + 1.5)));
+        const Point stated = testing::at_mm(p.canvas, 50, 100);
+        const double row = t.box.height() + kClearanceMm * p.canvas.scale;
+        if (c.touched) {
+            EXPECT_EQ(t.at.x, stated.x);
+            EXPECT_LE(std::abs(t.at.y - stated.y), row / 2);
+        } else {
+            EXPECT_NEAR(std::abs(t.at.y - stated.y), row, 1.0);
+        }
+        EXPECT_EQ(p.surface.lines().size(), 1u) << "no leader for a label still by its place";
+    }
+}
+
+// A band whose every row a line runs through has no clear place: it grows
+// downward rather than let the label stand on the line.
+TEST(LabelLayout, ABandWithNoClearPlaceGrowsDownward) {
+    Paper p;
+    move_to_mm(p.canvas, 0, 102);
+    line_to_mm(p.canvas, 190, 102);
+    LabelLayout labels(p.canvas, 0, 100, 190, 104);
+    labels.add({"4.56", 60, 100, 62, 98, 0, 1});
+    labels.draw();
+    const RecordedText& t = p.text("4.56");
+    EXPECT_GE(t.box.top, mm_to_px(p.canvas, 102) + kClearanceMm * p.canvas.scale);
+    EXPECT_GT(labels.bottom(), mm_to_px(p.canvas, 104));
+    EXPECT_EQ(labels.astray(), 0) << "a leader reaches it";
+}
+
+// A label that yields is placed after every other, whatever the order they
+// were given in: the others keep their places.
+TEST(LabelLayout, AYieldingLabelGivesWayToTheOthers) {
+    Paper p;
+    LabelLayout labels(p.canvas, 0, 80, 190, 120);
+    FigureLabel lifted{"0.910", 50, 100, 50, 98, 0, 1};
+    lifted.yields = true;
+    labels.add(lifted);
+    labels.add({"1.173", 50, 100, 50, 98, 0, 1});
+    labels.draw();
+    EXPECT_EQ(p.text("1.173").at, testing::at_mm(p.canvas, 50, 100));
+    EXPECT_NE(p.text("0.910").at, testing::at_mm(p.canvas, 50, 100));
+    EXPECT_FALSE(boxes_overlap(p.text("0.910").box, p.text("1.173").box, p.slack()));
 }
 
 TEST(LabelLayout, ARowMovesDownTogetherJustClearOfWhatReachesIntoIt) {

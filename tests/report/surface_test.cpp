@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "report/recording_surface.h"
+#include "report/report_run.h"
 #include "report/report_text.h"
+#include "tests/support/canvas.h"
+#include "tests/support/designs.h"
 
 namespace korvex::report {
 namespace {
@@ -134,6 +137,53 @@ TEST(RecordingSurface, OverADeviceMeasuresWithItAndPassesEveryCallOn) {
     EXPECT_EQ(device.lines()[0].role, LineRole::tick);
     EXPECT_EQ(device.rectangles().size(), 1u);
     EXPECT_EQ(device.page_count(), 2);
+}
+
+// The result window's image is drawn from the recording that measured its
+// layout: every call must come out as it went in.
+TEST(RecordingSurface, AReplayDrawsEveryCallAsItWasMade) {
+    const auto design = testing::calculate_design(
+        {.spanCount = 3, .leftCantilever = 600, .roofType = calc::RoofType::arc});
+    testing::CanvasFixture recorded(kPrinterOutput);
+    draw_report(recorded.canvas, design->report_data());
+    recorded.surface.set_brush_color(rgb(9, 9, 9));
+    recorded.surface.text_out(1, 2, "塗り");
+    recorded.surface.new_page();
+
+    RecordingSurface replayed(testing::paper_geometry());
+    recorded.surface.replay(replayed);
+
+    const RecordingSurface& a = recorded.surface;
+    const RecordingSurface& b = replayed;
+    ASSERT_GT(a.page_count(), 2);
+    EXPECT_EQ(b.page_count(), a.page_count());
+    ASSERT_EQ(b.texts().size(), a.texts().size());
+    for (std::size_t i = 0; i < a.texts().size(); ++i) {
+        const RecordedText& x = a.texts()[i];
+        const RecordedText& y = b.texts()[i];
+        EXPECT_TRUE(x.order == y.order && x.page == y.page && x.at == y.at && x.text == y.text &&
+                    x.font == y.font && x.box == y.box && x.brush == y.brush)
+            << x.text;
+    }
+    ASSERT_EQ(b.lines().size(), a.lines().size());
+    for (std::size_t i = 0; i < a.lines().size(); ++i) {
+        const RecordedLine& x = a.lines()[i];
+        const RecordedLine& y = b.lines()[i];
+        EXPECT_TRUE(x.order == y.order && x.page == y.page && x.from == y.from && x.to == y.to &&
+                    x.pen == y.pen && x.role == y.role)
+            << i;
+    }
+    ASSERT_EQ(b.rectangles().size(), a.rectangles().size());
+    for (std::size_t i = 0; i < a.rectangles().size(); ++i)
+        EXPECT_TRUE(a.rectangles()[i].rect == b.rectangles()[i].rect &&
+                    a.rectangles()[i].order == b.rectangles()[i].order &&
+                    a.rectangles()[i].pen == b.rectangles()[i].pen &&
+                    a.rectangles()[i].brush == b.rectangles()[i].brush);
+    ASSERT_FALSE(a.arcs().empty());
+    ASSERT_EQ(b.arcs().size(), a.arcs().size());
+    EXPECT_EQ(b.arcs()[0].bounds, a.arcs()[0].bounds);
+    ASSERT_EQ(b.fills().size(), a.fills().size());
+    EXPECT_EQ(b.call_count(), a.call_count());
 }
 
 TEST(ReportText, RepeatsSingleAndMultiByteCharacters) {

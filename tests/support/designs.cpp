@@ -41,9 +41,15 @@ calc::DesignInputs design_inputs(const DesignOptions& o) {
     in.snowLoad = in.snowDepth * in.snowUnitWeight;
     in.liveLoad = o.liveLoad;
     in.otherDeadLoad = o.otherDeadLoad;
-    in.spanCount = o.spanCount;
-    for (int i = 0; i < 4; ++i)
-        in.spanLength[static_cast<std::size_t>(i)] = i < o.spanCount ? o.spanLength : 0;
+    const std::vector<int> spans =
+        o.spans.empty() ? std::vector<int>(static_cast<std::size_t>(o.spanCount), o.spanLength)
+                        : o.spans;
+    in.spanCount = static_cast<int>(spans.size());
+    int spans_length = 0;
+    for (std::size_t i = 0; i < in.spanLength.size(); ++i) {
+        in.spanLength[i] = i < spans.size() ? spans[i] : 0;
+        spans_length += in.spanLength[i];
+    }
     const bool left = o.leftCantilever != 0;
     const bool right = o.rightCantilever != 0;
     in.cantileverMode = left && right ? calc::CantileverMode::both
@@ -52,8 +58,8 @@ calc::DesignInputs design_inputs(const DesignOptions& o) {
                                       : calc::CantileverMode::none;
     in.leftCantileverLength = o.leftCantilever;
     in.rightCantileverLength = o.rightCantilever;
-    in.totalDeckLength = o.spanCount * o.spanLength + o.leftCantilever + o.rightCantilever;
-    in.beamTypeName = o.spanCount == 1 ? "単純梁" : "連続梁";
+    in.totalDeckLength = spans_length + o.leftCantilever + o.rightCantilever;
+    in.beamTypeName = in.spanCount == 1 ? "単純梁" : "連続梁";
     in.directLoadInput = o.directLoads;
     in.directWindPositive = o.directWindPositive;
     in.directWindNegative = o.directWindNegative;

@@ -5,6 +5,7 @@
 // through the load step and the calculation run exactly as Calculate does.
 
 #include <memory>
+#include <vector>
 
 #include "calc/design_inputs.h"
 #include "calc/load_step.h"
@@ -16,6 +17,8 @@ namespace korvex::testing {
 struct DesignOptions {
     int spanCount = 2;
     int spanLength = 2500;
+    // Spans of their own lengths; when empty, spanCount spans of spanLength.
+    std::vector<int> spans = {};
     int leftCantilever = 0; // mm, 0 = none
     int rightCantilever = 0;
     bool heavySnow = false; // a heavy-snow area: depth at least 150 cm, rho 30
