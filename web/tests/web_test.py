@@ -21,6 +21,7 @@ import base64
 import functools
 import http.server
 import json
+import math
 import os
 import pathlib
 import re
@@ -184,6 +185,92 @@ def load_file(driver, path):
     driver.execute_script("arguments[0].hidden = false;", chooser)
     chooser.send_keys(str(path))
     driver.execute_script("arguments[0].hidden = true;", chooser)
+
+
+def live_line(driver):
+    """The verdict line as shown: [text, colour, state], and how often it was shown."""
+    return driver.execute_script("""
+        const line = document.querySelector('.liveVerdictLine');
+        return [line.textContent, getComputedStyle(line).color, line.dataset.state || '',
+                (window.korvexLiveVerdict || {}).count || 0];""")
+
+
+def settled_line(driver, shown_before):
+    """The line once it has followed the last change: shown again since
+    `shown_before`, and no pause running."""
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+        "return !live.timer && (window.korvexLiveVerdict || {}).count > arguments[0]", shown_before))
+    return live_line(driver)
+
+
+KIND_WORDS = {"stress": "応力", "deflection": "たわみ", "jointEnd": "接合部", "jointMid": "接合部",
+              "cantileverStress": "はね出し部の応力", "cantileverDeflection": "はね出し部のたわみ",
+              "cantileverJoint": "はね出し部の接合部"}
+
+
+def desktop_agrees(root, folder, form_bytes, text):
+    """Whether the line `text` gives the desktop's verdict, largest ratio (two
+    decimals, truncated), case and kind for the design `form_bytes`; None without
+    a desktop build."""
+    project = pathlib.Path(folder) / "live.kvxw"
+    project.write_bytes(bytes(form_bytes))
+    desktop = desktop_json(root, project)
+    if desktop is None:
+        return None
+    line = re.fullmatch(r"判定 (ＯＫ|ＮＧ)　最大検定比 (\d+\.\d\d)（(.+)・(.+)）", text)
+    utilization = desktop["utilization"]
+    return (line is not None
+            and line[1] == ("ＯＫ" if "全てＯＫ" in desktop["verdict"] else "ＮＧ")
+            and line[2] == f"{math.floor(utilization['maxRatio'] * 100 + 1e-7) / 100:.2f}"
+            and utilization["governing"]["case"].startswith(line[3])
+            and line[4] == KIND_WORDS[utilization["governing"]["kind"]])
+
+
+def test_live_verdict(driver, base, root, served, screenshots, figures):
+    """The status line's verdict follows the form a pause after each change:
+    the desktop's verdict and largest ratio for a design that passes and for one
+    that fails, 計算's message in grey for a half-typed one, and all the while no
+    dialog, no focus move and no unsaved mark of its own."""
+    open_form(driver, base)
+    load_file(driver, served / "tokyo_mono_pitch.kvxw")
+    WebDriverWait(driver, 10).until(lambda d: "tokyo" in d.title)
+    text, colour, state, shown = settled_line(driver, 0)
+    with tempfile.TemporaryDirectory() as folder:
+        form_bytes = driver.execute_script("return Array.from(session.formBytes())")
+        agrees = desktop_agrees(root, folder, form_bytes, text)
+        check(state == "ok" and colour == "rgb(0, 0, 0)" and agrees is not False
+              and driver.title.endswith("tokyo_mono_pitch.kvxw]"),
+              f"a design that passes: the desktop's verdict and ratio, no unsaved mark ({text})")
+
+        # Typing a longer span: the line waits for the pause, then turns NG.
+        type_into(driver, "span1Edit", "5800")
+        text, colour, state, after = settled_line(driver, shown)
+        form_bytes = driver.execute_script("return Array.from(session.formBytes())")
+        agrees = desktop_agrees(root, folder, form_bytes, text)
+    check(state == "ng" and colour == "rgb(255, 0, 0)" and agrees is not False
+          and after - shown < 4 and focused_control(driver) == "span1Edit" and no_message(driver),
+          f"a longer span: NG in red with the desktop's ratio, once after typing, "
+          f"the focus kept ({text}, shown {after - shown} times)")
+    figures["change to the verdict line shown, the pause left out"] = driver.execute_script(
+        "return window.korvexLiveVerdict.latency")
+    driver.save_screenshot(str(screenshots / "web_live_verdict.png"))
+
+    # A span half typed (empty): 計算's own message on the line, in grey.
+    type_into(driver, "span1Edit", Keys.BACKSPACE)
+    text, colour, state, shown = settled_line(driver, after)
+    grey = (state == "message" and colour == "rgb(153, 153, 153)" and no_message(driver)
+            and focused_control(driver) == "span1Edit")
+    driver.find_element(By.CSS_SELECTOR, '[data-name="calculateButton"]').click()
+    calculated = message_text(driver).replace("\n", " ")
+    press_message_button(driver)
+    check(grey and text == calculated,
+          f"an empty span: 計算's message in grey, no dialog, the focus kept ({text})")
+
+    # The focus moves on from a field typed into, the line follows the new one.
+    type_into(driver, "span1Edit", "2400")
+    type_into(driver, "eaveHeightEdit", "9000")
+    check(focused_control(driver) == "eaveHeightEdit" and control_value(driver, "eaveHeightEdit") == "9000",
+          "after typing in one field a click into another takes the focus there")
 
 
 def test_local_file(driver, served):
@@ -866,6 +953,7 @@ def main():
             test_caption(driver, base, served)
             test_report(driver, base, served, screenshots, figures)
             test_span_table_dialog(driver, base, root, served, downloads, screenshots, figures)
+            test_live_verdict(driver, base, root, served, screenshots, figures)
             test_dialog_screenshots(driver, base, screenshots)
             test_recovery(driver, base, screenshots)
             test_two_tabs(driver, base)
@@ -883,7 +971,8 @@ def main():
     bundle = sum(f.stat().st_size for f in (root / "build-web" / "www").rglob("*") if f.is_file())
     figures["bundle size (MB)"] = bundle / 1e6
     for what, figure in figures.items():
-        print(f"figure: {what}: {figure:.2f}" if "MB" in what else f"figure: {what}: {figure:.0f} ms")
+        print(f"figure: {what}: {figure:.2f}" if "MB" in what
+              else f"figure: {what}: {figure:.{1 if figure < 10 else 0}f} ms")
     print(f"screenshots: {screenshots}")
     if failures:
         print(f"web-test: {len(failures)} failed", file=sys.stderr)
