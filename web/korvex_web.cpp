@@ -371,8 +371,9 @@ public:
         return encoded_bytes(pendingSave_);
     }
 
-    // The same bytes for the form as it is now, without starting a save: a save
-    // under way keeps the lines it is writing.
+    // The same bytes for the page's second instance of the core, which works out
+    // the span table from them while the user types on; a save under way keeps
+    // the lines it is writing.
     val form_bytes() const { return encoded_bytes(form::collect_project_lines(*session_)); }
 
     // Second half, once the bytes are in the user's file `name`: it becomes the

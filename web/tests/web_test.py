@@ -571,6 +571,93 @@ def test_span_table_dialog(driver, base, root, served, downloads, screenshots, f
     driver.execute_script("document.body.classList.remove('printingSheet')")
 
 
+def span_table_cells(driver):
+    return driver.execute_script(
+        "return [...document.querySelectorAll('#SpanTableWindow tbody td')].map(td => td.innerText)")
+
+
+def followed(driver, before):
+    """Waits until the open span table has followed the form since the count
+    `before`; the count now and how the table was worked out."""
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script(
+        "return (window.korvexSpanTableFollow || {}).count > arguments[0] && !following.running"
+        " && !live.timer", before))
+    return driver.execute_script("return window.korvexSpanTableFollow")
+
+
+def test_span_table_follows(driver, base, root, served, downloads, screenshots, figures):
+    """The open span table follows the form as the user types on, worked out
+    beside the page (over HTTP) or on it when idle (from a local file): the
+    desktop's table for the changed design, its CSV, and 計算's message in grey
+    with print and CSV disabled while the design does not calculate."""
+    open_form(driver, base)
+    load_file(driver, served / "tokyo_mono_pitch.kvxw")
+    WebDriverWait(driver, 10).until(lambda d: "tokyo" in d.title)
+    ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.F9).key_up(Keys.SHIFT).perform()
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.spanTable"))
+    dialog = driver.find_element(By.ID, "SpanTableWindow")
+    # The window is moved aside by its caption; the form stays free to type in.
+    ActionChains(driver).drag_and_drop_by_offset(
+        dialog.find_element(By.CSS_SELECTOR, ".dialogCaption"), 150, 250).perform()
+    before = span_table_cells(driver)
+    count = driver.execute_script("return (window.korvexSpanTableFollow || {}).count || 0")
+
+    type_into(driver, "snowDepthSpin", "90")
+    follow = followed(driver, count)
+    cells = span_table_cells(driver)
+    figures["span table following a change, beside the page"] = follow["time"]
+    with tempfile.TemporaryDirectory() as folder:
+        project = pathlib.Path(folder) / "followed.kvxw"
+        project.write_bytes(bytes(driver.execute_script("return Array.from(session.formBytes())")))
+        desktop = desktop_output(root, ["--span-table", str(project)])
+        if desktop is not None:
+            rows = json.loads(desktop)["rows"]
+            spans = [f"{r['maxSpan']:,} mm" if r["maxSpan"] is not None else "なし" for r in rows]
+            check([c.split("\n")[0] for c in cells] == spans and cells != before
+                  and not follow["onPage"],
+                  f"more snow: the open table follows beside the page, as the desktop works it out "
+                  f"({spans[:2]}…)")
+            for old in downloads.glob("*"):
+                old.unlink()
+            dialog.find_element(By.CSS_SELECTOR, '[data-name="csvButton"]').click()
+            csv = downloaded(downloads, "tokyo_mono_pitch_許容スパン表.csv")
+            target = pathlib.Path(folder) / "table.csv"
+            desktop_output(root, ["--span-table-csv", str(target), str(project)])
+            check(csv == target.read_bytes(), "CSV保存 saves the table as it follows the form")
+    driver.save_screenshot(str(screenshots / "web_span_table_following.png"))
+
+    count = follow["count"]
+    type_into(driver, "eaveHeightEdit", Keys.BACKSPACE)
+    follow = followed(driver, count)
+    refusal = dialog.find_element(By.CSS_SELECTOR, '[data-name="refusalLabel"]')
+    disabled = [dialog.find_element(By.CSS_SELECTOR, f'[data-name="{name}"]').get_attribute("disabled")
+                for name in ["printButton", "pdfButton", "csvButton"]]
+    expected = json.loads((root / "web" / "tests" / "refused_design.json").read_text("utf-8"))
+    check(refusal.is_displayed() and refusal.text == expected["message"]
+          and refusal.value_of_css_property("color") == "rgba(153, 153, 153, 1)"
+          and all(disabled) and no_message(driver),
+          f"an empty height: 計算's message in grey, print and CSV disabled ({refusal.text})")
+    type_into(driver, "eaveHeightEdit", "6000")
+    follow = followed(driver, follow["count"])
+    enabled = not dialog.find_element(By.CSS_SELECTOR, '[data-name="csvButton"]').get_attribute("disabled")
+    check(not refusal.is_displayed() and enabled and span_table_cells(driver) == cells,
+          "a height again: the table is back, and may be printed and saved")
+
+    # Opened from a local file the page starts no worker: the table follows on
+    # the page's thread once it is idle.
+    driver.get((served / "index.html").as_uri())
+    wait_ready(driver)
+    driver.execute_script("openSpanTable()")
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.spanTable"))
+    before = span_table_cells(driver)
+    driver.execute_script("arguments[0].style.top = '700px'", driver.find_element(By.ID, "SpanTableWindow"))
+    type_into(driver, "snowDepthSpin", "120")
+    follow = followed(driver, 0)
+    check(follow["onPage"] and span_table_cells(driver) != before,
+          "from a local file the open table follows on the page's thread")
+    figures["span table following a change, on the page"] = follow["time"]
+
+
 def test_caption(driver, base, served):
     """The caption names the design's file as the desktop names its path."""
     open_form(driver, base)
@@ -954,6 +1041,7 @@ def main():
             test_report(driver, base, served, screenshots, figures)
             test_span_table_dialog(driver, base, root, served, downloads, screenshots, figures)
             test_live_verdict(driver, base, root, served, screenshots, figures)
+            test_span_table_follows(driver, base, root, served, downloads, screenshots, figures)
             test_dialog_screenshots(driver, base, screenshots)
             test_recovery(driver, base, screenshots)
             test_two_tabs(driver, base)

@@ -393,7 +393,8 @@ function refresh({ leaving = false } = {}) {
 // shows the core's verdict of the form as it stands (form/live_verdict.h): OK or
 // NG with the largest ratio, or the message 計算 would give, in grey. The core
 // works on a copy: the form, its unsaved mark and its copy in the browser stay
-// as they are, and no dialog opens and the focus stays where it is.
+// as they are, and no dialog opens and the focus stays where it is. An open span
+// table follows at the same moment.
 const live = { timer: 0, changedAt: 0, line: null };
 
 // The line in its room (the layout table's item): at the room's right end, as
@@ -412,6 +413,7 @@ function verdictAfterPause() {
   live.changedAt = performance.now();
   clearTimeout(live.timer);
   live.timer = setTimeout(showLiveVerdict, pageTables.liveVerdict.delay);
+  holdSpanTableFollowing();
 }
 
 function showLiveVerdict() {
@@ -436,6 +438,7 @@ function showLiveVerdict() {
     work: shown - started,
     count: (window.korvexLiveVerdict?.count || 0) + 1,
   };
+  followSpanTable();
 }
 
 // ---- the area box's search ------------------------------------------------------
@@ -960,13 +963,21 @@ function message(text, buttons = ["OK"]) {
   });
 }
 
-// The user's own site files go back into the browser's storage after every save.
-function keepUserSiteFiles() {
+// The user's own site files as the core reads them now: {file name: bytes}.
+function userSiteFiles() {
+  const files = {};
   for (const name of USER_SITE_FILES) {
     const path = "/user/Load_data/" + name;
-    if (!korvex.FS.analyzePath(path).exists) continue;
+    if (korvex.FS.analyzePath(path).exists) files[name] = korvex.FS.readFile(path);
+  }
+  return files;
+}
+
+// The user's own site files go back into the browser's storage after every save.
+function keepUserSiteFiles() {
+  for (const [name, bytes] of Object.entries(userSiteFiles())) {
     try {
-      localStorage.setItem(STORAGE_PREFIX + name, base64(korvex.FS.readFile(path)));
+      localStorage.setItem(STORAGE_PREFIX + name, base64(bytes));
     } catch (error) {
       tellStorageFailure("ユーザーの地域データをブラウザに記録できませんでした。");
     }
@@ -986,7 +997,8 @@ document.getElementById("overviewCloseButton").addEventListener("click", () =>
   document.getElementById("overviewDialog").close());
 
 document.addEventListener("keydown", (event) => {
-  if (!session || document.querySelector("dialog[open]")) return;
+  // The span table is no modal dialog: the form's keys work while it is open.
+  if (!session || document.querySelector("dialog:modal")) return;
   const inReport = !document.getElementById("resultWindow").hidden;
   const ctrl = event.ctrlKey || event.metaKey;
   if (inReport) {
