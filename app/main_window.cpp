@@ -262,8 +262,9 @@ void MainWindow::show_live_verdict() {
     const form::LiveVerdict verdict = form::live_verdict(session_);
     const QString text = qt(verdict.text);
     liveVerdict_->setText(text);
-    const int room = statusBar_->width() * 2 / 3;
-    const int width = std::min(liveVerdict_->sizeHint().width(), room);
+    const int frame = statusBar_->frameWidth();
+    const form::LayoutRect& room = liveVerdictRoom_;
+    const int width = std::min(liveVerdict_->sizeHint().width(), room.width - frame);
     if (width < liveVerdict_->sizeHint().width()) {
         const int text_room = width - (liveVerdict_->sizeHint().width() -
                                        liveVerdict_->fontMetrics().horizontalAdvance(text));
@@ -274,10 +275,9 @@ void MainWindow::show_live_verdict() {
     QPalette palette = liveVerdict_->palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgb(verdict.colour));
     liveVerdict_->setPalette(palette);
-    const int frame = statusBar_->frameWidth();
-    liveVerdict_->setGeometry(statusBar_->width() - frame - width, frame, width,
-                              statusBar_->height() - 2 * frame);
-    statusBar_->setContentsMargins(0, 0, width + frame, 0);
+    liveVerdict_->setGeometry(room.left + room.width - frame - width, room.top + frame, width,
+                              room.height - 2 * frame);
+    statusBar_->setContentsMargins(0, 0, statusBar_->width() - liveVerdict_->x(), 0);
     emit form_settled();
 }
 

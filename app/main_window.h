@@ -7,7 +7,6 @@
 // window until show_again. A pause after every change the right-hand part of
 // the status bar gives the verdict of the form as it stands.
 
-#include <chrono>
 #include <functional>
 #include <map>
 #include <string>
@@ -19,6 +18,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "form/live_verdict.h"
 #include "form/menu_layout.h"
 #include "form/session.h"
 #include "form/window_layout.h"
@@ -40,13 +40,9 @@ class FormSpinEdit;
 class MessageSink;
 class SeaMapWindow;
 
+using form::kLiveVerdictDelay;
 using form::kMainWindowWidth;
 using form::kMenuBarHeight;
-// The verdict follows the form once the user has paused this long: typing
-// never waits for a calculation.
-inline constexpr std::chrono::milliseconds kLiveVerdictDelay{150};
-// Pixels between the verdict's text and its panel's edges.
-inline constexpr int kLiveVerdictPadding = 4;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -136,6 +132,7 @@ private:
                      Qt::Alignment alignment);
     QLabel* add_title_band(QWidget* panel, const form::LayoutItem& item);
     QLabel* add_status_bar(const QRect& geometry);
+    QLabel* add_live_verdict(QWidget* bar, const form::LayoutRect& room);
     QGroupBox* add_group(QWidget* parent, form::GroupBox& group, const QRect& geometry);
     QLineEdit* add_edit(QWidget* parent, form::Edit& edit, const QRect& geometry);
     FormSpinEdit* add_spin(QWidget* parent, form::SpinEdit& spin, const QRect& geometry);
@@ -181,7 +178,8 @@ private:
     QMenu* recentMenu_ = nullptr;
     QWidget* formArea_ = nullptr; // every panel, below the menu bar
     QLabel* statusBar_ = nullptr;
-    QLabel* liveVerdict_ = nullptr; // the right-hand part of the status bar
+    QLabel* liveVerdict_ = nullptr;    // the right-hand part of the status bar
+    form::LayoutRect liveVerdictRoom_; // the most of the bar it may take
     QTimer liveTimer_;
     std::vector<QLabel*> spanPictures_;
     SeaMapWindow* seaMap_ = nullptr;

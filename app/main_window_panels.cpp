@@ -72,12 +72,14 @@ void MainWindow::build_panels() {
     for (const form::LayoutItem& item : form::main_window_layout()) {
         QWidget* parent = item.parent.empty() ? formArea_ : parents.at(item.parent);
         QWidget* widget = build_item(item, parent);
-        if (item.kind == form::LayoutKind::panel || item.kind == form::LayoutKind::group)
+        if (item.kind == form::LayoutKind::panel || item.kind == form::LayoutKind::group ||
+            item.name == form_.statusBar.name)
             parents[item.name] = widget;
         if (item.kind != form::LayoutKind::titleBand && (item.bold || item.fontPixels != 0))
             widget->setFont(item_font(item));
-        // Where the form moves an item, the window follows at every refresh.
-        if (item.kind != form::LayoutKind::titleBand)
+        // Where the form moves an item, the window follows at every refresh. A
+        // title band and the verdict line are as wide as their words.
+        if (item.kind != form::LayoutKind::titleBand && item.name != form::kLiveVerdictLabel)
             views_.push_back(
                 [this, widget, &item] { widget->setGeometry(to_qrect(live_rect(form_, item))); });
         add_touches(item, widget);
@@ -116,6 +118,7 @@ QWidget* MainWindow::build_item(const form::LayoutItem& item, QWidget* parent) {
         return add_radio(parent, *form::find_radio(form_, item.name), geometry);
     case form::LayoutKind::display:
         if (item.name == form_.statusBar.name) return add_status_bar(geometry);
+        if (item.name == form::kLiveVerdictLabel) return add_live_verdict(parent, item.rect);
         return add_display(parent, *form::find_label(form_, item.name), geometry,
                            to_alignment(item.align));
     case form::LayoutKind::picture:
@@ -245,12 +248,22 @@ QLabel* MainWindow::add_status_bar(const QRect& geometry) {
     statusBar_->setGeometry(geometry);
     statusBar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar_->setIndent(4);
-    liveVerdict_ = new QLabel(statusBar_);
-    liveVerdict_->setObjectName(QStringLiteral("liveVerdictLabel"));
+    return statusBar_;
+}
+
+// Placed by show_live_verdict at the right end of `room`, as wide as its text.
+QLabel* MainWindow::add_live_verdict(QWidget* bar, const form::LayoutRect& room) {
+    liveVerdict_ = new QLabel(bar);
+    liveVerdict_->setObjectName(qt(form::kLiveVerdictLabel));
     liveVerdict_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     liveVerdict_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    liveVerdict_->setContentsMargins(kLiveVerdictPadding, 0, kLiveVerdictPadding, 0);
-    return statusBar_;
+    liveVerdict_->setContentsMargins(form::kLiveVerdictPadding, 0, form::kLiveVerdictPadding, 0);
+    liveVerdictRoom_ = room;
+    // Nothing to show before the first verdict.
+    const int frame = statusBar_->frameWidth();
+    liveVerdict_->setGeometry(room.left + room.width - frame, room.top + frame, 0,
+                              room.height - 2 * frame);
+    return liveVerdict_;
 }
 
 void MainWindow::add_control(QWidget* widget, const std::string& name, std::function<void()> show,

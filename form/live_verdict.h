@@ -6,6 +6,7 @@
 // the message Calculate would give. The desktop's status bar and the page show
 // what it returns and decide nothing themselves.
 
+#include <chrono>
 #include <string>
 
 #include "common/json.h"
@@ -14,6 +15,10 @@
 #include "run/design_checks.h"
 
 namespace korvex::form {
+
+// The verdict follows the form once the user has paused this long, in both
+// editions: typing never waits for a calculation.
+inline constexpr std::chrono::milliseconds kLiveVerdictDelay{150};
 
 enum class LiveState {
     ok,      // every check of every case passes

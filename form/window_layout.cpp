@@ -300,6 +300,12 @@ std::vector<LayoutItem> build_layout() {
     b.set_parent({});
     b.add(LayoutKind::display, f.statusBar.name,
           {0, f.height - kStatusBarHeight, kMainWindowWidth, kStatusBarHeight});
+    // The verdict while typing takes at most the right two thirds of the bar: the
+    // hint before it always keeps a third.
+    constexpr int kVerdictRoom = kMainWindowWidth * 2 / 3;
+    b.set_parent(f.statusBar.name);
+    b.add(LayoutKind::display, kLiveVerdictLabel,
+          {kMainWindowWidth - kVerdictRoom, 0, kVerdictRoom, kStatusBarHeight}, LayoutAlign::right);
     return items;
 }
 

@@ -23,6 +23,12 @@ inline constexpr int kRecentArrowWidth = 16;
 // A title band is as wide as its bold words plus this much, half on each side;
 // its rect has width 0.
 inline constexpr int kTitleBandPadding = 20;
+// The verdict while typing (form/live_verdict.h) lies in the status bar: its
+// item's rect is the most it may take from the hints, and the line stands at the
+// right end of it, as wide as its text with this padding on each side (a longer
+// text is cut short at the rect's left end).
+inline constexpr const char* kLiveVerdictLabel = "liveVerdictLabel";
+inline constexpr int kLiveVerdictPadding = 4;
 
 enum class LayoutKind {
     panel,
@@ -54,7 +60,8 @@ struct LayoutItem {
     // spanRowLabel).
     std::string name;
     // The panel or group it sits in; empty for a panel and for the status bar,
-    // which lie straight in the form below the menu bar.
+    // which lie straight in the form below the menu bar; the status bar for the
+    // verdict line.
     std::string parent;
     std::string text; // a plain text's or title band's words (may contain "\n"); empty otherwise
     LayoutRect rect;  // 96-dpi pixels relative to the parent, exactly as the window places it
@@ -64,7 +71,8 @@ struct LayoutItem {
 };
 
 // Every item of the main window in creation order (parents before children):
-// panels in their stacking order, then per panel its items, then the status bar.
+// panels in their stacking order, then per panel its items, then the status bar
+// and the verdict line in it.
 // A panel that moves with the layout mode carries its rect of the derived-loads
 // layout; its live top, height and visibility are the form's Panel members.
 const std::vector<LayoutItem>& main_window_layout();

@@ -33,6 +33,7 @@
 #include "form/dialog_layouts.h"
 #include "form/form_state_json.h"
 #include "form/key_filter.h"
+#include "form/live_verdict.h"
 #include "form/menu_layout.h"
 #include "form/project_commands.h"
 #include "form/project_lines.h"
@@ -367,10 +368,13 @@ public:
     // a form Shift_JIS cannot hold. The page writes them where the user chose.
     val project_bytes() {
         pendingSave_ = form::collect_project_lines(*session_);
-        const persist::EncodedProject encoded = persist::encode_project_file(pendingSave_);
-        if (!encoded.error.empty()) return val(encoded.error);
-        return byte_array(encoded.bytes);
+        return encoded_bytes(pendingSave_);
     }
+
+    // The same bytes for the page's second instance of the core, which works out
+    // the span table from them while the user types on; a save under way keeps
+    // the lines it is writing.
+    val form_bytes() const { return encoded_bytes(form::collect_project_lines(*session_)); }
 
     // Second half, once the bytes are in the user's file `name`: it becomes the
     // design's file, and the form is compared with what was written.
@@ -389,6 +393,12 @@ public:
 
     // "計算": {} when the design passed, else the message and the control.
     std::string calculate() { return text(message_json(form::calculate(*session_))); }
+
+    // The verdict while typing: Calculate on a copy of the session, which is
+    // left as it was (form/live_verdict.h).
+    std::string live_verdict() const {
+        return text(form::live_verdict_json(form::live_verdict(*session_)));
+    }
 
     // The printed report's sheets as SVG documents, dated `date` (yyyy/MM/dd).
     val report_pages(const std::string& date) {
@@ -671,6 +681,12 @@ public:
     }
 
 private:
+    static val encoded_bytes(const persist::ProjectLines& lines) {
+        const persist::EncodedProject encoded = persist::encode_project_file(lines);
+        if (!encoded.error.empty()) return val(encoded.error);
+        return byte_array(encoded.bytes);
+    }
+
     // The position buttons in the order of report::kPageNumberPositions.
     static std::vector<std::string> position_radios() {
         std::vector<std::string> names;
@@ -751,6 +767,9 @@ std::string page_tables() {
                                 {"keepFailure", form::kRecoveryKeepFailure},
                                 {"delay", static_cast<int>(form::kRecoveryDelay.count())}}},
         {"saveChangesQuestion", form::kSaveChangesQuestion},
+        {"liveVerdict", JsonObject{{"name", form::kLiveVerdictLabel},
+                                   {"delay", static_cast<int>(form::kLiveVerdictDelay.count())},
+                                   {"padding", form::kLiveVerdictPadding}}},
         {"framedCellInset", JsonArray{form::kFramedCellInsetX, form::kFramedCellInsetY}},
         {"colours", JsonObject{{"chosenRadio", colour_text(form::kNavy)},
                                {"chosenPosition", colour_text(form::kChosenPositionColour)}}},
@@ -800,6 +819,8 @@ EMSCRIPTEN_BINDINGS(korvex) {
         .function("recoveryCopy", &WebSession::recovery_copy)
         .function("restoreRecovery", &WebSession::restore_recovery)
         .function("calculate", &WebSession::calculate)
+        .function("liveVerdict", &WebSession::live_verdict)
+        .function("formBytes", &WebSession::form_bytes)
         .function("reportPages", &WebSession::report_pages)
         .function("overview", &WebSession::overview)
         .function("siteRows", &WebSession::site_rows)

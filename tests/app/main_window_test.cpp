@@ -544,6 +544,12 @@ TEST_F(MainWindowTest, IsBuiltFromTheFormsLayoutTable) {
             if (item.kind == form::LayoutKind::titleBand) {
                 EXPECT_EQ(widget->height(), rect.height()) << words.toStdString();
                 EXPECT_TRUE(widget->font().bold()) << words.toStdString();
+            } else if (item.name == form::kLiveVerdictLabel) {
+                // As wide as its text, at the right end of its room, inside the
+                // bar's frame.
+                const int frame = static_cast<const QLabel*>(widget->parentWidget())->frameWidth();
+                EXPECT_GE(widget->x(), rect.left()) << item.name;
+                EXPECT_EQ(rect.right() - widget->geometry().right(), frame) << item.name;
             } else {
                 EXPECT_EQ(widget->geometry(), rect) << item.name << words.toStdString();
             }

@@ -67,6 +67,7 @@ TEST(WindowLayout, ParentsComeFirstAndHoldTheirItems) {
             // Only the status bar lies straight in the form, over its foot.
             EXPECT_EQ(item.name, form.statusBar.name);
             EXPECT_EQ(item.rect.top + item.rect.height, form.height);
+            parents[item.name] = &item;
             continue;
         }
         const auto parent = parents.find(item.parent);
@@ -92,6 +93,14 @@ TEST(WindowLayout, ParentsComeFirstAndHoldTheirItems) {
         EXPECT_TRUE(item.bold) << item.text;
     }
     EXPECT_EQ(bands, 4);
+    // The verdict line is the status bar's one item; its room ends at the bar's
+    // right end and leaves the hints a part of the bar.
+    const LayoutItem& verdict = *find_item(kLiveVerdictLabel);
+    EXPECT_EQ(verdict.parent, form.statusBar.name);
+    EXPECT_EQ(verdict.align, LayoutAlign::right);
+    EXPECT_EQ(verdict.rect.left + verdict.rect.width, kMainWindowWidth);
+    EXPECT_GT(verdict.rect.left, 0);
+    EXPECT_EQ(verdict.rect.height, kStatusBarHeight);
 }
 
 TEST(WindowLayout, EveryControlOfTheFormIsPlacedOnceAsItsKind) {
@@ -186,9 +195,11 @@ TEST(WindowLayout, EveryControlOfTheFormIsPlacedOnceAsItsKind) {
         EXPECT_EQ(placed, 1) << *name;
     }
     // The other way round: every control the window places is one of the form's,
-    // found by its name as its kind, so a view can bind it.
+    // found by its name as its kind, so a view can bind it. The verdict line
+    // shows what form::live_verdict returns, no state of the form.
     for (const LayoutItem& item : layout()) {
         if (!is_control(item.kind) && item.kind != LayoutKind::group) continue;
+        if (item.name == kLiveVerdictLabel) continue;
         EXPECT_TRUE(expected.contains(item.name)) << item.name;
         const bool found = [&] {
             switch (item.kind) {

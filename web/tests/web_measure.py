@@ -9,6 +9,12 @@ the machine. Per bundle it gives the median of the rounds for
 - the page opened to a usable form, warm (a reload, the files cached),
 - 計算 pressed to every sheet of tokyo_mono_pitch drawn,
 - 許容スパン表 from the command to the filled table (where the bundle has it),
+- the longest stretch the page's thread is held while the user types quickly
+  into the snow depth; where the bundle has the verdict while typing, also
+  with the span table open and following the form, served over HTTP (the
+  table worked out beside the page) and opened from a local file (on the
+  page's thread when it is idle), and the time from a change to the status
+  line's verdict shown, the deliberate pause left out,
 
 and the bundle's size. A measurement, not a test: nothing here fails.
 """
@@ -20,24 +26,31 @@ import statistics
 import sys
 import tempfile
 
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 from web_test import browser, serve
 
 
-def open_page(driver, base):
-    driver.get(base + "/index.html")
+def open_page(driver, base, url=None):
+    driver.get(url or base + "/index.html")
     WebDriverWait(driver, 60).until(
         lambda d: d.execute_script("return document.body.dataset.ready === '1'"))
-    # Declines a copy of the form an earlier round may have left.
-    driver.execute_script("""
-        const box = document.getElementById('messageBox');
-        if (box.open) [...box.querySelectorAll('button')].pop().click();""")
-    return driver.execute_script("return window.korvexReadyTime")
+    ready = driver.execute_script("return window.korvexReadyTime")
+    # Declines the copies of the form earlier rounds left.
+    while True:
+        WebDriverWait(driver, 30).until(lambda d: d.execute_script(
+            "return document.body.dataset.settled === '1' ||"
+            " document.getElementById('messageBox').open"))
+        if driver.execute_script("return document.body.dataset.settled === '1'"):
+            return ready
+        driver.execute_script("""
+            [...document.querySelectorAll('#messageButtons button')].pop().click();""")
 
 
-def measure_round(driver, base, project):
+def measure_round(driver, base, project, local):
     open_page(driver, base)
     ready = open_page(driver, base)
     chooser = driver.find_element(By.ID, "fileChooser")
@@ -54,7 +67,63 @@ def measure_round(driver, base, project):
         WebDriverWait(driver, 60).until(
             lambda d: d.execute_script("return document.body.dataset.spanTable"))
         span_table = driver.execute_script("return window.korvexSpanTableTime")
-    return ready, calculated, span_table
+        driver.execute_script("dialogs.SpanTableWindow.close()")
+    # Typing with the span table closed, and, where the table follows the form,
+    # with it open, over HTTP and from a local file.
+    held, verdict = typing(driver)
+    held_open = held_local = None
+    if driver.execute_script("return typeof following === 'object'"):
+        open_table(driver)
+        held_open, _ = typing(driver)
+        open_page(driver, base, local.as_uri())
+        open_table(driver)
+        held_local, _ = typing(driver)
+    return ready, calculated, span_table, verdict, held, held_open, held_local
+
+
+def open_table(driver):
+    driver.execute_script("openSpanTable()")
+    WebDriverWait(driver, 60).until(
+        lambda d: d.execute_script("return document.body.dataset.spanTable"))
+
+
+# The page's thread is watched by a message it posts to itself over and over:
+# the longest gap between two of them is the longest the thread was held.
+WATCH_THREAD = """
+    window.korvexHeld = 0;
+    window.korvexWatching = true;
+    const channel = new MessageChannel();
+    let last = performance.now();
+    channel.port1.onmessage = () => {
+      const now = performance.now();
+      window.korvexHeld = Math.max(window.korvexHeld, now - last);
+      last = now;
+      if (window.korvexWatching) channel.port2.postMessage(0);
+    };
+    channel.port2.postMessage(0);"""
+
+
+def typing(driver):
+    """Types four snow depths quickly (a key every 40 ms), each followed by a
+    pause that lets the verdict line and an open span table follow it while the
+    next is typed: the longest hold of the page's thread meanwhile, and the last
+    change to the verdict line shown, the pause left out (None without a line)."""
+    edit = driver.find_element(By.CSS_SELECTOR, '#form [data-name="snowDepthSpin"]')
+    edit.click()
+    driver.execute_script(WATCH_THREAD)
+    keys = ActionChains(driver)
+    for depth in ["45", "80", "120", "65"]:
+        keys.key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL)
+        for key in depth:
+            keys.send_keys(key).pause(0.04)
+        keys.pause(0.2)
+    keys.perform()
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("""
+        return (typeof live !== 'object' || !live.timer) &&
+               (typeof following !== 'object' || !following.running)"""))
+    return driver.execute_script("""
+        window.korvexWatching = false;
+        return [window.korvexHeld, window.korvexLiveVerdict ? window.korvexLiveVerdict.latency : null];""")
 
 
 def main():
@@ -80,7 +149,8 @@ def main():
             for _ in range(args.rounds):
                 for bundle, server in zip(bundles, servers):
                     base = f"http://127.0.0.1:{server.server_address[1]}"
-                    results[bundle].append(measure_round(driver, base, project))
+                    local = pathlib.Path(folder) / str(bundles.index(bundle)) / "index.html"
+                    results[bundle].append(measure_round(driver, base, project, local))
         finally:
             driver.quit()
             for server in servers:
@@ -92,11 +162,16 @@ def main():
         print(f"{bundle}  ({size:.2f} MB, median of {len(rows)} rounds)")
         for index, what in enumerate(["page opened to usable form (warm)",
                                       "計算 to every sheet drawn",
-                                      "許容スパン表, command to filled table"]):
+                                      "許容スパン表, command to filled table",
+                                      "a change to the verdict line shown, the pause left out",
+                                      "typing, longest hold of the page's thread",
+                                      "the same with the span table open and following",
+                                      "the same, opened from a local file"]):
             figures = [row[index] for row in rows if row[index] is not None]
             if figures:
-                print(f"  {what}: {statistics.median(figures):.0f} ms"
-                      f" (from {min(figures):.0f} to {max(figures):.0f})")
+                digits = 1 if max(figures) < 10 else 0
+                print(f"  {what}: {statistics.median(figures):.{digits}f} ms"
+                      f" (from {min(figures):.{digits}f} to {max(figures):.{digits}f})")
     return 0
 
 

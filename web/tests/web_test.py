@@ -21,6 +21,7 @@ import base64
 import functools
 import http.server
 import json
+import math
 import os
 import pathlib
 import re
@@ -184,6 +185,92 @@ def load_file(driver, path):
     driver.execute_script("arguments[0].hidden = false;", chooser)
     chooser.send_keys(str(path))
     driver.execute_script("arguments[0].hidden = true;", chooser)
+
+
+def live_line(driver):
+    """The verdict line as shown: [text, colour, state], and how often it was shown."""
+    return driver.execute_script("""
+        const line = document.querySelector('.liveVerdictLine');
+        return [line.textContent, getComputedStyle(line).color, line.dataset.state || '',
+                (window.korvexLiveVerdict || {}).count || 0];""")
+
+
+def settled_line(driver, shown_before):
+    """The line once it has followed the last change: shown again since
+    `shown_before`, and no pause running."""
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+        "return !live.timer && (window.korvexLiveVerdict || {}).count > arguments[0]", shown_before))
+    return live_line(driver)
+
+
+KIND_WORDS = {"stress": "応力", "deflection": "たわみ", "jointEnd": "接合部", "jointMid": "接合部",
+              "cantileverStress": "はね出し部の応力", "cantileverDeflection": "はね出し部のたわみ",
+              "cantileverJoint": "はね出し部の接合部"}
+
+
+def desktop_agrees(root, folder, form_bytes, text):
+    """Whether the line `text` gives the desktop's verdict, largest ratio (two
+    decimals, truncated), case and kind for the design `form_bytes`; None without
+    a desktop build."""
+    project = pathlib.Path(folder) / "live.kvxw"
+    project.write_bytes(bytes(form_bytes))
+    desktop = desktop_json(root, project)
+    if desktop is None:
+        return None
+    line = re.fullmatch(r"判定 (ＯＫ|ＮＧ)　最大検定比 (\d+\.\d\d)（(.+)・(.+)）", text)
+    utilization = desktop["utilization"]
+    return (line is not None
+            and line[1] == ("ＯＫ" if "全てＯＫ" in desktop["verdict"] else "ＮＧ")
+            and line[2] == f"{math.floor(utilization['maxRatio'] * 100 + 1e-7) / 100:.2f}"
+            and utilization["governing"]["case"].startswith(line[3])
+            and line[4] == KIND_WORDS[utilization["governing"]["kind"]])
+
+
+def test_live_verdict(driver, base, root, served, screenshots, figures):
+    """The status line's verdict follows the form a pause after each change:
+    the desktop's verdict and largest ratio for a design that passes and for one
+    that fails, 計算's message in grey for a half-typed one, and all the while no
+    dialog, no focus move and no unsaved mark of its own."""
+    open_form(driver, base)
+    load_file(driver, served / "tokyo_mono_pitch.kvxw")
+    WebDriverWait(driver, 10).until(lambda d: "tokyo" in d.title)
+    text, colour, state, shown = settled_line(driver, 0)
+    with tempfile.TemporaryDirectory() as folder:
+        form_bytes = driver.execute_script("return Array.from(session.formBytes())")
+        agrees = desktop_agrees(root, folder, form_bytes, text)
+        check(state == "ok" and colour == "rgb(0, 0, 0)" and agrees is not False
+              and driver.title.endswith("tokyo_mono_pitch.kvxw]"),
+              f"a design that passes: the desktop's verdict and ratio, no unsaved mark ({text})")
+
+        # Typing a longer span: the line waits for the pause, then turns NG.
+        type_into(driver, "span1Edit", "5800")
+        text, colour, state, after = settled_line(driver, shown)
+        form_bytes = driver.execute_script("return Array.from(session.formBytes())")
+        agrees = desktop_agrees(root, folder, form_bytes, text)
+    check(state == "ng" and colour == "rgb(255, 0, 0)" and agrees is not False
+          and after - shown < 4 and focused_control(driver) == "span1Edit" and no_message(driver),
+          f"a longer span: NG in red with the desktop's ratio, once after typing, "
+          f"the focus kept ({text}, shown {after - shown} times)")
+    figures["change to the verdict line shown, the pause left out"] = driver.execute_script(
+        "return window.korvexLiveVerdict.latency")
+    driver.save_screenshot(str(screenshots / "web_live_verdict.png"))
+
+    # A span half typed (empty): 計算's own message on the line, in grey.
+    type_into(driver, "span1Edit", Keys.BACKSPACE)
+    text, colour, state, shown = settled_line(driver, after)
+    grey = (state == "message" and colour == "rgb(153, 153, 153)" and no_message(driver)
+            and focused_control(driver) == "span1Edit")
+    driver.find_element(By.CSS_SELECTOR, '[data-name="calculateButton"]').click()
+    calculated = message_text(driver).replace("\n", " ")
+    press_message_button(driver)
+    check(grey and text == calculated,
+          f"an empty span: 計算's message in grey, no dialog, the focus kept ({text})")
+
+    # The focus moves on from a field typed into, the line follows the new one.
+    type_into(driver, "span1Edit", "2400")
+    type_into(driver, "eaveHeightEdit", "9000")
+    check(focused_control(driver) == "eaveHeightEdit" and control_value(driver, "eaveHeightEdit") == "9000",
+          "after typing in one field a click into another takes the focus there")
 
 
 def test_local_file(driver, served):
@@ -482,6 +569,93 @@ def test_span_table_dialog(driver, base, root, served, downloads, screenshots, f
     check("Korvex構造計算(木造梁)－許容スパン表－" in sheet and printed_pages == 1,
           f"印刷 prints the one A4 sheet of the desktop ({printed_pages} page)")
     driver.execute_script("document.body.classList.remove('printingSheet')")
+
+
+def span_table_cells(driver):
+    return driver.execute_script(
+        "return [...document.querySelectorAll('#SpanTableWindow tbody td')].map(td => td.innerText)")
+
+
+def followed(driver, before):
+    """Waits until the open span table has followed the form since the count
+    `before`; the count now and how the table was worked out."""
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script(
+        "return (window.korvexSpanTableFollow || {}).count > arguments[0] && !following.running"
+        " && !live.timer", before))
+    return driver.execute_script("return window.korvexSpanTableFollow")
+
+
+def test_span_table_follows(driver, base, root, served, downloads, screenshots, figures):
+    """The open span table follows the form as the user types on, worked out
+    beside the page (over HTTP) or on it when idle (from a local file): the
+    desktop's table for the changed design, its CSV, and 計算's message in grey
+    with print and CSV disabled while the design does not calculate."""
+    open_form(driver, base)
+    load_file(driver, served / "tokyo_mono_pitch.kvxw")
+    WebDriverWait(driver, 10).until(lambda d: "tokyo" in d.title)
+    ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.F9).key_up(Keys.SHIFT).perform()
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.spanTable"))
+    dialog = driver.find_element(By.ID, "SpanTableWindow")
+    # The window is moved aside by its caption; the form stays free to type in.
+    ActionChains(driver).drag_and_drop_by_offset(
+        dialog.find_element(By.CSS_SELECTOR, ".dialogCaption"), 150, 250).perform()
+    before = span_table_cells(driver)
+    count = driver.execute_script("return (window.korvexSpanTableFollow || {}).count || 0")
+
+    type_into(driver, "snowDepthSpin", "90")
+    follow = followed(driver, count)
+    cells = span_table_cells(driver)
+    figures["span table following a change, beside the page"] = follow["time"]
+    with tempfile.TemporaryDirectory() as folder:
+        project = pathlib.Path(folder) / "followed.kvxw"
+        project.write_bytes(bytes(driver.execute_script("return Array.from(session.formBytes())")))
+        desktop = desktop_output(root, ["--span-table", str(project)])
+        if desktop is not None:
+            rows = json.loads(desktop)["rows"]
+            spans = [f"{r['maxSpan']:,} mm" if r["maxSpan"] is not None else "なし" for r in rows]
+            check([c.split("\n")[0] for c in cells] == spans and cells != before
+                  and not follow["onPage"],
+                  f"more snow: the open table follows beside the page, as the desktop works it out "
+                  f"({spans[:2]}…)")
+            for old in downloads.glob("*"):
+                old.unlink()
+            dialog.find_element(By.CSS_SELECTOR, '[data-name="csvButton"]').click()
+            csv = downloaded(downloads, "tokyo_mono_pitch_許容スパン表.csv")
+            target = pathlib.Path(folder) / "table.csv"
+            desktop_output(root, ["--span-table-csv", str(target), str(project)])
+            check(csv == target.read_bytes(), "CSV保存 saves the table as it follows the form")
+    driver.save_screenshot(str(screenshots / "web_span_table_following.png"))
+
+    count = follow["count"]
+    type_into(driver, "eaveHeightEdit", Keys.BACKSPACE)
+    follow = followed(driver, count)
+    refusal = dialog.find_element(By.CSS_SELECTOR, '[data-name="refusalLabel"]')
+    disabled = [dialog.find_element(By.CSS_SELECTOR, f'[data-name="{name}"]').get_attribute("disabled")
+                for name in ["printButton", "pdfButton", "csvButton"]]
+    expected = json.loads((root / "web" / "tests" / "refused_design.json").read_text("utf-8"))
+    check(refusal.is_displayed() and refusal.text == expected["message"]
+          and refusal.value_of_css_property("color") == "rgba(153, 153, 153, 1)"
+          and all(disabled) and no_message(driver),
+          f"an empty height: 計算's message in grey, print and CSV disabled ({refusal.text})")
+    type_into(driver, "eaveHeightEdit", "6000")
+    follow = followed(driver, follow["count"])
+    enabled = not dialog.find_element(By.CSS_SELECTOR, '[data-name="csvButton"]').get_attribute("disabled")
+    check(not refusal.is_displayed() and enabled and span_table_cells(driver) == cells,
+          "a height again: the table is back, and may be printed and saved")
+
+    # Opened from a local file the page starts no worker: the table follows on
+    # the page's thread once it is idle.
+    driver.get((served / "index.html").as_uri())
+    wait_ready(driver)
+    driver.execute_script("openSpanTable()")
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.spanTable"))
+    before = span_table_cells(driver)
+    driver.execute_script("arguments[0].style.top = '700px'", driver.find_element(By.ID, "SpanTableWindow"))
+    type_into(driver, "snowDepthSpin", "120")
+    follow = followed(driver, 0)
+    check(follow["onPage"] and span_table_cells(driver) != before,
+          "from a local file the open table follows on the page's thread")
+    figures["span table following a change, on the page"] = follow["time"]
 
 
 def test_caption(driver, base, served):
@@ -866,6 +1040,8 @@ def main():
             test_caption(driver, base, served)
             test_report(driver, base, served, screenshots, figures)
             test_span_table_dialog(driver, base, root, served, downloads, screenshots, figures)
+            test_live_verdict(driver, base, root, served, screenshots, figures)
+            test_span_table_follows(driver, base, root, served, downloads, screenshots, figures)
             test_dialog_screenshots(driver, base, screenshots)
             test_recovery(driver, base, screenshots)
             test_two_tabs(driver, base)
@@ -883,7 +1059,8 @@ def main():
     bundle = sum(f.stat().st_size for f in (root / "build-web" / "www").rglob("*") if f.is_file())
     figures["bundle size (MB)"] = bundle / 1e6
     for what, figure in figures.items():
-        print(f"figure: {what}: {figure:.2f}" if "MB" in what else f"figure: {what}: {figure:.0f} ms")
+        print(f"figure: {what}: {figure:.2f}" if "MB" in what
+              else f"figure: {what}: {figure:.{1 if figure < 10 else 0}f} ms")
     print(f"screenshots: {screenshots}")
     if failures:
         print(f"web-test: {len(failures)} failed", file=sys.stderr)

@@ -114,7 +114,7 @@ function place(element, item) {
 
 function buildForm(layout) {
   const form = document.getElementById("form");
-  const parents = new Map([["", form]]);
+  const parents = new Map([["", form]]); // panels, groups and the status bar
   let formHeight = 0; // down to the lowest item placed on the window itself
   for (const item of layout) {
     const parent = parents.get(item.parent) || form;
@@ -161,6 +161,15 @@ function buildForm(layout) {
       }
       case "display":
         element = document.createElement("div");
+        if (item.name === "statusBar") {
+          // The hints, and the verdict while typing at the right.
+          const hint = document.createElement("span");
+          hint.className = "statusText";
+          element.append(hint);
+          parents.set(item.name, element);
+        } else if (item.name === pageTables.liveVerdict.name) {
+          buildLiveVerdict(element);
+        }
         break;
       case "picture":
       case "spanPictures":
@@ -249,7 +258,9 @@ function bindControl(element, item) {
       input.addEventListener("input", () => change(name, input.value));
       input.addEventListener("blur", async () => {
         const result = JSON.parse(session.leave(name));
-        refresh();
+        // The focus is on its way to the control clicked or tabbed to: the
+        // field being left must not take it back.
+        refresh({ leaving: true });
         if (result.message) await showFormMessage(result);
       });
       // Typing is filtered as on the desktop: a key the field refuses never lands.
@@ -290,7 +301,9 @@ function setHint(element, control) {
   if (control.hint !== undefined && element.title !== control.hint) element.title = control.hint;
 }
 
-function refresh() {
+// The form shown as the core holds it. The core's active control gets the focus
+// when nothing has it (after a dialog), but not while a field is being left.
+function refresh({ leaving = false } = {}) {
   const state = JSON.parse(session.state());
   document.title = state.caption;
   document.getElementById("caption").textContent = state.caption;
@@ -340,7 +353,7 @@ function refresh() {
         break;
       }
       case "display":
-        element.textContent = c.caption;
+        (element.querySelector(".statusText") || element).textContent = c.caption;
         if (c.colour && name !== "usageNoticeLink" && name !== "programNameLabel")
           element.style.color = c.colour;
         break;
@@ -367,9 +380,65 @@ function refresh() {
     if (!span.src.endsWith(file)) span.src = file;
   }
   const active = widgets.get(state.activeControl);
-  if (active && document.activeElement !== inputOf(active) && document.activeElement === document.body)
+  if (active && !leaving && document.activeElement !== inputOf(active) &&
+      document.activeElement === document.body)
     inputOf(active).focus({ preventScroll: true });
+  verdictAfterPause();
   return state;
+}
+
+// ---- the verdict while typing -----------------------------------------------------
+
+// A pause after every change of the form the right-hand part of the status line
+// shows the core's verdict of the form as it stands (form/live_verdict.h): OK or
+// NG with the largest ratio, or the message 計算 would give, in grey. The core
+// works on a copy: the form, its unsaved mark and its copy in the browser stay
+// as they are, and no dialog opens and the focus stays where it is. An open span
+// table follows at the same moment.
+const live = { timer: 0, changedAt: 0, line: null };
+
+// The line in its room (the layout table's item): at the room's right end, as
+// wide as its text.
+function buildLiveVerdict(room) {
+  const line = document.createElement("span");
+  line.className = "liveVerdictLine";
+  line.style.paddingLeft = line.style.paddingRight = pageTables.liveVerdict.padding + "px";
+  line.hidden = true;
+  room.classList.add("liveVerdict");
+  room.append(line);
+  live.line = line;
+}
+
+function verdictAfterPause() {
+  live.changedAt = performance.now();
+  clearTimeout(live.timer);
+  live.timer = setTimeout(showLiveVerdict, pageTables.liveVerdict.delay);
+  holdSpanTableFollowing();
+}
+
+function showLiveVerdict() {
+  live.timer = 0;
+  const started = performance.now();
+  const verdict = JSON.parse(session.liveVerdict());
+  const line = live.line;
+  line.textContent = verdict.text;
+  line.title = verdict.text;
+  line.style.color = verdict.colour;
+  line.dataset.state = verdict.state;
+  line.hidden = !verdict.text;
+  // The hint keeps the part of the bar before the line.
+  const bar = widgets.get("statusBar");
+  const hint = bar.querySelector(".statusText");
+  hint.style.marginRight = line.hidden ? ""
+    : bar.getBoundingClientRect().right - line.getBoundingClientRect().left + "px";
+  // From the change to the line shown, the pause left out; and the work alone.
+  const shown = performance.now();
+  window.korvexLiveVerdict = {
+    latency: shown - live.changedAt - pageTables.liveVerdict.delay,
+    work: shown - started,
+    count: (window.korvexLiveVerdict?.count || 0) + 1,
+  };
+  followSpanTable();
 }
 
 // ---- the area box's search ------------------------------------------------------
@@ -894,13 +963,21 @@ function message(text, buttons = ["OK"]) {
   });
 }
 
-// The user's own site files go back into the browser's storage after every save.
-function keepUserSiteFiles() {
+// The user's own site files as the core reads them now: {file name: bytes}.
+function userSiteFiles() {
+  const files = {};
   for (const name of USER_SITE_FILES) {
     const path = "/user/Load_data/" + name;
-    if (!korvex.FS.analyzePath(path).exists) continue;
+    if (korvex.FS.analyzePath(path).exists) files[name] = korvex.FS.readFile(path);
+  }
+  return files;
+}
+
+// The user's own site files go back into the browser's storage after every save.
+function keepUserSiteFiles() {
+  for (const [name, bytes] of Object.entries(userSiteFiles())) {
     try {
-      localStorage.setItem(STORAGE_PREFIX + name, base64(korvex.FS.readFile(path)));
+      localStorage.setItem(STORAGE_PREFIX + name, base64(bytes));
     } catch (error) {
       tellStorageFailure("ユーザーの地域データをブラウザに記録できませんでした。");
     }
@@ -920,7 +997,8 @@ document.getElementById("overviewCloseButton").addEventListener("click", () =>
   document.getElementById("overviewDialog").close());
 
 document.addEventListener("keydown", (event) => {
-  if (!session || document.querySelector("dialog[open]")) return;
+  // The span table is no modal dialog: the form's keys work while it is open.
+  if (!session || document.querySelector("dialog:modal")) return;
   const inReport = !document.getElementById("resultWindow").hidden;
   const ctrl = event.ctrlKey || event.metaKey;
   if (inReport) {

@@ -458,22 +458,61 @@ function showUsageNotice() {
 
 // ---- 許容スパン表 --------------------------------------------------------------------
 
+// The table is a window beside the form, as on the desktop: not modal, moved by
+// its caption, and following the form while it is open.
 function spanTableDialog() {
   const first = !dialogs.SpanTableWindow;
   const dialog = dialogNamed("SpanTableWindow");
   if (!first) return dialog;
+  const refusal = control(dialog, "refusalLabel");
+  refusal.style.color = tableItem("SpanTableWindow", "refusalLabel").colour;
+  refusal.hidden = true;
   onButton(dialog, "printButton", printSpanTable);
   onButton(dialog, "pdfButton", printSpanTable);
-  onButton(dialog, "csvButton", () =>
-    download(session.spanTableCsv(), session.spanTableCsvName(), "text/csv"));
+  onButton(dialog, "csvButton", () => {
+    if (pageTableCurrent(dialog))
+      download(session.spanTableCsv(), session.spanTableCsvName(), "text/csv");
+  });
   onButton(dialog, "closeButton", () => dialog.close());
   dialog.addEventListener("keydown", (event) => {
     if ((event.ctrlKey || event.metaKey) && event.key.toLowerCase() === "p") {
       event.preventDefault();
-      printSpanTable();
+      if (!control(dialog, "printButton").disabled) printSpanTable();
+    } else if (event.key === "Escape") {
+      event.preventDefault();
+      dialog.close();
     }
   });
+  dialog.addEventListener("close", () => {
+    delete document.body.dataset.spanTable;
+    forgetFollowing();
+  });
+  movableByCaption(dialog);
   return dialog;
+}
+
+// A window of the page is dragged by its caption bar.
+function movableByCaption(dialog) {
+  const caption = dialog.querySelector(".dialogCaption");
+  caption.addEventListener("pointerdown", (event) => {
+    if (event.button !== 0) return;
+    event.preventDefault();
+    const startX = event.clientX - dialog.offsetLeft;
+    const startY = event.clientY - dialog.offsetTop;
+    caption.setPointerCapture(event.pointerId);
+    const move = (e) => {
+      dialog.style.left = Math.min(Math.max(e.clientX - startX, 0), innerWidth - 40) + "px";
+      dialog.style.top = Math.min(Math.max(e.clientY - startY, 0), innerHeight - 20) + "px";
+    };
+    const stop = () => {
+      caption.removeEventListener("pointermove", move);
+      caption.removeEventListener("pointerup", stop);
+      caption.removeEventListener("pointercancel", stop);
+    };
+    caption.addEventListener("pointermove", move);
+    caption.addEventListener("pointerup", stop);
+    caption.addEventListener("pointercancel", stop);
+  });
 }
 
 function showSpanTable(dialog, table) {
@@ -507,28 +546,195 @@ function showSpanTable(dialog, table) {
   if (head.firstChild.dataset.name) head.prepend(document.createElement("th"));
 }
 
+// The table of the form as it is now, or, for a design 計算 refuses, its message
+// in grey where the table was: the table stays greyed and cannot be printed or
+// saved until the form calculates again.
+function showFollowedTable(dialog, table) {
+  const refused = !!table.message;
+  const refusal = control(dialog, "refusalLabel");
+  refusal.textContent = refused ? table.message : "";
+  refusal.hidden = !refused;
+  dialog.classList.toggle("refused", refused);
+  for (const name of ["printButton", "pdfButton", "csvButton"]) control(dialog, name).disabled = refused;
+  if (!refused) showSpanTable(dialog, table);
+}
+
 // 許容スパン表 from the menu or Shift+F9: the same table the desktop's window shows.
 async function openSpanTable() {
   const started = performance.now();
   await showBusy();
+  const key = formKey();
   const table = JSON.parse(session.spanTable());
   hideBusy();
   refresh();
   if (table.message) return showFormMessage(table);
   const dialog = spanTableDialog();
-  showSpanTable(dialog, table);
-  dialog.showModal();
+  forgetFollowing();
+  showFollowedTable(dialog, table);
+  following.shownKey = key;
+  following.pageTableOld = false;
+  if (!dialog.open) {
+    dialog.show();
+    // Where the desktop opens its window: over the middle of the page.
+    dialog.style.left = Math.max((innerWidth - dialog.offsetWidth) / 2, 0) + "px";
+    dialog.style.top = Math.max((innerHeight - dialog.offsetHeight) / 2, 0) + "px";
+  }
+  spanTableWorker(); // started now, ready by the first change
   window.korvexSpanTableTime = performance.now() - started;
   document.body.dataset.spanTable = "1";
-  dialog.addEventListener("close", () => delete document.body.dataset.spanTable, { once: true });
 }
 
 // 印刷 / PDF保存: the browser prints the one A4 sheet the desktop prints.
 function printSpanTable() {
+  const dialog = dialogs.SpanTableWindow;
+  if (!pageTableCurrent(dialog)) return;
   const sheet = document.getElementById("printSheet");
   sheet.innerHTML = session.spanTableSheet(today());
   document.body.classList.add("printingSheet");
   window.addEventListener("afterprint", () => document.body.classList.remove("printingSheet"),
     { once: true });
   window.print();
+}
+
+// ---- the span table follows the form ------------------------------------------------
+
+// While the table is open it is worked out again a pause after every change, as
+// on the desktop. It takes 70–140 ms: too long for the page's thread while the
+// user types on. So a Web Worker runs a second instance of the core on the form
+// as a project file (span_table_worker.js), and the page only shows what it
+// answers. A page opened from a local file may start no worker; there the table
+// is worked out on the page's thread once the page is idle after the pause.
+const following = {
+  worker: undefined,    // undefined: not tried yet; null: none to be had
+  job: 0,               // the run whose answer is awaited; answers of others are old
+  running: false,       // that run is under way
+  again: false,         // and the form changed meanwhile
+  idle: 0,              // the page's own run, waiting for an idle moment
+  sent: null,           // the form the run works from
+  shownKey: null,       // the form of the table shown
+  pageTableOld: false,  // the table shown came from the worker: the page's own is older
+  started: 0,
+};
+
+// What the table is worked out from: the form as a project file, and the
+// user's own site rows. The bytes are a message when the form cannot be one.
+function formKey() {
+  return { bytes: session.formBytes(), files: userSiteFiles() };
+}
+
+function sameBytes(a, b) {
+  return a instanceof Uint8Array && b instanceof Uint8Array && a.length === b.length &&
+    a.every((byte, i) => byte === b[i]);
+}
+
+function sameKey(a, b) {
+  if (!a || !b || !sameBytes(a.bytes, b.bytes)) return false;
+  const names = Object.keys(a.files);
+  return names.length === Object.keys(b.files).length &&
+    names.every((name) => sameBytes(a.files[name], b.files[name]));
+}
+
+function spanTableWorker() {
+  if (following.worker !== undefined) return following.worker;
+  following.worker = null;
+  if (location.protocol !== "http:" && location.protocol !== "https:") return null;
+  try {
+    const worker = new Worker("span_table_worker.js");
+    worker.addEventListener("message", (event) => tableWorkedOut(event.data));
+    worker.addEventListener("error", (event) => {
+      event.preventDefault();
+      tableWorkedOut({ id: following.job, failed: true });
+    });
+    following.worker = worker;
+  } catch (error) {
+    // The page's thread does it.
+  }
+  return following.worker;
+}
+
+// Called when the verdict follows the form.
+function followSpanTable() {
+  const dialog = dialogs.SpanTableWindow;
+  if (!dialog || !dialog.open) return;
+  if (following.running) {
+    following.again = true;
+    return;
+  }
+  workOutTable();
+}
+
+function workOutTable() {
+  following.again = false;
+  const key = formKey();
+  if (sameKey(key, following.shownKey)) return; // a focus move, or an edit undone
+  const id = ++following.job;
+  following.running = true;
+  following.started = performance.now();
+  following.sent = key;
+  const worker = spanTableWorker();
+  if (worker && key.bytes instanceof Uint8Array) {
+    worker.postMessage({ id, ...key });
+    return;
+  }
+  const run = () => {
+    following.idle = 0;
+    tableWorkedOut({ id, table: JSON.parse(session.spanTable()), onPage: true });
+  };
+  following.idle = window.requestIdleCallback
+    ? requestIdleCallback(run, { timeout: 1000 }) : setTimeout(run, 0);
+}
+
+// A change while the page waits to work the table out on its own thread: the
+// run waits for the next pause instead.
+function holdSpanTableFollowing() {
+  if (!following.idle) return;
+  (window.cancelIdleCallback || clearTimeout)(following.idle);
+  following.idle = 0;
+  following.running = false;
+}
+
+// The table was opened or closed: no run under way counts any more.
+function forgetFollowing() {
+  holdSpanTableFollowing();
+  ++following.job;
+  following.running = following.again = false;
+}
+
+function tableWorkedOut(answer) {
+  if (answer.id !== following.job) return;
+  following.running = false;
+  if (answer.failed) {
+    // No worker after all: the page's thread takes over.
+    following.worker?.terminate();
+    following.worker = null;
+    followSpanTable();
+    return;
+  }
+  const dialog = dialogs.SpanTableWindow;
+  if (!dialog || !dialog.open) return;
+  // The form moved on meanwhile: this table is out of date already.
+  if (following.again) {
+    workOutTable();
+    return;
+  }
+  showFollowedTable(dialog, answer.table);
+  following.shownKey = following.sent;
+  following.pageTableOld = !answer.onPage;
+  window.korvexSpanTableFollow = {
+    time: performance.now() - following.started,
+    onPage: !!answer.onPage,
+    count: (window.korvexSpanTableFollow?.count || 0) + 1,
+  };
+}
+
+// Print and CSV use the page's own table: worked out again here when the one
+// shown came from the worker. False when the form no longer calculates.
+function pageTableCurrent(dialog) {
+  if (!following.pageTableOld) return true;
+  const key = formKey();
+  const table = JSON.parse(session.spanTable());
+  showFollowedTable(dialog, table);
+  following.shownKey = key;
+  following.pageTableOld = !!table.message;
+  return !table.message;
 }
