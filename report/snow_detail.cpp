@@ -87,6 +87,8 @@ std::string plain_load_line(const calc::DesignInputs& in) {
 
 // How wide the sea ratio's map stands on the page, mm.
 constexpr int kSeaMapWidthMm = 60;
+// Between the last line of the part and the map's top, mm.
+constexpr double kSeaMapGapMm = 1.5;
 
 // "＝ 41 ％（建設地で測定）" and what 海率 made of it.
 std::string sea_ratio_result_line(const calc::DesignInputs& in, const WindowSnapshot& window) {
@@ -129,11 +131,12 @@ void draw_sea_ratio_reference(ReportCanvas& canvas, const ReportData& data) {
     advance(canvas);
     Surface& surface = *canvas.surface;
     const int width = mm_to_px(canvas, kSeaMapWidthMm);
+    // A little below the row, so that the line above keeps clear of the map.
     const Point at{mm_to_px(canvas, c.c0 + 10) + canvas.leftMargin,
-                   mm_to_px(canvas, canvas.sectionRow) + canvas.topOffset};
+                   mm_to_px(canvas, canvas.sectionRow + kSeaMapGapMm) + canvas.topOffset};
     if (!draw_sea_map(surface, at, width, *coastline, figure)) return;
     // The rows under the map start below it, on the page's line grid.
-    const double height_mm = sea_map_height(surface, width) / canvas.scale;
+    const double height_mm = kSeaMapGapMm + sea_map_height(surface, width) / canvas.scale;
     const int lines = static_cast<int>(std::ceil(height_mm / canvas.pageLineHeight));
     canvas.sectionRow = common::to_int(canvas.sectionRow + lines * canvas.pageLineHeight);
     canvas.lineCount += lines;

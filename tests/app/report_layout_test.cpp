@@ -47,7 +47,9 @@
 #include "app/report_rendering.h"
 #include "app/screen_image_surface.h"
 #include "form/calculate.h"
+#include "form/control_events.h"
 #include "form/project_commands.h"
+#include "form/site_selection.h"
 #include "report/recording_surface.h"
 #include "report/report_canvas.h"
 #include "tests/support/designs.h"
@@ -265,6 +267,25 @@ TEST_F(ReportLayout, NoTextOfADesignAtTheLimitsOverlapsAnotherOrMeetsALine) {
         expect_clean(design.name, *session);
     }
     for (const auto& [mode, count] : totals) RecordProperty(mode + "_collisions", count);
+}
+
+// The snow page with the sea ratio's reference and its map: taken at the
+// office of a coastal area with the formula's depth, and measured at the
+// site's own point, on both sides of an arc roof's figure.
+TEST_F(ReportLayout, NoTextOfTheSeaRatioMapOverlapsAnotherOrMeetsALine) {
+    for (const bool entered : {false, true}) {
+        auto session = std::make_unique<form::Session>(*started);
+        ASSERT_FALSE(form::choose_area(session->form, session->siteTables, 2,
+                                       "大船渡市(旧大船渡市)"));
+        form::change_control(*session, "arcRoofRadio", "1");
+        form::change_control(*session, "formulaDepthRadio", "1");
+        if (entered) form::change_control(*session, "siteCoordinatesEdit", "39.0822, 141.7083");
+        form::change_control(*session, "takeSeaRatioButton", "1");
+        ASSERT_TRUE(session->form.site.seaRatioFromReference);
+        ASSERT_FALSE(form::calculate(*session));
+        ASSERT_TRUE(session->snapshot.seaMap);
+        expect_clean(entered ? "sea ratio at the site" : "sea ratio at the office", *session);
+    }
 }
 
 // A spread of designs no example or limit covers: every roof type and building
