@@ -18,6 +18,10 @@ namespace korvex::sea {
 // `centre` as the equal-area plane draws it.
 GridBox circle_bounds(GeoPoint centre, double radius);
 
+// No circle wider than this (metres) can lie within the data's box; a wider one
+// (an R typed by the thousand kilometres) is refused before its box is counted.
+inline constexpr double kWidestRadius = 2'000'000.0;
+
 // The share of the circle covered by sea, from 0 to 1; nullopt when the circle
 // does not lie within the coastline's box.
 std::optional<double> sea_fraction(const Coastline& coastline, GeoPoint centre, double radius);

@@ -87,6 +87,8 @@ TEST(SeaRatio, ACircleBeyondTheDataIsRefused) {
     EXPECT_TRUE(sea_fraction(coast, {24.45, 122.94}, 100000.0)); // Yonaguni
     EXPECT_FALSE(sea_fraction(coast, {35.0, 139.0}, 0.0));
     EXPECT_FALSE(sea_fraction(coast, {NAN, 139.0}, 20000.0));
+    // An R typed by the thousand kilometres: refused, its box never counted.
+    EXPECT_FALSE(sea_fraction(coast, {35.0, 139.0}, 2.0e9));
 }
 
 TEST(SeaRatio, FarInlandIsNoSeaAndFarOutIsAllSea) {
