@@ -66,6 +66,9 @@ async function start() {
   buildMenuBar();
   buildForm(JSON.parse(session.layout()));
   bindAreaSearch();
+  // The sea ratio's map is drawn by the desktop's window only: the page shows
+  // the reference and takes it, but has no map to open.
+  document.querySelector('[data-name="seaMapButton"]')?.classList.add("notInPage");
   document.getElementById("mainWindow").hidden = false;
   refresh();
   document.body.dataset.ready = "1";

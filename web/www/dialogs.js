@@ -409,6 +409,8 @@ function siteDataDialog() {
   const first = !dialogs.SiteDataWindow;
   const dialog = dialogNamed("SiteDataWindow");
   if (!first) return dialog;
+  // As in the form: the map of an office's circle is the desktop's.
+  dialog.querySelector('[data-name="siteSeaMapButton"]')?.classList.add("notInPage");
   control(dialog, "siteFilterEdit").addEventListener("input", () => filterSiteTable(dialog));
   onButton(dialog, "newUserRowButton", () => {
     const prefecture = control(dialog, "sitePrefectureBox").value;
