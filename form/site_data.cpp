@@ -1,6 +1,7 @@
 #include "form/site_data.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <system_error>
 #include <utility>
@@ -199,6 +200,13 @@ void show_changed_row(Session& session, const UserSiteRow& row) {
 } // namespace
 
 std::vector<SiteDataRow> site_data_rows(const site::SiteTables& tables) {
+    // Every area's office, looked up once: the list is built again at each
+    // filter keystroke of the page, and a search per row would scan the whole
+    // office table for each of its two thousand rows. The last line of a key
+    // counts, as in site::find_office_row.
+    std::map<std::pair<std::string_view, std::string_view>, const site::OfficeRow*> offices;
+    for (const site::OfficeRow& office : tables.officeRows)
+        offices[{office.prefectureName, office.areaName}] = &office;
     std::vector<std::pair<std::size_t, SiteDataRow>> rows;
     std::set<std::pair<std::size_t, std::string>> listed;
     // The table's own rule: of two rows of one area the later counts.
@@ -225,8 +233,9 @@ std::vector<SiteDataRow> site_data_rows(const site::SiteTables& tables) {
         shown.altitude = number_or_blank(row.tableAltitude, row.tableAltitude >= 0);
         shown.snowDepth = number_or_blank(row.tableSnowDepth, row.tableSnowDepth >= 0);
         shown.ruleFlag = std::to_string(row.ruleFlag);
-        if (const site::OfficeRow* office =
-                site::find_office_row(tables, shown.prefecture, shown.area)) {
+        if (const auto found = offices.find({shown.prefecture, shown.area});
+            found != offices.end()) {
+            const site::OfficeRow* office = found->second;
             shown.officePoint = office->point;
             shown.latitude = sea::coordinate_number(office->point.latitude);
             shown.longitude = sea::coordinate_number(office->point.longitude);
