@@ -7,27 +7,35 @@
 
 #include "app/figure_image_surface.h"
 #include "app/form_view.h"
+#include "form/dialog_layouts.h"
 
 namespace korvex::app {
 
 namespace {
 
-constexpr int kFramePadding = 10;
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+const form::DialogItem& item(const char* name) {
+    return form::dialog_item(form::sea_map_dialog_layout(), name);
+}
 
 } // namespace
 
 SeaMapWindow::SeaMapWindow(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("SeaMapWindow"));
-    setWindowTitle(QStringLiteral("海率の地図"));
+    const form::DialogLayout& dialog = form::sea_map_dialog_layout();
+    setObjectName(qt(dialog.name));
+    setWindowTitle(qt(dialog.title));
     setFont(form_font());
     auto* layout = new QVBoxLayout(this);
     map_ = new QLabel(this);
-    map_->setObjectName(QStringLiteral("seaMapImage"));
+    map_->setObjectName(qt(item("seaMapImage").name));
     map_->setAlignment(Qt::AlignCenter);
     map_->setMinimumSize(kMapWidth, kMapWidth);
     layout->addWidget(map_);
-    closeButton_ = new QPushButton(QStringLiteral("閉じる"), this);
-    closeButton_->setObjectName(QStringLiteral("closeButton"));
+    closeButton_ = new QPushButton(qt(item("closeButton").text), this);
+    closeButton_->setObjectName(qt(item("closeButton").name));
     layout->addWidget(closeButton_, 0, Qt::AlignRight);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::close);
 }
@@ -42,18 +50,16 @@ void SeaMapWindow::show_figure(const report::SeaMapFigure* figure,
     image_ = QImage();
     if (figure && coastline) {
         const int width = kMapWidth;
+        const int padding = form::kSeaMapPadding;
         FigureImageSurface probe(1, 1);
         const int height = report::sea_map_height(probe, width);
-        FigureImageSurface surface(width + 2 * kFramePadding, height + 2 * kFramePadding);
-        if (report::draw_sea_map(surface, {kFramePadding, kFramePadding}, width, *coastline,
-                                 *figure))
+        FigureImageSurface surface(width + 2 * padding, height + 2 * padding);
+        if (report::draw_sea_map(surface, {padding, padding}, width, *coastline, *figure))
             image_ = surface.finish();
     }
     if (image_.isNull()) {
         map_->setPixmap({});
-        map_->setText(QStringLiteral(
-            "海率参考値がないため、地図はありません。\n海率計算用半径Rと、役所または建設地の位置が"
-            "必要です。"));
+        map_->setText(qt(item("noMapMessage").text));
     } else {
         map_->setText({});
         map_->setPixmap(QPixmap::fromImage(image_));

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QImage>
 
+#include "form/dialog_layouts.h"
 #include "report/sea_map.h"
 #include "sea/coastline.h"
 
@@ -20,7 +21,7 @@ namespace korvex::app {
 class SeaMapWindow : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kMapWidth = 420;
+    static constexpr int kMapWidth = form::kSeaMapWidth;
 
     explicit SeaMapWindow(QWidget* parent = nullptr);
 

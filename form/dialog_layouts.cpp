@@ -275,6 +275,19 @@ DialogLayout build_usage_notice() {
     return d;
 }
 
+// The map of the snow panel's reference, or of an office in 地域データ.
+DialogLayout build_sea_map_dialog() {
+    DialogLayout d{.name = "SeaMapWindow", .title = "海率の地図"};
+    d.fontPixels = kFormFontPixels;
+    DialogBuilder b(d);
+    b.add(picture, "seaMapImage");
+    b.add(button, "closeButton", "閉じる");
+    b.add(message, "noMapMessage",
+          "海率参考値がないため、地図はありません。\n海率計算用半径Rと、役所または建設地の位置が"
+          "必要です。");
+    return d;
+}
+
 } // namespace
 
 const DialogLayout& coefficient_dialog_layout() {
@@ -302,9 +315,15 @@ const DialogLayout& usage_notice_layout() {
     return kLayout;
 }
 
+const DialogLayout& sea_map_dialog_layout() {
+    static const DialogLayout kLayout = build_sea_map_dialog();
+    return kLayout;
+}
+
 std::vector<const DialogLayout*> dialog_layouts() {
     return {&coefficient_dialog_layout(), &print_settings_dialog_layout(),
-            &site_data_dialog_layout(), &span_table_dialog_layout(), &usage_notice_layout()};
+            &site_data_dialog_layout(),   &span_table_dialog_layout(),
+            &usage_notice_layout(),       &sea_map_dialog_layout()};
 }
 
 const DialogItem& dialog_item(const DialogLayout& layout, std::string_view name) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The dialogs beside the main window as data: 設定 (係数等の定義), 印刷の設定,
-// 地域データ, 許容スパン表 and ご利用について, each with its caption, its groups,
+// 地域データ, 許容スパン表, ご利用について and 海率の地図, each with its caption, its groups,
 // labels, controls and buttons in order, their hints and the messages it shows.
 // The Qt windows take their texts and order from these tables, and the browser
 // page builds its dialogs from the same ones, so no caption or hint of a dialog
@@ -30,6 +30,7 @@ enum class DialogItemKind {
     button,  // a command button
     table,   // a table of rows; its columns are the items that name it as parent
     column,  // a column of a table: `name` is the value it shows, `text` its title
+    picture, // a figure the dialog draws (the sea ratio's map)
     message, // a text the dialog shows when it needs to, not a control
 };
 
@@ -90,6 +91,12 @@ const DialogLayout& print_settings_dialog_layout();
 const DialogLayout& site_data_dialog_layout();
 const DialogLayout& span_table_dialog_layout();
 const DialogLayout& usage_notice_layout();
+const DialogLayout& sea_map_dialog_layout();
+
+// The sea ratio's map in its window: this many 96-dpi pixels wide, with this
+// much white round it.
+inline constexpr int kSeaMapWidth = 420;
+inline constexpr int kSeaMapPadding = 10;
 
 // Every dialog above, in that order.
 std::vector<const DialogLayout*> dialog_layouts();

@@ -39,6 +39,7 @@
 #include "form/project_lines.h"
 #include "form/project_run.h"
 #include "form/recovery.h"
+#include "form/sea_ratio_reference.h"
 #include "form/session.h"
 #include "form/site_data.h"
 #include "form/site_selection.h"
@@ -50,8 +51,11 @@
 #include "persist/recovery_copy.h"
 #include "persist/rtf_reader.h"
 #include "report/report_run.h"
+#include "report/sea_map.h"
 #include "report/span_table_page.h"
 #include "report/svg_surface.h"
+#include "sea/coastline_file.h"
+#include "sea/coastline_store.h"
 #include "site/area_search.h"
 
 namespace korvex::web {
@@ -136,6 +140,8 @@ const char* dialog_kind_name(form::DialogItemKind kind) {
         return "column";
     case form::DialogItemKind::message:
         return "message";
+    case form::DialogItemKind::picture:
+        return "picture";
     }
     return "label";
 }
@@ -260,7 +266,48 @@ public:
         if (const auto error =
                 form::start_session(*session_, kDataFolder, version(), kUserSiteFolder))
             return error->message;
+        await_coastline(kCoastlineOnItsWay);
         return {};
+    }
+
+    // ---- the coastline, brought in when a sea ratio is first asked for ----
+
+    // Whether the form asked for a sea ratio before the coastline was here:
+    // the page then brings the file in.
+    bool coastline_awaiting() const {
+        const auto& store = session_->siteTables.coastline;
+        return store && store->awaiting();
+    }
+
+    // The coastline has come into the data folder (put_coastline): the
+    // reference measured with it.
+    void coastline_arrived() {
+        form::refresh_sea_ratio_reference(session_->form, session_->siteTables);
+    }
+
+    // The page could not bring the file: the reference says so, and is not
+    // asked for again.
+    void coastline_unavailable(const std::string& why) { await_coastline(why); }
+
+    // ---- 海率の地図 ----
+
+    // The map of the snow panel's reference; "" when there is none.
+    std::string sea_map() { return sea_map_svg(form::sea_map_figure(session_->form.site)); }
+
+    // The map of a row of 地域データ: its office within its zone's R.
+    std::string site_row_sea_map(int index) {
+        const std::vector<form::SiteDataRow> rows = form::site_data_rows(session_->siteTables);
+        if (index < 0 || index >= static_cast<int>(rows.size())) return {};
+        return sea_map_svg(form::office_sea_map_figure(session_->siteTables,
+                                                       rows[static_cast<std::size_t>(index)]));
+    }
+
+    // Whether a row has a map to show: an office point and an R.
+    bool site_row_has_sea_map(int index) const {
+        const std::vector<form::SiteDataRow> rows = form::site_data_rows(session_->siteTables);
+        if (index < 0 || index >= static_cast<int>(rows.size())) return false;
+        const form::SiteDataRow& row = rows[static_cast<std::size_t>(index)];
+        return row.officePoint && row.radiusKm > 0;
     }
 
     // What is wrong with the user's own site files, once.
@@ -696,13 +743,44 @@ private:
         return names;
     }
 
-    report::SvgSurface svg_surface() {
+    report::SvgSurface svg_surface(report::SvgGeometry geometry = {}) {
         return report::SvgSurface(
-            report::SvgGeometry{},
+            std::move(geometry),
             [this](const std::string& family, int pixels, bool bold, std::string_view text) {
                 return measurer_(family, pixels, bold, text);
             });
     }
+
+    void await_coastline(const std::string& message) {
+        session_->siteTables.coastline = std::make_shared<const sea::CoastlineStore>(
+            kDataFolder / sea::kCoastlineFileName, message);
+        form::refresh_sea_ratio_reference(session_->form, session_->siteTables);
+    }
+
+    // The map as the desktop's window shows it: kSeaMapWidth pixels wide in a
+    // white margin, drawn at twice the pixels so that its shading stays fine
+    // when the browser zooms; "" without a figure or a coastline.
+    std::string sea_map_svg(const std::optional<report::SeaMapFigure>& figure) {
+        const auto& store = session_->siteTables.coastline;
+        const sea::Coastline* coastline = store ? store->coastline() : nullptr;
+        if (!figure || !coastline) return {};
+        constexpr int kFine = 2;
+        const int dpi = 96 * kFine;
+        const int width = form::kSeaMapWidth * kFine;
+        const int padding = form::kSeaMapPadding * kFine;
+        report::SvgSurface probe = svg_surface({dpi, {1, 1}, dpi, "1px", "1px"});
+        const int height = report::sea_map_height(probe, width);
+        const report::Size sheet{width + 2 * padding, height + 2 * padding};
+        report::SvgSurface surface = svg_surface({dpi, sheet, dpi,
+                                                  std::to_string(sheet.width / kFine) + "px",
+                                                  std::to_string(sheet.height / kFine) + "px"});
+        if (!report::draw_sea_map(surface, {padding, padding}, width, *coastline, *figure))
+            return {};
+        const std::vector<std::string> pages = surface.pages();
+        return pages.empty() ? std::string() : pages.front();
+    }
+
+    static constexpr const char* kCoastlineOnItsWay = "地図データを読み込んでいます…";
 
     std::unique_ptr<form::Session> session_ = std::make_unique<form::Session>();
     persist::ProjectLines pendingSave_; // what the save under way writes
@@ -719,6 +797,12 @@ std::string project_json(const std::string& name, const std::string& bytes) {
     write_bytes(file, bytes);
     form::Session session;
     return form::project_json_text(session, {kDataFolder, kUserSiteFolder, version(), file});
+}
+
+// The coastline's bytes, brought by the page, into the data folder where every
+// session reads it.
+void put_coastline(const std::string& bytes) {
+    write_bytes(kDataFolder / sea::kCoastlineFileName, bytes);
 }
 
 // `?file=NAME.kvxw&spanTable=1`: exactly what `korvex --span-table` prints.
@@ -827,6 +911,12 @@ EMSCRIPTEN_BINDINGS(korvex) {
         .function("siteRowMatches", &WebSession::site_row_matches)
         .function("saveSiteRow", &WebSession::save_site_row)
         .function("siteRowFields", &WebSession::site_row_fields)
+        .function("siteRowSeaMap", &WebSession::site_row_sea_map)
+        .function("siteRowHasSeaMap", &WebSession::site_row_has_sea_map)
+        .function("seaMap", &WebSession::sea_map)
+        .function("coastlineAwaiting", &WebSession::coastline_awaiting)
+        .function("coastlineArrived", &WebSession::coastline_arrived)
+        .function("coastlineUnavailable", &WebSession::coastline_unavailable)
         .function("openCoefficients", &WebSession::open_coefficients)
         .function("editCoefficients", &WebSession::edit_coefficients)
         .function("acceptsRatioKey", &WebSession::accepts_ratio_key)
@@ -841,6 +931,7 @@ EMSCRIPTEN_BINDINGS(korvex) {
     emscripten::function("projectJson", &korvex::web::project_json);
     emscripten::function("projectSpanTableJson", &korvex::web::project_span_table_json);
     emscripten::function("pageTables", &korvex::web::page_tables);
+    emscripten::function("putCoastline", &korvex::web::put_coastline);
     emscripten::function("recentAfterUse", &korvex::web::recent_after_use);
     emscripten::function("recentEntryText", &korvex::web::recent_entry_text);
 }

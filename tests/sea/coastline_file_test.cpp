@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "sea/coastline_file.h"
+#include "sea/coastline_store.h"
 #include "tests/sea/sea_fixture.h"
 
 namespace korvex::sea {
@@ -91,6 +94,40 @@ TEST(CoastlineFile, ABrokenFileIsToldByName) {
     const CoastlineRead missing = read_coastline_file("/no/such/folder/Data_Coastline.bin");
     EXPECT_FALSE(missing.coastline);
     EXPECT_NE(missing.error.find("が見つかりません"), std::string::npos);
+}
+
+// The browser edition's store: the file comes into the folder only after a
+// ratio was first asked for. Until then the store says it is on its way and
+// asks for it; once there, it is read like any other; a store not waiting for
+// its file says that it is missing.
+TEST(CoastlineFile, AnAwaitedFileIsAskedForAndReadOnceItComes) {
+    const auto folder = std::filesystem::temp_directory_path() / "korvex_awaited_coastline";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto file = folder / "Data_Coastline.bin";
+
+    const CoastlineStore awaited(file, "地図データを読み込んでいます…");
+    const CoastlineStore plain(file);
+    EXPECT_FALSE(awaited.awaiting()) << "nothing asked yet";
+    EXPECT_FALSE(awaited.coastline());
+    EXPECT_TRUE(awaited.awaiting());
+    EXPECT_EQ(awaited.error(), "地図データを読み込んでいます…");
+    EXPECT_FALSE(plain.coastline());
+    EXPECT_FALSE(plain.awaiting());
+    EXPECT_NE(plain.error().find("が見つかりません"), std::string::npos);
+
+    std::ofstream(file, std::ios::binary) << file_bytes(kBox, kRings);
+    ASSERT_TRUE(awaited.coastline()) << awaited.error();
+    EXPECT_FALSE(awaited.awaiting());
+    EXPECT_EQ(awaited.coastline()->ring_count(), 2u);
+
+    // A file that is there but broken is told as broken, not awaited.
+    const CoastlineStore broken_awaited(file, "地図データを読み込んでいます…");
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << "KVXSEA01";
+    EXPECT_FALSE(broken_awaited.coastline());
+    EXPECT_FALSE(broken_awaited.awaiting());
+    EXPECT_NE(broken_awaited.error().find("壊れています"), std::string::npos);
+    std::filesystem::remove_all(folder);
 }
 
 // The shipped file: the box the tool cut, and the whole of Japan's coast in it.

@@ -296,6 +296,9 @@ def test_local_file(driver, served):
     worker = driver.execute_script("return !!document.querySelector('link[rel=manifest]')")
     check(pages > 0 and "default-src 'none'" in policy and not worker,
           f"from a local file the core runs under the policy and draws the report ({pages} sheets)")
+    arrived = driver.execute_async_script(
+        "const done = arguments[0]; bringCoastline().then(done, () => done(false));")
+    check(arrived is True, "from a local file the page brings the coastline in")
 
 
 def test_examples_json(driver, base, root):
@@ -962,6 +965,108 @@ def test_second_tab_same_file(driver, base, served):
     driver.switch_to.window(first)
 
 
+def coastline_loaded(driver):
+    return driver.execute_script(
+        "return performance.getEntriesByType('resource').some(e => e.name.endsWith('/coastline.js'))")
+
+
+def reference_label(driver):
+    return driver.execute_script(
+        "return document.querySelector('#form [data-name=\"seaRatioReferenceLabel\"]').textContent")
+
+
+def shown_sea_map(driver):
+    """The map window's state: whether it is open, and the texts of its figure."""
+    return driver.execute_script("""
+        const dialog = document.getElementById('SeaMapWindow');
+        if (!dialog || !dialog.open) return null;
+        return [...dialog.querySelectorAll('svg text')].map(t => t.textContent).join('|')
+          || dialog.querySelector('[data-name="seaMapImage"]').textContent;""")
+
+
+def test_sea_ratio(driver, base, root, served, screenshots):
+    """The sea ratio in the page: the coastline comes only when a design asks
+    for a ratio; the reference is the desktop's; the map opens from the snow
+    panel and from 地域データ and follows the site's point; a ratio taken from
+    the reference stays taken through a save and a load in a fresh page."""
+    open_form(driver, base)
+    check(not coastline_loaded(driver), "the page starts without the coastline")
+    driver.execute_script("document.querySelector('[data-name=\"areaBox\"]').focus();")
+    ActionChains(driver).send_keys("x").perform()
+    edit = driver.find_element(By.ID, "areaSearchEdit")
+    edit.send_keys(Keys.BACKSPACE, "おおふなとし")
+    WebDriverWait(driver, 5).until(lambda d: d.find_elements(By.CSS_SELECTOR, "#areaMatches li"))
+    for match in driver.find_elements(By.CSS_SELECTOR, "#areaMatches li"):
+        if match.text.startswith("大船渡市(旧大船渡市)"):
+            match.click()
+            break
+    WebDriverWait(driver, 10).until(lambda d: "％（役所）" in reference_label(d))
+    label = reference_label(driver)
+    check(coastline_loaded(driver), f"choosing 大船渡市 (R 40 km) brings the coastline ({label})")
+    office = driver.execute_script("""
+        const columns = pageTables.dialogs.SiteDataWindow.items.filter(i => i.parent === 'siteTableView')
+          .map(i => i.name);
+        const row = JSON.parse(session.siteRows()).find(r => r[1] === '大船渡市(旧大船渡市)');
+        return [row[columns.indexOf('latitude')], row[columns.indexOf('longitude')]];""")
+    desktop = desktop_output(root, ["--sea-ratio", f"{office[0]},{office[1]}", "40"])
+    if desktop is not None:
+        percent = json.loads(desktop)["percent"]
+        check(label == f"[海率参考値 {percent} ％（役所）]",
+              f"the office's reference is the desktop's ({label}, desktop {percent} ％)")
+
+    driver.find_element(By.CSS_SELECTOR, '#form [data-name="seaMapButton"]').click()
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+        "return document.body.dataset.seaMap === 'map'"))
+    texts = shown_sea_map(driver)
+    check(texts and "OpenStreetMap" in texts and "半径 40 km" in texts,
+          f"地図 opens the map of the office's circle with its source ({texts[:80] if texts else texts})")
+    driver.find_element(By.ID, "SeaMapWindow").screenshot(str(screenshots / "web_sea_map.png"))
+
+    type_into(driver, "siteCoordinatesEdit", "39°02'00\"N 141°45'00\"E")
+    WebDriverWait(driver, 10).until(lambda d: "（建設地）" in reference_label(d))
+    WebDriverWait(driver, 10).until(lambda d: "中心：建設地" in (shown_sea_map(d) or ""))
+    check(True, f"the map follows the site's point ({reference_label(driver)})")
+    percent = int(re.search(r"(\d+) ％", reference_label(driver))[1])
+    take = driver.find_element(By.CSS_SELECTOR, '#form [data-name="takeSeaRatioButton"]')
+    check(not take.is_enabled(), "採用 waits while 海率 is not in use")
+    driver.find_element(By.CSS_SELECTOR, '#form [data-name="formulaDepthRadio"]').click()
+    take.click()
+    taken = int(control_value(driver, "seaRatioSpin"))
+    check(taken == percent, f"採用 puts the reference into 海率 ({taken} ％)")
+    driver.find_element(By.CSS_SELECTOR, '#SeaMapWindow [data-name="closeButton"]').click()
+
+    saved = driver.execute_script("return Array.from(session.save('sea.kvxw'));")
+    (served / "sea.kvxw").write_bytes(bytes(saved))
+    open_form(driver, base)
+    check(not coastline_loaded(driver), "a fresh page has no coastline")
+    load_file(driver, served / "sea.kvxw")
+    WebDriverWait(driver, 10).until(lambda d: "（建設地）" in reference_label(d))
+    again = driver.execute_script("return Array.from(session.save('sea.kvxw'));")
+    check(bytes(again) == bytes(saved),
+          "loaded where the coastline was not yet, the design keeps its point and its taken ratio")
+    driver.find_element(By.CSS_SELECTOR, '[data-name="calculateButton"]').click()
+    WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.report"))
+    sheets = driver.execute_script(
+        "return [...document.querySelectorAll('#pages .page text')].map(t => t.textContent).join('|')")
+    check(f"海率参考値＝ {percent} ％（建設地の位置で測定） → 海率 rs＝ 0.{percent:02d} として採用"
+          in sheets, "the report's snow page says the ratio was taken from the site's point")
+    driver.execute_script("closeReport();")
+
+    driver.find_element(By.CSS_SELECTOR, '#form [data-name="siteDataButton"]').click()
+    dialog = driver.find_element(By.ID, "SiteDataWindow")
+    button = dialog.find_element(By.CSS_SELECTOR, '[data-name="siteSeaMapButton"]')
+    check(not button.is_enabled(), "地域データ's 地図 waits for a row")
+    driver.execute_script("""
+        const rows = document.querySelector('#SiteDataWindow [data-name="siteTableView"] tbody').rows;
+        const r = [...rows].findIndex(tr => tr.cells[1].textContent === '久慈市(旧久慈市)');
+        rows[r].click();""")
+    button.click()
+    WebDriverWait(driver, 10).until(lambda d: "半径 20 km" in (shown_sea_map(d) or ""))
+    check(True, "地域データ's 地図 shows the office of 久慈市 within its zone's 20 km")
+    driver.execute_script("document.getElementById('SeaMapWindow').close();"
+                          "document.getElementById('SiteDataWindow').close();")
+
+
 def test_dialog_screenshots(driver, base, screenshots):
     open_form(driver, base)
     for name, command in [("CoefficientWindow", "openCoefficients()"),
@@ -1045,6 +1150,7 @@ def main():
             test_span_table_dialog(driver, base, root, served, downloads, screenshots, figures)
             test_live_verdict(driver, base, root, served, screenshots, figures)
             test_span_table_follows(driver, base, root, served, downloads, screenshots, figures)
+            test_sea_ratio(driver, base, root, served, screenshots)
             test_dialog_screenshots(driver, base, screenshots)
             test_recovery(driver, base, screenshots)
             test_two_tabs(driver, base)

@@ -14,7 +14,7 @@ window.korvexMeasureText = (family, pixels, bold, text) => {
   return [m.width, m.fontBoundingBoxAscent, m.fontBoundingBoxDescent];
 };
 
-const USER_SITE_FILES = ["Data_Address.csv", "Data_SnowfallV.csv"];
+const USER_SITE_FILES = ["Data_Address.csv", "Data_SnowfallV.csv", "Data_Office.csv"];
 const STORAGE_PREFIX = "korvex.Load_data/";
 
 let korvex = null;   // the module
@@ -55,7 +55,11 @@ async function start() {
   korvex = module;
   writeUserSiteFiles();
   const file = params.get("file");
-  if (file && params.get("json") === "1") return showProjectText(file, korvex.projectJson);
+  // The file's results name its sea ratio's reference: the coastline first.
+  if (file && params.get("json") === "1") {
+    await bringCoastline();
+    return showProjectText(file, korvex.projectJson);
+  }
   if (file && params.get("spanTable") === "1") return showProjectText(file, korvex.projectSpanTableJson);
 
   pageTables = JSON.parse(korvex.pageTables());
@@ -66,9 +70,6 @@ async function start() {
   buildMenuBar();
   buildForm(JSON.parse(session.layout()));
   bindAreaSearch();
-  // The sea ratio's map is drawn by the desktop's window only: the page shows
-  // the reference and takes it, but has no map to open.
-  document.querySelector('[data-name="seaMapButton"]')?.classList.add("notInPage");
   document.getElementById("mainWindow").hidden = false;
   refresh();
   document.body.dataset.ready = "1";
@@ -307,6 +308,7 @@ function setHint(element, control) {
 // The form shown as the core holds it. The core's active control gets the focus
 // when nothing has it (after a dialog), but not while a field is being left.
 function refresh({ leaving = false } = {}) {
+  if (!coastline.loading && session.coastlineAwaiting()) bringCoastline().then(seaRatioArrived);
   const state = JSON.parse(session.state());
   document.title = state.caption;
   document.getElementById("caption").textContent = state.caption;
@@ -386,6 +388,7 @@ function refresh({ leaving = false } = {}) {
   if (active && !leaving && document.activeElement !== inputOf(active) &&
       document.activeElement === document.body)
     inputOf(active).focus({ preventScroll: true });
+  followFormSeaMap();
   verdictAfterPause();
   return state;
 }
@@ -442,6 +445,62 @@ function showLiveVerdict() {
     count: (window.korvexLiveVerdict?.count || 0) + 1,
   };
   followSpanTable();
+}
+
+// ---- the coastline of the sea ratio -----------------------------------------------
+
+// The coastline (about 200 kB) comes only when a design first asks for a sea
+// ratio: a script beside the page holds it, since a page opened from a local
+// file may load scripts but not fetch files. It goes into the module's data
+// folder, where the core reads it as the desktop reads its own.
+const coastline = { loading: null, arrived: false };
+
+function bringCoastline() {
+  if (!coastline.loading) {
+    coastline.loading = new Promise((resolve) => {
+      const script = document.createElement("script");
+      script.src = "coastline.js";
+      script.onload = () => {
+        try {
+          const bytes = fromBase64(window.korvexCoastline || "");
+          delete window.korvexCoastline;
+          if (!bytes.length) return resolve(false);
+          korvex.putCoastline(bytes);
+          if (session) session.coastlineArrived();
+          coastline.arrived = true;
+          resolve(true);
+        } catch (error) {
+          console.warn(error);
+          resolve(false);
+        }
+      };
+      script.onerror = () => resolve(false);
+      document.head.append(script);
+    }).then((arrived) => {
+      if (!arrived && session) {
+        session.coastlineUnavailable(
+          "地図データ（coastline.js）を読み込めませんでした。ページを読み込み直して下さい。");
+      }
+      window.korvexCoastlineArrived = arrived;
+      return arrived;
+    });
+  }
+  return coastline.loading;
+}
+
+// The reference measured with the coastline that has just come, shown.
+function seaRatioArrived() {
+  refresh();
+}
+
+// Runs a step of the core that may measure a sea ratio (a load, a restored
+// copy). When it asked for the coastline before it was here, the step runs
+// again with it: a design whose sea ratio was taken from its reference keeps
+// that mark only when the reference can be measured while it loads.
+async function withCoastline(step) {
+  const result = step();
+  if (coastline.arrived || !session.coastlineAwaiting()) return result;
+  return (await bringCoastline()) ? step() : result;
 }
 
 // ---- the area box's search ------------------------------------------------------
@@ -549,6 +608,10 @@ async function command(name) {
       return openCoefficients();
     case "overviewButton":
       return showOverview();
+    case "takeSeaRatioButton":
+      return change(name, "1");
+    case "seaMapButton":
+      return openFormSeaMap();
     case "siteDataButton":
       return openSiteData();
     case "exitButton":
@@ -559,6 +622,9 @@ async function command(name) {
 
 async function calculate() {
   const started = performance.now();
+  // The report's snow page draws the reference's map: a coastline on its way
+  // is waited for.
+  if (coastline.loading) await coastline.loading;
   const result = JSON.parse(session.calculate());
   refresh();
   if (result.message) return showFormMessage(result);
@@ -682,7 +748,7 @@ async function openHandle(handle) {
 
 async function openFile(file, handle = null) {
   const bytes = new Uint8Array(await file.arrayBuffer());
-  const outcome = JSON.parse(session.load(file.name, bytes));
+  const outcome = JSON.parse(await withCoastline(() => session.load(file.name, bytes)));
   if (outcome.applied) currentFile.handle = handle;
   refresh();
   for (const m of outcome.messages) await message(m);

@@ -96,6 +96,10 @@ function makeItem(item) {
       element.innerHTML = "<table><thead><tr></tr></thead><tbody></tbody></table>";
       break;
     }
+    case "picture":
+      element = document.createElement("div");
+      element.className = "picture";
+      break;
     case "column":
       element = document.createElement("th");
       element.textContent = item.text;
@@ -374,6 +378,7 @@ function selectSiteRow(dialog, r) {
   rows[r].scrollIntoView({ block: "nearest" });
   editSiteRow(dialog, JSON.parse(session.siteRowFields(r)));
   control(dialog, "siteStatusLabel").textContent = "";
+  control(dialog, "siteSeaMapButton").disabled = !session.siteRowHasSeaMap(r);
 }
 
 function filterSiteTable(dialog) {
@@ -409,8 +414,11 @@ function siteDataDialog() {
   const first = !dialogs.SiteDataWindow;
   const dialog = dialogNamed("SiteDataWindow");
   if (!first) return dialog;
-  // As in the form: the map of an office's circle is the desktop's.
-  dialog.querySelector('[data-name="siteSeaMapButton"]')?.classList.add("notInPage");
+  control(dialog, "siteSeaMapButton").disabled = true;
+  onButton(dialog, "siteSeaMapButton", () => {
+    const selected = dialog.querySelector('[data-name="siteTableView"] tr.selected');
+    if (selected) openSeaMap(() => session.siteRowSeaMap(selected.sectionRowIndex), true);
+  });
   control(dialog, "siteFilterEdit").addEventListener("input", () => filterSiteTable(dialog));
   onButton(dialog, "newUserRowButton", () => {
     const prefecture = control(dialog, "sitePrefectureBox").value;
@@ -447,6 +455,70 @@ function openSiteData() {
   fillSiteTable(dialog);
   control(dialog, "siteStatusLabel").textContent = "";
   dialog.showModal();
+}
+
+// ---- 海率の地図 ---------------------------------------------------------------------
+
+// The map of the snow panel's reference opens beside the form and follows it,
+// as the desktop's window does; the map of an office opens over 地域データ.
+const seaMapShown = { fromForm: false, key: null };
+
+function seaMapDialog() {
+  const first = !dialogs.SeaMapWindow;
+  const dialog = dialogNamed("SeaMapWindow");
+  if (!first) return dialog;
+  onButton(dialog, "closeButton", () => dialog.close());
+  movableByCaption(dialog);
+  return dialog;
+}
+
+// Draws the map `draw` gives (an SVG, or "" when there is none), bringing the
+// coastline first when the core asks for it.
+async function showSeaMap(dialog, draw) {
+  const svg = await withCoastline(draw);
+  const picture = control(dialog, "seaMapImage");
+  if (svg) {
+    picture.innerHTML = svg;
+  } else {
+    picture.textContent = tableItem("SeaMapWindow", "noMapMessage").text;
+  }
+  picture.classList.toggle("none", !svg);
+  document.body.dataset.seaMap = svg ? "map" : "none";
+}
+
+async function openSeaMap(draw, overDialog = false) {
+  const dialog = seaMapDialog();
+  if (dialog.open) dialog.close();
+  seaMapShown.fromForm = !overDialog;
+  seaMapShown.key = formSeaMapKey();
+  await showSeaMap(dialog, draw);
+  if (overDialog) {
+    dialog.showModal();
+  } else {
+    dialog.show();
+    dialog.style.left = Math.max((innerWidth - dialog.offsetWidth) / 2, 0) + "px";
+    dialog.style.top = Math.max((innerHeight - dialog.offsetHeight) / 2, 0) + "px";
+  }
+}
+
+function openFormSeaMap() {
+  return openSeaMap(() => session.seaMap());
+}
+
+// What the form's map shows: the reference's caption and its source.
+function formSeaMapKey() {
+  const label = widgets.get("seaRatioReferenceLabel");
+  return label ? label.textContent + "|" + label.title : "";
+}
+
+// After every refresh: the form's map again when its reference changed.
+function followFormSeaMap() {
+  const dialog = dialogs.SeaMapWindow;
+  if (!dialog || !dialog.open || !seaMapShown.fromForm) return;
+  const key = formSeaMapKey();
+  if (key === seaMapShown.key) return;
+  seaMapShown.key = key;
+  showSeaMap(dialog, () => session.seaMap());
 }
 
 // ---- ご利用について ------------------------------------------------------------------

@@ -218,7 +218,8 @@ async function offerCopies() {
       }
       const outcome = copy.broken
         ? { restored: false, messages: [] }
-        : JSON.parse(session.restoreRecovery(fromBase64(copy.bytes), copy.origin || ""));
+        : JSON.parse(await withCoastline(() =>
+          session.restoreRecovery(fromBase64(copy.bytes), copy.origin || "")));
       refresh();
       for (const m of outcome.messages) await message(m);
       removeCopy(copy.id);
