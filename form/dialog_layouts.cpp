@@ -200,7 +200,9 @@ DialogLayout build_site_data_dialog() {
         {kSiteBetaField, "β", {2, 2, 1}},
         {kSiteGammaField, "γ", {2, 4, 1}},
         {kSiteRadiusField, "R (km)", {2, 6, 1}},
-        {kSiteSourceNoteField, "出典", {3, 0, 9}},
+        {kSiteOfficePointField, "役所の緯度・経度", {3, 0, 3}},
+        {kSiteOfficeNameField, "役所名", {3, 4, 5}},
+        {kSiteSourceNoteField, "出典", {4, 0, 9}},
     };
     for (const Field& field : fields) {
         const bool prefecture = std::string_view(field.name) == kSitePrefectureField;

@@ -5,6 +5,7 @@
 #include <set>
 #include <system_error>
 #include <utility>
+#include <variant>
 
 #include "common/number_parse.h"
 #include "common/number_text.h"
@@ -51,6 +52,8 @@ struct CheckedRow {
     double beta = 0.0;
     double gamma = 0.0;
     int radius = 0;
+    std::optional<sea::GeoPoint> officePoint; // none: the office lines stay as they are
+    std::string officeName;
 };
 
 // An integer field; empty gives `blank` when the field may be left empty.
@@ -74,6 +77,22 @@ std::optional<FormMessage> read_coefficient(const std::string& text, const std::
     if (!number) return refuse(name + "「" + text + "」が数値ではありません。" + range, field);
     if (*number < lowest || *number > highest) return refuse(name + "は " + range, field);
     value = *number;
+    return std::nullopt;
+}
+
+// The office point as the snow panel's site point reads; empty gives none.
+std::optional<FormMessage> read_office(const UserSiteRow& row, CheckedRow& out) {
+    out.officeName = common::trim(row.officeName);
+    if (common::trim(row.officePoint).empty()) {
+        if (out.officeName.empty()) return std::nullopt;
+        return refuse("役所名を保存するには、役所の緯度・経度も入力して下さい。",
+                      kSiteOfficePointField);
+    }
+    const auto read = sea::parse_coordinates(row.officePoint);
+    if (const auto* message = std::get_if<std::string>(&read))
+        return refuse("役所の緯度・経度「" + row.officePoint + "」を読めません。" + *message,
+                      kSiteOfficePointField);
+    out.officePoint = std::get<sea::GeoPoint>(read);
     return std::nullopt;
 }
 
@@ -102,6 +121,7 @@ std::optional<FormMessage> check_row(const UserSiteRow& row, CheckedRow& out) {
         return m;
     if (auto m = read_whole(row.ruleFlag, "細則の有無", kSiteRuleFlagField, 0, out.ruleFlag))
         return m;
+    if (auto m = read_office(row, out)) return m;
 
     const std::string* const texts[4] = {&row.alpha, &row.beta, &row.gamma, &row.radius};
     const bool any = std::any_of(std::begin(texts), std::end(texts),
@@ -167,6 +187,43 @@ std::vector<std::string> address_fields(const site::SiteTables& tables, const Us
 bool same_coefficients(const site::SnowZoneRow& zone, const CheckedRow& row) {
     return zone.snowCoefA == row.alpha && zone.snowCoefB == row.beta &&
            zone.snowCoefC == row.gamma && zone.seaRatioRadius == row.radius;
+}
+
+// Points compared as the file keeps them, so that the list's own texts, read
+// back, are the same point.
+bool same_point(sea::GeoPoint a, sea::GeoPoint b) {
+    return sea::coordinate_number(a.latitude) == sea::coordinate_number(b.latitude) &&
+           sea::coordinate_number(a.longitude) == sea::coordinate_number(b.longitude);
+}
+
+// The office line of the row, or nothing when the area's office already stands
+// there under that name: a row saved for its depth alone copies no shipped office.
+std::optional<std::vector<std::string>>
+office_fields(const site::SiteTables& tables, const UserSiteRow& row, const CheckedRow& checked) {
+    if (!checked.officePoint) return std::nullopt;
+    const sea::GeoPoint point = *checked.officePoint;
+    const site::OfficeRow* known = site::find_office_row(tables, row.prefecture, row.area);
+    const bool moved = !known || !same_point(known->point, point);
+    if (!moved && known->officeName == checked.officeName) return std::nullopt;
+    // A point the user types is the area's own office (0); a renamed office that
+    // stays where it was keeps its kind, so a former town's row still says that
+    // it stands at today's municipality's office (1).
+    const bool current_municipality = !moved && known->currentMunicipality;
+    return std::vector<std::string>{"-",
+                                    row.prefecture,
+                                    row.area,
+                                    sea::coordinate_number(point.latitude),
+                                    sea::coordinate_number(point.longitude),
+                                    current_municipality ? "1" : "0",
+                                    checked.officeName};
+}
+
+// A faulty user file is the user's to mend: it is never written over.
+std::optional<FormMessage> refuse_faulty(const site::UserFileLines& file) {
+    if (!file.error) return std::nullopt;
+    return FormMessage{file.error->message +
+                           "\nこのファイルを直すまで、地域データを保存できません。",
+                       kSiteAreaField};
 }
 
 std::optional<FormMessage> write_user_file(const site::UserFileLines& file) {
@@ -240,6 +297,7 @@ std::vector<SiteDataRow> site_data_rows(const site::SiteTables& tables) {
             shown.latitude = sea::coordinate_number(office->point.latitude);
             shown.longitude = sea::coordinate_number(office->point.longitude);
             shown.office = office->officeName;
+            shown.officeName = office->officeName;
             if (office->currentMunicipality) shown.office += "（現在の市町村の役所）";
         }
         shown.origin = origin_word(row, zone);
@@ -268,9 +326,22 @@ bool site_data_row_matches(const SiteDataRow& row, std::string_view filter) {
 }
 
 UserSiteRow user_site_row(const SiteDataRow& row) {
-    return {row.prefecture, row.area,     row.reading,   row.baseWindSpeed, row.snowZone,
-            row.alpha,      row.beta,     row.gamma,     row.radius,        row.altitude,
-            row.snowDepth,  row.ruleFlag, row.sourceNote};
+    return UserSiteRow{.prefecture = row.prefecture,
+                       .area = row.area,
+                       .reading = row.reading,
+                       .baseWindSpeed = row.baseWindSpeed,
+                       .snowZone = row.snowZone,
+                       .alpha = row.alpha,
+                       .beta = row.beta,
+                       .gamma = row.gamma,
+                       .radius = row.radius,
+                       .altitude = row.altitude,
+                       .snowDepth = row.snowDepth,
+                       .ruleFlag = row.ruleFlag,
+                       .officePoint =
+                           row.officePoint ? row.latitude + ", " + row.longitude : std::string(),
+                       .officeName = row.officeName,
+                       .sourceNote = row.sourceNote};
 }
 
 UserRowSaved save_user_site_row(Session& session, const UserSiteRow& row) {
@@ -282,19 +353,12 @@ UserRowSaved save_user_site_row(Session& session, const UserSiteRow& row) {
     CheckedRow checked;
     if (auto failure = check_row(row, checked)) return {failure, {}};
 
-    // A faulty user file is the user's to mend: it is never written over.
     site::UserFileLines addresses = site::read_user_address_lines(tables.userFolder);
-    if (addresses.error)
-        return {FormMessage{addresses.error->message +
-                                "\nこのファイルを直すまで、地域データを保存できません。",
-                            kSiteAreaField},
-                {}};
+    if (auto failure = refuse_faulty(addresses)) return {failure, {}};
     site::UserFileLines zones = site::read_user_zone_lines(tables.userFolder);
-    if (zones.error)
-        return {FormMessage{zones.error->message +
-                                "\nこのファイルを直すまで、地域データを保存できません。",
-                            kSiteAreaField},
-                {}};
+    if (auto failure = refuse_faulty(zones)) return {failure, {}};
+    site::UserFileLines offices = site::read_user_office_lines(tables.userFolder);
+    if (auto failure = refuse_faulty(offices)) return {failure, {}};
 
     std::string status = row.prefecture + " " + row.area + " を保存しました。";
     if (checked.hasCoefficients) {
@@ -315,6 +379,10 @@ UserRowSaved save_user_site_row(Session& session, const UserSiteRow& row) {
                 status += "積雪区域 " + std::to_string(checked.snowZone) +
                           " の係数は、この区域の地域すべてに使われます。";
         }
+    }
+    if (auto fields = office_fields(tables, row, checked)) {
+        site::put_user_office_line(offices, std::move(*fields), row.sourceNote);
+        if (auto failure = write_user_file(offices)) return {failure, {}};
     }
     site::put_user_address_line(addresses, address_fields(tables, row, checked), row.sourceNote);
     if (auto failure = write_user_file(addresses)) return {failure, {}};

@@ -36,10 +36,11 @@ struct SiteDataRow {
     // measured at unless the site's own is entered.
     std::string latitude;
     std::string longitude;
-    std::string office; // its name; a split row's is marked as the current municipality's
+    std::string office;     // its name; a split row's is marked as the current municipality's
+    std::string officeName; // the name as its line holds it, unmarked
     std::optional<sea::GeoPoint> officePoint;
-    int radiusKm = 0; // the zone's R; 0 when the zone has none
-    std::string origin; // kShippedRowWord or kUserRowWord; the zone's own if it differs
+    int radiusKm = 0;       // the zone's R; 0 when the zone has none
+    std::string origin;     // kShippedRowWord or kUserRowWord; the zone's own if it differs
     std::string sourceNote; // the user's "出典"
 };
 
@@ -80,7 +81,8 @@ bool site_data_row_matches(const SiteDataRow& row, std::string_view filter);
 
 // A row as the user types it in the window. Empty altitude, depth and rule
 // marker mean "no value" (-1, -1, 0); the coefficients are all given or all left
-// empty.
+// empty. The office point is read as the snow panel's site point is ("lat, lon"
+// or degrees, minutes and seconds); left empty it changes no office line.
 struct UserSiteRow {
     std::string prefecture;
     std::string area;
@@ -94,6 +96,8 @@ struct UserSiteRow {
     std::string altitude;
     std::string snowDepth;
     std::string ruleFlag;
+    std::string officePoint;
+    std::string officeName;
     std::string sourceNote;
 };
 
@@ -112,6 +116,8 @@ inline constexpr const char* kSiteRadiusField = "siteRadiusEdit";
 inline constexpr const char* kSiteAltitudeField = "siteAltitudeEdit";
 inline constexpr const char* kSiteSnowDepthField = "siteSnowDepthEdit";
 inline constexpr const char* kSiteRuleFlagField = "siteRuleFlagEdit";
+inline constexpr const char* kSiteOfficePointField = "siteOfficePointEdit";
+inline constexpr const char* kSiteOfficeNameField = "siteOfficeNameEdit";
 inline constexpr const char* kSiteSourceNoteField = "siteSourceNoteEdit";
 
 // Each field with the member of the row it edits.
@@ -132,6 +138,8 @@ inline constexpr UserSiteField kUserSiteFields[] = {
     {kSiteAltitudeField, &UserSiteRow::altitude},
     {kSiteSnowDepthField, &UserSiteRow::snowDepth},
     {kSiteRuleFlagField, &UserSiteRow::ruleFlag},
+    {kSiteOfficePointField, &UserSiteRow::officePoint},
+    {kSiteOfficeNameField, &UserSiteRow::officeName},
     {kSiteSourceNoteField, &UserSiteRow::sourceNote},
 };
 
@@ -145,6 +153,8 @@ struct UserRowSaved {
 // tables again and, where the row is the selected area or its prefecture, shows
 // the change in the input form with the selection behaviours. A row whose
 // coefficients are given but whose zone is 0 gets a new zone number of its own.
+// An office point or name that differs from the area's office goes into the
+// user's office file.
 UserRowSaved save_user_site_row(Session& session, const UserSiteRow& row);
 
 } // namespace korvex::form

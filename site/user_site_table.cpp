@@ -261,6 +261,27 @@ void put_line(UserFileLines& file, const char* header, std::size_t note_field,
     file.lines.push_back(line);
 }
 
+// The file's lines, with the fault its reading would find: a faulty file is
+// never written over.
+template <class Parse>
+UserFileLines read_checked_lines(const std::filesystem::path& folder, const char* file_name,
+                                 Parse parse) {
+    UserFileLines file = read_lines(folder, file_name);
+    if (file.present && !file.error) file.error = parse(file.path.string(), file.lines).error;
+    return file;
+}
+
+// Whether a line is of the area the fields name: prefecture and area name at
+// `prefecture_field` and the field after it (the address and office files
+// differ only in where they stand).
+auto same_area_key(const std::vector<std::string>& fields, std::size_t prefecture_field) {
+    return [prefecture = fields[prefecture_field], area = fields[prefecture_field + 1],
+            prefecture_field](const std::vector<std::string>& line) {
+        return line.size() > prefecture_field + 1 && line[prefecture_field] == prefecture &&
+               line[prefecture_field + 1] == area;
+    };
+}
+
 } // namespace
 
 UserFile<AddressRow> read_user_address_file(const std::filesystem::path& folder) {
@@ -337,27 +358,22 @@ void add_user_office_rows(SiteTables& tables) {
 }
 
 UserFileLines read_user_address_lines(const std::filesystem::path& folder) {
-    UserFileLines file = read_lines(folder, kAddressFileName);
-    if (file.present && !file.error)
-        file.error = parse_address_lines(file.path.string(), file.lines).error;
-    return file;
+    return read_checked_lines(folder, kAddressFileName, parse_address_lines);
 }
 
 UserFileLines read_user_zone_lines(const std::filesystem::path& folder) {
-    UserFileLines file = read_lines(folder, kSnowZoneFileName);
-    if (file.present && !file.error)
-        file.error = parse_zone_lines(file.path.string(), file.lines).error;
-    return file;
+    return read_checked_lines(folder, kSnowZoneFileName, parse_zone_lines);
+}
+
+UserFileLines read_user_office_lines(const std::filesystem::path& folder) {
+    return read_checked_lines(folder, kOfficeFileName, parse_office_lines);
 }
 
 void put_user_address_line(UserFileLines& file, std::vector<std::string> fields,
                            const std::string& note) {
-    const std::string prefecture = fields[2];
-    const std::string area = fields[3];
+    const auto same_area = same_area_key(fields, 2);
     put_line(file, kUserAddressHeader, kAddressNoteField, is_address_header, std::move(fields),
-             note, [&](const std::vector<std::string>& line) {
-                 return line.size() > 3 && line[2] == prefecture && line[3] == area;
-             });
+             note, same_area);
 }
 
 void put_user_zone_line(UserFileLines& file, std::vector<std::string> fields,
@@ -367,6 +383,13 @@ void put_user_zone_line(UserFileLines& file, std::vector<std::string> fields,
              [zone](const std::vector<std::string>& line) {
                  return zone && !line.empty() && common::parse_int(line[0]) == zone;
              });
+}
+
+void put_user_office_line(UserFileLines& file, std::vector<std::string> fields,
+                          const std::string& note) {
+    const auto same_area = same_area_key(fields, 1);
+    put_line(file, kUserOfficeHeader, kOfficeNoteField, is_office_header, std::move(fields), note,
+             same_area);
 }
 
 std::string comma_line(const std::vector<std::string>& fields) {

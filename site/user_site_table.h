@@ -71,6 +71,7 @@ void add_user_office_rows(SiteTables& tables);
 // The user's files as lines, checked as the reading above checks them.
 UserFileLines read_user_address_lines(const std::filesystem::path& folder);
 UserFileLines read_user_zone_lines(const std::filesystem::path& folder);
+UserFileLines read_user_office_lines(const std::filesystem::path& folder);
 
 // Puts the fields in as one line, with the note in the file's "出典" column:
 // over the last line of the same key (prefecture and area name, or zone
@@ -79,6 +80,8 @@ void put_user_address_line(UserFileLines& file, std::vector<std::string> fields,
                            const std::string& note);
 void put_user_zone_line(UserFileLines& file, std::vector<std::string> fields,
                         const std::string& note);
+void put_user_office_line(UserFileLines& file, std::vector<std::string> fields,
+                          const std::string& note);
 
 // One line of comma text; a field with a comma, quote or blank is quoted.
 std::string comma_line(const std::vector<std::string>& fields);

@@ -101,13 +101,28 @@ TEST_F(SiteDataWindowTest, StoresTheEditedRowAsTheUsersOwn) {
     EXPECT_EQ(window->rows()[0].snowDepth, "160");
     EXPECT_TRUE(window->findChild<QLabel*>("siteStatusLabel")->text().contains("保存しました"));
     EXPECT_EQ(session.form.tableSnowDepthLabel.caption, "160");
+    // The office point, shown and saved unchanged, is not copied to the user's file.
+    EXPECT_EQ(field("siteOfficePointEdit")->text(), "43.062089, 141.354389");
+    EXPECT_EQ(field("siteOfficeNameEdit")->text(), "札幌市");
+    EXPECT_FALSE(fs::exists(user / site::kOfficeFileName));
+
+    // A point typed in degrees, minutes and seconds is the area's office from now on.
+    field("siteOfficePointEdit")->setText(QStringLiteral("43°05'27\"N 141°20'26\"E"));
+    window->findChild<QPushButton*>("saveUserRowButton")->click();
+    EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join('\n').toStdString();
+    EXPECT_TRUE(fs::exists(user / site::kOfficeFileName));
+    EXPECT_EQ(field("siteOfficePointEdit")->text(), "43.090833, 141.340556");
+    EXPECT_EQ(window->rows()[0].latitude, "43.090833");
+    ASSERT_TRUE(session.form.site.officePoint);
+    EXPECT_NEAR(session.form.site.officePoint->point.latitude, 43.090833, 1e-6);
+    EXPECT_EQ(changed, 2);
 
     // A value that is no number is refused with the focus on its field.
     field("siteWindSpeedEdit")->setText("強");
     window->findChild<QPushButton*>("saveUserRowButton")->click();
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages[0].contains("基準風速V0"));
-    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(changed, 2);
 }
 
 } // namespace

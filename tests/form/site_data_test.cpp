@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
 #include "common/text_encoding.h"
+#include "form/sea_ratio_reference.h"
 #include "form/site_data.h"
 #include "form/site_selection.h"
+#include "sea/coordinate_text.h"
+#include "sea/sea_ratio.h"
 #include "site/comma_text.h"
 #include "site/user_site_table.h"
 #include "tests/site/site_fixture.h"
@@ -19,7 +23,7 @@ class SiteData : public ::testing::Test {
 protected:
     void SetUp() override {
         folder.write_fixture();
-        folder.write_lines(site::kOfficeFileName, testing::kFixtureOfficeLines);
+        folder.write_sea_fixture(KORVEX_DATA_DIR);
         start(s);
     }
 
@@ -39,6 +43,10 @@ protected:
         for (const SiteDataRow& row : rows)
             if (row.area == area) return &row;
         return nullptr;
+    }
+
+    std::vector<std::string> user_lines(const char* file) const {
+        return common::split_lines(common::cp932_to_utf8(bytes_of(user() / file)).value());
     }
 
     korvex::testing::DataFolder folder;
@@ -88,6 +96,9 @@ TEST_F(SiteData, AStoredRowIsKeptAcrossARestart) {
     EXPECT_EQ(s.form.snowDepthSpin.value, 160);
     EXPECT_EQ(s.form.site.sources.tableSnowDepth, calc::ValueSource::user);
     EXPECT_EQ(bytes_of(folder.path() / site::kAddressFileName), shipped);
+    // Its office point, shown in the editor and saved unchanged, is not copied.
+    EXPECT_EQ(row.officePoint, "43.062089, 141.354389");
+    EXPECT_FALSE(fs::exists(user() / site::kOfficeFileName));
 
     Session again;
     start(again);
@@ -140,6 +151,7 @@ TEST_F(SiteData, ARowThatCannotBeStoredIsRefusedWithItsField) {
         std::string UserSiteRow::*member;
         const char* text;
         const char* field;
+        const char* says = ""; // a part of the message, where it matters
     };
     const Case cases[] = {
         {&UserSiteRow::prefecture, "北海島", kSitePrefectureField},
@@ -148,6 +160,12 @@ TEST_F(SiteData, ARowThatCannotBeStoredIsRefusedWithItsField) {
         {&UserSiteRow::snowDepth, "1.5", kSiteSnowDepthField},
         {&UserSiteRow::alpha, "0.5", kSiteAlphaField},
         {&UserSiteRow::radius, "", kSiteRadiusField}, // coefficients are all or none
+        // The office point reads as the snow panel's site point does, with its message.
+        {&UserSiteRow::officePoint, "43.06, 200", kSiteOfficePointField,
+         "役所の緯度・経度「43.06, 200」を読めません。経度は -180～180 度の範囲で"},
+        {&UserSiteRow::officePoint, "北緯43度", kSiteOfficePointField, "緯度と経度の両方"},
+        // A name alone makes no office line, and is not dropped unsaid.
+        {&UserSiteRow::officePoint, "", kSiteOfficePointField, "役所の緯度・経度も入力"},
     };
     for (const Case& c : cases) {
         UserSiteRow row = user_site_row(site_data_rows(s.siteTables)[0]);
@@ -155,21 +173,158 @@ TEST_F(SiteData, ARowThatCannotBeStoredIsRefusedWithItsField) {
         const UserRowSaved saved = save_user_site_row(s, row);
         ASSERT_TRUE(saved.failure) << c.text;
         EXPECT_EQ(saved.failure->focus, c.field) << saved.failure->text;
+        EXPECT_NE(saved.failure->text.find(c.says), std::string::npos) << saved.failure->text;
     }
-    EXPECT_FALSE(fs::exists(user() / site::kAddressFileName));
+    EXPECT_FALSE(fs::exists(user()));
 
-    // A faulty user file is the user's to mend: storing is refused and the file
-    // stays as it is.
+    // A faulty user file is the user's to mend: storing is refused, that file
+    // stays as it is and no other is written.
+    struct Faulty {
+        const char* file;
+        const char* bytes;
+    };
+    const Faulty faulty[] = {
+        {site::kAddressFileName, "No\r\n1,a,b\r\n"},
+        {site::kOfficeFileName, "No,todofuken,chiku,lat,lon\r\n1,a,b\r\n"},
+    };
+    for (const Faulty& f : faulty) {
+        fs::remove_all(user());
+        fs::create_directories(user());
+        std::ofstream(user() / f.file, std::ios::binary) << f.bytes;
+        UserSiteRow row = user_site_row(site_data_rows(s.siteTables)[0]);
+        row.officePoint = "43.1, 141.3"; // an office line to write, were the files sound
+        const UserRowSaved saved = save_user_site_row(s, row);
+        ASSERT_TRUE(saved.failure) << f.file;
+        EXPECT_NE(saved.failure->text.find((user() / f.file).string() + "」の 2 行目"),
+                  std::string::npos)
+            << saved.failure->text;
+        EXPECT_NE(saved.failure->text.find("このファイルを直すまで"), std::string::npos);
+        EXPECT_EQ(bytes_of(user() / f.file), f.bytes);
+        EXPECT_EQ(std::distance(fs::directory_iterator(user()), fs::directory_iterator()), 1);
+    }
+}
+
+// The office point typed in the editor goes into the user's office file, over
+// the line of its area and beside the user's other lines; the list shows it and,
+// once the area is selected, the sea ratio's reference is measured there.
+TEST_F(SiteData, AnOfficePointIsStoredAndMeasuredAt) {
     fs::create_directories(user());
-    std::ofstream(user() / site::kAddressFileName, std::ios::binary) << "No\r\n1,a,b\r\n";
-    const std::string before = bytes_of(user() / site::kAddressFileName);
-    const UserRowSaved saved =
-        save_user_site_row(s, user_site_row(site_data_rows(s.siteTables)[0]));
-    ASSERT_TRUE(saved.failure);
-    EXPECT_NE(saved.failure->text.find((user() / site::kAddressFileName).string() + "」の 2 行目"),
-              std::string::npos)
-        << saved.failure->text;
-    EXPECT_EQ(bytes_of(user() / site::kAddressFileName), before);
+    std::ofstream(user() / site::kOfficeFileName, std::ios::binary)
+        << common::utf8_to_cp932(std::string(site::kUserOfficeHeader) +
+                                 "\r\n"
+                                 "1,北海道,札幌市,43.0,141.0,0,古い点,古いメモ\r\n"
+                                 "2,青森県,青森市,40.8,140.7,0,青森市役所,残す行\r\n")
+               .value();
+    Session session;
+    start(session);
+
+    struct Case {
+        const char* name;
+        std::size_t prefecture;
+        const char* area;
+        const char* point;
+        const char* office;
+        bool newArea; // with coefficients of R 20 km
+        std::vector<std::string> line;
+        const char* listedOffice;
+        int radiusKm; // the reference's R; 0: none is shown
+    };
+    const Case cases[] = {
+        {"the selected area, in degrees, minutes and seconds",
+         0,
+         "札幌市",
+         "43°05'27\"N 141°20'26\"E",
+         " 札幌市北区役所 ",
+         false,
+         {"-", "北海道", "札幌市", "43.090833", "141.340556", "0", "札幌市北区役所", "市の資料"},
+         "札幌市北区役所",
+         40},
+        {"a new area in decimal degrees",
+         0,
+         "ニセコ町",
+         "42.8048, 140.6874",
+         "ニセコ町役場",
+         true,
+         {"-", "北海道", "ニセコ町", "42.8048", "140.6874", "0", "ニセコ町役場", "市の資料"},
+         "ニセコ町役場",
+         20},
+        // Renamed where it stands, a former town's office is still today's city's.
+        {"a renamed office that stays",
+         1,
+         "弘前市 (旧岩木町)",
+         "40.603056, 140.464167",
+         "弘前市役所",
+         false,
+         {"-", "青森県", "弘前市 (旧岩木町)", "40.603056", "140.464167", "1", "弘前市役所",
+          "市の資料"},
+         "弘前市役所（現在の市町村の役所）",
+         0},
+    };
+    std::vector<std::string> expected = user_lines(site::kOfficeFileName);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UserSiteRow row;
+        if (c.newArea) {
+            row.prefecture = "北海道";
+            row.area = c.area;
+            row.baseWindSpeed = "32";
+            row.alpha = "0.0021";
+            row.beta = "-1.19";
+            row.gamma = "1.16";
+            row.radius = "20";
+        } else {
+            row = user_site_row(*listed(site_data_rows(session.siteTables), c.area));
+        }
+        row.officePoint = c.point;
+        row.officeName = c.office;
+        row.sourceNote = "市の資料";
+        const UserRowSaved saved = save_user_site_row(session, row);
+        ASSERT_FALSE(saved.failure) << saved.failure->text;
+
+        // Over the line of its area, else after the others; every other line kept.
+        const std::string line = site::comma_line(c.line);
+        const auto same = std::find_if(expected.begin(), expected.end(), [&](const auto& l) {
+            const auto fields = site::split_comma_text(l);
+            return fields.size() > 2 && fields[1] == c.line[1] && fields[2] == c.line[2];
+        });
+        if (same == expected.end())
+            expected.push_back(line);
+        else
+            *same = line;
+        EXPECT_EQ(user_lines(site::kOfficeFileName), expected);
+
+        const auto rows = site_data_rows(session.siteTables);
+        const SiteDataRow* shown = listed(rows, c.area);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->latitude, c.line[3]);
+        EXPECT_EQ(shown->longitude, c.line[4]);
+        EXPECT_EQ(shown->office, c.listedOffice);
+        EXPECT_EQ(user_site_row(*shown).officePoint, c.line[3] + ", " + c.line[4]);
+
+        // The selected 札幌市 shows its new office at once; the others once chosen.
+        if (item_text(session.form.areaBox) != c.area) {
+            ASSERT_FALSE(choose_area(session.form, session.siteTables, c.prefecture, c.area));
+        }
+        const site::SiteValues& site = session.form.site;
+        ASSERT_TRUE(site.officePoint);
+        EXPECT_EQ(sea::coordinate_number(site.officePoint->point.latitude), c.line[3]);
+        EXPECT_EQ(sea::coordinate_number(site.officePoint->point.longitude), c.line[4]);
+        const std::string& caption = session.form.seaRatioReferenceLabel.caption;
+        if (c.radiusKm == 0) {
+            EXPECT_EQ(caption, "");
+            continue;
+        }
+        ASSERT_TRUE(site.seaRatioReference);
+        EXPECT_EQ(site.seaRatioReference->radiusKm, c.radiusKm);
+        const auto* coastline = session.siteTables.coastline->coastline();
+        ASSERT_NE(coastline, nullptr);
+        const int percent = sea::sea_ratio_percent(
+            *sea::sea_fraction(*coastline, site.officePoint->point, c.radiusKm * 1000.0));
+        EXPECT_EQ(caption, "[海率参考値 " + std::to_string(percent) + " ％（役所）]");
+        EXPECT_NE(session.form.seaRatioReferenceLabel.hint.find(
+                      sea::coordinates_text(site.officePoint->point)),
+                  std::string::npos);
+    }
 }
 
 } // namespace
