@@ -425,7 +425,9 @@ def test_user_site_row(driver, base):
     dialog.find_element(By.CSS_SELECTOR, '[data-name="newUserRowButton"]').click()
     for field, value in [("siteAreaEdit", "試験町"), ("siteReadingEdit", "しけんまち"),
                          ("siteWindSpeedEdit", "34"), ("siteZoneEdit", "0"),
-                         ("siteAltitudeEdit", "12"), ("siteSnowDepthEdit", "30")]:
+                         ("siteAltitudeEdit", "12"), ("siteSnowDepthEdit", "30"),
+                         ("siteOfficePointEdit", "北緯35度40分, 東経139度45分"),
+                         ("siteOfficeNameEdit", "試験町役場")]:
         dialog.find_element(By.CSS_SELECTOR, f'[data-name="{field}"]').send_keys(value)
     dialog.find_element(By.CSS_SELECTOR, '[data-name="saveUserRowButton"]').click()
     time.sleep(0.3)
@@ -440,6 +442,14 @@ def test_user_site_row(driver, base):
         ".filter(i => i.parent === 'siteTableView').findIndex(i => i.name === 'origin')")
     check(len(rows) == 1 and rows[0][origin] == "ユーザー",
           f"after a reload the row is there, marked as the user's ({rows})")
+    point = driver.execute_script("""
+        const columns = pageTables.dialogs.SiteDataWindow.items.filter(i => i.parent === 'siteTableView')
+          .map(i => i.name);
+        const row = JSON.parse(session.siteRows()).find(r => r[1] === '試験町');
+        return [row[columns.indexOf('latitude')], row[columns.indexOf('longitude')],
+                row[columns.indexOf('office')]];""")
+    check(point[0].startswith("35.6666") and point[1] == "139.75" and point[2] == "試験町役場",
+          f"and so is its office's point, from the user's office file ({point})")
     driver.execute_script("localStorage.clear();")
 
 
@@ -716,16 +726,32 @@ def test_recovery(driver, base, screenshots):
     check(True, "without unsaved edits the copy is removed")
 
 
-def test_two_tabs(driver, base):
+# A browser without Web Locks (a page served over plain HTTP from another host).
+HIDE_WEB_LOCKS = "Object.defineProperty(Navigator.prototype, 'locks', { get: () => undefined });"
+
+
+def test_two_tabs(driver, base, web_locks=True):
     """Two tabs keep two copies; a third one offers only the copy of a tab
-    that is gone, and the live tab's copy stays."""
+    that is gone, and the live tab's copy stays. Without Web Locks the tabs
+    tell which copies are theirs by answering a roll call."""
+    hidden = {}  # tab -> its script hiding the locks
+
+    def open_tab(settled=True):
+        tab = driver.current_window_handle
+        if not web_locks and tab not in hidden:
+            hidden[tab] = driver.execute_cdp_cmd(
+                "Page.addScriptToEvaluateOnNewDocument", {"source": HIDE_WEB_LOCKS})["identifier"]
+        open_form(driver, base, settled)
+        check(driver.execute_script("return !!navigator.locks") == web_locks,
+              "the tab " + ("has" if web_locks else "has no") + " Web Locks")
+
     open_form(driver, base)
     clear_browser_storage(driver)
-    open_form(driver, base)
+    open_tab()
     first = driver.current_window_handle
     type_into(driver, "eaveHeightEdit", "1111")
     driver.switch_to.new_window("tab")
-    open_form(driver, base)
+    open_tab()
     second = driver.current_window_handle
     type_into(driver, "eaveHeightEdit", "2222")
     WebDriverWait(driver, 10).until(lambda d: sorted(copies(d).values()) == ["1111", "2222"])
@@ -734,7 +760,7 @@ def test_two_tabs(driver, base):
     driver.close()
     driver.switch_to.window(first)
     driver.switch_to.new_window("tab")
-    open_form(driver, base, settled=False)
+    open_tab(settled=False)
     wait_message(driver)
     press_message_button(driver, "はい")
     WebDriverWait(driver, 10).until(lambda d: d.execute_script("return document.body.dataset.settled"))
@@ -742,9 +768,18 @@ def test_two_tabs(driver, base):
     kept = sorted(copies(driver).values())
     check(restored == "2222" and kept == ["1111", "2222"],
           f"a new tab offers the closed tab's copy and leaves the open tab's ({restored}, {kept})")
+    # What a later opening would still offer: its own copy, never the live tab's.
+    orphans = driver.execute_async_script("""
+        const done = arguments[0];
+        orphanedCopies().then((found) => { found.forEach((c) => c.release()); done(found.map((c) => c.id)); });""")
+    offered = sorted(copies(driver)[tab] for tab in orphans)
+    check(offered == ["2222"], f"the first tab, still open, keeps its copy to itself ({offered})")
     driver.close()
     driver.switch_to.window(first)
     check(control_value(driver, "eaveHeightEdit") == "1111", "the first tab's form is untouched")
+    if first in hidden:
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                               {"identifier": hidden[first]})
     del second
 
 
@@ -1154,6 +1189,7 @@ def main():
             test_dialog_screenshots(driver, base, screenshots)
             test_recovery(driver, base, screenshots)
             test_two_tabs(driver, base)
+            test_two_tabs(driver, base, web_locks=False)
             test_file_handles(driver, base, served, screenshots)
             test_bad_saves(driver, base, served)
             test_second_tab_same_file(driver, base, served)
