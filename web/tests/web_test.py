@@ -915,6 +915,51 @@ STAND_IN_FAILING_HANDLE = """
 """
 
 
+# The system's launch of an installed app with a file (a double-click on a
+# .kvxw): headless Chromium installs nothing, so the queue hands the page's
+# consumer to the test, which launches it with a real file handle.
+STAND_IN_LAUNCH_QUEUE = """
+  Object.defineProperty(window, "launchQueue", {
+    value: { setConsumer(consumer) { window.korvexLaunchConsumer = consumer; } },
+  });"""
+
+
+def launch_file(driver, name):
+    driver.execute_async_script("""
+        const [name, done] = arguments;
+        (async () => {
+          const root = await navigator.storage.getDirectory();
+          window.korvexLaunchConsumer({ files: [await root.getFileHandle(name)] });
+        })().then(done, (e) => done(String(e)));""", name)
+
+
+def test_launched_file(driver, base, served):
+    """A .kvxw the system opens with the installed page opens in the form, and
+    after the question about unsaved edits, as データ読込 does."""
+    open_form(driver, base)
+    clear_browser_storage(driver)
+    put_private_file(driver, "launched.kvxw", (served / "tokyo_mono_pitch.kvxw").read_bytes())
+    script = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                    {"source": STAND_IN_LAUNCH_QUEUE})["identifier"]
+    try:
+        open_form(driver, base)
+        check(driver.execute_script("return typeof window.korvexLaunchConsumer") == "function",
+              "the page takes the files the system launches it with")
+        launch_file(driver, "launched.kvxw")
+        WebDriverWait(driver, 10).until(lambda d: d.title == "Korvex for wood [launched.kvxw]")
+        check(control_value(driver, "eaveHeightEdit") != "10000",
+              "a launched file opens in the form under its name")
+        type_into(driver, "eaveHeightEdit", "7300")
+        launch_file(driver, "launched.kvxw")
+        check(message_text(driver) == "変更を保存しますか？", "over unsaved edits it asks first")
+        press_message_button(driver, "キャンセル")
+        check(control_value(driver, "eaveHeightEdit") == "7300" and driver.title.endswith("*"),
+              "キャンセル keeps the edits")
+        driver.execute_script("window.onbeforeunload = null;")
+    finally:
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": script})
+
+
 def test_bad_saves(driver, base, served):
     """A refused permission, a full disk, a design's file deleted before Ctrl+S,
     and a browser storage that is full: a Japanese message, and the form and
@@ -1191,6 +1236,7 @@ def main():
             test_two_tabs(driver, base)
             test_two_tabs(driver, base, web_locks=False)
             test_file_handles(driver, base, served, screenshots)
+            test_launched_file(driver, base, served)
             test_bad_saves(driver, base, served)
             test_second_tab_same_file(driver, base, served)
             test_policy(driver, base)
