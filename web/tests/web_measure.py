@@ -143,21 +143,21 @@ def main():
             shutil.copy(root / "examples" / "tokyo_mono_pitch.kvxw", served)
             servers.append(serve(served))
         project = root / "examples" / "tokyo_mono_pitch.kvxw"
-        results = {bundle: [] for bundle in bundles}
+        # By position: the same folder given twice is measured as two bundles.
+        results = [[] for _ in bundles]
         driver = browser(pathlib.Path(folder))
         try:
             for _ in range(args.rounds):
-                for bundle, server in zip(bundles, servers):
+                for index, server in enumerate(servers):
                     base = f"http://127.0.0.1:{server.server_address[1]}"
-                    local = pathlib.Path(folder) / str(bundles.index(bundle)) / "index.html"
-                    results[bundle].append(measure_round(driver, base, project, local))
+                    local = pathlib.Path(folder) / str(index) / "index.html"
+                    results[index].append(measure_round(driver, base, project, local))
         finally:
             driver.quit()
             for server in servers:
                 server.shutdown()
 
-    for bundle in bundles:
-        rows = results[bundle]
+    for bundle, rows in zip(bundles, results):
         size = sum(f.stat().st_size for f in bundle.rglob("*") if f.is_file()) / 1e6
         print(f"{bundle}  ({size:.2f} MB, median of {len(rows)} rounds)")
         for index, what in enumerate(["page opened to usable form (warm)",
