@@ -1180,6 +1180,9 @@ def test_offline(driver, served):
     WebDriverWait(driver, 30).until(lambda d: d.execute_script("return document.body.dataset.report"))
     pages = int(driver.execute_script("return document.body.dataset.report"))
     check(pages > 0, f"with the server stopped the form opens and 計算 draws the report ({pages} sheets)")
+    arrived = driver.execute_async_script(
+        "const done = arguments[0]; bringCoastline().then(done, () => done(false));")
+    check(arrived is True, "and the coastline of the sea ratio comes from the installed files")
 
 
 def test_policy(driver, base):
