@@ -179,7 +179,7 @@ void SiteDataWindow::on_row_selected() {
     const form::SiteDataRow& row = rows_[static_cast<std::size_t>(r)];
     edit_row(form::user_site_row(row));
     statusLabel_->clear();
-    seaMapButton_->setEnabled(row.officePoint && row.radiusKm > 0);
+    seaMapButton_->setEnabled(form::has_office_sea_map(row));
     if (seaMap_ && seaMap_->isVisible()) show_sea_map();
 }
 

@@ -144,9 +144,13 @@ std::optional<report::SeaMapFigure> sea_map_figure(const site::SiteValues& site)
                                 reference->at.source == site::PointSource::entered};
 }
 
+bool has_office_sea_map(const SiteDataRow& row) {
+    return row.officePoint && row.radiusKm > 0;
+}
+
 std::optional<report::SeaMapFigure> office_sea_map_figure(const site::SiteTables& tables,
                                                           const SiteDataRow& row) {
-    if (!row.officePoint || row.radiusKm <= 0 || !tables.coastline) return std::nullopt;
+    if (!has_office_sea_map(row) || !tables.coastline) return std::nullopt;
     const sea::Coastline* coastline = tables.coastline->coastline();
     if (!coastline) return std::nullopt;
     const auto fraction = sea::sea_fraction(*coastline, *row.officePoint, row.radiusKm * 1000.0);

@@ -51,6 +51,10 @@ void enable_take_button(InputForm& form);
 // The map of the reference: its point, R and share; none without a reference.
 std::optional<report::SeaMapFigure> sea_map_figure(const site::SiteValues& site);
 
+// Whether a row of the site data list has a map to show: an office point and
+// an R (the 地図 button's state in both editions).
+bool has_office_sea_map(const SiteDataRow& row);
+
 // The map of a row of the site data list: its office within the zone's R. None
 // when the row has no office point or R, or the map data does not reach it.
 std::optional<report::SeaMapFigure> office_sea_map_figure(const site::SiteTables& tables,

@@ -99,8 +99,8 @@ GridBox circle_bounds(GeoPoint centre, double radius) {
 }
 
 std::optional<double> sea_fraction(const Coastline& coastline, GeoPoint centre, double radius) {
-    if (!(radius > 0.0) || radius > kWidestRadius || !std::isfinite(centre.latitude) || !std::isfinite(centre.longitude) ||
-        std::fabs(centre.latitude) > 89.0)
+    if (!(radius > 0.0) || radius > kWidestRadius || !std::isfinite(centre.latitude) ||
+        !std::isfinite(centre.longitude) || std::fabs(centre.latitude) > 89.0)
         return std::nullopt;
     const GridBox bounds = circle_bounds(centre, radius);
     if (!coastline.box().contains(bounds)) return std::nullopt;

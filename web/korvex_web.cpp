@@ -287,7 +287,7 @@ public:
 
     // The page could not bring the file: the reference says so, and is not
     // asked for again.
-    void coastline_unavailable(const std::string& why) { await_coastline(why); }
+    void coastline_unavailable() { await_coastline(kCoastlineUnavailable); }
 
     // ---- 海率の地図 ----
 
@@ -306,8 +306,7 @@ public:
     bool site_row_has_sea_map(int index) const {
         const std::vector<form::SiteDataRow> rows = form::site_data_rows(session_->siteTables);
         if (index < 0 || index >= static_cast<int>(rows.size())) return false;
-        const form::SiteDataRow& row = rows[static_cast<std::size_t>(index)];
-        return row.officePoint && row.radiusKm > 0;
+        return form::has_office_sea_map(rows[static_cast<std::size_t>(index)]);
     }
 
     // What is wrong with the user's own site files, once.
@@ -744,11 +743,10 @@ private:
     }
 
     report::SvgSurface svg_surface(report::SvgGeometry geometry = {}) {
-        return report::SvgSurface(
-            std::move(geometry),
-            [this](const std::string& family, int pixels, bool bold, std::string_view text) {
-                return measurer_(family, pixels, bold, text);
-            });
+        return report::SvgSurface(std::move(geometry), [this](const std::string& family, int pixels,
+                                                              bool bold, std::string_view text) {
+            return measurer_(family, pixels, bold, text);
+        });
     }
 
     void await_coastline(const std::string& message) {
@@ -771,9 +769,9 @@ private:
         report::SvgSurface probe = svg_surface({dpi, {1, 1}, dpi, "1px", "1px"});
         const int height = report::sea_map_height(probe, width);
         const report::Size sheet{width + 2 * padding, height + 2 * padding};
-        report::SvgSurface surface = svg_surface({dpi, sheet, dpi,
-                                                  std::to_string(sheet.width / kFine) + "px",
-                                                  std::to_string(sheet.height / kFine) + "px"});
+        report::SvgSurface surface =
+            svg_surface({dpi, sheet, dpi, std::to_string(sheet.width / kFine) + "px",
+                         std::to_string(sheet.height / kFine) + "px"});
         if (!report::draw_sea_map(surface, {padding, padding}, width, *coastline, *figure))
             return {};
         const std::vector<std::string> pages = surface.pages();
@@ -781,6 +779,8 @@ private:
     }
 
     static constexpr const char* kCoastlineOnItsWay = "地図データを読み込んでいます…";
+    static constexpr const char* kCoastlineUnavailable =
+        "地図データ（coastline.js）を読み込めませんでした。ページを読み込み直して下さい。";
 
     std::unique_ptr<form::Session> session_ = std::make_unique<form::Session>();
     persist::ProjectLines pendingSave_; // what the save under way writes

@@ -308,7 +308,8 @@ function setHint(element, control) {
 // The form shown as the core holds it. The core's active control gets the focus
 // when nothing has it (after a dialog), but not while a field is being left.
 function refresh({ leaving = false } = {}) {
-  if (!coastline.loading && session.coastlineAwaiting()) bringCoastline().then(seaRatioArrived);
+  // The reference is measured again, and shown, once the coastline has come.
+  if (!coastline.loading && session.coastlineAwaiting()) bringCoastline().then(() => refresh());
   const state = JSON.parse(session.state());
   document.title = state.caption;
   document.getElementById("caption").textContent = state.caption;
@@ -453,7 +454,7 @@ function showLiveVerdict() {
 // ratio: a script beside the page holds it, since a page opened from a local
 // file may load scripts but not fetch files. It goes into the module's data
 // folder, where the core reads it as the desktop reads its own.
-const coastline = { loading: null, arrived: false };
+const coastline = { loading: null };
 
 function bringCoastline() {
   if (!coastline.loading) {
@@ -467,7 +468,6 @@ function bringCoastline() {
           if (!bytes.length) return resolve(false);
           korvex.putCoastline(bytes);
           if (session) session.coastlineArrived();
-          coastline.arrived = true;
           resolve(true);
         } catch (error) {
           console.warn(error);
@@ -477,20 +477,11 @@ function bringCoastline() {
       script.onerror = () => resolve(false);
       document.head.append(script);
     }).then((arrived) => {
-      if (!arrived && session) {
-        session.coastlineUnavailable(
-          "地図データ（coastline.js）を読み込めませんでした。ページを読み込み直して下さい。");
-      }
-      window.korvexCoastlineArrived = arrived;
+      if (!arrived && session) session.coastlineUnavailable();
       return arrived;
     });
   }
   return coastline.loading;
-}
-
-// The reference measured with the coastline that has just come, shown.
-function seaRatioArrived() {
-  refresh();
 }
 
 // Runs a step of the core that may measure a sea ratio (a load, a restored
@@ -499,7 +490,7 @@ function seaRatioArrived() {
 // that mark only when the reference can be measured while it loads.
 async function withCoastline(step) {
   const result = step();
-  if (coastline.arrived || !session.coastlineAwaiting()) return result;
+  if (!session.coastlineAwaiting()) return result;
   return (await bringCoastline()) ? step() : result;
 }
 
